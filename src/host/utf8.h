@@ -1,0 +1,14 @@
+#pragma once
+// UTF-8 <-> UTF-16 for the edges of the system (command line, JSON, file
+// names, error messages). Both directions are total: an ill-formed sequence
+// becomes U+FFFD, never an exception, so a damaged text can still be shown.
+
+#include <string>
+#include <string_view>
+
+namespace vrn {
+
+std::u16string utf8ToUtf16(std::string_view text);
+std::string utf16ToUtf8(std::u16string_view text);
+
+}  // namespace vrn
