@@ -1,0 +1,70 @@
+#pragma once
+// DrawingData: everything a drawing holds, in the order its DXF file holds
+// it. dxf/ fills it from a file and writes it back; the object model of
+// drawing/ (documents, spaces, entities, tables) is a view over it.
+//
+//   header      HEADER section: one record of $NAME (group 9) / value groups
+//   sections    every section in file order; the ones the model interprets
+//               (TABLES, BLOCKS, ENTITIES) are structured, the rest kept whole
+//
+// Model space and the active paper-space layout share the ENTITIES list:
+// group 67 = 1 marks paper space, as DXF has it. Other paper-space layouts
+// keep their entities in their *Paper_SpaceN block.
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drawing/record.h"
+#include "drawing/text_codec.h"
+
+namespace vrn::drawing {
+
+struct Entity;
+using EntityPtr = std::shared_ptr<Entity>;
+
+// One entity. Complex entities carry their followers: an INSERT its ATTRIBs,
+// a POLYLINE its VERTEXes, closed by a SEQEND record.
+struct Entity {
+  Record record;
+  std::vector<EntityPtr> children;
+  std::optional<Record> seqend;
+  bool erased = false;  // erased entities stay for undo but are neither found nor written
+};
+
+// TABLE ... ENDTAB. Entries are LAYER, STYLE, DIMSTYLE, BLOCK_RECORD ...
+struct Table {
+  Record head;  // 0 TABLE, 2 name, ...
+  std::vector<Record> entries;
+  Record end;   // 0 ENDTAB
+};
+
+// BLOCK ... ENDBLK with the block's entities.
+struct Block {
+  Record begin;  // 0 BLOCK
+  std::vector<EntityPtr> entities;
+  Record end;    // 0 ENDBLK
+};
+
+struct Section {
+  enum class Kind { Header, Tables, Blocks, Entities, Opaque };
+  Kind kind = Kind::Opaque;
+  Record begin;                  // 0 SECTION, 2 name
+  std::vector<Record> records;   // an opaque section's records, in order
+  Record end;                    // 0 ENDSEC
+};
+
+struct DrawingData {
+  Record header;
+  std::vector<Section> sections;  // file order; HEADER/TABLES/BLOCKS/ENTITIES hold no records here
+  std::vector<Table> tables;
+  std::vector<Block> blocks;
+  std::vector<EntityPtr> entities;
+  std::shared_ptr<const TextCodec> codec = utf8Codec();
+  // True when the file ended with "0 EOF"; the writer always writes it.
+  std::string lineEnd = "\r\n";   // line end that new and changed records are written with
+};
+
+}  // namespace vrn::drawing

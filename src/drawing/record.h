@@ -1,0 +1,79 @@
+#pragma once
+// Record: the groups of one drawing object (an entity, a table record, a
+// header or an opaque section) as DXF names them, code by code.
+//
+// The model keeps every object as its record, so nothing it does not
+// interpret is ever lost: a property of the model is a view of one or more
+// groups (TextString is group 1, InsertionPoint groups 10/20/30 ...), and a
+// change rewrites just those groups in place.
+//
+// Values are kept as the file's bytes, undecoded: numbers as they were
+// written (so an unchanged 0.0 is not rewritten as 0), strings in the
+// drawing's encoding (see TextCodec). A record read from a file also keeps a
+// view of its exact text in the file buffer; until something changes the
+// record, saving writes that text back byte for byte.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vrn::drawing {
+
+struct Group {
+  int code = 0;
+  std::string value;  // the file's bytes, without the line end
+  bool operator==(const Group&) const = default;
+};
+
+class Record {
+ public:
+  Record() = default;
+  explicit Record(std::vector<Group> groups) : groups_(std::move(groups)) {}
+  // A record read from a file. `original` is its exact text (every line of
+  // it, line ends included) inside `buffer`, which the record keeps alive.
+  Record(std::vector<Group> groups, std::shared_ptr<const std::string> buffer,
+         std::string_view original)
+      : groups_(std::move(groups)), buffer_(std::move(buffer)), original_(original) {}
+
+  const std::vector<Group>& groups() const { return groups_; }
+  // Write access to the groups; the record then counts as changed.
+  std::vector<Group>& edit();
+
+  // True when the record must be written from its groups rather than copied
+  // from the file: new records and every record changed since it was read.
+  bool changed() const { return original_.data() == nullptr; }
+  std::string_view original() const { return original_; }
+
+  // Group 0: the object's DXF type ("TEXT", "LAYER" ...).
+  std::string_view type() const;
+
+  // Index of the first group with `code` at or after `from`, or npos.
+  std::size_t find(int code, std::size_t from = 0) const;
+  bool has(int code) const { return find(code) != npos; }
+  // The value of the first group with `code`, or `fallback` when absent.
+  std::string_view value(int code, std::string_view fallback = {}) const;
+  double number(int code, double fallback = 0) const;
+  std::int32_t integer(int code, std::int32_t fallback = 0) const;
+
+  // Replaces the first group with `code`; when absent, inserts it before the
+  // first group whose code is in `before`, or at the end when none is. The
+  // record counts as changed only when a value really changes.
+  void set(int code, std::string value, std::initializer_list<int> before = {});
+  // Removes every group with `code`.
+  void erase(int code);
+
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+ private:
+  std::vector<Group> groups_;
+  std::shared_ptr<const std::string> buffer_;
+  std::string_view original_;
+};
+
+// DXF's way of writing a real number when the model writes a new value:
+// the shortest text that reads back as the same double.
+std::string formatNumber(double value);
+
+}  // namespace vrn::drawing
