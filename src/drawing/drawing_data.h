@@ -63,8 +63,8 @@ struct DrawingData {
   std::vector<Block> blocks;
   std::vector<EntityPtr> entities;
   std::shared_ptr<const TextCodec> codec = utf8Codec();
-  // True when the file ended with "0 EOF"; the writer always writes it.
-  std::string lineEnd = "\r\n";   // line end that new and changed records are written with
+  // The line end that new and changed records are written with.
+  std::string lineEnd = "\r\n";
 };
 
 }  // namespace vrn::drawing
