@@ -1,0 +1,22 @@
+#pragma once
+// The two database routines behind the automation sub-commands "db_sqlexec"
+// and "db_gettable": host-side code reads and writes any table of any
+// database file through them. Each call opens and closes its own connection.
+// Failures raise SqliteError (a host::HostError with E_FAIL) carrying
+// SQLite's message.
+
+#include <string>
+#include <string_view>
+
+namespace vrn::library {
+
+// Executes one statement on the database file at path (created if missing).
+// Returns true; a failure raises.
+bool db_sqlexec(std::u16string_view path, std::u16string_view sql);
+
+// Runs a query on the database file at path and returns its rows as text:
+// each field in double quotes (a double quote inside written as \"), fields
+// separated by one blank, every line ended by CR LF. No rows: empty text.
+std::u16string db_gettable(std::u16string_view path, std::u16string_view sql);
+
+}  // namespace vrn::library
