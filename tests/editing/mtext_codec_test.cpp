@@ -1,0 +1,71 @@
+#include "editing/mtext_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace vrn::editing {
+namespace {
+
+struct Case {
+  std::u16string_view in;
+  std::u16string_view out;
+};
+
+TEST(MtextCodec, DecodeUnicodeEscapes) {
+  const Case cases[] = {
+      {u"plain text", u"plain text"},
+      {u"\\U+05D0\\U+05D1", u"\u05D0\u05D1"},
+      {u"x\\U+05D0 y", u"x\u05D0 y"},
+      {u"\\u+05D0", u"\\u+05D0"},           // lower-case u is no escape
+      {u"\\U+05d0", u"\u0005d0"},          // hex digits are upper case only
+      {u"\\U+05D0A", u"\u5D0A"},            // every digit that follows is taken
+      {u"\\U+0123456789", u"\u6789"},       // the code keeps its low 16 bits
+      {u"\\U+15D0", u"\\U+15D0"},           // only "\U+0" starts an escape
+      {u"\\U05D0", u"\\U05D0"},
+      {u"a\\Pb\\U+05D2", u"a\\Pb\u05D2"},   // other codes stay literal
+      {u"\\U+0", u"\\U+0"},                 // no digits: kept as written
+      {u"\\U+0;x", u"\\U+0;x"},
+      {u"end\\", u"end\\"},
+      {u"end\\U", u"end\\U"},
+      {u"end\\U+", u"end\\U+"},
+      {u"\\\\U+05D0", u"\\\\U+05D0"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DecodeUnicodeEscapes(c.in), c.out) << std::string(c.in.begin(), c.in.end());
+  }
+}
+
+TEST(MtextCodec, StripFormatGroup) {
+  const Case cases[] = {
+      {u"{\\fArial|b0|i0;first\\Psecond}", u"first\\Psecond"},
+      {u"{\\H2.5;text}}", u"text}"},  // one closing brace goes
+      {u"{\\fArial;ab}c}", u"ab"},  // a "}" before the last goes with it
+      {u"{\\fArial;}", u""},
+      {u"plain}", u"plain}"},          // no group, nothing removed
+      {u"{\\no semicolon}", u"{\\no semicolon}"},
+      {u"{plain;x}", u"{plain;x}"},
+      {u"{", u"{"},
+      {u"", u""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(stripFormatGroup(c.in), c.out) << std::string(c.in.begin(), c.in.end());
+  }
+}
+
+TEST(MtextCodec, SplitParagraphs) {
+  using Lines = std::vector<std::u16string>;
+  EXPECT_EQ(splitParagraphs(u""), Lines{});
+  EXPECT_EQ(splitParagraphs(u"one"), Lines{u"one"});
+  EXPECT_EQ(splitParagraphs(u"one\\Ptwo"), (Lines{u"one", u"two"}));
+  EXPECT_EQ(splitParagraphs(u"one\\Ptwo\\Pthree\\P"), (Lines{u"one", u"two", u"three"}));
+  EXPECT_EQ(splitParagraphs(u"one\\P\\Pthree"), (Lines{u"one", u"", u"three"}));
+  EXPECT_EQ(splitParagraphs(u"\\P"), Lines{u""});
+}
+
+TEST(MtextCodec, FormatGroupWithTwoParagraphsOpensAsTwoLines) {
+  const auto stored = u"{\\fArial|b0|i0|c177|p34;\\U+05E9\\U+05DC\\Pabc}";
+  EXPECT_EQ(splitParagraphs(stripFormatGroup(DecodeUnicodeEscapes(stored))),
+            (std::vector<std::u16string>{u"\u05E9\u05DC", u"abc"}));
+}
+
+}  // namespace
+}  // namespace vrn::editing
