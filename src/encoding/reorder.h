@@ -1,0 +1,31 @@
+#pragma once
+// The reordering primitives the conversions build on.
+//
+//   FixRuns       keeps every run of right-to-left letters in its order and
+//                 reverses every run of other characters in place. With a
+//                 reversal of the whole string it turns a right-to-left line
+//                 into visual order and back.
+//   VisualOrder   the line in display order, read left to right (the font
+//                 form's drawing surface).
+//   VisualOrderDC the line in display order, read right to left (the screen
+//                 context after any conversion has run), always.
+//
+// Byte-form routines work on the Windows-1255 byte form, the W forms on
+// UTF-16. All keep the length, and an empty text gives an empty text.
+
+#include <string>
+#include <string_view>
+
+namespace vrn::encoding {
+
+std::string FixRuns(std::string s);
+std::u16string FixRunsW(std::u16string s);
+
+std::string VisualOrder(std::string_view s);
+std::u16string VisualOrderW(std::u16string_view s);
+std::string VisualOrderDC(std::string_view s);
+
+std::string RightToLeftDC(std::string_view s);  // VisualOrderDC(FixRuns(s))
+std::string LeftToRightDC(std::string_view s);  // FixRuns(VisualOrderDC(s))
+
+}  // namespace vrn::encoding
