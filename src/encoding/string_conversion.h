@@ -1,0 +1,18 @@
+#pragma once
+// The string conversion services AutoCAD-side routines call (acadtostr and
+// strtoacad with a font type as kind): between the drawing form of a text
+// and its logical form (reading order, Windows-1255 letters). Byte form in
+// and out; type and backward flag come as arguments, no state is read.
+// Types outside 0-4 give an empty text.
+
+#include "encoding/font_type.h"
+
+#include <string>
+#include <string_view>
+
+namespace vrn::encoding {
+
+std::string AcadToStr(std::string_view text, fntType type, bool backward);
+std::string StrToAcad(std::string_view text, fntType type, bool backward);
+
+}  // namespace vrn::encoding
