@@ -1,0 +1,75 @@
+#include "library/db_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "host/utf8.h"
+#include "library/sqlite_error.h"
+#include "temp_dir.h"
+
+namespace vrn::library {
+namespace {
+
+class DbCommandsTest : public ::testing::Test {
+ protected:
+  TempDir dir;
+  std::u16string path = utf8ToUtf16((dir / "host.db").string());
+};
+
+TEST_F(DbCommandsTest, GetTableQuotesEveryFieldAndEndsEveryLineWithCrLf) {
+  EXPECT_TRUE(db_sqlexec(path, u"CREATE TABLE t (a, b, c)"));
+  EXPECT_TRUE(db_sqlexec(path,
+                         u"INSERT INTO t VALUES ('abc', '', 1), ('say \"hi\"', NULL, 2.5), ('two\r\nlines', 'a\\b', "
+                         u"X'414243'), ('עברית', -7, 'x')"));
+  struct Case {
+    const char16_t* query;
+    std::u16string_view text;
+  };
+  for (const Case& c : {
+           Case{u"SELECT * FROM t WHERE rowid = 1", u"\"abc\" \"\" \"1\"\r\n"},
+           Case{u"SELECT * FROM t WHERE rowid = 2", u"\"say \\\"hi\\\"\" \"\" \"2.5\"\r\n"},
+           Case{u"SELECT * FROM t WHERE rowid = 3", u"\"two\r\nlines\" \"a\\b\" \"ABC\"\r\n"},
+           Case{u"SELECT a FROM t WHERE rowid IN (1, 4) ORDER BY rowid", u"\"abc\"\r\n\"עברית\"\r\n"},
+           Case{u"SELECT * FROM t WHERE 0", u""},
+           Case{u"", u""},
+       }) {
+    EXPECT_EQ(db_gettable(path, c.query), c.text) << utf16ToUtf8(c.query);
+  }
+  EXPECT_EQ(db_gettable(path, u"SELECT * FROM t WHERE rowid = 1").size(), 14u);
+}
+
+TEST_F(DbCommandsTest, FailuresCarrySqlitesMessage) {
+  struct Case {
+    bool exec;
+    const char16_t* sql;
+    const char* message;
+  };
+  for (const Case& c : {Case{true, u"INSERT INTO missing VALUES (1)", "no such table: missing"},
+                        Case{false, u"SELECT * FROM", "incomplete input"},
+                        Case{false, u"SELECT * FROM missing", "no such table: missing"}}) {
+    try {
+      if (c.exec) {
+        db_sqlexec(path, c.sql);
+      } else {
+        db_gettable(path, c.sql);
+      }
+      ADD_FAILURE() << "no error for " << utf16ToUtf8(c.sql);
+    } catch (const SqliteError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
+}
+
+TEST_F(DbCommandsTest, ACorruptFileIsReportedAndLeftAlone) {
+  const std::string garbage(2048, '\x5a');
+  std::ofstream(dir / "host.db", std::ios::binary) << garbage;
+  EXPECT_THROW(db_gettable(path, u"SELECT 1 FROM sqlite_master"), SqliteError);
+  EXPECT_THROW(db_sqlexec(path, u"CREATE TABLE t (a)"), SqliteError);
+  std::ifstream in(dir / "host.db", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), garbage);
+}
+
+}  // namespace
+}  // namespace vrn::library
