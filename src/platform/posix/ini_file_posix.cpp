@@ -1,0 +1,270 @@
+// The POSIX IniFile: the whole file in memory as lines, written back in one
+// piece. Lines that nothing changed (comments, blank lines, other keys) are
+// written back exactly as read.
+//
+// Text: read as UTF-16 when it starts with the UTF-16LE byte-order mark,
+// else as UTF-8 when it is valid UTF-8 (a UTF-8 mark is dropped), else as
+// Windows-1255, the code page of files brought over from Windows. Written
+// as UTF-8, which holds every text without loss.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+#include "platform/code_page.h"
+#include "platform/ini_file.h"
+
+namespace vrn::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool sameName(std::u16string_view a, std::u16string_view b) {
+  UErrorCode status = U_ZERO_ERROR;
+  return u_strCaseCompare(a.data(), static_cast<int32_t>(a.size()), b.data(),
+                          static_cast<int32_t>(b.size()), U_FOLD_CASE_DEFAULT, &status) == 0 &&
+         U_SUCCESS(status);
+}
+
+std::u16string_view trimmed(std::u16string_view text) {
+  auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::u16string withoutLineBreaks(std::u16string_view text) {
+  std::u16string result(text);
+  std::replace_if(result.begin(), result.end(),
+                  [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
+  return result;
+}
+
+std::optional<std::u16string> fromUtf8(std::string_view bytes) {
+  if (bytes.empty()) return std::u16string();
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
+  if (status != U_BUFFER_OVERFLOW_ERROR) return std::nullopt;
+  std::u16string result(static_cast<std::size_t>(length), u'\0');
+  status = U_ZERO_ERROR;
+  u_strFromUTF8(result.data(), length, nullptr, bytes.data(), static_cast<int32_t>(bytes.size()),
+                &status);
+  if (U_FAILURE(status)) return std::nullopt;
+  return result;
+}
+
+std::string toUtf8(std::u16string_view text) {
+  if (text.empty()) return {};
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strToUTF8WithSub(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), 0xFFFD,
+                     nullptr, &status);
+  std::string result(static_cast<std::size_t>(length), '\0');
+  status = U_ZERO_ERROR;
+  u_strToUTF8WithSub(result.data(), length, nullptr, text.data(),
+                     static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
+  return result;
+}
+
+std::u16string decodeFile(std::string_view bytes) {
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    std::u16string text;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+      auto low = static_cast<unsigned char>(bytes[i]);
+      auto high = static_cast<unsigned char>(bytes[i + 1]);
+      text += static_cast<char16_t>(low | (high << 8));
+    }
+    return text;
+  }
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (auto text = fromUtf8(bytes)) return *text;
+  return fromByteForm(bytes);
+}
+
+struct Line {
+  std::u16string text;  // as read; written back while the entry is unchanged
+  bool isEntry = false;
+  bool changed = false;
+  std::u16string key;
+  std::u16string value;
+
+  std::u16string output() const { return changed ? key + u"=" + value : text; }
+};
+
+struct Section {
+  bool hasHeader = true;  // false for the lines before the first section
+  std::u16string name;
+  std::u16string header;
+  std::vector<Line> lines;
+};
+
+Line parseLine(std::u16string_view text) {
+  Line line;
+  line.text = text;
+  std::u16string_view body = trimmed(text);
+  if (body.empty() || body.front() == u';') return line;
+  std::size_t equals = body.find(u'=');
+  if (equals == std::u16string_view::npos) return line;
+  line.isEntry = true;
+  line.key = trimmed(body.substr(0, equals));
+  line.value = trimmed(body.substr(equals + 1));
+  return line;
+}
+
+std::vector<Section> parseFile(std::u16string_view text) {
+  std::vector<Section> sections(1);
+  sections.front().hasHeader = false;
+  while (!text.empty()) {
+    std::size_t end = text.find(u'\n');
+    std::u16string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::u16string_view::npos ? text.size() : end + 1);
+    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+    std::u16string_view body = trimmed(line);
+    if (!body.empty() && body.front() == u'[') {
+      // An unclosed bracket still opens a section: the name runs to the end.
+      std::u16string_view name = body.substr(1, body.find(u']') - 1);
+      sections.push_back({true, std::u16string(trimmed(name)), std::u16string(line), {}});
+      continue;
+    }
+    sections.back().lines.push_back(parseLine(line));
+  }
+  return sections;
+}
+
+std::string readWholeFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Writes content to a new file beside target and renames it over target.
+void replaceFile(const fs::path& target, const std::string& content) {
+  // Through a link to its file, so that the link stays a link.
+  std::error_code error;
+  fs::path real = target;
+  if (fs::is_symlink(fs::symlink_status(target, error))) {
+    real = fs::canonical(target, error);
+    if (error) throw IniWriteError(target);
+  }
+  std::string pattern = real.string() + ".XXXXXX";
+  int fd = mkstemp(pattern.data());
+  if (fd < 0) throw IniWriteError(target);
+  struct stat old {};
+  mode_t mode = stat(real.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  bool ok = fchmod(fd, mode) == 0;
+  std::size_t written = 0;
+  while (ok && written < content.size()) {
+    ssize_t n = write(fd, content.data() + written, content.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) written += static_cast<std::size_t>(n);
+  }
+  ok = ok && fsync(fd) == 0;
+  ok = close(fd) == 0 && ok;
+  ok = ok && rename(pattern.c_str(), real.c_str()) == 0;
+  if (!ok) {
+    unlink(pattern.c_str());
+    throw IniWriteError(target);
+  }
+}
+
+class PosixIniFile final : public IniFile {
+ public:
+  explicit PosixIniFile(fs::path file)
+      : file_(std::move(file)), sections_(parseFile(decodeFile(readWholeFile(file_)))) {}
+
+  const fs::path& fileName() const override { return file_; }
+
+  std::optional<std::u16string> findString(std::u16string_view section,
+                                           std::u16string_view key) const override {
+    const Section* found = findSection(section);
+    if (found == nullptr) return std::nullopt;
+    for (const Line& line : found->lines) {
+      if (line.isEntry && sameName(line.key, key)) return line.value;
+    }
+    return std::nullopt;
+  }
+
+  std::vector<std::u16string> readSection(std::u16string_view section) const override {
+    std::vector<std::u16string> keys;
+    if (const Section* found = findSection(section)) {
+      for (const Line& line : found->lines) {
+        if (line.isEntry && !line.key.empty()) keys.push_back(line.key);
+      }
+    }
+    return keys;
+  }
+
+  void writeString(std::u16string_view section, std::u16string_view key,
+                   std::u16string_view value) override {
+    Section& target = sectionForWriting(withoutLineBreaks(section));
+    Line entry{{}, true, true, withoutLineBreaks(key), withoutLineBreaks(value)};
+    dirty_ = true;
+    auto same = [&](const Line& line) { return line.isEntry && sameName(line.key, entry.key); };
+    if (auto it = std::find_if(target.lines.begin(), target.lines.end(), same);
+        it != target.lines.end()) {
+      *it = std::move(entry);
+      return;
+    }
+    // After the section's last entry, so blank lines before the next section stay there.
+    auto lastEntry = std::find_if(target.lines.rbegin(), target.lines.rend(),
+                                  [](const Line& line) { return line.isEntry; });
+    target.lines.insert(lastEntry.base(), std::move(entry));
+  }
+
+  void eraseSection(std::u16string_view section) override {
+    auto removed = std::erase_if(sections_, [&](const Section& s) {
+      return s.hasHeader && sameName(s.name, section);
+    });
+    if (removed > 0) dirty_ = true;
+  }
+
+  void updateFile() override {
+    if (!dirty_) return;
+    std::u16string text;
+    for (const Section& section : sections_) {
+      if (section.hasHeader) text += section.header + u"\n";
+      for (const Line& line : section.lines) text += line.output() + u"\n";
+    }
+    replaceFile(file_, toUtf8(text));
+    dirty_ = false;
+  }
+
+ private:
+  std::vector<Section>::const_iterator sectionNamed(std::u16string_view name) const {
+    return std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) {
+      return s.hasHeader && sameName(s.name, name);
+    });
+  }
+
+  const Section* findSection(std::u16string_view name) const {
+    auto it = sectionNamed(name);
+    return it == sections_.end() ? nullptr : &*it;
+  }
+
+  Section& sectionForWriting(const std::u16string& name) {
+    auto it = sectionNamed(name);
+    if (it != sections_.end()) return sections_[static_cast<std::size_t>(it - sections_.begin())];
+    sections_.push_back({true, name, u"[" + name + u"]", {}});
+    return sections_.back();
+  }
+
+  fs::path file_;
+  std::vector<Section> sections_;
+  bool dirty_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<IniFile> openIniFile(const fs::path& file) {
+  return std::make_unique<PosixIniFile>(file);
+}
+
+}  // namespace vrn::platform

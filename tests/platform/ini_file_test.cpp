@@ -1,0 +1,161 @@
+#include "platform/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/temp_dir.h"
+
+namespace vrn::platform {
+namespace {
+
+using test::readFile;
+using test::writeFile;
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<IniFile> open(const std::string& content) {
+    writeFile(file, content);
+    return openIniFile(file);
+  }
+  test::TempDir dir;
+  std::filesystem::path file = dir / "settings.ini";
+};
+
+TEST_F(IniFileTest, SectionsAndKeysMatchWithoutRegardToCase) {
+  auto ini = open("[textedit]\nwidth = 700 \n[LIB]\nStandard=  abc def\n");
+  EXPECT_EQ(ini->readInteger(u"Textedit", u"Width", 900), 700);
+  EXPECT_EQ(ini->readString(u"lib", u"STANDARD", u""), u"abc def");
+  EXPECT_EQ(ini->readString(u"Lib", u"missing", u"dflt"), u"dflt");
+  EXPECT_EQ(ini->readString(u"Nosection", u"Standard", u"dflt"), u"dflt");
+}
+
+TEST_F(IniFileTest, MissingFileReadsEmptyAndFirstWriteCreatesIt) {
+  auto ini = openIniFile(file);
+  EXPECT_TRUE(ini->readSection(u"Fonts").empty());
+  EXPECT_EQ(ini->readInteger(u"A", u"b", 5), 5);
+  ini->writeInteger(u"A", u"b", -3);
+  ini->updateFile();
+  EXPECT_EQ(readFile(file), "[A]\nb=-3\n");
+}
+
+TEST_F(IniFileTest, MalformedLinesAreSkippedAndTheRestStillReads) {
+  std::string junk = "no equals here\n[unclosed\nk=1\n\x01\xff\xfe=\x80\n[]\n=novalue\n;c=1\n";
+  auto ini = open(junk + "[Good]\nkey=value\r\n");
+  EXPECT_EQ(ini->readString(u"unclosed", u"k", u""), u"1");
+  EXPECT_EQ(ini->readString(u"Good", u"key", u""), u"value");
+  EXPECT_FALSE(ini->findString(u"", u"c").has_value());
+  EXPECT_TRUE(ini->readSection(u"").empty());  // "=novalue" names no key
+}
+
+TEST_F(IniFileTest, SectionKeysComeInFileOrderAndTheFirstLineWins) {
+  auto ini = open("[Alt]\n1=first\n2=x\n1=second\n[alt]\n3=other section\n");
+  EXPECT_EQ(ini->readSection(u"ALT"), (std::vector<std::u16string>{u"1", u"2", u"1"}));
+  EXPECT_EQ(ini->readString(u"Alt", u"1", u""), u"first");
+  EXPECT_FALSE(ini->findString(u"Alt", u"3").has_value());
+}
+
+TEST(ParseInt32, OnlyDecimal32BitIntegersParse) {
+  struct Case {
+    std::u16string text;
+    std::optional<std::int32_t> value;
+  };
+  const Case cases[] = {
+      {u"12", 12},          {u" -7 ", -7},          {u"+4", 4},
+      {u"2147483647", 2147483647}, {u"-2147483648", INT32_MIN}, {u"2147483648", std::nullopt},
+      {u"-2147483649", std::nullopt}, {u"12a", std::nullopt}, {u"", std::nullopt},
+      {u"-", std::nullopt}, {u"0x10", std::nullopt},  {u"99999999999999999999", std::nullopt},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(parseInt32(cases[i].text), cases[i].value) << "case " << i;
+  }
+}
+
+TEST_F(IniFileTest, WritesKeepOtherLinesAndSpellKeysAsGiven) {
+  auto ini = open("; comment\n[textedit]\nwidth=700\nother=1\n\n[Lib]\nLeft=3\n");
+  ini->writeInteger(u"Textedit", u"Width", 800);
+  ini->writeString(u"Textedit", u"Top", u"400");
+  ini->writeBool(u"New", u"ReverseTTF", true);
+  ini->updateFile();
+  EXPECT_EQ(readFile(file),
+            "; comment\n[textedit]\nWidth=800\nother=1\nTop=400\n\n[Lib]\nLeft=3\n"
+            "[New]\nReverseTTF=1\n");
+}
+
+TEST_F(IniFileTest, EraseSectionRemovesEverySectionOfThatName) {
+  auto ini = open("[Fonts]\na=1\n[Other]\nx=1\n[FONTS]\nb=2\n");
+  ini->eraseSection(u"fonts");
+  ini->writeString(u"Fonts", u"c", u"3");
+  ini->updateFile();
+  EXPECT_EQ(readFile(file), "[Other]\nx=1\n[Fonts]\nc=3\n");
+}
+
+TEST_F(IniFileTest, LineBreaksInWrittenTextCannotStartNewLines) {
+  auto ini = openIniFile(file);
+  ini->writeString(u"S", u"k\n[Evil]", u"v\r\nx=1");
+  ini->updateFile();
+  auto reread = openIniFile(file);
+  EXPECT_EQ(reread->readSection(u"S"), std::vector<std::u16string>{u"k [Evil]"});
+  EXPECT_TRUE(reread->readSection(u"Evil").empty());
+}
+
+TEST_F(IniFileTest, ReadsUtf8Utf16AndWindows1255Files) {
+  const std::u16string shalom = u"\u05E9\u05DC\u05D5\u05DD";
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"utf-8", "[S]\nk=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\n"},
+      {"utf-8 with mark", "\xEF\xBB\xBF[S]\nk=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\n"},
+      {"utf-16le", std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xE9\x05\xDC\x05\xD5\x05\xDD\x05", 22)},
+      {"windows-1255", "[S]\nk=\xF9\xEC\xE5\xED\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(open(c.bytes)->readString(u"S", u"k", u""), shalom) << c.name;
+  }
+  auto ini = open(cases[3].bytes);
+  ini->writeString(u"S", u"k2", shalom);
+  ini->updateFile();
+  EXPECT_EQ(readFile(file), "[S]\nk=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\nk2=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\n");
+}
+
+TEST_F(IniFileTest, UnwritableFolderFailsWithTheFileNameAndLeavesNothingBehind) {
+  writeFile(dir / "plainfile", "x");
+  const auto target = dir / "plainfile" / "Hebrew.ini";  // its folder is a file
+  auto ini = openIniFile(target);
+  ini->writeInteger(u"A", u"b", 1);
+  try {
+    ini->updateFile();
+    FAIL() << "expected IniWriteError";
+  } catch (const IniWriteError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + target.string());
+  }
+  auto missing = openIniFile(dir / "no" / "such" / "dir.ini");
+  missing->writeInteger(u"A", u"b", 1);
+  EXPECT_THROW(missing->updateFile(), IniWriteError);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(IniFileTest, RewritingKeepsPermissionsAndLinksAndLeavesNoTemporaryFile) {
+  auto ini = open("[A]\nb=1\n");
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  ini->writeInteger(u"A", u"b", 2);
+  ini->updateFile();
+  EXPECT_EQ(readFile(file), "[A]\nb=2\n");
+  EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+  const auto link = dir / "link.ini";
+  std::filesystem::create_symlink(file, link);
+  auto viaLink = openIniFile(link);
+  viaLink->writeInteger(u"A", u"b", 3);
+  viaLink->updateFile();
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(readFile(file), "[A]\nb=3\n");
+}
+
+}  // namespace
+}  // namespace vrn::platform
