@@ -1,0 +1,71 @@
+#include "settings/key_definitions.h"
+
+#include <optional>
+
+#include "platform/ini_file.h"
+
+namespace vrn::settings {
+namespace {
+
+constexpr std::uint16_t vkF1 = 0x70;
+constexpr std::uint16_t vkF12 = 0x7B;
+constexpr std::uint16_t vk0 = 0x30;
+constexpr std::uint16_t vk9 = 0x39;
+
+// "F3" or "f12" -> the number; anything but decimal digits after the F is no name.
+std::optional<std::size_t> functionKeyNumber(std::u16string_view name) {
+  if (name.empty() || (name.front() != u'F' && name.front() != u'f')) return std::nullopt;
+  name.remove_prefix(1);
+  if (name.empty() || name.size() > 4) return std::nullopt;
+  std::size_t number = 0;
+  for (char16_t c : name) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    number = number * 10 + static_cast<std::size_t>(c - u'0');
+  }
+  return number;
+}
+
+std::optional<std::size_t> leadingDigit(std::u16string_view name) {
+  if (name.empty() || name.front() < u'0' || name.front() > u'9') return std::nullopt;
+  return static_cast<std::size_t>(name.front() - u'0');
+}
+
+// Each name takes the value of the first line with that name; a later name
+// for the same digit overwrites an earlier one.
+void readDigitSection(const platform::IniFile& ini, std::u16string_view section,
+                      std::array<std::u16string, 10>& texts) {
+  for (const std::u16string& name : ini.readSection(section)) {
+    if (auto digit = leadingDigit(name)) texts[*digit] = ini.readString(section, name, u"");
+  }
+}
+
+}  // namespace
+
+KeyDefinitions loadKeyDefinitions(const std::filesystem::path& file) {
+  KeyDefinitions definitions;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return definitions;
+  definitions.missing = false;
+  auto ini = platform::openIniFile(file);
+  for (const std::u16string& name : ini->readSection(u"FKeys")) {
+    auto number = functionKeyNumber(name);
+    if (number && *number >= 1 && *number <= 12) {
+      definitions.fkeys[*number] = ini->readString(u"FKeys", name, u"");
+    }
+  }
+  readDigitSection(*ini, u"Alt", definitions.alts);
+  readDigitSection(*ini, u"Ctrl", definitions.ctrls);
+  return definitions;
+}
+
+std::u16string KeyDefinitions::KeyDefText(ShiftState shift, std::uint16_t key) const {
+  if (missing) return {};
+  if (key >= vkF1 && key <= vkF12) return fkeys[key - vkF1 + 1u];
+  if (key < vk0 || key > vk9) return {};
+  std::size_t digit = key - vk0;
+  if (shift == ShiftState{.alt = true}) return alts[digit];
+  if (shift == ShiftState{.ctrl = true}) return ctrls[digit];
+  return {};
+}
+
+}  // namespace vrn::settings

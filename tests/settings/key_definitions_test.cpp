@@ -1,0 +1,56 @@
+#include "settings/key_definitions.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/temp_dir.h"
+
+namespace vrn::settings {
+namespace {
+
+constexpr std::uint16_t vkF(int n) { return static_cast<std::uint16_t>(0x6F + n); }
+constexpr std::uint16_t vkDigit(int d) { return static_cast<std::uint16_t>(0x30 + d); }
+constexpr ShiftState none{};
+constexpr ShiftState alt{.alt = true};
+constexpr ShiftState ctrl{.ctrl = true};
+constexpr ShiftState shift{.shift = true};
+constexpr ShiftState ctrlAlt{.alt = true, .ctrl = true};
+
+class KeyDefinitionsTest : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  std::filesystem::path file = dir / "editdef.txt";
+};
+
+TEST_F(KeyDefinitionsTest, EditdefLinesDefineTheKeys) {
+  test::writeFile(file,
+                  "[FKeys]\nf3=abc\nF13=x\nFx=y\nF0=zero\nF+4=plus\nF5=five\nF5=later\nF05=padded\n"
+                  "[Alt]\n1=first\n1=second\n2a=two\nx=none\n"
+                  "[Ctrl]\n12=twelve\n");
+  KeyDefinitions defs = loadKeyDefinitions(file);
+  struct Case {
+    ShiftState shift;
+    std::uint16_t key;
+    std::u16string text;
+  };
+  const Case cases[] = {
+      {none, vkF(3), u"abc"},          {shift, vkF(5), u"padded"}, {ctrlAlt, vkF(3), u"abc"},
+      {none, vkF(4), u""},             {none, vkF(12), u""},       {alt, vkDigit(1), u"first"},
+      {alt, vkDigit(2), u"two"},       {ctrl, vkDigit(1), u"twelve"}, {ctrlAlt, vkDigit(1), u""},
+      {none, vkDigit(1), u""},         {shift, vkDigit(1), u""},   {alt, 0x41, u""},
+      {alt, 0x7C, u""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(defs.KeyDefText(c.shift, c.key), c.text) << "key " << c.key;
+  }
+  EXPECT_EQ(defs.fkeys[0], u"");  // F0 is no function key
+}
+
+TEST_F(KeyDefinitionsTest, MissingFileMakesEveryTextEmpty) {
+  KeyDefinitions defs = loadKeyDefinitions(file);
+  EXPECT_TRUE(defs.missing);
+  defs.fkeys[1] = u"set by hand";
+  EXPECT_EQ(defs.KeyDefText(none, vkF(1)), u"");
+}
+
+}  // namespace
+}  // namespace vrn::settings
