@@ -1,0 +1,37 @@
+#pragma once
+// The text codecs of DXF files before AC1021: single-byte code pages named
+// by $DWGCODEPAGE.
+//
+//   decode  every byte maps to one UTF-16 unit, as Windows converts it
+//           (bytes a code page leaves undefined keep their value, so the
+//           DOS Hebrew letters 0x80-0x9A survive in any Windows code page);
+//           "\U+XXXX" gives the character XXXX and "\M+nXXXX" the double-byte
+//           character XXXX of the East Asian code page n.
+//   encode  the inverse: a character of the code page becomes its byte, any
+//           other "\U+XXXX" (upper-case hex digits, one escape per UTF-16
+//           unit).
+//
+// Escapes are read as AutoCAD and other DXF programs read them, whatever the
+// case of the hex digits (ezdxf writes lower case). So encode(decode(b)) == b
+// holds for every byte string whose escapes are the ones encode writes; any
+// other escape ("\U+05e9", "\U+0041", "\M+..") comes back in encode's form.
+// An unchanged record is copied from its file, so this matters only for a
+// string the model rewrites.
+
+#include <memory>
+#include <string_view>
+
+#include "drawing/text_codec.h"
+
+namespace vrn::dxf {
+
+// The codec of a $DWGCODEPAGE value ("ANSI_1255", "DOS862" ..., any case),
+// or null when the code page is not supported.
+std::shared_ptr<const drawing::TextCodec> codePageCodec(std::string_view dwgCodePage);
+
+// The codec of a drawing of version `acadVer` ($ACADVER, "AC1015" ...):
+// UTF-8 from AC1021 on, otherwise the code page's codec (null when unknown).
+std::shared_ptr<const drawing::TextCodec> drawingCodec(std::string_view acadVer,
+                                                       std::string_view dwgCodePage);
+
+}  // namespace vrn::dxf

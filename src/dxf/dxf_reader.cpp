@@ -1,0 +1,358 @@
+#include "dxf/dxf_reader.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "dxf/code_page_codec.h"
+#include "dxf/group_scanner.h"
+#include "dxf/handles.h"
+#include "host/host_error.h"
+
+namespace vrn::dxf {
+namespace {
+
+using drawing::Block;
+using drawing::DrawingData;
+using drawing::Entity;
+using drawing::EntityPtr;
+using drawing::Record;
+using drawing::Section;
+using drawing::Table;
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+struct HandleUse {
+  std::uint64_t handle;
+  std::size_t line;
+  bool operator<(const HandleUse& other) const {
+    return handle != other.handle ? handle < other.handle : line < other.line;
+  }
+};
+
+class DxfReader {
+ public:
+  DxfReader(std::shared_ptr<const std::string> buffer, std::string_view text, const std::string& fileName)
+      : buffer_(std::move(buffer)), scanner_(text, fileName) {
+    hasLookahead_ = scanner_.next(lookahead_);
+  }
+
+  DrawingData read();
+
+ private:
+  // Reads the record that starts at the next group 0 (with any groups
+  // before the very first one) into groups_. False at the end of the file.
+  bool nextRecord();
+  std::string_view type() const;  // the current record's type
+  std::string_view nextType() const;
+  std::size_t line() const { return groups_.front().line; }
+  // Groups [from, to) of the current record; `object` records also enter
+  // the handle check.
+  Record makeRecord(std::size_t from, std::size_t to, bool object = true);
+  Record wholeRecord(bool object = true) { return makeRecord(0, groups_.size(), object); }
+
+  void readHeader(DrawingData& data, std::size_t from);
+  void readTables(DrawingData& data, std::string_view section, std::size_t sectionLine);
+  void readBlocks(DrawingData& data, std::string_view section, std::size_t sectionLine);
+  // Entities up to the record of type `end`, which stays current.
+  void readEntities(std::vector<EntityPtr>& entities, std::string_view end, std::string_view owner,
+                    std::size_t ownerLine);
+  EntityPtr readEntity();
+  void readOpaque(Section& section, std::string_view name, std::size_t sectionLine);
+
+  // Moves to the next record, failing when there is none or when it ends
+  // the section while `owner` (begun at `ownerLine`) still lacks `end`.
+  void advanceWithin(std::string_view owner, std::size_t ownerLine, std::string_view end);
+
+  void checkHandles();
+  std::shared_ptr<const drawing::TextCodec> codecFor() const;
+
+  std::shared_ptr<const std::string> buffer_;
+  GroupScanner scanner_;
+  RawGroup lookahead_;
+  bool hasLookahead_ = false;
+  std::vector<RawGroup> groups_;
+  const char* recordEnd_ = nullptr;
+  std::vector<HandleUse> handles_;
+
+  std::string acadVer_;
+  std::string codePage_ = "ANSI_1252";
+  std::size_t codePageLine_ = 0;
+};
+
+bool DxfReader::nextRecord() {
+  groups_.clear();
+  if (!hasLookahead_) return false;
+  bool seenZero = lookahead_.code == 0;
+  groups_.push_back(lookahead_);
+  hasLookahead_ = false;
+  if (seenZero && trimmed(groups_.front().value) == "EOF") {
+    recordEnd_ = scanner_.position();  // what follows EOF is not read
+    return true;
+  }
+  RawGroup group;
+  while (scanner_.next(group)) {
+    if (group.code == 0 && seenZero) {
+      lookahead_ = group;
+      hasLookahead_ = true;
+      break;
+    }
+    seenZero = seenZero || group.code == 0;
+    groups_.push_back(group);
+  }
+  recordEnd_ = hasLookahead_ ? lookahead_.start : scanner_.position();
+  return true;
+}
+
+std::string_view DxfReader::type() const {
+  for (const auto& group : groups_) {
+    if (group.code == 0) return trimmed(group.value);
+  }
+  return {};
+}
+
+std::string_view DxfReader::nextType() const {
+  return hasLookahead_ && lookahead_.code == 0 ? trimmed(lookahead_.value) : std::string_view{};
+}
+
+Record DxfReader::makeRecord(std::size_t from, std::size_t to, bool object) {
+  std::vector<drawing::Group> groups;
+  groups.reserve(to - from);
+  for (std::size_t i = from; i < to; ++i) groups.push_back({groups_[i].code, std::string(groups_[i].value)});
+  const char* begin = from < groups_.size() ? groups_[from].start : recordEnd_;
+  const char* end = to < groups_.size() ? groups_[to].start : recordEnd_;
+  if (object) {
+    const int code = handleCode(type());
+    for (std::size_t i = from; i < to; ++i) {
+      if (groups_[i].code != code) continue;
+      const auto handle = parseHandle(groups_[i].value);
+      if (!handle) {
+        scanner_.fail(groups_[i].line, "handle \"" + std::string(groups_[i].value.substr(0, 40)) +
+                                           "\" is not a hexadecimal number");
+      }
+      handles_.push_back({*handle, groups_[i].line});
+      break;
+    }
+  }
+  return Record(std::move(groups), buffer_, std::string_view(begin, static_cast<std::size_t>(end - begin)));
+}
+
+void DxfReader::advanceWithin(std::string_view owner, std::size_t ownerLine, std::string_view end) {
+  const std::size_t lastLine = scanner_.line();
+  if (!nextRecord()) {
+    scanner_.fail(ownerLine, std::string(owner) + " has no " + std::string(end) +
+                                 " (the file ends at line " + std::to_string(lastLine - 1) + ")");
+  }
+  const std::string_view t = type();
+  if (t != end && (t == "SECTION" || t == "ENDSEC" || t == "EOF")) {
+    scanner_.fail(line(), std::string(owner) + " (line " + std::to_string(ownerLine) + ") has no " +
+                              std::string(end) + " before " + std::string(t));
+  }
+}
+
+DrawingData DxfReader::read() {
+  DrawingData data;
+  bool seen[5] = {};
+  while (nextRecord()) {
+    const std::string_view t = type();
+    if (t == "EOF") break;
+    if (t != "SECTION") scanner_.fail(line(), "expected a SECTION, found \"" + std::string(t.substr(0, 40)) + "\"");
+    const std::size_t sectionLine = line();
+    std::size_t nameAt = 0;
+    while (nameAt < groups_.size() && groups_[nameAt].code != 2) ++nameAt;
+    if (nameAt == groups_.size()) scanner_.fail(sectionLine, "SECTION without a name (group 2)");
+    const std::string name(trimmed(groups_[nameAt].value));
+    const std::string owner = "section " + name;
+
+    Section section;
+    section.kind = name == "HEADER"     ? Section::Kind::Header
+                   : name == "TABLES"   ? Section::Kind::Tables
+                   : name == "BLOCKS"   ? Section::Kind::Blocks
+                   : name == "ENTITIES" ? Section::Kind::Entities
+                                        : Section::Kind::Opaque;
+    const auto kindIndex = static_cast<std::size_t>(section.kind);
+    if (section.kind != Section::Kind::Opaque) {
+      if (seen[kindIndex]) scanner_.fail(sectionLine, "the " + name + " section appears twice");
+      seen[kindIndex] = true;
+    }
+    switch (section.kind) {
+      case Section::Kind::Header:
+        section.begin = makeRecord(0, nameAt + 1, false);
+        readHeader(data, nameAt + 1);
+        advanceWithin(owner, sectionLine, "ENDSEC");
+        if (type() != "ENDSEC") scanner_.fail(line(), "unexpected \"" + std::string(type()) + "\" in the HEADER section");
+        break;
+      case Section::Kind::Tables:
+        section.begin = wholeRecord(false);
+        readTables(data, owner, sectionLine);
+        break;
+      case Section::Kind::Blocks:
+        section.begin = wholeRecord(false);
+        readBlocks(data, owner, sectionLine);
+        break;
+      case Section::Kind::Entities:
+        section.begin = wholeRecord(false);
+        readEntities(data.entities, "ENDSEC", owner, sectionLine);
+        break;
+      case Section::Kind::Opaque:
+        section.begin = wholeRecord(false);
+        readOpaque(section, owner, sectionLine);
+        break;
+    }
+    section.end = wholeRecord(false);
+    data.sections.push_back(std::move(section));
+  }
+  checkHandles();
+  keepHandSeedAbove(data.header, maxHandle(data));
+  data.codec = codecFor();
+  return data;
+}
+
+void DxfReader::readHeader(DrawingData& data, std::size_t from) {
+  data.header = makeRecord(from, groups_.size(), false);
+  for (std::size_t i = from; i + 1 < groups_.size(); ++i) {
+    if (groups_[i].code != 9) continue;
+    const std::string_view name = trimmed(groups_[i].value);
+    if (name == "$ACADVER") acadVer_ = trimmed(groups_[i + 1].value);
+    if (name == "$DWGCODEPAGE") {
+      codePage_ = trimmed(groups_[i + 1].value);
+      codePageLine_ = groups_[i + 1].line;
+    }
+  }
+}
+
+std::shared_ptr<const drawing::TextCodec> DxfReader::codecFor() const {
+  auto codec = drawingCodec(acadVer_, codePage_);
+  if (!codec) scanner_.fail(codePageLine_, "the code page \"" + codePage_ + "\" ($DWGCODEPAGE) is not supported");
+  return codec;
+}
+
+void DxfReader::readTables(DrawingData& data, std::string_view section, std::size_t sectionLine) {
+  for (;;) {
+    advanceWithin(section, sectionLine, "ENDSEC");
+    if (type() == "ENDSEC") return;
+    if (type() != "TABLE") scanner_.fail(line(), "expected a TABLE, found \"" + std::string(type().substr(0, 40)) + "\"");
+    Table table;
+    table.head = wholeRecord();
+    const std::size_t tableLine = line();
+    const std::string owner = "table " + std::string(trimmed(table.head.value(2)));
+    for (;;) {
+      advanceWithin(owner, tableLine, "ENDTAB");
+      if (type() == "ENDTAB") break;
+      if (type() == "TABLE") scanner_.fail(line(), owner + " (line " + std::to_string(tableLine) + ") has no ENDTAB");
+      table.entries.push_back(wholeRecord());
+    }
+    table.end = wholeRecord();
+    data.tables.push_back(std::move(table));
+  }
+}
+
+void DxfReader::readBlocks(DrawingData& data, std::string_view section, std::size_t sectionLine) {
+  for (;;) {
+    advanceWithin(section, sectionLine, "ENDSEC");
+    if (type() == "ENDSEC") return;
+    if (type() != "BLOCK") scanner_.fail(line(), "expected a BLOCK, found \"" + std::string(type().substr(0, 40)) + "\"");
+    Block block;
+    block.begin = wholeRecord();
+    const std::string owner = "block " + std::string(trimmed(block.begin.value(2)));
+    readEntities(block.entities, "ENDBLK", owner, line());
+    block.end = wholeRecord();
+    data.blocks.push_back(std::move(block));
+  }
+}
+
+void DxfReader::readEntities(std::vector<EntityPtr>& entities, std::string_view end, std::string_view owner,
+                             std::size_t ownerLine) {
+  for (;;) {
+    advanceWithin(owner, ownerLine, end);
+    if (type() == end) return;
+    if (end == "ENDBLK" && type() == "BLOCK") {
+      scanner_.fail(line(), std::string(owner) + " (line " + std::to_string(ownerLine) + ") has no ENDBLK");
+    }
+    entities.push_back(readEntity());
+  }
+}
+
+// INSERT takes the ATTRIBs after it and POLYLINE its VERTEXes, up to the
+// SEQEND. A SEQEND that does not follow is not made up: the entity is kept
+// as the file has it.
+EntityPtr DxfReader::readEntity() {
+  auto entity = std::make_shared<Entity>();
+  entity->record = wholeRecord();
+  const std::string_view t = type();
+  const std::string_view follower = t == "INSERT" ? "ATTRIB" : t == "POLYLINE" ? "VERTEX" : "";
+  if (follower.empty()) return entity;
+  while (nextType() == follower) {
+    nextRecord();
+    auto child = std::make_shared<Entity>();
+    child->record = wholeRecord();
+    entity->children.push_back(std::move(child));
+  }
+  if (nextType() == "SEQEND") {
+    nextRecord();
+    entity->seqend = wholeRecord();
+  }
+  return entity;
+}
+
+void DxfReader::readOpaque(Section& section, std::string_view name, std::size_t sectionLine) {
+  for (;;) {
+    advanceWithin(name, sectionLine, "ENDSEC");
+    if (type() == "ENDSEC") return;
+    section.records.push_back(wholeRecord());
+  }
+}
+
+void DxfReader::checkHandles() {
+  std::sort(handles_.begin(), handles_.end());
+  const auto twice = std::adjacent_find(handles_.begin(), handles_.end(),
+                                        [](const HandleUse& a, const HandleUse& b) { return a.handle == b.handle; });
+  if (twice == handles_.end()) return;
+  scanner_.fail(std::next(twice)->line, "handle " + formatHandle(twice->handle) + " is used twice (lines " +
+                                           std::to_string(twice->line) + " and " +
+                                           std::to_string(std::next(twice)->line) + ")");
+}
+
+// Formats this reader cannot read, told apart by their first bytes.
+void rejectUnsupported(std::string_view text, const std::string& fileName) {
+  if (startsWith(text, "AutoCAD Binary DXF")) {
+    throw host::HostError(host::hr::kFail,
+                          fileName + ": binary DXF files are not supported; save the drawing as ASCII DXF");
+  }
+  if (text.size() >= 6 && startsWith(text, "AC") &&
+      std::all_of(text.begin() + 2, text.begin() + 6, [](char c) { return c >= '0' && c <= '9'; })) {
+    throw host::HostError(host::hr::kFail,
+                          fileName + ": DWG drawings are not supported; save the drawing as ASCII DXF");
+  }
+  if (trimmed(text).find_first_not_of("\r\n") == std::string_view::npos) {
+    throw host::HostError(host::hr::kFail, fileName + ": the file is empty");
+  }
+}
+
+std::string lineEndOf(std::string_view text) {
+  const std::size_t newline = text.find('\n');
+  return newline != std::string_view::npos && newline > 0 && text[newline - 1] == '\r' ? "\r\n" : "\n";
+}
+
+}  // namespace
+
+DrawingData readDxf(std::shared_ptr<const std::string> buffer, const std::string& fileName) {
+  std::string_view text(*buffer);
+  if (startsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
+  rejectUnsupported(text, fileName);
+  DxfReader reader(buffer, text, fileName);
+  DrawingData data = reader.read();
+  data.lineEnd = lineEndOf(text);
+  return data;
+}
+
+}  // namespace vrn::dxf

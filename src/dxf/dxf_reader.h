@@ -1,0 +1,28 @@
+#pragma once
+// readDxf: an ASCII DXF text into DrawingData, losslessly.
+//
+// Every record keeps its exact text (a view into `buffer`), so an unchanged
+// drawing writes back byte for byte. What the reader checks, and the error
+// it raises (host::HostError naming the file and the line):
+//   - binary DXF and DWG files: not supported;
+//   - a group code that is not a number, a code without its value;
+//   - a section, table or block without its end (ENDSEC, ENDTAB, ENDBLK);
+//   - a section that appears twice, a record where none may stand;
+//   - a handle used twice or one that is not hexadecimal;
+//   - a $DWGCODEPAGE that no codec supports (files before AC1021).
+// Recoveries: a file that ends after its last ENDSEC without EOF reads as
+// complete (saving adds the EOF); text after EOF, a UTF-8 byte-order mark
+// and blank lines at the end are ignored; a file without $DWGCODEPAGE is
+// read as ANSI_1252, AutoCAD's default; a $HANDSEED not above every handle
+// is raised so that new handles stay unique.
+
+#include <memory>
+#include <string>
+
+#include "drawing/drawing_data.h"
+
+namespace vrn::dxf {
+
+drawing::DrawingData readDxf(std::shared_ptr<const std::string> buffer, const std::string& fileName);
+
+}  // namespace vrn::dxf

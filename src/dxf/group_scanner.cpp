@@ -1,0 +1,55 @@
+#include "dxf/group_scanner.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+#include "host/host_error.h"
+
+namespace vrn::dxf {
+
+GroupScanner::GroupScanner(std::string_view text, std::string fileName)
+    : pos_(text.data()), end_(text.data() + text.size()), fileName_(std::move(fileName)) {}
+
+std::string_view GroupScanner::nextLine() {
+  const char* begin = pos_;
+  const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end_ - begin)));
+  const char* lineEnd = newline ? newline : end_;
+  pos_ = newline ? newline + 1 : end_;
+  ++line_;
+  if (lineEnd != begin && lineEnd[-1] == '\r' && newline) --lineEnd;
+  return {begin, static_cast<std::size_t>(lineEnd - begin)};
+}
+
+bool GroupScanner::onlyBlanksFollow() const {
+  return std::all_of(pos_, end_, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+}
+
+bool GroupScanner::next(RawGroup& group) {
+  if (pos_ == end_) return false;
+  group.start = pos_;
+  group.line = line_;
+  std::string_view codeText = nextLine();
+  while (!codeText.empty() && (codeText.front() == ' ' || codeText.front() == '\t')) codeText.remove_prefix(1);
+  while (!codeText.empty() && (codeText.back() == ' ' || codeText.back() == '\t' || codeText.back() == '\r')) {
+    codeText.remove_suffix(1);
+  }
+  const char* codeEnd = codeText.data() + codeText.size();
+  const auto [ptr, ec] = std::from_chars(codeText.data(), codeEnd, group.code);
+  if (codeText.empty() || ec != std::errc() || ptr != codeEnd) {
+    if (codeText.empty() && onlyBlanksFollow()) return false;
+    fail(group.line, "group code \"" + std::string(codeText.substr(0, 40)) + "\" is not a number");
+  }
+  if (pos_ == end_) {
+    fail(group.line, "the file ends after group code " + std::to_string(group.code) +
+                         " without its value (the file is truncated)");
+  }
+  group.value = nextLine();
+  return true;
+}
+
+void GroupScanner::fail(std::size_t line, const std::string& message) const {
+  throw host::HostError(host::hr::kFail, fileName_ + ", line " + std::to_string(line) + ": " + message);
+}
+
+}  // namespace vrn::dxf

@@ -1,0 +1,48 @@
+#pragma once
+// GroupScanner: the groups of an ASCII DXF text, two lines each (the code,
+// then the value), read in place from the file buffer without copying.
+//
+// Line ends may be "\r\n" or "\n", mixed even; a value keeps every other
+// byte, spaces included. A code line may carry spaces around its number.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vrn::dxf {
+
+struct RawGroup {
+  int code = 0;
+  std::string_view value;    // without the line end
+  const char* start = nullptr;  // first byte of the code line
+  std::size_t line = 0;      // 1-based line number of the code line
+};
+
+class GroupScanner {
+ public:
+  // `fileName` names the file in error messages.
+  GroupScanner(std::string_view text, std::string fileName);
+
+  // The next group, or false at the end of the text. Raises host::HostError
+  // naming the line for a code that is not a number or a code without value.
+  bool next(RawGroup& group);
+
+  // Where the next group starts (the end of the text when there is none).
+  const char* position() const { return pos_; }
+  std::size_t line() const { return line_; }
+  const std::string& fileName() const { return fileName_; }
+
+  [[noreturn]] void fail(std::size_t line, const std::string& message) const;
+
+ private:
+  std::string_view nextLine();
+  // Blank lines at the very end of a file are no group.
+  bool onlyBlanksFollow() const;
+
+  const char* pos_;
+  const char* end_;
+  std::size_t line_ = 1;
+  std::string fileName_;
+};
+
+}  // namespace vrn::dxf

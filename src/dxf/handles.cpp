@@ -1,0 +1,87 @@
+#include "dxf/handles.h"
+
+#include <charconv>
+
+namespace vrn::dxf {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+void raiseTo(std::uint64_t& max, const drawing::Record& record) {
+  const std::size_t at = record.find(handleCode(record.type()));
+  if (at == drawing::Record::npos) return;
+  if (auto handle = parseHandle(record.groups()[at].value); handle && *handle > max) max = *handle;
+}
+
+void raiseTo(std::uint64_t& max, const std::vector<drawing::EntityPtr>& entities) {
+  for (const auto& entity : entities) {
+    raiseTo(max, entity->record);
+    raiseTo(max, entity->children);
+    if (entity->seqend) raiseTo(max, *entity->seqend);
+  }
+}
+
+}  // namespace
+
+int handleCode(std::string_view type) { return type == "DIMSTYLE" ? 105 : 5; }
+
+std::optional<std::uint64_t> parseHandle(std::string_view text) {
+  text = trimmed(text);
+  if (text.empty() || text.size() > 16) return std::nullopt;
+  std::uint64_t value = 0;
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::string formatHandle(std::uint64_t handle) {
+  char buffer[17];
+  const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, handle, 16);
+  std::string text(buffer, ptr);
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::uint64_t maxHandle(const drawing::DrawingData& data) {
+  std::uint64_t max = 0;
+  for (const auto& table : data.tables) {
+    raiseTo(max, table.head);
+    for (const auto& entry : table.entries) raiseTo(max, entry);
+    raiseTo(max, table.end);
+  }
+  for (const auto& block : data.blocks) {
+    raiseTo(max, block.begin);
+    raiseTo(max, block.entities);
+    raiseTo(max, block.end);
+  }
+  raiseTo(max, data.entities);
+  for (const auto& section : data.sections) {
+    for (const auto& record : section.records) raiseTo(max, record);
+  }
+  return max;
+}
+
+std::size_t headerValueIndex(const drawing::Record& header, std::string_view name) {
+  const auto& groups = header.groups();
+  for (std::size_t i = 0; i + 1 < groups.size(); ++i) {
+    if (groups[i].code == 9 && trimmed(groups[i].value) == name) return i + 1;
+  }
+  return drawing::Record::npos;
+}
+
+bool keepHandSeedAbove(drawing::Record& header, std::uint64_t max) {
+  const std::size_t at = headerValueIndex(header, "$HANDSEED");
+  if (at == drawing::Record::npos) return false;
+  const auto seed = parseHandle(header.groups()[at].value);
+  if (seed && *seed > max) return false;
+  header.edit()[at].value = formatHandle(max + 1);
+  return true;
+}
+
+}  // namespace vrn::dxf

@@ -1,0 +1,130 @@
+// vrn_dxf_roundtrip: loads a drawing, applies the changes named on the
+// command line to its records and saves it, for the ezdxf cross-check.
+//
+//   vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...
+//
+// --text replaces the text of the entity HANDLE (a long MTEXT is split
+// over groups 3 and 1 in chunks of at most 250 bytes, as the drawing
+// model does); --add-text adds a TEXT to model space whose handle is the
+// current $HANDSEED, left for the writer to raise. TEXT arguments are
+// UTF-8 and are encoded with the drawing's codec.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "drawing/drawing_data.h"
+#include "dxf/dxf_files.h"
+#include "dxf/handles.h"
+#include "host/utf8.h"
+
+namespace {
+
+using vrn::drawing::DrawingData;
+using vrn::drawing::EntityPtr;
+using vrn::drawing::Group;
+using vrn::drawing::Record;
+
+EntityPtr findIn(const std::vector<EntityPtr>& entities, const std::string& handle) {
+  for (const auto& entity : entities) {
+    if (entity->record.value(5) == handle) return entity;
+    if (auto child = findIn(entity->children, handle)) return child;
+  }
+  return nullptr;
+}
+
+EntityPtr findEntity(const DrawingData& data, const std::string& handle) {
+  if (auto entity = findIn(data.entities, handle)) return entity;
+  for (const auto& block : data.blocks) {
+    if (auto entity = findIn(block.entities, handle)) return entity;
+  }
+  throw std::runtime_error("no entity with handle " + handle);
+}
+
+// Chunks of at most 250 bytes that split neither a UTF-8 sequence nor a
+// \U+XXXX escape.
+std::vector<std::string> mtextChunks(const std::string& bytes) {
+  std::vector<std::string> chunks;
+  std::size_t at = 0;
+  while (bytes.size() - at > 250) {
+    std::size_t end = at + 250;
+    while (end > at && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) --end;
+    const std::size_t escape = bytes.rfind('\\', end - 1);
+    if (escape != std::string::npos && escape >= at && end - escape < 7) end = escape;
+    chunks.push_back(bytes.substr(at, end - at));
+    at = end;
+  }
+  chunks.push_back(bytes.substr(at));
+  return chunks;
+}
+
+void setText(const DrawingData& data, Record& record, const std::string& utf8) {
+  const std::string bytes = data.codec->encode(vrn::utf8ToUtf16(utf8));
+  if (record.type() != "MTEXT") {
+    record.set(1, bytes);
+    return;
+  }
+  auto& groups = record.edit();
+  auto first = groups.begin();
+  while (first != groups.end() && first->code != 3 && first->code != 1) ++first;
+  const auto at = first - groups.begin();
+  std::erase_if(groups, [](const Group& g) { return g.code == 3 || g.code == 1; });
+  const auto chunks = mtextChunks(bytes);
+  std::vector<Group> text;
+  for (std::size_t i = 0; i < chunks.size(); ++i) text.push_back({i + 1 < chunks.size() ? 3 : 1, chunks[i]});
+  groups.insert(groups.begin() + at, text.begin(), text.end());
+}
+
+std::string modelSpaceOwner(const DrawingData& data) {
+  for (const auto& table : data.tables) {
+    for (const auto& entry : table.entries) {
+      if (entry.type() == "BLOCK_RECORD" && entry.value(2) == "*Model_Space") return std::string(entry.value(5));
+    }
+  }
+  return {};
+}
+
+void addText(DrawingData& data, const std::string& utf8) {
+  const std::size_t seedAt = vrn::dxf::headerValueIndex(data.header, "$HANDSEED");
+  const std::string handle = data.header.groups().at(seedAt).value;
+  const bool subclasses = !modelSpaceOwner(data).empty();
+  std::vector<Group> groups{{0, "TEXT"}, {5, handle}};
+  if (subclasses) groups.insert(groups.end(), {{330, modelSpaceOwner(data)}, {100, "AcDbEntity"}});
+  groups.push_back({8, "0"});
+  if (subclasses) groups.push_back({100, "AcDbText"});
+  groups.insert(groups.end(), {{10, "5.0"}, {20, "-120.0"}, {30, "0.0"}, {40, "2.5"},
+                               {1, data.codec->encode(vrn::utf8ToUtf16(utf8))}});
+  if (subclasses) groups.push_back({100, "AcDbText"});
+  auto entity = std::make_shared<vrn::drawing::Entity>();
+  entity->record = Record(std::move(groups));
+  data.entities.push_back(std::move(entity));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...\n");
+    return 2;
+  }
+  try {
+    const vrn::dxf::DxfFiles files;
+    DrawingData data = files.load(argv[1]);
+    for (int i = 3; i < argc; ++i) {
+      const std::string option = argv[i];
+      if (option == "--text" && i + 2 < argc) {
+        setText(data, findEntity(data, argv[i + 1])->record, argv[i + 2]);
+        i += 2;
+      } else if (option == "--add-text" && i + 1 < argc) {
+        addText(data, argv[++i]);
+      } else {
+        throw std::runtime_error("unknown option " + option);
+      }
+    }
+    files.save(data, argv[2]);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
