@@ -88,6 +88,17 @@ TEST_F(IniFileTest, EraseSectionRemovesEverySectionOfThatName) {
   EXPECT_EQ(readFile(file), "[Other]\nx=1\n[Fonts]\nc=3\n");
 }
 
+TEST_F(IniFileTest, AnEditMadeOnDiskMeanwhileIsSeenAndKept) {
+  auto ini = open("[Fonts]\na=DosHebrew\n[SymbolFonts]\n");
+  ini->eraseSection(u"Fonts");
+  ini->writeString(u"Fonts", u"b", u"Windows");
+  writeFile(file, "[Fonts]\na=DosHebrew\n[SymbolFonts]\nsym1=\n[sym1]\nb1=65\n");
+  EXPECT_EQ(ini->readInteger(u"sym1", u"b1", 0), 65);
+  EXPECT_FALSE(ini->findString(u"Fonts", u"a").has_value());
+  ini->updateFile();
+  EXPECT_EQ(readFile(file), "[SymbolFonts]\nsym1=\n[sym1]\nb1=65\n[Fonts]\nb=Windows\n");
+}
+
 TEST_F(IniFileTest, LineBreaksInWrittenTextCannotStartNewLines) {
   auto ini = openIniFile(file);
   ini->writeString(u"S", u"k\n[Evil]", u"v\r\nx=1");

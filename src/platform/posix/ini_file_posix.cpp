@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <fstream>
 #include <iterator>
+#include <variant>
 
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
@@ -175,39 +176,48 @@ void replaceFile(const fs::path& target, const std::string& content) {
   }
 }
 
-class PosixIniFile final : public IniFile {
+// Enough to tell that someone else replaced or edited the file.
+struct FileStamp {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  timespec modified{};
+
+  static FileStamp of(const fs::path& file) {
+    struct stat info {};
+    if (stat(file.c_str(), &info) != 0) return {};
+    return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+  }
+  bool operator==(const FileStamp& o) const {
+    return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+           modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+  }
+};
+
+struct WriteOperation {
+  std::u16string section;
+  std::u16string key;
+  std::u16string value;
+};
+struct EraseOperation {
+  std::u16string section;
+};
+using Operation = std::variant<WriteOperation, EraseOperation>;
+
+class IniDocument {
  public:
-  explicit PosixIniFile(fs::path file)
-      : file_(std::move(file)), sections_(parseFile(decodeFile(readWholeFile(file_)))) {}
+  explicit IniDocument(std::u16string_view text) : sections_(parseFile(text)) {}
 
-  const fs::path& fileName() const override { return file_; }
-
-  std::optional<std::u16string> findString(std::u16string_view section,
-                                           std::u16string_view key) const override {
-    const Section* found = findSection(section);
-    if (found == nullptr) return std::nullopt;
-    for (const Line& line : found->lines) {
-      if (line.isEntry && sameName(line.key, key)) return line.value;
-    }
-    return std::nullopt;
+  const Section* findSection(std::u16string_view name) const {
+    auto it = sectionNamed(name);
+    return it == sections_.end() ? nullptr : &*it;
   }
 
-  std::vector<std::u16string> readSection(std::u16string_view section) const override {
-    std::vector<std::u16string> keys;
-    if (const Section* found = findSection(section)) {
-      for (const Line& line : found->lines) {
-        if (line.isEntry && !line.key.empty()) keys.push_back(line.key);
-      }
-    }
-    return keys;
-  }
-
-  void writeString(std::u16string_view section, std::u16string_view key,
-                   std::u16string_view value) override {
-    Section& target = sectionForWriting(withoutLineBreaks(section));
-    Line entry{{}, true, true, withoutLineBreaks(key), withoutLineBreaks(value)};
-    dirty_ = true;
-    auto same = [&](const Line& line) { return line.isEntry && sameName(line.key, entry.key); };
+  void apply(const WriteOperation& op) {
+    Section& target = sectionForWriting(op.section);
+    Line entry{{}, true, true, op.key, op.value};
+    auto same = [&](const Line& line) { return line.isEntry && sameName(line.key, op.key); };
     if (auto it = std::find_if(target.lines.begin(), target.lines.end(), same);
         it != target.lines.end()) {
       *it = std::move(entry);
@@ -219,22 +229,19 @@ class PosixIniFile final : public IniFile {
     target.lines.insert(lastEntry.base(), std::move(entry));
   }
 
-  void eraseSection(std::u16string_view section) override {
-    auto removed = std::erase_if(sections_, [&](const Section& s) {
-      return s.hasHeader && sameName(s.name, section);
+  void apply(const EraseOperation& op) {
+    std::erase_if(sections_, [&](const Section& s) {
+      return s.hasHeader && sameName(s.name, op.section);
     });
-    if (removed > 0) dirty_ = true;
   }
 
-  void updateFile() override {
-    if (!dirty_) return;
-    std::u16string text;
+  std::u16string text() const {
+    std::u16string result;
     for (const Section& section : sections_) {
-      if (section.hasHeader) text += section.header + u"\n";
-      for (const Line& line : section.lines) text += line.output() + u"\n";
+      if (section.hasHeader) result += section.header + u"\n";
+      for (const Line& line : section.lines) result += line.output() + u"\n";
     }
-    replaceFile(file_, toUtf8(text));
-    dirty_ = false;
+    return result;
   }
 
  private:
@@ -244,11 +251,6 @@ class PosixIniFile final : public IniFile {
     });
   }
 
-  const Section* findSection(std::u16string_view name) const {
-    auto it = sectionNamed(name);
-    return it == sections_.end() ? nullptr : &*it;
-  }
-
   Section& sectionForWriting(const std::u16string& name) {
     auto it = sectionNamed(name);
     if (it != sections_.end()) return sections_[static_cast<std::size_t>(it - sections_.begin())];
@@ -256,9 +258,79 @@ class PosixIniFile final : public IniFile {
     return sections_.back();
   }
 
-  fs::path file_;
   std::vector<Section> sections_;
-  bool dirty_ = false;
+};
+
+// Reads see the file as it is now, as the Windows profile functions do:
+// when the file changed on disk, it is read again and the writes not yet
+// put into the file are replayed on top, so an edit made meanwhile by hand
+// or by another program is kept.
+class PosixIniFile final : public IniFile {
+ public:
+  explicit PosixIniFile(fs::path file) : file_(std::move(file)) { reload(); }
+
+  const fs::path& fileName() const override { return file_; }
+
+  std::optional<std::u16string> findString(std::u16string_view section,
+                                           std::u16string_view key) const override {
+    const Section* found = current().findSection(section);
+    if (found == nullptr) return std::nullopt;
+    for (const Line& line : found->lines) {
+      if (line.isEntry && sameName(line.key, key)) return line.value;
+    }
+    return std::nullopt;
+  }
+
+  std::vector<std::u16string> readSection(std::u16string_view section) const override {
+    std::vector<std::u16string> keys;
+    if (const Section* found = current().findSection(section)) {
+      for (const Line& line : found->lines) {
+        if (line.isEntry && !line.key.empty()) keys.push_back(line.key);
+      }
+    }
+    return keys;
+  }
+
+  void writeString(std::u16string_view section, std::u16string_view key,
+                   std::u16string_view value) override {
+    record(WriteOperation{withoutLineBreaks(section), withoutLineBreaks(key),
+                          withoutLineBreaks(value)});
+  }
+
+  void eraseSection(std::u16string_view section) override {
+    record(EraseOperation{std::u16string(section)});
+  }
+
+  void updateFile() override {
+    if (pending_.empty()) return;
+    current();
+    replaceFile(file_, toUtf8(document_->text()));
+    pending_.clear();
+    stamp_ = FileStamp::of(file_);
+  }
+
+ private:
+  void reload() const {
+    stamp_ = FileStamp::of(file_);
+    document_.emplace(decodeFile(readWholeFile(file_)));
+    for (const Operation& op : pending_) std::visit([&](const auto& o) { document_->apply(o); }, op);
+  }
+
+  const IniDocument& current() const {
+    if (!(FileStamp::of(file_) == stamp_)) reload();
+    return *document_;
+  }
+
+  void record(Operation op) {
+    current();
+    std::visit([&](const auto& o) { document_->apply(o); }, op);
+    pending_.push_back(std::move(op));
+  }
+
+  fs::path file_;
+  std::vector<Operation> pending_;
+  mutable std::optional<IniDocument> document_;
+  mutable FileStamp stamp_;
 };
 
 }  // namespace
