@@ -33,6 +33,12 @@ SqliteStatement& SqliteStatement::bind(const char* name, std::u16string_view val
   return bind(parameterIndex(name), value);
 }
 
+SqliteStatement& SqliteStatement::bind(const char* name, std::optional<std::int64_t> value) {
+  if (value) return bind(name, *value);
+  checkSqlite(db_, sqlite3_bind_null(stmt_, parameterIndex(name)));
+  return *this;
+}
+
 int SqliteStatement::parameterIndex(const char* name) const {
   const int index = sqlite3_bind_parameter_index(stmt_, name);
   if (index == 0) throw SqliteError(SQLITE_RANGE, std::string("no parameter ") + name);
@@ -68,6 +74,11 @@ std::string_view SqliteStatement::columnUtf8(int column) const {
 }
 
 std::int64_t SqliteStatement::columnInt64(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+std::optional<std::int64_t> SqliteStatement::columnNullableInt(int column) const {
+  if (sqlite3_column_type(stmt_, column) == SQLITE_NULL) return std::nullopt;
+  return columnInt64(column);
+}
 
 std::u16string SqliteStatement::columnText(int column) const { return utf8ToUtf16(columnUtf8(column)); }
 

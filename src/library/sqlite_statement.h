@@ -5,6 +5,7 @@
 // text and as 0.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,8 @@ class SqliteStatement {
   SqliteStatement& bind(int position, std::u16string_view value);
   SqliteStatement& bind(const char* name, std::int64_t value);
   SqliteStatement& bind(const char* name, std::u16string_view value);
+  // Binds NULL when value is empty.
+  SqliteStatement& bind(const char* name, std::optional<std::int64_t> value);
 
   // Advances to the next row; false when there is none. Statements without
   // rows run to completion on the first call.
@@ -43,6 +46,8 @@ class SqliteStatement {
   // value (integers in decimal, BLOB bytes as they are) and its 64-bit value.
   std::string_view columnUtf8(int column) const;
   std::int64_t columnInt64(int column) const;
+  // The integer, or nothing for NULL, so that a NULL can be written back.
+  std::optional<std::int64_t> columnNullableInt(int column) const;
 
  private:
   int parameterIndex(const char* name) const;

@@ -247,12 +247,17 @@ void Tdb::SwapNode(const TreeNode& node1, const TreeNode& node2, std::string_vie
     std::int64_t id;
     std::u16string name;
     std::u16string txt;
+    std::optional<std::int64_t> icon;
   };
   auto readRow = [&](const TreeNode& node) -> std::optional<Row> {
     SqliteStatement query = sldb_->prepare(concat({"SELECT id,name,txt FROM ", table, " WHERE nid = ? "}));
     query.bind(1, node.data());
     if (!query.step()) return std::nullopt;
-    return Row{query.columnInt64(0), query.columnText(1), query.columnText(2)};
+    Row row{query.columnInt64(0), query.columnText(1), query.columnText(2), std::nullopt};
+    SqliteStatement icon = sldb_->prepare(concat({"SELECT icon FROM ", table, " WHERE id = ? "}));
+    icon.bind(1, row.id);
+    if (icon.step()) row.icon = icon.columnNullableInt(0);
+    return row;
   };
   const std::optional<Row> row1 = readRow(node1);
   const std::optional<Row> row2 = readRow(node2);
@@ -262,10 +267,15 @@ void Tdb::SwapNode(const TreeNode& node1, const TreeNode& node2, std::string_vie
   SqliteTransaction transaction(*sldb_);
   SqliteStatement update =
       sldb_->prepare(concat({"UPDATE  ", table, " SET nid=:nid, name =:name, txt = :txt ", "WHERE id = :id"}));
+  // The icon travels with the node too: a topic moved past a category stays
+  // a topic when the library is opened again.
+  SqliteStatement updateIcon = sldb_->prepare(concat({"UPDATE  ", table, " SET icon = :icon WHERE id = :id"}));
   auto write = [&](const TreeNode& from, const Row& fromRow, const Row& target) {
     update.bind(":nid", from.data()).bind(":name", fromRow.name).bind(":txt", fromRow.txt).bind(":id", target.id);
     update.execute();
     update.reset();
+    updateIcon.bind(":icon", fromRow.icon).bind(":id", target.id).execute();
+    updateIcon.reset();
   };
   write(node2, *row2, *row1);
   write(node1, *row1, *row2);

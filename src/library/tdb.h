@@ -58,9 +58,9 @@ class Tdb {
   // Store the text / the caption, inserting the row when the node has none.
   void UpdateTopic(const TreeNode& node, const StringList& txt, std::string_view table);
   void UpdateNodeName(const TreeNode& node, std::u16string_view txt, std::string_view table);
-  // Exchanges nid, name and txt of the two nodes' rows, so that the siblings
-  // change places at the next FillTree. Nothing changes unless both rows
-  // exist.
+  // Exchanges nid, name, txt and icon of the two nodes' rows, so that the
+  // siblings change places at the next FillTree; ID and id_parent stay.
+  // Nothing changes unless both rows exist.
   void SwapNode(const TreeNode& node1, const TreeNode& node2, std::string_view table);
 
   // The table's item column in row order; empty when the table is missing.

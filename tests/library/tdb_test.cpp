@@ -53,7 +53,10 @@ class TdbTest : public ::testing::Test {
     std::string text;
     const SqliteTable table = raw.readTable(query);
     for (std::size_t r = 0; r < table.rowCount(); ++r) {
-      for (int c = 0; c < table.columnCount(); ++c) text += (c > 0 ? "|" : "") + utf16ToUtf8(table.fieldAsText(r, c));
+      for (int c = 0; c < table.columnCount(); ++c) {
+        if (c > 0) text += '|';
+        text += utf16ToUtf8(table.fieldAsText(r, c));
+      }
       text += ';';
     }
     return text;
@@ -237,7 +240,7 @@ TEST_F(TdbTest, ReadTopicGivesEmptyTextOnAnyFailure) {
   EXPECT_EQ(db.ReadTopic(*missing, "NoSuchTable"), u"");
 }
 
-TEST_F(TdbTest, SwapNodeExchangesNidNameAndTextButNotIcon) {
+TEST_F(TdbTest, SwapNodeExchangesNidNameTextAndIcon) {
   raw.execute(
       "INSERT INTO LibTree (nid, id_parent, icon, name, txt) VALUES (1, 0, 0, 'cat', 'c text'), (2, 0, 2, 'top', "
       "'t text')");
@@ -247,14 +250,21 @@ TEST_F(TdbTest, SwapNodeExchangesNidNameAndTextButNotIcon) {
   const std::vector<TreeNode*> children = tree.first()->children();
   ASSERT_EQ(children.size(), 2u);
   db.SwapNode(*children[0], *children[1], "LibTree");
-  EXPECT_EQ(fill(maxid), "All Categories#0:0/1[top#2:0/1,cat#1:2/2]");
+  EXPECT_EQ(fill(maxid), "All Categories#0:0/1[top#2:2/2,cat#1:0/1]");
   EXPECT_EQ(db.ReadTopic(*children[1], "LibTree"), u"t text");
+  EXPECT_EQ(rows("SELECT ID, nid, id_parent FROM LibTree ORDER BY ID"), "1|0|-1;2|2|0;3|1|0;");
 
   Tree unstored;
   TreeNode* ghost = unstored.add(nullptr, u"ghost");
   ghost->setData(9);
   db.SwapNode(*children[0], *ghost, "LibTree");
-  EXPECT_EQ(fill(maxid), "All Categories#0:0/1[top#2:0/1,cat#1:2/2]") << "no half swap";
+  EXPECT_EQ(fill(maxid), "All Categories#0:0/1[top#2:2/2,cat#1:0/1]") << "no half swap";
+
+  raw.execute("INSERT INTO LibTree (nid, id_parent, name) VALUES (3, 0, 'no icon')");
+  db.FillTree(tree, "LibTree", maxid);
+  const std::vector<TreeNode*> three = tree.first()->children();
+  db.SwapNode(*three[1], *three[2], "LibTree");
+  EXPECT_EQ(rows("SELECT nid, typeof(icon) FROM LibTree ORDER BY ID"), "0|null;2|integer;3|null;1|integer;");
 }
 
 TEST_F(TdbTest, DeleteNodeRemovesOnlyItsRow) {
