@@ -137,6 +137,13 @@ TEST(TdbCreate, FindsOrMakesTheDatabaseFile) {
   }
 }
 
+TEST(TdbCreate, AFolderThatCannotBeMadeIsAHostError) {
+  TempDir dir;
+  writeBytes(dir / "plain", "a file, not a folder");
+  EXPECT_THROW(Tdb(dir / "plain/data/"), host::HostError);
+  EXPECT_EQ(readBytes(dir / "plain"), "a file, not a folder");
+}
+
 TEST(TdbCreate, AnOlderFileGainsBlocksAttrAndKeepsItsRows) {
   TempDir dir;
   {
