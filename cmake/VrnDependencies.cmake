@@ -1,4 +1,8 @@
 # Every library comes from Debian's packages (scripts/install-deps.sh).
+if(WIN32)
+  include(VrnWindowsDependencies)
+  return()
+endif()
 find_package(PkgConfig REQUIRED)
 find_package(ICU REQUIRED COMPONENTS uc i18n)
 find_package(SQLite3 REQUIRED)
