@@ -225,7 +225,7 @@ void DxfReader::readHeader(DrawingData& data, std::size_t from) {
     if (name == "$ACADVER") acadVer_ = trimmed(groups_[i + 1].value);
     if (name == "$DWGCODEPAGE") {
       codePage_ = trimmed(groups_[i + 1].value);
-      codePageLine_ = groups_[i + 1].line;
+      codePageLine_ = groups_[i + 1].line + 1;  // the value's line
     }
   }
 }

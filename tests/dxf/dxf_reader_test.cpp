@@ -1,0 +1,152 @@
+#include "dxf/dxf_reader.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "dxf/code_page_codec.h"
+#include "dxf/dxf_writer.h"
+#include "dxf_text.h"
+#include "host/host_error.h"
+
+namespace vrn::dxf {
+namespace {
+
+using drawing::Section;
+using test::dxf;
+using test::smallDrawing;
+using ::testing::HasSubstr;
+
+drawing::DrawingData read(std::string text) {
+  return readDxf(std::make_shared<const std::string>(std::move(text)), "plan.dxf");
+}
+
+std::string errorOf(std::string text) {
+  try {
+    read(std::move(text));
+  } catch (const host::HostError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+TEST(DxfReader, ReadsTheStructure) {
+  const auto data = read(smallDrawing());
+  ASSERT_EQ(data.sections.size(), 5u);
+  EXPECT_EQ(data.sections[0].kind, Section::Kind::Header);
+  EXPECT_EQ(data.sections[4].kind, Section::Kind::Opaque);
+  EXPECT_EQ(data.sections[4].records.at(0).type(), "DICTIONARY");
+  EXPECT_EQ(data.header.value(1), "AC1015");
+  ASSERT_EQ(data.tables.size(), 1u);
+  EXPECT_EQ(data.tables[0].entries.at(0).value(2), "0");
+  EXPECT_EQ(data.tables[0].end.type(), "ENDTAB");
+  ASSERT_EQ(data.blocks.size(), 1u);
+  EXPECT_EQ(data.blocks[0].entities.at(0)->record.type(), "ATTDEF");
+  EXPECT_EQ(data.blocks[0].end.value(5), "22");
+
+  ASSERT_EQ(data.entities.size(), 3u);
+  const auto& text = data.entities[0]->record;
+  EXPECT_EQ(text.value(1), "\x99\x8C\x85\x8D");
+  EXPECT_EQ(text.value(1000), "note");
+  EXPECT_EQ(data.codec, codePageCodec("ANSI_1255"));
+  EXPECT_EQ(data.codec->decode(text.value(1)), u"\u2122\u008C\u2026\u008D");  // DOS bytes as 1255 reads them
+
+  const auto& insert = *data.entities[1];
+  ASSERT_EQ(insert.children.size(), 2u);
+  EXPECT_EQ(insert.children[1]->record.value(1), "B");
+  ASSERT_TRUE(insert.seqend);
+  EXPECT_EQ(insert.seqend->value(5), "34");
+  const auto& polyline = *data.entities[2];
+  EXPECT_EQ(polyline.children.size(), 1u);
+  EXPECT_TRUE(polyline.seqend);
+  EXPECT_EQ(data.lineEnd, "\n");
+  // The comment before the first section stays with it.
+  EXPECT_EQ(data.sections[0].begin.groups().front().code, 999);
+}
+
+TEST(DxfReader, KeepsEachRecordsText) {
+  const std::string text = smallDrawing();
+  const auto data = read(text);
+  EXPECT_FALSE(data.entities[0]->record.changed());
+  EXPECT_EQ(data.entities[0]->record.original(),
+            dxf("0=TEXT\n5=30\n8=0\n1=\x99\x8C\x85\x8D\n1001=VRN\n1000=note"));
+  EXPECT_EQ(dxfText(data), text);
+}
+
+TEST(DxfReader, BadInputNamesTheLine) {
+  const std::string header = "0=SECTION\n2=HEADER\n9=$ACADVER\n1=AC1015\n0=ENDSEC\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"code not a number", dxf("0=SECTION\n2=ENTITIES\nXY=TEXT"), "line 5: group code \"XY\" is not a number"},
+      {"truncated in a group", dxf("0=SECTION\n2=ENTITIES") + "  0\n", "line 5: the file ends after group code 0"},
+      {"truncated in a section", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n8=0"), "line 1: section ENTITIES has no ENDSEC"},
+      {"section without ENDSEC", dxf("0=SECTION\n2=ENTITIES\n0=SECTION\n2=BLOCKS\n0=ENDSEC\n0=EOF"),
+       "line 5: section ENTITIES (line 1) has no ENDSEC before SECTION"},
+      {"table without ENDTAB", dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=LAYER\n0=LAYER\n0=ENDSEC\n0=EOF"),
+       "line 11: table LAYER (line 5) has no ENDTAB before ENDSEC"},
+      {"block without ENDBLK", dxf("0=SECTION\n2=BLOCKS\n0=BLOCK\n2=A\n0=LINE\n0=BLOCK\n2=B\n0=ENDBLK\n0=ENDSEC\n0=EOF"),
+       "line 11: block A (line 5) has no ENDBLK"},
+      {"handle used twice", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=1F\n0=LINE\n5=1f\n0=ENDSEC\n0=EOF"),
+       "line 11: handle 1F is used twice (lines 7 and 11)"},
+      {"handle not hex", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=XYZ\n0=ENDSEC\n0=EOF"),
+       "line 7: handle \"XYZ\" is not a hexadecimal number"},
+      {"unknown code page", dxf(header.substr(0, header.size() - 9) + "9=$DWGCODEPAGE\n3=ANSI_932\n0=ENDSEC\n0=EOF"),
+       "line 12: the code page \"ANSI_932\" ($DWGCODEPAGE) is not supported"},
+      {"section twice", dxf("0=SECTION\n2=ENTITIES\n0=ENDSEC\n0=SECTION\n2=ENTITIES\n0=ENDSEC"),
+       "line 7: the ENTITIES section appears twice"},
+      {"no section", dxf("0=LINE\n8=0"), "line 1: expected a SECTION, found \"LINE\""},
+      {"section without name", dxf("0=SECTION\n0=ENDSEC"), "line 1: SECTION without a name"},
+      {"stray record in TABLES", dxf("0=SECTION\n2=TABLES\n0=LAYER\n0=ENDSEC"), "line 5: expected a TABLE"},
+      {"stray record in BLOCKS", dxf("0=SECTION\n2=BLOCKS\n0=LINE\n0=ENDSEC"), "line 5: expected a BLOCK"},
+      {"binary DXF", "AutoCAD Binary DXF\r\n\x1a", "plan.dxf: binary DXF files are not supported"},
+      {"DWG", std::string("AC1015\0\0\0\0", 10), "plan.dxf: DWG drawings are not supported"},
+      {"empty file", "", "plan.dxf: the file is empty"},
+      {"blank file", " \r\n\n", "plan.dxf: the file is empty"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_THAT(errorOf(c.text), HasSubstr(c.message)) << c.what;
+    EXPECT_THAT(errorOf(c.text), HasSubstr("plan.dxf")) << c.what;
+  }
+}
+
+TEST(DxfReader, Recoveries) {
+  // No EOF after the last ENDSEC: the drawing is complete; saving adds it.
+  const std::string noEof = dxf("0=SECTION\n2=ENTITIES\n0=LINE\n0=ENDSEC");
+  EXPECT_EQ(dxfText(read(noEof)), noEof + dxf("0=EOF"));
+  // Junk after EOF, blank lines at the end and a byte-order mark are no drawing.
+  const std::string drawing = dxf("0=SECTION\n2=ENTITIES\n0=LINE\n0=ENDSEC\n0=EOF");
+  EXPECT_EQ(dxfText(read(drawing + "\x1a junk\n")), drawing);
+  EXPECT_EQ(dxfText(read(drawing + "\n\n  \n")), drawing);
+  EXPECT_EQ(dxfText(read("\xEF\xBB\xBF" + drawing)), drawing);
+  // Without $DWGCODEPAGE a drawing before AC1021 is AutoCAD's default, ANSI_1252.
+  EXPECT_EQ(read(drawing).codec, codePageCodec("ANSI_1252"));
+  // A POLYLINE without SEQEND stays as it was.
+  const std::string open = dxf("0=SECTION\n2=ENTITIES\n0=POLYLINE\n0=VERTEX\n0=LINE\n0=ENDSEC\n0=EOF");
+  const auto data = read(open);
+  ASSERT_EQ(data.entities.size(), 2u);
+  EXPECT_FALSE(data.entities[0]->seqend);
+  EXPECT_EQ(dxfText(data), open);
+}
+
+TEST(DxfReader, RaisesAHandSeedBelowAHandle) {
+  auto text = smallDrawing();
+  const std::string seed = "$HANDSEED\n  5\n40";
+  text.replace(text.find(seed), seed.size(), "$HANDSEED\n  5\n36");
+  const auto data = read(text);
+  EXPECT_EQ(data.header.value(5), "38");  // above POLYLINE's SEQEND, 37
+  EXPECT_TRUE(data.header.changed());
+}
+
+TEST(DxfReader, CrLfDrawings) {
+  const std::string text = dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n1=a \n0=ENDSEC\n0=EOF", "\r\n");
+  const auto data = read(text);
+  EXPECT_EQ(data.lineEnd, "\r\n");
+  EXPECT_EQ(data.entities.at(0)->record.value(1), "a ");  // trailing space kept, CR not
+  EXPECT_EQ(dxfText(data), text);
+}
+
+}  // namespace
+}  // namespace vrn::dxf
