@@ -1,0 +1,71 @@
+#include "encoding/font_classification.h"
+
+namespace vrn::encoding {
+namespace {
+
+struct SplitName {
+  std::u16string_view withoutExtension;  // folder kept
+  std::u16string_view fileName;          // no folder
+  std::u16string_view fileStem;          // no folder, no extension
+  std::u16string_view extension;         // with its dot
+};
+
+SplitName splitName(std::u16string_view fsname) {
+  std::size_t folderEnd = fsname.find_last_of(u"\\/:");
+  std::size_t nameStart = folderEnd == std::u16string_view::npos ? 0 : folderEnd + 1;
+  std::u16string_view fileName = fsname.substr(nameStart);
+  std::size_t dot = fileName.rfind(u'.');
+  std::size_t stemLength = dot == std::u16string_view::npos ? fileName.size() : dot;
+  return {fsname.substr(0, nameStart + stemLength), fileName, fileName.substr(0, stemLength),
+          fileName.substr(stemLength)};
+}
+
+}  // namespace
+
+std::u16string_view mappingWordOf(fntType type) {
+  switch (type) {
+    case fntType::DosHebrew:
+    case fntType::DosEnglish:
+    case fntType::DosEnglishR:
+    case fntType::WindowsHeb:
+      return fontMappingWords[static_cast<std::size_t>(type)];
+    default:
+      return u"TrueType";
+  }
+}
+
+std::optional<fntType> typeOfMappingWord(std::u16string_view word) {
+  std::u16string upper = upperCaseAscii(word);
+  for (std::size_t i = 0; i < fontMappingWords.size(); ++i) {
+    if (upper == upperCaseAscii(fontMappingWords[i])) return static_cast<fntType>(i);
+  }
+  return std::nullopt;
+}
+
+std::u16string fontMapKey(std::u16string_view fsname) {
+  return upperCaseAscii(splitName(fsname).fileStem);
+}
+
+FontClassification classifyFont(std::u16string_view fsname, const FontMapGrid& fontmaps) {
+  SplitName name = splitName(fsname);
+  FontClassification result;
+  result.emptyFileName = name.fileName.empty();
+  if (result.emptyFileName) result.type = fntType::TrueType;
+  result.cStFont = upperCaseAscii(name.withoutExtension);
+  if (result.cStFont.starts_with(u"VORNEL")) {
+    result.type = fntType::WindowsHeb;
+    result.by = ClassifiedBy::vornelName;
+    return result;
+  }
+  if (upperCaseAscii(name.extension) == u".TTF") {
+    result.type = fntType::TrueType;
+    result.by = ClassifiedBy::trueTypeExtension;
+    return result;
+  }
+  if (auto row = fontmaps.findKey(name.fileStem)) {
+    if (auto mapped = typeOfMappingWord(fontmaps.row(*row).mapping)) result.type = *mapped;
+  }
+  return result;
+}
+
+}  // namespace vrn::encoding

@@ -1,0 +1,41 @@
+#include "encoding/font_map_file.h"
+
+#include <algorithm>
+
+namespace vrn::encoding {
+
+namespace {
+constexpr std::u16string_view fontsSection = u"Fonts";
+}
+
+std::vector<std::u16string> readFontList(const platform::IniFile& fontfile) {
+  std::vector<std::u16string> fontlist = fontfile.readSection(fontsSection);
+  auto byUpperCase = [](const std::u16string& a, const std::u16string& b) {
+    return upperCaseAscii(a) < upperCaseAscii(b);
+  };
+  std::stable_sort(fontlist.begin(), fontlist.end(), byUpperCase);
+  auto sameUpperCase = [](const std::u16string& a, const std::u16string& b) {
+    return upperCaseAscii(a) == upperCaseAscii(b);
+  };
+  fontlist.erase(std::unique(fontlist.begin(), fontlist.end(), sameUpperCase), fontlist.end());
+  return fontlist;
+}
+
+void appendFontRows(FontMapGrid& fontmaps, const platform::IniFile& fontfile,
+                    const std::vector<std::u16string>& fontlist) {
+  for (const std::u16string& font : fontlist) {
+    fontmaps.appendRow({font, fontfile.readString(fontsSection, font, u"")});
+  }
+}
+
+void writeFontMap(platform::IniFile& fontfile, const FontMapGrid& fontmaps, EmptyKeys emptyKeys) {
+  fontfile.eraseSection(fontsSection);
+  for (std::size_t i = 1; i < fontmaps.rowCount(); ++i) {
+    const FontMapRow& row = fontmaps.row(i);
+    if (row.key.empty() && emptyKeys == EmptyKeys::skip) continue;
+    fontfile.writeString(fontsSection, row.key, row.mapping);
+  }
+  fontfile.updateFile();
+}
+
+}  // namespace vrn::encoding

@@ -1,0 +1,174 @@
+#include "encoding/tfrm_fonts.h"
+
+#include <algorithm>
+
+#include "encoding/char_tables.h"
+#include "encoding/conversions.h"
+#include "encoding/font_classification.h"
+#include "encoding/font_map_file.h"
+#include "settings/data_dir.h"
+#include "settings/ini_settings.h"
+
+namespace vrn::encoding {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool holdsDosLetter(std::u16string_view str) {
+  std::string bytes = byteForm(str);
+  return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 && byte <= 0x9A;
+  });
+}
+
+}  // namespace
+
+TfrmFonts::TfrmFonts(settings::Settings& settings) : settings_(settings) {}
+
+void TfrmFonts::FormCreate() {
+  settings_.DataDir =
+      *settings::chooseDataDir(settings_.roots, settings::DataDirSteps::withMachineFallback);
+  settings_.Rinistr = settings::loadIniSettings(settings_.DataDir / settings::hebrewIniName);
+  keyDefinitions = settings::loadKeyDefinitions(settings_.DataDir / settings::editDefName);
+
+  fileName = settings_.DataDir / fonts_form::fontMapName;
+  dialogFolder = settings_.DataDir;
+  useFontFile(platform::openIniFile(fileName));
+  fontsyms = readSymbolFonts(*fontfile);
+  showFontMap();
+}
+
+void TfrmFonts::FormClose() {
+  try {
+    if (fontfile) writeFontMap(*fontfile, fontmaps, EmptyKeys::skip);
+  } catch (const std::exception&) {
+    // Closing must not fail: the map in memory stays as edited.
+  }
+}
+
+void TfrmFonts::FormDestroy() {
+  fontfile.reset();
+  fontlist.clear();
+  csymb = nullptr;
+  fontsyms.clear();
+  settings::saveIniSettings(settings_.Rinistr, settings_.DataDir / settings::hebrewIniName);
+}
+
+void TfrmFonts::btnNewClick() { fontmaps.selectRow(fontmaps.appendRow({})); }
+
+void TfrmFonts::btnDeleteClick() {
+  if (fontmaps.entryCount() >= 1 && fontmaps.selectedRow() >= 1) {
+    fontmaps.deleteRow(fontmaps.selectedRow());
+  }
+}
+
+void TfrmFonts::Button1Click(const fs::path& fontFile) {
+  std::u16string font = fontFile.stem().u16string();
+  if (font.empty()) return;
+  if (auto existing = fontmaps.findKey(font)) {
+    fontmaps.selectRow(*existing);
+    return;
+  }
+  std::size_t at = fontmaps.selectedRow() >= 1 ? fontmaps.selectedRow() : fontmaps.rowCount();
+  fontmaps.selectRow(fontmaps.insertRow(at, {font, u""}));
+}
+
+void TfrmFonts::SpeedButton1Click(const fs::path& mapFile) {
+  useFontFile(platform::openIniFile(mapFile));
+  showFontMap();
+  fileName = mapFile;
+  dialogFolder = mapFile.parent_path();
+}
+
+void TfrmFonts::SpeedButton2Click(const fs::path& mapFile) {
+  auto file = platform::openIniFile(mapFile);
+  writeFontMap(*file, fontmaps, EmptyKeys::write);
+  fontfile = std::move(file);
+  fileName = mapFile;
+  dialogFolder = mapFile.parent_path();
+}
+
+void TfrmFonts::useFontFile(std::unique_ptr<platform::IniFile> file) {
+  fontfile = std::move(file);
+  fontlist = readFontList(*fontfile);
+}
+
+void TfrmFonts::showFontMap() {
+  fontmaps.clearRows();
+  appendFontRows(fontmaps, *fontfile, fontlist);
+  if (fontmaps.entryCount() >= 1) fontmaps.selectRow(1);
+}
+
+void TfrmFonts::SetFntType(std::u16string_view fsname) {
+  FontClassification found = classifyFont(fsname, fontmaps);
+  cStFont = std::move(found.cStFont);
+  cStType = found.type;
+}
+
+void TfrmFonts::SetFntType(std::u16string_view fsname, std::u16string_view str) {
+  FontClassification found = classifyFont(fsname, fontmaps);
+  cStFont = std::move(found.cStFont);
+  cStType = found.type;
+  if (found.by == ClassifiedBy::fontMap && cStType == fntType::WindowsHeb && !str.empty() &&
+      holdsDosLetter(str)) {
+    cStType = fntType::DosHebrew;
+  }
+}
+
+fntType TfrmFonts::GetFntType(std::u16string_view fsname) {
+  FontClassification found = classifyFont(fsname, fontmaps);
+  cStFont = std::move(found.cStFont);
+  if (found.emptyFileName) cStType = fntType::TrueType;
+  if (found.by == ClassifiedBy::vornelName) cStType = fntType::WindowsHeb;
+  if (found.by == ClassifiedBy::trueTypeExtension) cStType = fntType::TrueType;
+  return found.type;
+}
+
+void TfrmFonts::changefnt(std::u16string_view fname, fntType ft) {
+  std::u16string name = fontMapKey(fname);
+  std::u16string mapping(mappingWordOf(ft));
+  if (auto row = fontmaps.findKey(name)) {
+    fontmaps.setMapping(*row, std::move(mapping));
+  } else {
+    fontmaps.appendRow({std::move(name), std::move(mapping)});
+  }
+  if (!fontfile) throw platform::IniWriteError(fileName);
+  writeFontMap(*fontfile, fontmaps, EmptyKeys::write);
+}
+
+std::vector<std::u16string> TfrmFonts::fontmapsGetPickList() {
+  return {fontMappingWords.begin(), fontMappingWords.end()};
+}
+
+std::u16string TfrmFonts::KeyDefText(settings::ShiftState shift, std::uint16_t key) const {
+  return keyDefinitions.KeyDefText(shift, key);
+}
+
+const tsymb* TfrmFonts::symbolFont(std::u16string_view name) const {
+  return findSymbolFont(fontsyms, name);
+}
+
+std::u16string TfrmFonts::AcadToEditDos(std::u16string_view ss) const {
+  return encoding::AcadToEditDos(ss, currentFontState());
+}
+
+std::u16string TfrmFonts::EditToacadDos(std::u16string_view ss) const {
+  return encoding::EditToacadDos(ss, currentFontState());
+}
+
+std::u16string TfrmFonts::AcadToEditWin(std::u16string_view ss) const {
+  return encoding::AcadToEditWin(ss, currentFontState());
+}
+
+std::u16string TfrmFonts::EditToacadWin(std::u16string_view ss) const {
+  return encoding::EditToacadWin(ss, currentFontState(), settings_.Rinistr.reverseTTF);
+}
+
+std::u16string TfrmFonts::AAcadToEditWin(std::u16string_view ss, fntType ftype, bool backward,
+                                         bool RightToLeft) const {
+  return encoding::AAcadToEditWin(ss, FontState{ftype, backward}, RightToLeft,
+                                  settings_.Rinistr.reverseTTF);
+}
+
+}  // namespace vrn::encoding

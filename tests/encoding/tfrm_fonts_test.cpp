@@ -1,0 +1,306 @@
+#include "encoding/tfrm_fonts.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/temp_dir.h"
+#include "encoding/conversions.h"
+#include "host/utf8.h"
+
+namespace vrn::encoding {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::writeFile;
+
+constexpr char mapText[] =
+    "; user's map\n"
+    "[Fonts]\n"
+    "hebrew1=dosenglishr\n"
+    "WINFONT=Windows\n"
+    "vornel=DosEnglish\n"
+    "arial=DosEnglish\n"
+    "odd=Garbage\n"
+    "tt=TrueType\n"
+    "Hebrew1=DosHebrew\n"
+    "[SymbolFonts]\n"
+    "Symb1=\n"
+    "[symb1]\n"
+    "b1=65\n"
+    "b2=x\n"
+    "b13=70000\n"
+    "b7=-3\n";
+
+// A data directory in the documents folder, holding the user's font map.
+class TfrmFontsTest : public ::testing::Test {
+ protected:
+  TfrmFontsTest() {
+    fs::create_directories(dataDir);
+    writeFile(dataDir / "VrnFonts.txt", mapText);
+    fonts.FormCreate();
+  }
+
+  std::vector<FontMapRow> rows() const {
+    std::vector<FontMapRow> result;
+    for (std::size_t i = 1; i < fonts.fontmaps.rowCount(); ++i) result.push_back(fonts.fontmaps.row(i));
+    return result;
+  }
+
+  test::TempDir dir;
+  fs::path dataDir = dir / "docs" / "Palwen" / "Vornel" / "";
+  settings::Settings settings{{dir / "docs", dir / "appdata", dir / "machine"}, {}, {}};
+  TfrmFonts fonts{settings};
+};
+
+TEST_F(TfrmFontsTest, FormCreateShowsTheMapSortedWithItsSymbolFonts) {
+  EXPECT_EQ(settings.DataDir, dataDir);
+  EXPECT_EQ(fonts.fileName, dataDir / "VrnFonts.txt");
+  EXPECT_EQ(fonts.fontmaps.row(0), (FontMapRow{u"Fonts", u"Mapping"}));
+  // Names that differ only in case keep the first line; odd words stay as written.
+  EXPECT_EQ(rows(), (std::vector<FontMapRow>{{u"arial", u"DosEnglish"},
+                                             {u"hebrew1", u"dosenglishr"},
+                                             {u"odd", u"Garbage"},
+                                             {u"tt", u"TrueType"},
+                                             {u"vornel", u"DosEnglish"},
+                                             {u"WINFONT", u"Windows"}}));
+  const tsymb* symbols = fonts.symbolFont(u"SYMB1");
+  ASSERT_NE(symbols, nullptr);
+  EXPECT_EQ(symbols->button(1), 65);
+  EXPECT_EQ(symbols->button(2), 0);   // no number
+  EXPECT_EQ(symbols->button(13), 0);  // no 16-bit number
+  EXPECT_EQ(symbols->button(7), -3);
+  EXPECT_EQ(fonts.symbolFont(u"hebrew1"), nullptr);
+}
+
+TEST_F(TfrmFontsTest, SetFntTypeClassifiesByNameExtensionAndMap) {
+  struct Case {
+    std::u16string fsname;
+    fntType type;
+    std::u16string cStFont;
+  };
+  const Case cases[] = {
+      {u"vornel1.shx", fntType::WindowsHeb, u"VORNEL1"},
+      {u"VORNEL.SHX", fntType::WindowsHeb, u"VORNEL"},
+      {u"C:\\Fonts\\vornel.shx", fntType::DosEnglish, u"C:\\FONTS\\VORNEL"},
+      {u"Arial.TTF", fntType::TrueType, u"ARIAL"},
+      {u"arial.ttf", fntType::TrueType, u"ARIAL"},
+      {u"", fntType::TrueType, u""},
+      {u"C:\\Fonts\\", fntType::TrueType, u"C:\\FONTS\\"},
+      {u"missing.shx", fntType::DosHebrew, u"MISSING"},
+      {u"HEBREW1.SHX", fntType::DosEnglishR, u"HEBREW1"},
+      {u"/usr/share/fonts/hebrew1.shx", fntType::DosEnglishR, u"/USR/SHARE/FONTS/HEBREW1"},
+      {u"winfont", fntType::WindowsHeb, u"WINFONT"},
+      {u"odd.shx", fntType::DosHebrew, u"ODD"},
+      {u"tt.shx", fntType::DosHebrew, u"TT"},
+      {u"hebrew1.shx.bak", fntType::DosHebrew, u"HEBREW1.SHX"},
+  };
+  for (const Case& c : cases) {
+    fonts.cStBack = true;
+    fonts.cStType = fntType::DosEnglish;
+    fonts.SetFntType(c.fsname);
+    EXPECT_EQ(fonts.cStType, c.type) << utf16ToUtf8(c.fsname);
+    EXPECT_EQ(fonts.cStFont, c.cStFont) << utf16ToUtf8(c.fsname);
+    EXPECT_TRUE(fonts.cStBack);
+  }
+}
+
+TEST_F(TfrmFontsTest, SetFntTypeWithTextTakesDosLettersInAWindowsFontAsDosHebrew) {
+  struct Case {
+    std::u16string fsname;
+    std::u16string text;
+    fntType type;
+  };
+  const Case cases[] = {
+      {u"winfont.shx", u"ab\u2026", fntType::DosHebrew},  // U+2026 is byte 0x85
+      {u"winfont.shx", u"\u0085", fntType::DosHebrew},
+      {u"winfont.shx", u"\u0080", fntType::DosHebrew},
+      {u"winfont.shx", u"\u009B", fntType::WindowsHeb},  // just past the DOS letters
+      {u"winfont.shx", u"", fntType::WindowsHeb},
+      {u"winfont.shx", u"\u05E9\u05DC", fntType::WindowsHeb},
+      {u"vornel2.shx", u"\u2026", fntType::WindowsHeb},
+      {u"hebrew1.shx", u"\u2026", fntType::DosEnglishR},
+  };
+  for (const Case& c : cases) {
+    fonts.SetFntType(c.fsname, c.text);
+    EXPECT_EQ(fonts.cStType, c.type) << utf16ToUtf8(c.fsname) << " / " << utf16ToUtf8(c.text);
+  }
+}
+
+TEST_F(TfrmFontsTest, GetFntTypeSetsTheCurrentTypeOnlyForFixedAnswers) {
+  struct Case {
+    std::u16string fsname;
+    fntType answer;
+    fntType cStTypeAfter;  // it was DosEnglish before
+  };
+  const Case cases[] = {
+      {u"hebrew1.shx", fntType::DosEnglishR, fntType::DosEnglish},
+      {u"missing.shx", fntType::DosHebrew, fntType::DosEnglish},
+      {u"arial.ttf", fntType::TrueType, fntType::TrueType},
+      {u"vornel.shx", fntType::WindowsHeb, fntType::WindowsHeb},
+      {u"", fntType::TrueType, fntType::TrueType},
+  };
+  for (const Case& c : cases) {
+    fonts.cStType = fntType::DosEnglish;
+    fonts.cStFont = u"before";
+    EXPECT_EQ(fonts.GetFntType(c.fsname), c.answer) << utf16ToUtf8(c.fsname);
+    EXPECT_EQ(fonts.cStType, c.cStTypeAfter) << utf16ToUtf8(c.fsname);
+    EXPECT_EQ(fonts.cStFont, upperCaseAscii(fs::path(c.fsname).replace_extension().u16string()));
+  }
+}
+
+TEST_F(TfrmFontsTest, ChangefntAddsOneRowOrUpdatesAndWritesTheWholeMap) {
+  fonts.btnNewClick();  // a row without a name is written too
+  fonts.changefnt(u"C:\\Fonts\\newfont.shx", fntType::WindowsHeb);
+  fonts.changefnt(u"ARIAL.SHX", fntType::DosHebrew);
+  fonts.changefnt(u"other.shx", fntType::TrueType);
+  auto all = rows();
+  ASSERT_EQ(all.size(), 9u);
+  EXPECT_EQ(all[0], (FontMapRow{u"arial", u"DosHebrew"}));
+  EXPECT_EQ(all[6], (FontMapRow{u"", u""}));
+  EXPECT_EQ(all[7], (FontMapRow{u"NEWFONT", u"Windows"}));
+  EXPECT_EQ(all[8], (FontMapRow{u"OTHER", u"TrueType"}));
+  EXPECT_EQ(readFile(dataDir / "VrnFonts.txt"),
+            "; user's map\n"
+            "[SymbolFonts]\nSymb1=\n[symb1]\nb1=65\nb2=x\nb13=70000\nb7=-3\n"
+            "[Fonts]\narial=DosHebrew\nhebrew1=dosenglishr\nodd=Garbage\ntt=TrueType\n"
+            "vornel=DosEnglish\nWINFONT=Windows\n=\nNEWFONT=Windows\nOTHER=TrueType\n");
+  fonts.SetFntType(u"other.shx");
+  EXPECT_EQ(fonts.cStType, fntType::DosHebrew);  // "TrueType" is written, never read
+}
+
+TEST_F(TfrmFontsTest, ClosingWritesTheEditedMapEvenOnCancel) {
+  fonts.fontmaps.selectRow(3);  // odd
+  fonts.btnDeleteClick();
+  EXPECT_EQ(fonts.fontmaps.selectedRow(), 3u);  // now tt
+  fonts.btnNewClick();
+  EXPECT_EQ(fonts.fontmaps.selectedRow(), 6u);
+  fonts.btnNewClick();
+  fonts.fontmaps.setKey(7, u"added");
+  fonts.fontmaps.setMapping(7, u"DosEnglish");
+  fonts.FormClose();  // the row without a name is left out
+  EXPECT_EQ(readFile(dataDir / "VrnFonts.txt"),
+            "; user's map\n"
+            "[SymbolFonts]\nSymb1=\n[symb1]\nb1=65\nb2=x\nb13=70000\nb7=-3\n"
+            "[Fonts]\narial=DosEnglish\nhebrew1=dosenglishr\ntt=TrueType\nvornel=DosEnglish\n"
+            "WINFONT=Windows\nadded=DosEnglish\n");
+}
+
+TEST_F(TfrmFontsTest, NewFromFileAddsThePickedFontAtTheSelectedRow) {
+  fonts.fontmaps.selectRow(2);
+  fonts.Button1Click("/some/folder/Picked.SHX");
+  EXPECT_EQ(fonts.fontmaps.row(2), (FontMapRow{u"Picked", u""}));
+  EXPECT_EQ(fonts.fontmaps.row(3).key, u"hebrew1");
+  EXPECT_EQ(fonts.fontmaps.selectedRow(), 2u);
+  EXPECT_EQ(fonts.fontmaps.entryCount(), 7u);
+
+  fonts.Button1Click("HEBREW1.shx");  // already mapped: selected, not doubled
+  EXPECT_EQ(fonts.fontmaps.selectedRow(), 3u);
+  EXPECT_EQ(fonts.fontmaps.entryCount(), 7u);
+}
+
+TEST_F(TfrmFontsTest, DeleteOnAnEmptyGridDoesNothing) {
+  fonts.fontmaps.clearRows();
+  fonts.btnDeleteClick();
+  EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
+  fonts.btnNewClick();
+  fonts.btnDeleteClick();
+  EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
+  EXPECT_EQ(fonts.fontmaps.selectedRow(), 0u);
+}
+
+TEST_F(TfrmFontsTest, LoadingAnotherMapReplacesTheRowsButNotTheSymbolFonts) {
+  const fs::path other = dir / "maps" / "other.txt";
+  writeFile(other, "[Fonts]\nzeta=Windows\nalpha=DosEnglish\n[SymbolFonts]\nnew=\n");
+  fonts.SpeedButton1Click(other);
+  EXPECT_EQ(rows(), (std::vector<FontMapRow>{{u"alpha", u"DosEnglish"}, {u"zeta", u"Windows"}}));
+  EXPECT_EQ(fonts.fileName, other);
+  EXPECT_EQ(fonts.dialogFolder, dir / "maps");
+  EXPECT_NE(fonts.symbolFont(u"symb1"), nullptr);
+  EXPECT_EQ(fonts.symbolFont(u"new"), nullptr);
+  fonts.changefnt(u"beta.shx", fntType::DosHebrew);
+  EXPECT_EQ(platform::openIniFile(other)->readSection(u"Fonts"),
+            (std::vector<std::u16string>{u"alpha", u"zeta", u"BETA"}));
+}
+
+TEST_F(TfrmFontsTest, SavingAsWritesEveryRowThereAndSwitchesOnlyOnSuccess) {
+  const fs::path target = dir / "saved.txt";
+  writeFile(target, "[Fonts]\nstale=Windows\n[Keep]\nk=1\n");
+  fonts.SpeedButton2Click(target);
+  auto saved = platform::openIniFile(target);
+  EXPECT_EQ(saved->readSection(u"Fonts").size(), 6u);
+  EXPECT_FALSE(saved->findString(u"Fonts", u"stale").has_value());
+  EXPECT_EQ(saved->readString(u"Keep", u"k", u""), u"1");
+  EXPECT_EQ(fonts.fileName, target);
+
+  const fs::path unwritable = dir / "no" / "such" / "map.txt";
+  EXPECT_THROW(fonts.SpeedButton2Click(unwritable), platform::IniWriteError);
+  EXPECT_EQ(fonts.fileName, target);
+  fonts.changefnt(u"later.shx", fntType::DosHebrew);
+  EXPECT_TRUE(platform::openIniFile(target)->findString(u"Fonts", u"LATER").has_value());
+}
+
+TEST_F(TfrmFontsTest, FormDestroySavesTheSettingsAndTheKeyTextsComeFromEditdef) {
+  settings.Rinistr.txthw = 1234;
+  settings.Rinistr.reverseTTF = true;
+  fonts.FormDestroy();
+  EXPECT_EQ(fonts.symbolFont(u"symb1"), nullptr);
+  EXPECT_EQ(settings::loadIniSettings(dataDir / "Hebrew.ini").txthw, 1234);
+
+  writeFile(dataDir / "editdef.txt", "[FKeys]\nF2=two\n[Ctrl]\n5=five\n");
+  settings::Settings fresh{settings.roots, {}, {}};
+  TfrmFonts again(fresh);
+  again.FormCreate();
+  EXPECT_TRUE(fresh.Rinistr.reverseTTF);
+  EXPECT_EQ(again.KeyDefText({}, 0x71), u"two");
+  EXPECT_EQ(again.KeyDefText({.ctrl = true}, 0x35), u"five");
+  EXPECT_EQ(again.KeyDefText({.alt = true}, 0x35), u"");
+}
+
+TEST(TfrmFontsFirstStart, NoDataDirectoryGivesDefaultsAndAnErrorOnlyWhenSaving) {
+  test::TempDir dir;
+  settings::Settings settings{{dir / "docs", std::nullopt, dir / "machine"}, {}, {}};
+  settings.Rinistr.txthw = 5;  // overwritten by the defaults
+  TfrmFonts fonts(settings);
+  fonts.FormCreate();
+  EXPECT_EQ(settings.DataDir, dir / "machine" / "");
+  EXPECT_EQ(settings.Rinistr, settings::IniSettings{});
+  EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
+  EXPECT_TRUE(fonts.fontsyms.empty());
+  EXPECT_EQ(fonts.KeyDefText({}, 0x70), u"");
+  fonts.SetFntType(u"hebrew1.shx");
+  EXPECT_EQ(fonts.cStType, fntType::DosHebrew);
+
+  fonts.btnNewClick();
+  fonts.fontmaps.setKey(1, u"x");
+  fonts.FormClose();  // swallowed
+  EXPECT_THROW(fonts.changefnt(u"y.shx", fntType::WindowsHeb), platform::IniWriteError);
+  try {
+    fonts.FormDestroy();
+    FAIL() << "expected an error";
+  } catch (const platform::IniWriteError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Unable to write to " + (dir / "machine" / "Hebrew.ini").string());
+  }
+  EXPECT_FALSE(fs::exists(dir / "machine"));
+}
+
+TEST_F(TfrmFontsTest, ConversionsReadTheCurrentStateAndReverseTTF) {
+  const std::u16string text = u"\u05E9\u05DC\u05D5\u05DD 12";
+  for (bool reverse : {false, true}) {
+    settings.Rinistr.reverseTTF = reverse;
+    for (int type = 0; type <= 4; ++type) {
+      fonts.cStType = static_cast<fntType>(type);
+      fonts.cStBack = type % 2 == 0;
+      FontState state{fonts.cStType, fonts.cStBack};
+      EXPECT_EQ(fonts.EditToacadWin(text), encoding::EditToacadWin(text, state, reverse));
+      EXPECT_EQ(fonts.AcadToEditWin(text), encoding::AcadToEditWin(text, state));
+      EXPECT_EQ(fonts.EditToacadDos(text), encoding::EditToacadDos(text, state));
+      EXPECT_EQ(fonts.AcadToEditDos(text), encoding::AcadToEditDos(text, state));
+      EXPECT_EQ(fonts.AAcadToEditWin(text, fntType::TrueType, false, true),
+                encoding::AAcadToEditWin(text, {fntType::TrueType, false}, true, reverse));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vrn::encoding
