@@ -1,0 +1,100 @@
+#include "automation/host_view.h"
+
+#include "encoding/tfrm_fonts.h"
+#include "host/point.h"
+#include "platform/code_page.h"
+#include "platform/keyboard_layouts.h"
+
+namespace vrn::automation {
+namespace {
+
+constexpr std::size_t kMaxKeyboardLayouts = 40;
+constexpr std::int32_t kModelSpace = 1;
+constexpr std::int32_t kBackwardFlag = 2;
+
+std::vector<std::u16string> namesOf(const host::Ref& collection) {
+  std::vector<std::u16string> names;
+  const std::int32_t count = collection.get("count").toInt();
+  for (std::int32_t i = 0; i < count; ++i) {
+    names.push_back(host::Ref(collection.call("item", i).toObject()).get("name").toString());
+  }
+  return names;
+}
+
+}  // namespace
+
+HostView::HostView(encoding::TfrmFonts& fonts) : fonts_(&fonts) {}
+
+void HostView::RefreshAcad() {
+  // Fails when there is no application object or the host is gone.
+  AcadApp.get("version");
+  try {
+    AcadDoc = AcadApp.obj("ActiveDocument");
+  } catch (const std::exception&) {
+    // No active document just now: keep working on the last one.
+  }
+  AcadDocCopy = AcadDoc;
+  AcadSpace = AcadDoc.get("ActiveSpace").toInt() == kModelSpace ? AcadDoc.obj("ModelSpace")
+                                                                 : AcadDoc.obj("PaperSpace");
+  AcadStyles = AcadDoc.obj("TextStyles");
+  try {
+    CurLayerName = AcadDoc.obj("ActiveLayer").get("name").toString();
+  } catch (const std::exception&) {
+    CurLayerName = u"0";
+  }
+  LoadKeyboardLayouts();
+}
+
+void HostView::LoadKeyboardLayouts() {
+  const auto layouts = platform::installedKeyboardLayouts(kMaxKeyboardLayouts);
+  Languages.clear();
+  for (const auto& layout : layouts) {
+    Languages.push_back(TLanguageEntry{platform::toByteForm(layout.languageName), layout.languageId,
+                                       platform::toByteForm(layout.isoCode)});
+  }
+  LanguageCount = static_cast<std::int32_t>(Languages.size());
+  KeyboardIsHebrew = platform::languageIdOf(platform::currentKeyboardLayout()) !=
+                     platform::languageIdOf(platform::usEnglishLayout);
+}
+
+std::u16string HostView::curStyleFont() const {
+  std::u16string font = CurStyle.get("FontFile").toString();
+  if (font.empty()) font = CurStyle.get("BigFontFile").toString();
+  return font;
+}
+
+bool HostView::curStyleBackward() const {
+  return CurStyle.get("TextGenerationFlag").toInt() == kBackwardFlag;
+}
+
+void HostView::ActiveStyleFontType() {
+  CurStyle = AcadDoc.obj("ActiveTextStyle");
+  CurStyleName = CurStyle.get("name").toString();
+  fonts_->cStBack = curStyleBackward();
+  fonts_->SetFntType(curStyleFont());
+}
+
+void HostView::NamedStyleFontType() {
+  CurStyle = AcadStyles.call("item", CurStyleName).toObject();
+  fonts_->cStBack = curStyleBackward();
+  fonts_->SetFntType(curStyleFont());
+}
+
+std::vector<std::u16string> HostView::StyleNames() const { return namesOf(AcadStyles); }
+
+std::vector<std::u16string> HostView::LayerNames() const { return namesOf(AcadDoc.obj("Layers")); }
+
+void HostView::clear() {
+  AcadApp = AcadDoc = AcadDocCopy = AcadSpace = AcadStyles = CurStyle = host::Ref();
+  CurStyleName.clear();
+  CurLayerName.clear();
+  Languages.clear();
+  LanguageCount = 0;
+  KeyboardIsHebrew = false;
+}
+
+host::Variant MakePoint(double x, double y, double z) { return host::toVariant({x, y, z}); }
+
+host::Variant MakePoint(double x, double y) { return MakePoint(x, y, 0); }
+
+}  // namespace vrn::automation

@@ -1,0 +1,32 @@
+#pragma once
+// The string conversions of `acadtostr` and `strtoacad`, result in Vrnstr.
+//
+//   kind 0 to 10   the text itself, kind is its font type, never backward;
+//                  kinds 5 to 10 and negative kinds give an empty text.
+//                  Nothing of the host or of TfrmFonts is read or changed.
+//   kind 11 and up the handle of a single-line text or attribute reference;
+//                  the type and backward flag come from its text style.
+//                  acadtostr of kind 11 saves them as oldst / oldback, and
+//                  strtoacad of kind 11 converts with that saved pair.
+//
+// The conversions themselves work on the byte form: the wide text goes
+// through the system's code page both ways.
+
+#include <string>
+
+namespace vrn::automation {
+
+class Module;
+
+std::u16string acadToStrText(const std::u16string& text, int kind);
+std::u16string strToAcadText(const std::u16string& text, int type);
+
+// Both need a refreshed host view. An entity that is neither a single-line
+// text nor an attribute reference changes nothing; a handle of no entity
+// raises the host's error and leaves Vrnstr as it was.
+void AcadToStrByHandle(Module& module, const std::u16string& handle, int kind);
+// Also writes the converted text into the entity's TextString, so that a
+// following acadtostr of kind 11 reads it back.
+void StrToAcadByHandle(Module& module, const std::u16string& handle, int kind);
+
+}  // namespace vrn::automation
