@@ -2,8 +2,8 @@
 
 #include "automation/module.h"
 #include "automation/not_available.h"
+#include "encoding/keyboard_switch.h"
 #include "library/db_commands.h"
-#include "platform/keyboard_layouts.h"
 
 namespace vrn::automation {
 namespace {
@@ -28,8 +28,11 @@ void runCmd(Module& module, const std::u16string& cmd, const std::u16string& par
   } else if (cmd == u"db_gettable") {
     module.Vrnstr = library::db_gettable(par, value);
   } else if (cmd == u"set_lang") {
-    platform::activateKeyboardLayout(isHebrewCode(par) ? platform::hebrewLayout
-                                                       : platform::usEnglishLayout);
+    if (isHebrewCode(par)) {
+      encoding::SetKeyboardHebrew();
+    } else {
+      encoding::SetKeyboardEnglish();
+    }
   } else if (cmd == u"about_vrn") {
     formNotAvailable();
   } else if (cmd == u"hfont_convert") {

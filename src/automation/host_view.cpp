@@ -1,5 +1,6 @@
 #include "automation/host_view.h"
 
+#include "encoding/keyboard_switch.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/point.h"
 #include "platform/code_page.h"
@@ -53,8 +54,7 @@ void HostView::LoadKeyboardLayouts() {
                                        platform::toByteForm(layout.isoCode)});
   }
   LanguageCount = static_cast<std::int32_t>(Languages.size());
-  KeyboardIsHebrew = platform::languageIdOf(platform::currentKeyboardLayout()) !=
-                     platform::languageIdOf(platform::usEnglishLayout);
+  KeyboardIsHebrew = encoding::KeyboardIsHebrew();
 }
 
 std::u16string HostView::curStyleFont() const {
