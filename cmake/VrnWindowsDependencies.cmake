@@ -1,6 +1,10 @@
 # The libraries of the mingw-w64 build of vrn.dll. ICU and CLI11 are not
 # used there: Windows itself does bidi, and the command line is Linux's.
 
+# platform/win32 reorders lines through Uniscribe; the other system
+# libraries it needs are in mingw's default set.
+string(APPEND CMAKE_CXX_STANDARD_LIBRARIES " -lusp10")
+
 # SQLite: the amalgamation generated from Debian's source package at build
 # time and kept in the build folder (scripts/sqlite-amalgamation.sh).
 set(VRN_SQLITE_DIR ${CMAKE_BINARY_DIR}/sqlite)
