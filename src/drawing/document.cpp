@@ -1,0 +1,337 @@
+#include "drawing/document.h"
+
+#include <algorithm>
+
+#include "drawing/command_line.h"
+#include "drawing/entity_object.h"
+#include "drawing/header_variables.h"
+#include "host/host_error.h"
+#include "host/utf8.h"
+
+namespace vrn::drawing {
+namespace {
+
+using host::HostError;
+namespace hr = host::hr;
+
+template <class Visit>
+void forEachRecord(const DrawingData& data, Visit visit) {
+  for (const Table& t : data.tables) {
+    visit(t.head);
+    for (const Record& r : t.entries) visit(r);
+  }
+  for (const Block& b : data.blocks) {
+    visit(b.begin);
+    visit(b.end);
+  }
+  for (const Section& s : data.sections) {
+    for (const Record& r : s.records) visit(r);
+  }
+}
+
+std::string fileNameOf(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool isPaper(const Entity& e) { return e.record.integer(67) == 1; }
+
+}  // namespace
+
+Document::Document(DrawingData data, std::string path, std::string name,
+                   std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input)
+    : data_(std::move(data)),
+      path_(std::move(path)),
+      name_(std::move(name)),
+      files_(std::move(files)),
+      input_(std::move(input)) {
+  if (!data_.codec) data_.codec = utf8Codec();
+  const std::string version = headerValue(data_.header, "$ACADVER", 1, "AC1009");
+  subclassMarkers_ = version >= "AC1012";
+  writesHandles_ = headerVariable(data_.header, "$HANDSEED").has_value();
+  indexHandles();
+}
+
+// --- handles ------------------------------------------------------------------
+
+void Document::indexHandles() {
+  Handle highest = 0;
+  const auto note = [&](const Record& r) {
+    if (const auto h = recordHandle(r)) highest = std::max(highest, *h);
+  };
+  forEachRecord(data_, note);
+  std::vector<EntityPtr> all;
+  const auto collect = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
+    for (const EntityPtr& e : list) {
+      all.push_back(e);
+      note(e->record);
+      if (e->seqend) note(*e->seqend);
+      for (const EntityPtr& c : e->children) parents_[c.get()] = e.get();
+      self(e->children, self);
+    }
+  };
+  collect(data_.entities, collect);
+  for (const Block& b : data_.blocks) collect(b.entities, collect);
+
+  if (writesHandles_) {
+    const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
+    nextHandle_ = std::max(seed.value_or(1), highest + 1);
+  }
+  for (const EntityPtr& e : all) {
+    const auto own = writesHandles_ ? recordHandle(e->record) : std::nullopt;
+    // Entities without a handle of their own get one in memory only.
+    indexEntity(e, own ? *own : nextHandle_++);
+  }
+}
+
+void Document::indexEntity(const EntityPtr& entity, Handle handle) {
+  byHandle_[handle] = entity;
+  handles_[entity.get()] = handle;
+}
+
+Handle Document::takeHandle() {
+  const Handle h = nextHandle_++;
+  if (writesHandles_) setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(nextHandle_));
+  return h;
+}
+
+void Document::stamp(Record& record, Handle handle, const std::string& owner) const {
+  auto& groups = record.edit();
+  std::erase_if(groups, [](const Group& g) { return g.code == 5 || g.code == 330; });
+  auto at = groups.begin() + (groups.empty() ? 0 : 1);
+  if (writesHandles_) at = groups.insert(at, {5, formatHandle(handle)}) + 1;
+  if (subclassMarkers_ && !owner.empty()) groups.insert(at, {330, owner});
+}
+
+// Gives a new entity and its followers (fresh copies of them) handles, and
+// owners where the drawing records them.
+void Document::giveHandle(const EntityPtr& entity, const std::string& owner) {
+  const Handle h = takeHandle();
+  stamp(entity->record, h, owner);
+  indexEntity(entity, h);
+  const std::string self = formatHandle(h);
+  for (EntityPtr& child : entity->children) {
+    child = std::make_shared<Entity>(*child);
+    giveHandle(child, self);
+    parents_[child.get()] = entity.get();
+  }
+  if (entity->seqend) stamp(*entity->seqend, takeHandle(), self);
+}
+
+std::string Document::newRecordHandle() {
+  return writesHandles_ ? formatHandle(takeHandle()) : std::string();
+}
+
+std::string Document::handleOf(const Entity& entity) const {
+  const auto it = handles_.find(&entity);
+  return it == handles_.end() ? std::string() : formatHandle(it->second);
+}
+
+EntityPtr Document::findEntity(std::string_view handle) const {
+  const auto h = parseHandle(handle);
+  if (!h) return nullptr;
+  const auto it = byHandle_.find(*h);
+  if (it == byHandle_.end() || it->second->erased) return nullptr;
+  // An attribute of an erased block reference is gone with it.
+  const auto parent = parents_.find(it->second.get());
+  if (parent != parents_.end() && parent->second->erased) return nullptr;
+  return it->second;
+}
+
+host::ObjectPtr Document::objectOf(const EntityPtr& entity) {
+  return std::make_shared<EntityObject>(shared_from_this(), entity);
+}
+
+// --- entities -----------------------------------------------------------------
+
+std::vector<EntityPtr> Document::entitiesOf(const Space& space) const {
+  std::vector<EntityPtr> out;
+  const auto& list = space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities
+                                                      : data_.entities;
+  for (const EntityPtr& e : list) {
+    if (e->erased) continue;
+    if (space.kind == Space::Kind::Block || isPaper(*e) == (space.kind == Space::Kind::Paper)) {
+      out.push_back(e);
+    }
+  }
+  return out;
+}
+
+Space Document::activeSpace() const {
+  const Record tilemode({{70, headerValue(data_.header, "$TILEMODE", 70, "1")}});
+  return {tilemode.integer(70, 1) != 0 ? Space::Kind::Model : Space::Kind::Paper, 0};
+}
+
+std::vector<EntityPtr> Document::allEntities() const {
+  std::vector<EntityPtr> out;
+  for (const EntityPtr& e : data_.entities) {
+    if (!e->erased) out.push_back(e);
+  }
+  return out;
+}
+
+std::string Document::ownerHandle(const Space& space) const {
+  std::u16string name = u"*Model_Space";
+  if (space.kind == Space::Kind::Paper) name = u"*Paper_Space";
+  if (space.kind == Space::Kind::Block) {
+    const Record& begin = data_.blocks.at(space.block).begin;
+    if (begin.has(330)) return std::string(begin.value(330));
+    name = decode(begin.value(2));
+  }
+  if (Record* entry = const_cast<Document*>(this)->tableEntry("BLOCK_RECORD", name)) {
+    return std::string(entry->value(5));
+  }
+  return {};
+}
+
+EntityPtr Document::addEntity(const Space& space, std::vector<Group> groups) {
+  if (space.kind == Space::Kind::Paper) {
+    const auto layer = std::find_if(groups.begin(), groups.end(), [](const Group& g) { return g.code == 8; });
+    groups.insert(layer, Group{67, "1"});
+  }
+  auto entity = std::make_shared<Entity>();
+  entity->record = Record(std::move(groups));
+  giveHandle(entity, ownerHandle(space));
+  auto& list = space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
+  list.push_back(entity);
+  journal_.remember(entity.get(), [entity] { entity->erased = true; });
+  return entity;
+}
+
+std::vector<EntityPtr>* Document::containerOf(const Entity& entity) {
+  const auto holds = [&](const std::vector<EntityPtr>& list) {
+    return std::any_of(list.begin(), list.end(), [&](const EntityPtr& e) { return e.get() == &entity; });
+  };
+  if (holds(data_.entities)) return &data_.entities;
+  for (Block& b : data_.blocks) {
+    if (holds(b.entities)) return &b.entities;
+  }
+  return nullptr;
+}
+
+std::optional<Space> Document::spaceOf(const Entity& entity) const {
+  for (const EntityPtr& e : data_.entities) {
+    if (e.get() == &entity) return Space{isPaper(entity) ? Space::Kind::Paper : Space::Kind::Model, 0};
+  }
+  for (std::size_t i = 0; i < data_.blocks.size(); ++i) {
+    for (const EntityPtr& e : data_.blocks[i].entities) {
+      if (e.get() == &entity) return Space{Space::Kind::Block, i};
+    }
+  }
+  return std::nullopt;
+}
+
+EntityPtr Document::copyEntity(const EntityPtr& entity) {
+  std::vector<EntityPtr>* list = containerOf(*entity);
+  if (!list) throw HostError(hr::kFail, "An attribute cannot be copied on its own");
+  auto copy = std::make_shared<Entity>(*entity);
+  const std::string owner(entity->record.value(330));
+  giveHandle(copy, owner);
+  list->push_back(copy);
+  journal_.remember(copy.get(), [copy] { copy->erased = true; });
+  return copy;
+}
+
+void Document::eraseEntity(const EntityPtr& entity) {
+  rememberEntity(entity);
+  entity->erased = true;
+}
+
+// --- tables and variables ---------------------------------------------------------
+
+std::u16string Document::decode(std::string_view bytes) const { return data_.codec->decode(bytes); }
+std::string Document::encode(std::u16string_view text) const { return data_.codec->encode(text); }
+
+Table* Document::table(std::string_view name) {
+  for (Table& t : data_.tables) {
+    if (host::lowerAscii(t.head.value(2)) == host::lowerAscii(name)) return &t;
+  }
+  return nullptr;
+}
+
+Record* Document::tableEntry(std::string_view tableName, std::u16string_view name) {
+  Table* t = table(tableName);
+  if (!t) return nullptr;
+  const std::string wanted = host::lowerAscii(utf16ToUtf8(name));
+  for (Record& r : t->entries) {
+    if (host::lowerAscii(utf16ToUtf8(entryName(r))) == wanted) return &r;
+  }
+  return nullptr;
+}
+
+std::u16string Document::headerString(std::string_view variable, int code,
+                                      std::u16string_view fallback) const {
+  const auto values = headerVariable(data_.header, variable);
+  if (!values) return std::u16string(fallback);
+  for (const Group& g : *values) {
+    if (g.code == code) return decode(g.value);
+  }
+  return std::u16string(fallback);
+}
+
+void Document::setHeaderString(std::string_view variable, int code, std::u16string_view value) {
+  rememberHeader();
+  setHeaderValue(data_.header, variable, code, encode(value));
+}
+
+std::u16string Document::dimensionTextStyle(const Record& dimstyle) const {
+  if (const auto h = parseHandle(dimstyle.value(340))) {
+    for (const Table& t : data_.tables) {
+      for (const Record& r : t.entries) {
+        if (r.type() == "STYLE" && recordHandle(r) == h) return entryName(r);
+      }
+    }
+  }
+  return headerString("$DIMTXSTY", 7, u"Standard");
+}
+
+Record* Document::activeDimStyle() {
+  return tableEntry("DIMSTYLE", headerString("$DIMSTYLE", 2, u"Standard"));
+}
+
+// --- journal -------------------------------------------------------------------------
+
+void Document::rememberEntity(const EntityPtr& entity) {
+  journal_.remember(entity.get(), [entity, before = *entity] { *entity = before; });
+}
+
+void Document::rememberTable(Table& t) {
+  journal_.remember(&t, [&t, before = t] { t = before; });
+}
+
+void Document::rememberHeader() {
+  journal_.remember(&data_.header, [this, before = data_.header] { data_.header = before; });
+}
+
+void Document::undo() {
+  journal_.undo();
+  // Restoring the header may bring back an older $HANDSEED; handles given
+  // out since must stay below it.
+  if (writesHandles_) {
+    const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
+    if (seed.value_or(0) < nextHandle_) {
+      setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(nextHandle_));
+    }
+  }
+}
+
+void Document::sendCommand(std::u16string_view text) {
+  commandLog_.emplace_back(text);
+  for (const std::u16string& command : commandsIn(text)) {
+    if (isUndoCommand(command)) undo();
+  }
+}
+
+// --- files ----------------------------------------------------------------------------
+
+void Document::save(const std::string& path) {
+  const std::string target = path.empty() ? path_ : path;
+  if (!files_) throw HostError(hr::kFail, "This host cannot write drawing files");
+  if (target.empty()) throw HostError(hr::kFail, "The drawing has no file name yet; use SaveAs");
+  files_->save(data_, target);
+  path_ = target;
+  name_ = fileNameOf(target);
+  journal_.markClean();
+}
+
+}  // namespace vrn::drawing

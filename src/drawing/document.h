@@ -1,0 +1,156 @@
+#pragma once
+// Document: one open drawing of the built-in host, and the late-bound
+// AutoCAD document object over it.
+//
+// The model keeps every object of the drawing as its DXF record (see
+// record.h); properties are views of groups and a change rewrites just the
+// groups concerned, so whatever the model does not interpret (extension
+// data, reactors, dictionaries, entities of other kinds, which are kept
+// opaque) is written back unchanged.
+//
+// Handles. A drawing whose header has $HANDSEED uses handles: an object's
+// handle is its group 5 (105 for DIMSTYLE), a new object takes the next
+// free handle and $HANDSEED is raised past it, so it always stays above
+// every handle of the drawing. An R12 drawing without $HANDSEED has no
+// handles: its entities get handles in memory (in file order, from 1),
+// which HandleToObject finds but which are never written. Handles are not
+// reused, also after undo.
+//
+// Undo. Before an entity, a table or the header changes for the first time
+// in an undo step, the document journals its state (undo_journal.h);
+// erased entities stay in the drawing, flagged, so that undo can bring them
+// back. Sending "U" (or "_U", "_.U") at the command line undoes one step.
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "drawing/drawing_data.h"
+#include "drawing/drawing_files.h"
+#include "drawing/handles.h"
+#include "drawing/scripted_input.h"
+#include "drawing/undo_journal.h"
+#include "host/member_table.h"
+#include "host/object.h"
+#include "host/point.h"
+#include "host/variant.h"
+
+namespace vrn::drawing {
+
+class SelectionSet;
+
+// Where entities live: model space and the active paper-space layout share
+// the ENTITIES section (group 67 tells them apart); every other block holds
+// its own entities.
+struct Space {
+  enum class Kind { Model, Paper, Block };
+  Kind kind = Kind::Model;
+  std::size_t block = 0;  // index into DrawingData::blocks for Kind::Block
+};
+
+class Document final : public host::Object, public std::enable_shared_from_this<Document> {
+ public:
+  // `path` is the drawing's full file name, empty for a new drawing that has
+  // not been saved; `name` its name as shown ("Drawing1.dwg" for a new one).
+  Document(DrawingData data, std::string path, std::string name,
+           std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input);
+
+  host::Variant invoke(std::string_view name, host::Invoke kind,
+                       std::span<host::Variant> args) override;
+
+  // --- the drawing -------------------------------------------------------
+  const DrawingData& data() const { return data_; }
+  DrawingData& data() { return data_; }
+  const std::string& path() const { return path_; }
+  const std::string& name() const { return name_; }
+  // Saves through the drawing files; an empty `path` saves under the present one.
+  void save(const std::string& path = {});
+  bool saved() const { return !journal_.dirty(); }
+
+  std::u16string decode(std::string_view bytes) const;
+  std::string encode(std::u16string_view text) const;
+  bool hasSubclassMarkers() const { return subclassMarkers_; }
+
+  // --- entities ------------------------------------------------------------
+  // The live entity with this handle (hexadecimal), or null.
+  EntityPtr findEntity(std::string_view handle) const;
+  std::string handleOf(const Entity& entity) const;
+  host::ObjectPtr objectOf(const EntityPtr& entity);
+  // The live (not erased) entities of a space, in drawing order.
+  std::vector<EntityPtr> entitiesOf(const Space& space) const;
+  // Model space when ActiveSpace is 1 (TILEMODE on), else paper space.
+  Space activeSpace() const;
+  // Model and paper space entities.
+  std::vector<EntityPtr> allEntities() const;
+  // Adds an entity made of `groups` (0 TYPE first, no handle or owner) to
+  // `space`; the document gives it its handle, owner and space flag.
+  EntityPtr addEntity(const Space& space, std::vector<Group> groups);
+  // A copy of `entity` (with its attributes) in the same place, new handles.
+  EntityPtr copyEntity(const EntityPtr& entity);
+  void eraseEntity(const EntityPtr& entity);
+  std::optional<Space> spaceOf(const Entity& entity) const;
+
+  // --- tables and variables ----------------------------------------------------
+  Table* table(std::string_view name);
+  // The entry of `table` named `name` (ignoring case), or null.
+  Record* tableEntry(std::string_view table, std::u16string_view name);
+  std::u16string entryName(const Record& entry) const { return decode(entry.value(2)); }
+  std::u16string headerString(std::string_view variable, int code, std::u16string_view fallback) const;
+  void setHeaderString(std::string_view variable, int code, std::u16string_view value);
+  // A handle for a new table record, or "" when the drawing writes none.
+  std::string newRecordHandle();
+  // The text style name a dimension style uses.
+  std::u16string dimensionTextStyle(const Record& dimstyle) const;
+  Record* activeDimStyle();
+
+  host::Variant getVariable(std::string_view name);
+  void setVariable(std::string_view name, const host::Variant& value);
+
+  // --- journal ------------------------------------------------------------------
+  UndoJournal& journal() { return journal_; }
+  void rememberEntity(const EntityPtr& entity);
+  void rememberTable(Table& table);
+  void rememberHeader();
+  void undo();
+
+  // --- command line and input --------------------------------------------------------
+  // Everything sent with SendCommand, in order.
+  const std::vector<std::u16string>& commandLog() const { return commandLog_; }
+  void sendCommand(std::u16string_view text);
+  ScriptedInput& input() { return *input_; }
+
+  std::vector<std::shared_ptr<SelectionSet>>& selectionSets() { return selectionSets_; }
+
+ private:
+  static const host::MemberTable<Document>& members();
+  void indexHandles();
+  void indexEntity(const EntityPtr& entity, Handle handle);
+  Handle takeHandle();
+  void giveHandle(const EntityPtr& entity, const std::string& owner);
+  void stamp(Record& record, Handle handle, const std::string& owner) const;
+  std::string ownerHandle(const Space& space) const;
+  std::vector<EntityPtr>* containerOf(const Entity& entity);
+
+  DrawingData data_;
+  std::string path_;
+  std::string name_;
+  std::shared_ptr<const DrawingFiles> files_;
+  std::shared_ptr<ScriptedInput> input_;
+  UndoJournal journal_;
+  bool subclassMarkers_ = false;
+  bool writesHandles_ = false;
+  Handle nextHandle_ = 1;
+  std::unordered_map<Handle, EntityPtr> byHandle_;
+  std::unordered_map<const Entity*, Handle> handles_;
+  std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
+  std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
+  std::vector<std::u16string> commandLog_;
+  std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
+};
+
+using DocumentPtr = std::shared_ptr<Document>;
+
+}  // namespace vrn::drawing

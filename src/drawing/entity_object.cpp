@@ -1,0 +1,266 @@
+#include "drawing/entity_object.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "host/host_error.h"
+#include "host/member_table.h"
+
+namespace vrn::drawing {
+namespace {
+
+using host::HostError;
+using host::Variant;
+namespace hr = host::hr;
+
+struct KindName {
+  std::string_view type;
+  EntityKind kind;
+  const char* objectName;
+  int entityType;
+};
+
+// AutoCAD's class names and entity type codes of the DXF entity types.
+constexpr std::array kKinds{
+    KindName{"TEXT", EntityKind::Text, "AcDbText", 32},
+    KindName{"MTEXT", EntityKind::MText, "AcDbMText", 21},
+    KindName{"ATTRIB", EntityKind::Attribute, "AcDbAttribute", 6},
+    KindName{"ATTDEF", EntityKind::AttributeDefinition, "AcDbAttributeDefinition", 5},
+    KindName{"INSERT", EntityKind::BlockReference, "AcDbBlockReference", 7},
+    KindName{"DIMENSION", EntityKind::Dimension, "AcDbRotatedDimension", 15},
+    KindName{"SOLID", EntityKind::Solid, "AcDbSolid", 30},
+    KindName{"3DFACE", EntityKind::Other, "AcDbFace", 1},
+    KindName{"ARC", EntityKind::Other, "AcDbArc", 4},
+    KindName{"CIRCLE", EntityKind::Other, "AcDbCircle", 8},
+    KindName{"ELLIPSE", EntityKind::Other, "AcDbEllipse", 16},
+    KindName{"HATCH", EntityKind::Other, "AcDbHatch", 17},
+    KindName{"LEADER", EntityKind::Other, "AcDbLeader", 18},
+    KindName{"LINE", EntityKind::Other, "AcDbLine", 19},
+    KindName{"POINT", EntityKind::Other, "AcDbPoint", 22},
+    KindName{"POLYLINE", EntityKind::Other, "AcDb2dPolyline", 23},
+    KindName{"LWPOLYLINE", EntityKind::Other, "AcDbPolyline", 24},
+    KindName{"RAY", EntityKind::Other, "AcDbRay", 27},
+    KindName{"REGION", EntityKind::Other, "AcDbRegion", 28},
+    KindName{"SHAPE", EntityKind::Other, "AcDbShape", 29},
+    KindName{"SPLINE", EntityKind::Other, "AcDbSpline", 31},
+    KindName{"TOLERANCE", EntityKind::Other, "AcDbFcf", 33},
+    KindName{"TRACE", EntityKind::Other, "AcDbTrace", 34},
+    KindName{"VIEWPORT", EntityKind::Other, "AcDbViewport", 35},
+    KindName{"XLINE", EntityKind::Other, "AcDbXline", 36},
+    KindName{"MLINE", EntityKind::Other, "AcDbMline", 40},
+};
+
+// Dimension subtypes (group 70, low bits) and their class names and codes.
+constexpr std::array<std::pair<const char*, int>, 7> kDimensions{{
+    {"AcDbRotatedDimension", 15},
+    {"AcDbAlignedDimension", 9},
+    {"AcDb2LineAngularDimension", 10},
+    {"AcDbDiametricDimension", 12},
+    {"AcDbRadialDimension", 14},
+    {"AcDb3PointAngularDimension", 41},
+    {"AcDbOrdinateDimension", 13},
+}};
+
+const KindName* find(const Record& record) {
+  for (const KindName& k : kKinds) {
+    if (k.type == record.type()) return &k;
+  }
+  return nullptr;
+}
+
+const std::pair<const char*, int>& dimensionOf(const Record& record) {
+  const auto subtype = static_cast<std::size_t>(record.integer(70) & 7);
+  return kDimensions[subtype < kDimensions.size() ? subtype : 0];
+}
+
+const EntityTable& tableFor(EntityKind kind) {
+  static const auto tables = [] {
+    std::array<EntityTable, 8> all;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      const auto k = static_cast<EntityKind>(i);
+      addCommonMembers(all[i]);
+      switch (k) {
+        case EntityKind::Text:
+        case EntityKind::Attribute:
+        case EntityKind::AttributeDefinition:
+          addTextMembers(all[i], k);
+          break;
+        case EntityKind::MText:
+          addMTextMembers(all[i]);
+          break;
+        case EntityKind::BlockReference:
+          addBlockReferenceMembers(all[i]);
+          break;
+        case EntityKind::Dimension:
+          addDimensionMembers(all[i]);
+          break;
+        default:
+          break;
+      }
+    }
+    return all;
+  }();
+  return tables[static_cast<std::size_t>(kind)];
+}
+
+// Calls `visit(x, y, z)` with the group indices of every occurrence of the
+// point groups `code`; z may be npos for a 2D point.
+template <class Visit>
+void forEachPoint(const Record& record, int code, Visit visit) {
+  const auto& g = record.groups();
+  for (std::size_t i : groupIndices(record, code)) {
+    if (i + 1 >= g.size() || g[i + 1].code != code + 10) continue;
+    const std::size_t z = i + 2 < g.size() && g[i + 2].code == code + 20 ? i + 2 : Record::npos;
+    visit(i, i + 1, z);
+  }
+}
+
+double numberAt(const Record& record, std::size_t i) {
+  const std::string& text = record.groups()[i].value;
+  return std::strtod(text.c_str(), nullptr);
+}
+
+host::Point3 pointAt(const Record& record, std::size_t x, std::size_t y, std::size_t z) {
+  return {numberAt(record, x), numberAt(record, y), z == Record::npos ? 0 : numberAt(record, z)};
+}
+
+void mapPoints(Record& record, const std::vector<int>& codes,
+               const std::function<host::Point3(const host::Point3&)>& map) {
+  for (int code : codes) {
+    std::vector<std::array<std::size_t, 3>> points;
+    forEachPoint(record, code, [&](std::size_t x, std::size_t y, std::size_t z) {
+      points.push_back({x, y, z});
+    });
+    for (const auto& [x, y, z] : points) {
+      const host::Point3 q = map(pointAt(record, x, y, z));
+      auto& edit = record.edit();
+      edit[x].value = formatNumber(q.x);
+      edit[y].value = formatNumber(q.y);
+      if (z != Record::npos) edit[z].value = formatNumber(q.z);
+    }
+  }
+}
+
+double normalizedDegrees(double degrees) {
+  double d = std::fmod(degrees, 360.0);
+  if (d < 0) d += 360.0;
+  return d;
+}
+
+}  // namespace
+
+EntityKind kindOf(const Record& record) {
+  const KindName* k = find(record);
+  return k ? k->kind : EntityKind::Other;
+}
+
+std::string objectNameOf(const Record& record) {
+  if (record.type() == "DIMENSION") return dimensionOf(record).first;
+  if (const KindName* k = find(record)) return k->objectName;
+  // An entity unknown here names its class in its last subclass marker.
+  const auto markers = groupIndices(record, 100);
+  if (!markers.empty()) return record.groups()[markers.back()].value;
+  return "AcDbEntity";
+}
+
+int entityTypeOf(const Record& record) {
+  if (record.type() == "DIMENSION") return dimensionOf(record).second;
+  const KindName* k = find(record);
+  return k ? k->entityType : 0;
+}
+
+const GroupPlace& entityPlace() {
+  static const GroupPlace place{"AcDbEntity", {67, 8, 6, 62, 370, 48, 60}};
+  return place;
+}
+
+std::vector<int> vectorCodes(const Record& record) {
+  const std::string_view type = record.type();
+  if (type == "MTEXT" || type == "ELLIPSE" || type == "XLINE" || type == "RAY") return {11};
+  return {};
+}
+
+std::vector<int> angleCodes(const Record& record) {
+  const std::string_view type = record.type();
+  if (type == "TEXT" || type == "ATTRIB" || type == "ATTDEF" || type == "MTEXT" ||
+      type == "INSERT" || type == "SHAPE") {
+    return {50};
+  }
+  if (type == "ARC") return {50, 51};
+  if (type == "DIMENSION") return {53};
+  return {};
+}
+
+std::vector<int> pointCodes(const Record& record) {
+  const std::string_view type = record.type();
+  if (type == "TEXT" || type == "ATTRIB" || type == "ATTDEF" || type == "LINE") return {10, 11};
+  if (type == "SOLID" || type == "TRACE" || type == "3DFACE") return {10, 11, 12, 13};
+  if (type == "DIMENSION") return {10, 11, 12, 13, 14, 15, 16};
+  return {10};
+}
+
+EntityObject::EntityObject(DocumentPtr document, EntityPtr entity)
+    : document_(std::move(document)), entity_(std::move(entity)), kind_(kindOf(entity_->record)) {}
+
+Variant EntityObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {
+  if (entity_->erased) throw HostError(hr::kFail, "Object was erased");
+  JournalCall call(document_->journal());
+  return tableFor(kind_).invoke(*this, name, kind, args);
+}
+
+void EntityObject::setText(int code, std::u16string_view value, const GroupPlace& place) {
+  change([&](Record& r) { placeGroup(r, code, document_->encode(value), place); });
+}
+
+Box EntityObject::boundingBox() const {
+  switch (kind_) {
+    case EntityKind::Text:
+    case EntityKind::Attribute:
+    case EntityKind::AttributeDefinition:
+      return textBoundingBox(*this);
+    case EntityKind::MText:
+      return mtextBoundingBox(*this);
+    default:
+      break;
+  }
+  std::vector<host::Point3> points;
+  for (int code : pointCodes(record())) {
+    forEachPoint(record(), code, [&](std::size_t x, std::size_t y, std::size_t z) {
+      points.push_back(pointAt(record(), x, y, z));
+    });
+  }
+  for (const EntityPtr& child : entity_->children) {
+    if (child->erased || kindOf(child->record) != EntityKind::Attribute) continue;
+    const Box b = EntityObject(document_, child).boundingBox();
+    points.push_back(b.min);
+    points.push_back(b.max);
+  }
+  if (points.empty()) throw HostError(hr::kFail, "The entity has no extent");
+  return boxOf(points.data(), points.size());
+}
+
+void EntityObject::move(const host::Point3& from, const host::Point3& to) {
+  const host::Point3 d{to.x - from.x, to.y - from.y, to.z - from.z};
+  const auto shift = [&](const host::Point3& p) { return host::Point3{p.x + d.x, p.y + d.y, p.z + d.z}; };
+  change([&](Record& r) { mapPoints(r, pointCodes(r), shift); });
+  for (const EntityPtr& child : entity_->children) EntityObject(document_, child).move(from, to);
+}
+
+void EntityObject::rotate(const host::Point3& base, double angle) {
+  const auto turn = [&](const host::Point3& p) { return rotateAbout(p, base, angle); };
+  change([&](Record& r) {
+    mapPoints(r, pointCodes(r), turn);
+    mapPoints(r, vectorCodes(r), [&](const host::Point3& v) { return rotateAbout(v, {}, angle); });
+    const double degrees = angle * 180 / std::numbers::pi;
+    for (int code : angleCodes(r)) {
+      if (!r.has(code) && code != 50) continue;
+      // A missing rotation is 0; it goes after the last group it follows in DXF.
+      const GroupPlace place{"", {10, 20, 30, 40, 1, 2, 41, 42, 43, 50}};
+      placeNumber(r, code, normalizedDegrees(r.number(code) + degrees), place);
+    }
+  });
+  for (const EntityPtr& child : entity_->children) EntityObject(document_, child).rotate(base, angle);
+}
+
+}  // namespace vrn::drawing
