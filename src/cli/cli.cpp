@@ -1,0 +1,227 @@
+#include "cli/cli.h"
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+#include "automation/module.h"
+#include "cli/automation_call.h"
+#include "cli/drawing_session.h"
+#include "cli/font_map_commands.h"
+#include "cli/progress.h"
+#include "cli/text_listing.h"
+#include "host/utf8.h"
+
+namespace vrn::cli {
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+constexpr int kFirstHandleKind = 11;
+
+// A command line that parses but asks for something impossible.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Context {
+  std::ostream& out;
+  std::ostream& err;
+  Progress progress;
+  std::optional<std::string> dataDir;
+
+  automation::ModuleOptions moduleOptions() const {
+    automation::ModuleOptions options;
+    if (dataDir) options.dataDir = *dataDir;
+    return options;
+  }
+};
+
+void printVrnstr(automation::Tautovrn& object, std::ostream& out) {
+  out << utf16ToUtf8(callMember(object, "Vrnstr", {}).toString()) << '\n';
+}
+
+// acadtostr and strtoacad: the text itself for kinds up to 10, an entity
+// handle of --drawing for kinds above.
+struct Conversion {
+  std::string member;
+  int kind = 0;
+  std::string text;
+  std::optional<std::string> drawing;
+  std::optional<std::string> output;
+
+  void run(Context& context) const {
+    const bool byHandle = kind >= kFirstHandleKind;
+    if (byHandle && !drawing) {
+      throw UsageError("a kind above 10 takes an entity handle: give its drawing with --drawing FILE");
+    }
+    if (!byHandle && (drawing || output)) {
+      throw UsageError("--drawing and -o go with kinds above 10 (an entity handle)");
+    }
+    automation::Module module(context.moduleOptions());
+    automation::Tautovrn object;
+    std::optional<DrawingSession> session;
+    if (drawing) session.emplace(object, *drawing, context.progress);
+    callMember(object, member, {utf8ToUtf16(text), static_cast<std::int32_t>(kind)});
+    if (member == "strtoacad" && session) session->save(output);
+    printVrnstr(object, context.out);
+  }
+};
+
+struct Texts {
+  std::string file;
+  bool json = false;
+
+  void run(Context& context) const {
+    automation::Module module(context.moduleOptions());
+    automation::Tautovrn object;
+    const DrawingSession session(object, file, context.progress);
+    const auto texts = listTexts(module, session.document(), context.progress);
+    if (json) {
+      printTextsJson(texts, context.out);
+    } else {
+      printTexts(texts, context.out);
+    }
+  }
+};
+
+// db-exec and db-table: the Cmd sub-commands db_sqlexec and db_gettable.
+struct Database {
+  std::string subCommand;
+  std::string database;
+  std::string sql;
+
+  void run(Context& context) const {
+    automation::Module module(context.moduleOptions());
+    automation::Tautovrn object;
+    callMember(object, "Cmd", {utf8ToUtf16(subCommand), utf8ToUtf16(database), utf8ToUtf16(sql)});
+    // The rows come as the automation caller reads them, CR LF lines included.
+    if (subCommand == "db_gettable") context.out << utf16ToUtf8(callMember(object, "Vrnstr", {}).toString());
+  }
+};
+
+struct Call {
+  std::string file;
+  std::string member;
+  std::vector<std::string> args;
+  std::optional<std::string> output;
+
+  void run(Context& context) const {
+    automation::Module module(context.moduleOptions());
+    automation::Tautovrn object;
+    DrawingSession session(object, file, context.progress);
+    std::vector<host::Variant> values;
+    for (const std::string& arg : args) values.emplace_back(utf8ToUtf16(arg));
+    const host::Variant result = callMember(object, member, std::move(values));
+    if (session.changed() || output) session.save(output);
+    printVrnstr(object, context.out);
+  }
+};
+
+void addDataDir(CLI::App& command, std::optional<std::string>& dataDir) {
+  command.add_option("--data-dir", dataDir,
+                     "Folder of Hebrew.ini, VrnFonts.txt and vrn.db (default: Documents/Palwen/Vornel, "
+                     "then the application-data folder, then the machine folder)");
+}
+
+CLI::App* addConversion(CLI::App& app, Conversion& conversion, const std::string& name,
+                        const std::string& kindName, const std::string& description) {
+  conversion.member = name;
+  CLI::App* command = app.add_subcommand(name, description);
+  command->add_option(kindName, conversion.kind,
+                      "0 DosHebrew, 1 DosEnglish, 2 DosEnglishR, 3 WindowsHeb, 4 TrueType; "
+                      "11 and up: TEXT is an entity handle")
+      ->required()
+      ->check(CLI::Range(-128, 127));
+  command->add_option("TEXT", conversion.text, "The text (UTF-8), or the entity handle")->required();
+  command->add_option("--drawing", conversion.drawing, "The DXF drawing that holds the entity");
+  return command;
+}
+
+}  // namespace
+
+int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool showProgress) {
+  CLI::App app{"vrn: Hebrew text in AutoCAD drawings (DXF files)", "vrn"};
+  app.require_subcommand(1);
+  Context context{out, err, Progress(err, showProgress), std::nullopt};
+  std::function<void()> action;
+
+  Conversion toStr;
+  CLI::App* acadtostr = addConversion(app, toStr, "acadtostr", "KIND",
+                                      "Stored text to reading order (the result of Vrnstr)");
+  addDataDir(*acadtostr, context.dataDir);
+  acadtostr->callback([&] { action = [&] { toStr.run(context); }; });
+
+  Conversion toAcad;
+  CLI::App* strtoacad = addConversion(app, toAcad, "strtoacad", "TYPE",
+                                      "Reading order to stored text; by handle it is written into the drawing");
+  strtoacad->add_option("-o,--output", toAcad.output, "Write the drawing here instead of in place");
+  addDataDir(*strtoacad, context.dataDir);
+  strtoacad->callback([&] { action = [&] { toAcad.run(context); }; });
+
+  Texts texts;
+  CLI::App* textsCommand = app.add_subcommand("texts", "Every text of a drawing, in reading order");
+  textsCommand->add_option("FILE", texts.file, "DXF drawing")->required();
+  textsCommand->add_flag("--json", texts.json, "One JSON array of objects");
+  addDataDir(*textsCommand, context.dataDir);
+  textsCommand->callback([&] { action = [&] { texts.run(context); }; });
+
+  FontMapCommand fonts;
+  CLI::App* fontsCommand = app.add_subcommand("fonts", "Print the font map");
+  addDataDir(*fontsCommand, context.dataDir);
+  CLI::App* fontsSet = fontsCommand->add_subcommand("set", "Record the type of a font");
+  fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")->required();
+  fontsSet->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
+      ->required();
+  addDataDir(*fontsSet, context.dataDir);
+  fontsCommand->callback([&] {
+    action = [&] { fonts.run(context.moduleOptions(), fontsSet->parsed(), context.out); };
+  });
+
+  Database dbExec{"db_sqlexec", {}, {}};
+  CLI::App* dbExecCommand = app.add_subcommand("db-exec", "Execute one SQL statement on a database file");
+  dbExecCommand->add_option("DB", dbExec.database, "SQLite database file")->required();
+  dbExecCommand->add_option("SQL", dbExec.sql, "One statement")->required();
+  addDataDir(*dbExecCommand, context.dataDir);
+  dbExecCommand->callback([&] { action = [&] { dbExec.run(context); }; });
+
+  Database dbTable{"db_gettable", {}, {}};
+  CLI::App* dbTableCommand =
+      app.add_subcommand("db-table", "Run a query and print its rows as the automation caller gets them");
+  dbTableCommand->add_option("DB", dbTable.database, "SQLite database file")->required();
+  dbTableCommand->add_option("SQL", dbTable.sql, "A query")->required();
+  addDataDir(*dbTableCommand, context.dataDir);
+  dbTableCommand->callback([&] { action = [&] { dbTable.run(context); }; });
+
+  Call call;
+  CLI::App* callCommand = app.add_subcommand(
+      "call", "Call a member of the automation object on a drawing, then print Vrnstr");
+  callCommand->add_option("FILE", call.file, "DXF drawing (SetApp is done for you)")->required();
+  callCommand->add_option("MEMBER", call.member, "Member name, e.g. acadtostr")->required();
+  callCommand->add_option("ARGS", call.args, "The member's arguments");
+  callCommand->add_option("-o,--output", call.output, "Write the drawing here instead of in place");
+  addDataDir(*callCommand, context.dataDir);
+  callCommand->callback([&] { action = [&] { call.run(context); }; });
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int code = app.exit(e, out, err);
+    return code == 0 ? 0 : kUsage;
+  }
+  try {
+    action();
+    return 0;
+  } catch (const UsageError& e) {
+    err << "vrn: " << e.what() << '\n';
+    return kUsage;
+  } catch (const std::exception& e) {
+    context.progress.finish();
+    err << "vrn: " << e.what() << '\n';
+    return kFailed;
+  }
+}
+
+}  // namespace vrn::cli

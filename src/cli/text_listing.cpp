@@ -1,0 +1,187 @@
+#include "cli/text_listing.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "automation/module.h"
+#include "cli/progress.h"
+#include "editing/mtext_codec.h"
+#include "encoding/conversions.h"
+#include "encoding/tfrm_fonts.h"
+#include "host/host_error.h"
+#include "host/member_table.h"
+#include "host/utf8.h"
+
+namespace vrn::cli {
+namespace {
+
+// AutoCAD's EntityType values.
+constexpr std::int32_t kAttributeDefinition = 5;
+constexpr std::int32_t kAttribute = 6;
+constexpr std::int32_t kBlockReference = 7;
+constexpr std::int32_t kMText = 21;
+constexpr std::int32_t kText = 32;
+
+const char* kindName(std::int32_t entityType) {
+  switch (entityType) {
+    case kText: return "TEXT";
+    case kMText: return "MTEXT";
+    case kAttribute: return "ATTRIB";
+    case kAttributeDefinition: return "ATTDEF";
+    default: return nullptr;
+  }
+}
+
+class TextCollector {
+ public:
+  TextCollector(automation::Module& module, Progress& progress)
+      : module_(module), progress_(progress) {}
+
+  void collectContainer(const host::Ref& container) {
+    const std::int32_t count = container.get("count").toInt();
+    for (std::int32_t i = 0; i < count; ++i) collectEntity(container.call("item", i).toObject());
+  }
+
+  std::vector<TextRecord> take() { return std::move(texts_); }
+
+ private:
+  void collectEntity(const host::Ref& entity) {
+    const std::int32_t type = entity.get("EntityType").toInt();
+    if (const char* kind = kindName(type)) {
+      add(entity, kind, type == kMText);
+    } else if (type == kBlockReference && entity.get("HasAttributes").toBool()) {
+      const host::Variant attributes = entity.call("GetAttributes");
+      for (const host::Variant& attribute : attributes.array().items) {
+        add(attribute.toObject(), "ATTRIB", false);
+      }
+    }
+  }
+
+  void add(const host::Ref& entity, const char* kind, bool multiLine) {
+    TextRecord record;
+    record.handle = entity.get("Handle").toString();
+    record.entity = kind;
+    record.style = entity.get("StyleName").toString();
+    record.stored = entity.get("TextString").toString();
+    const encoding::FontState state = classify(record);
+    record.text = multiLine ? readMText(record.stored, state) : encoding::AcadToEditWin(record.stored, state);
+    texts_.push_back(std::move(record));
+    progress_.count(texts_.size());
+  }
+
+  // The style's font and backward flag, and the font type TfrmFonts gives them.
+  encoding::FontState classify(TextRecord& record) {
+    automation::HostView& view = module_.view();
+    encoding::TfrmFonts& fonts = module_.frmFonts();
+    view.CurStyleName = record.style;
+    try {
+      view.CurStyle = view.AcadStyles.call("item", record.style).toObject();
+      record.font = view.curStyleFont();
+      record.backward = view.curStyleBackward();
+    } catch (const host::HostError&) {
+      // A style the drawing lacks: classify by the text alone.
+      view.CurStyle = host::Ref();
+    }
+    fonts.cStBack = record.backward;
+    fonts.SetFntType(record.font, record.stored);
+    record.fontType = static_cast<int>(fonts.cStType);
+    return encoding::FontState{fonts.cStType, fonts.cStBack};
+  }
+
+  static std::u16string readMText(const std::u16string& stored, encoding::FontState state) {
+    std::u16string text;
+    const auto paragraphs =
+        editing::splitParagraphs(editing::stripFormatGroup(editing::DecodeUnicodeEscapes(stored)));
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+      if (i > 0) text += u'\n';
+      text += encoding::AcadToEditWin(paragraphs[i], state);
+    }
+    return text;
+  }
+
+  automation::Module& module_;
+  Progress& progress_;
+  std::vector<TextRecord> texts_;
+};
+
+bool isModelSpaceName(const std::u16string& name) {
+  return host::lowerAscii(utf16ToUtf8(name)) == "*model_space";
+}
+
+// Stored texts keep their letter codes: control characters and the DOS
+// letters (U+0080-U+009F) are written as \xNN so the line stays readable.
+std::string escapedStored(const std::u16string& stored) {
+  std::u16string visible;
+  std::string out;
+  for (char16_t c : stored) {
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+      out += utf16ToUtf8(visible);
+      visible.clear();
+      char code[8];
+      std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(c));
+      out += code;
+    } else {
+      visible += c;
+    }
+  }
+  return out + utf16ToUtf8(visible);
+}
+
+std::string indentedLines(const std::u16string& text, const std::string& indent) {
+  std::string out = utf16ToUtf8(text);
+  for (auto at = out.find('\n'); at != std::string::npos; at = out.find('\n', at + 1)) {
+    out.insert(at + 1, indent);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& document,
+                                  Progress& progress) {
+  module.view().AcadStyles = document.obj("TextStyles");
+  TextCollector collector(module, progress);
+  progress.step("reading texts");
+  collector.collectContainer(document.obj("ModelSpace"));
+  const host::Ref blocks = document.obj("Blocks");
+  const std::int32_t count = blocks.get("count").toInt();
+  for (std::int32_t i = 0; i < count; ++i) {
+    const host::Ref block = blocks.call("item", i).toObject();
+    const std::u16string name = block.get("Name").toString();
+    const bool layout = block.get("IsLayout").toBool();
+    // Paper-space layouts and named blocks; anonymous blocks ("*D1", "*U2")
+    // belong to dimensions and tables and hold no text of the user's.
+    if ((layout && !isModelSpaceName(name)) || (!layout && !name.starts_with(u"*"))) {
+      collector.collectContainer(block);
+    }
+  }
+  progress.finish();
+  return collector.take();
+}
+
+void printTexts(const std::vector<TextRecord>& texts, std::ostream& out) {
+  for (const TextRecord& t : texts) {
+    out << utf16ToUtf8(t.handle) << ' ' << t.entity << "  style \"" << utf16ToUtf8(t.style)
+        << "\"  font \"" << utf16ToUtf8(t.font) << "\"  type " << t.fontType
+        << (t.backward ? "  backward" : "") << '\n';
+    out << "  stored  " << escapedStored(t.stored) << '\n';
+    out << "  text    " << indentedLines(t.text, "          ") << '\n';
+  }
+}
+
+void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const TextRecord& t : texts) {
+    list.push_back({{"handle", utf16ToUtf8(t.handle)},
+                    {"entity", t.entity},
+                    {"style", utf16ToUtf8(t.style)},
+                    {"font", utf16ToUtf8(t.font)},
+                    {"fontType", t.fontType},
+                    {"backward", t.backward},
+                    {"stored", utf16ToUtf8(t.stored)},
+                    {"text", utf16ToUtf8(t.text)}});
+  }
+  out << list.dump(2) << '\n';
+}
+
+}  // namespace vrn::cli

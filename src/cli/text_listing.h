@@ -1,0 +1,45 @@
+#pragma once
+// The texts of a drawing as `vrn texts` lists them: every single-line text,
+// multi-line text, attribute and attribute definition of model space, of
+// every paper-space layout and of every named block, in drawing order, each
+// with its style, its font's type and its text in reading order.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "host/ref.h"
+
+namespace vrn::automation {
+class Module;
+}
+
+namespace vrn::cli {
+
+class Progress;
+
+struct TextRecord {
+  std::u16string handle;
+  std::string entity;  // "TEXT", "MTEXT", "ATTRIB", "ATTDEF"
+  std::u16string style;
+  std::u16string font;  // the style's font file, else its big-font file
+  int fontType = 0;     // fntType, 0 to 4
+  bool backward = false;
+  std::u16string stored;  // TextString as the drawing holds it
+  std::u16string text;    // reading order, paragraphs joined by a line feed
+};
+
+// Reads the texts of `document`. Classifying a style sets TfrmFonts' font
+// state, as the editors do; a text whose style is missing is read with an
+// empty font name.
+std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& document,
+                                  Progress& progress);
+
+// One block per text: a head line, then the stored text with control and
+// DOS-letter codes written as \xNN, then the reading order.
+void printTexts(const std::vector<TextRecord>& texts, std::ostream& out);
+// One JSON array of objects with the keys handle, entity, style, font,
+// fontType, backward, stored, text.
+void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out);
+
+}  // namespace vrn::cli
