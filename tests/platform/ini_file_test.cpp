@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "../support/temp_dir.h"
 
 namespace vrn::platform {
@@ -44,6 +46,20 @@ TEST_F(IniFileTest, MalformedLinesAreSkippedAndTheRestStillReads) {
   EXPECT_EQ(ini->readString(u"Good", u"key", u""), u"value");
   EXPECT_FALSE(ini->findString(u"", u"c").has_value());
   EXPECT_TRUE(ini->readSection(u"").empty());  // "=novalue" names no key
+}
+
+TEST_F(IniFileTest, AnyBytesReadWithoutHarmAndAWrittenKeyReadsBack) {
+  constexpr char alphabet[] = "[]=;ab \t\r\n\xff\xfe\xd7\x80";
+  std::mt19937 random(4);
+  for (int run = 0; run < 300; ++run) {
+    std::string bytes(random() % 120, '\0');
+    for (char& c : bytes) c = alphabet[random() % (sizeof alphabet)];
+    auto ini = open(bytes);
+    for (const auto& key : ini->readSection(u"a")) ini->readString(u"a", key, u"");
+    ini->writeString(u"a", u"b", u"value");
+    ini->updateFile();
+    EXPECT_EQ(openIniFile(file)->readString(u"a", u"b", u""), u"value") << "run " << run;
+  }
 }
 
 TEST_F(IniFileTest, SectionKeysComeInFileOrderAndTheFirstLineWins) {
