@@ -212,7 +212,7 @@ DrawingData DxfReader::read() {
     data.sections.push_back(std::move(section));
   }
   checkHandles();
-  keepHandSeedAbove(data.header, maxHandle(data));
+  if (!handles_.empty()) keepHandSeedAbove(data.header, handles_.back().handle);  // sorted
   data.codec = codecFor();
   return data;
 }

@@ -20,6 +20,7 @@ class DxfWriter {
 
   void write() {
     for (const auto& section : data_.sections) writeSection(section);
+    flushCopied();
     writeGroup(0, "EOF");
     sink_(out_);
   }
@@ -31,6 +32,27 @@ class DxfWriter {
     if (out_.size() < kChunk) return;
     sink_(out_);
     out_.clear();
+  }
+
+  // Unchanged records that follow each other in the loaded file go out as
+  // one piece of that file, uncopied.
+  void copy(std::string_view original) {
+    if (copied_.data() + copied_.size() == original.data()) {
+      copied_ = {copied_.data(), copied_.size() + original.size()};
+      return;
+    }
+    flushCopied();
+    copied_ = original;
+  }
+
+  void flushCopied() {
+    if (copied_.empty()) return;
+    if (!out_.empty()) {
+      sink_(out_);
+      out_.clear();
+    }
+    sink_(copied_);
+    copied_ = {};
   }
 
   void writeGroup(int code, std::string_view value) {
@@ -45,11 +67,12 @@ class DxfWriter {
   }
 
   void writeRecord(const Record& record) {
-    if (record.changed()) {
-      for (const auto& group : record.groups()) writeGroup(group.code, group.value);
-    } else {
-      out_ += record.original();
+    if (!record.changed()) {
+      copy(record.original());
+      return;
     }
+    flushCopied();
+    for (const auto& group : record.groups()) writeGroup(group.code, group.value);
     flushIfFull();
   }
 
@@ -64,7 +87,7 @@ class DxfWriter {
 
   void writeHeader() {
     Record header = data_.header;
-    keepHandSeedAbove(header, maxHandle(data_));
+    keepHandSeedAbove(header, maxHandle(data_, true));
     writeRecord(header);
   }
 
@@ -101,6 +124,7 @@ class DxfWriter {
   const drawing::DrawingData& data_;
   const std::function<void(std::string_view)>& sink_;
   std::string out_;
+  std::string_view copied_;
 };
 
 }  // namespace

@@ -25,20 +25,39 @@ bool GroupScanner::onlyBlanksFollow() const {
   return std::all_of(pos_, end_, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
+// The usual code line, "  0" or "1000" right-justified: spaces, then
+// digits, then the line end. Anything else takes the general path.
+bool GroupScanner::quickCode(int& code) {
+  const char* p = pos_;
+  while (p != end_ && *p == ' ') ++p;
+  int value = 0;
+  const char* digits = p;
+  while (p != end_ && *p >= '0' && *p <= '9' && p - digits < 6) value = value * 10 + (*p++ - '0');
+  if (p == digits) return false;
+  if (p != end_ && *p == '\r') ++p;
+  if (p == end_ || *p != '\n') return false;
+  pos_ = p + 1;
+  ++line_;
+  code = value;
+  return true;
+}
+
 bool GroupScanner::next(RawGroup& group) {
   if (pos_ == end_) return false;
   group.start = pos_;
   group.line = line_;
-  std::string_view codeText = nextLine();
-  while (!codeText.empty() && (codeText.front() == ' ' || codeText.front() == '\t')) codeText.remove_prefix(1);
-  while (!codeText.empty() && (codeText.back() == ' ' || codeText.back() == '\t' || codeText.back() == '\r')) {
-    codeText.remove_suffix(1);
-  }
-  const char* codeEnd = codeText.data() + codeText.size();
-  const auto [ptr, ec] = std::from_chars(codeText.data(), codeEnd, group.code);
-  if (codeText.empty() || ec != std::errc() || ptr != codeEnd) {
-    if (codeText.empty() && onlyBlanksFollow()) return false;
-    fail(group.line, "group code \"" + std::string(codeText.substr(0, 40)) + "\" is not a number");
+  if (!quickCode(group.code)) {
+    std::string_view codeText = nextLine();
+    while (!codeText.empty() && (codeText.front() == ' ' || codeText.front() == '\t')) codeText.remove_prefix(1);
+    while (!codeText.empty() && (codeText.back() == ' ' || codeText.back() == '\t' || codeText.back() == '\r')) {
+      codeText.remove_suffix(1);
+    }
+    const char* codeEnd = codeText.data() + codeText.size();
+    const auto [ptr, ec] = std::from_chars(codeText.data(), codeEnd, group.code);
+    if (codeText.empty() || ec != std::errc() || ptr != codeEnd) {
+      if (codeText.empty() && onlyBlanksFollow()) return false;
+      fail(group.line, "group code \"" + std::string(codeText.substr(0, 40)) + "\" is not a number");
+    }
   }
   if (pos_ == end_) {
     fail(group.line, "the file ends after group code " + std::to_string(group.code) +

@@ -36,6 +36,7 @@ class GroupScanner {
 
  private:
   std::string_view nextLine();
+  bool quickCode(int& code);
   // Blank lines at the very end of a file are no group.
   bool onlyBlanksFollow() const;
 

@@ -11,19 +11,25 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
-void raiseTo(std::uint64_t& max, const drawing::Record& record) {
-  const std::size_t at = record.find(handleCode(record.type()));
-  if (at == drawing::Record::npos) return;
-  if (auto handle = parseHandle(record.groups()[at].value); handle && *handle > max) max = *handle;
-}
+struct MaxHandle {
+  bool changedOnly;
+  std::uint64_t max = 0;
 
-void raiseTo(std::uint64_t& max, const std::vector<drawing::EntityPtr>& entities) {
-  for (const auto& entity : entities) {
-    raiseTo(max, entity->record);
-    raiseTo(max, entity->children);
-    if (entity->seqend) raiseTo(max, *entity->seqend);
+  void raiseTo(const drawing::Record& record) {
+    if (changedOnly && !record.changed()) return;
+    const std::size_t at = record.find(handleCode(record.type()));
+  if (at == drawing::Record::npos) return;
+    if (auto handle = parseHandle(record.groups()[at].value); handle && *handle > max) max = *handle;
   }
-}
+
+  void raiseTo(const std::vector<drawing::EntityPtr>& entities) {
+    for (const auto& entity : entities) {
+      raiseTo(entity->record);
+      raiseTo(entity->children);
+      if (entity->seqend) raiseTo(*entity->seqend);
+    }
+  }
+};
 
 }  // namespace
 
@@ -48,23 +54,23 @@ std::string formatHandle(std::uint64_t handle) {
   return text;
 }
 
-std::uint64_t maxHandle(const drawing::DrawingData& data) {
-  std::uint64_t max = 0;
+std::uint64_t maxHandle(const drawing::DrawingData& data, bool changedOnly) {
+  MaxHandle max{changedOnly};
   for (const auto& table : data.tables) {
-    raiseTo(max, table.head);
-    for (const auto& entry : table.entries) raiseTo(max, entry);
-    raiseTo(max, table.end);
+    max.raiseTo(table.head);
+    for (const auto& entry : table.entries) max.raiseTo(entry);
+    max.raiseTo(table.end);
   }
   for (const auto& block : data.blocks) {
-    raiseTo(max, block.begin);
-    raiseTo(max, block.entities);
-    raiseTo(max, block.end);
+    max.raiseTo(block.begin);
+    max.raiseTo(block.entities);
+    max.raiseTo(block.end);
   }
-  raiseTo(max, data.entities);
+  max.raiseTo(data.entities);
   for (const auto& section : data.sections) {
-    for (const auto& record : section.records) raiseTo(max, record);
+    for (const auto& record : section.records) max.raiseTo(record);
   }
-  return max;
+  return max.max;
 }
 
 std::size_t headerValueIndex(const drawing::Record& header, std::string_view name) {

@@ -19,8 +19,10 @@ int handleCode(std::string_view type);
 std::optional<std::uint64_t> parseHandle(std::string_view text);
 std::string formatHandle(std::uint64_t handle);
 
-// The largest handle of any record in `data` (0 when it has none).
-std::uint64_t maxHandle(const drawing::DrawingData& data);
+// The largest handle of any record in `data` (0 when it has none); with
+// `changedOnly`, of the records changed or added since loading (the reader
+// keeps $HANDSEED above all the others).
+std::uint64_t maxHandle(const drawing::DrawingData& data, bool changedOnly = false);
 
 // The index of the value group of header variable `name` ("$HANDSEED"), or
 // Record::npos.
