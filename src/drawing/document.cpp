@@ -270,8 +270,14 @@ std::u16string Document::headerString(std::string_view variable, int code,
 }
 
 void Document::setHeaderString(std::string_view variable, int code, std::u16string_view value) {
+  std::string encoded = encode(value);
+  const auto values = headerVariable(data_.header, variable);
+  if (values && std::any_of(values->begin(), values->end(),
+                            [&](const Group& g) { return g.code == code && g.value == encoded; })) {
+    return;
+  }
   rememberHeader();
-  setHeaderValue(data_.header, variable, code, encode(value));
+  setHeaderValue(data_.header, variable, code, std::move(encoded));
 }
 
 std::u16string Document::dimensionTextStyle(const Record& dimstyle) const {

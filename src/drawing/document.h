@@ -113,6 +113,16 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   UndoJournal& journal() { return journal_; }
   void rememberEntity(const EntityPtr& entity);
   void rememberTable(Table& table);
+  // Lets `edit` change the record and journals the state before, unless
+  // nothing changed (writing a value a property already has is no change).
+  template <class Edit>
+  void changeRecord(const EntityPtr& entity, Edit&& edit) {
+    Entity before = *entity;
+    edit(entity->record);
+    if (entity->record.groups() != before.record.groups()) {
+      journal_.remember(entity.get(), [entity, before = std::move(before)] { *entity = before; });
+    }
+  }
   void rememberHeader();
   void undo();
 

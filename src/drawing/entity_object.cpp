@@ -133,11 +133,15 @@ void mapPoints(Record& record, const std::vector<int>& codes,
       points.push_back({x, y, z});
     });
     for (const auto& [x, y, z] : points) {
-      const host::Point3 q = map(pointAt(record, x, y, z));
-      auto& edit = record.edit();
-      edit[x].value = formatNumber(q.x);
-      edit[y].value = formatNumber(q.y);
-      if (z != Record::npos) edit[z].value = formatNumber(q.z);
+      const host::Point3 p = pointAt(record, x, y, z);
+      const host::Point3 q = map(p);
+      // A coordinate that stays keeps its spelling in the file.
+      const auto write = [&](std::size_t at, double from, double to) {
+        if (at != Record::npos && from != to) record.edit()[at].value = formatNumber(to);
+      };
+      write(x, p.x, q.x);
+      write(y, p.y, q.y);
+      write(z, p.z, q.z);
     }
   }
 }

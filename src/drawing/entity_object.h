@@ -33,11 +33,10 @@ class EntityObject final : public host::Object {
   Record& record() const { return entity_->record; }
   EntityKind kind() const { return kind_; }
 
-  // Journals the entity, then lets `change` edit its record.
+  // Lets `edit` change the entity's record, journaled.
   template <class Change>
   void change(Change&& edit) {
-    document_->rememberEntity(entity_);
-    edit(entity_->record);
+    document_->changeRecord(entity_, std::forward<Change>(edit));
   }
 
   std::u16string text(int code) const { return document_->decode(record().value(code)); }

@@ -235,8 +235,9 @@ void addTextMembers(EntityTable& t, EntityKind kind) {
       .get("VerticalAlignment", [](EntityObject& e) { return Variant(justificationOf(e).vertical); })
       .put("VerticalAlignment", [](EntityObject& e, const Variant& v) {
         Justification j = justificationOf(e);
-        if (j.horizontal >= 3) j.horizontal = 0;
         j.vertical = v.toInt();
+        // Aligned, middle and fit have no vertical justification of their own.
+        if (j.horizontal >= 3 && j.vertical != 0) j.horizontal = 0;
         setJustification(e, j);
       })
       .get("Alignment", [](EntityObject& e) { return Variant(alignmentOf(e)); })

@@ -19,11 +19,16 @@ class TableEntryObject final : public host::Object {
   // The entry's record; raises when undo has removed it.
   Record& record() const;
   std::u16string name() const { return document_->entryName(record()); }
-  // Journals the table, then lets `edit` change the entry.
+  // Lets `edit` change the entry, journaled unless nothing changed.
   template <class Edit>
   void change(Edit&& edit) {
-    document_->rememberTable(table());
-    edit(record());
+    Record& entry = record();
+    const std::vector<Group> before = entry.groups();
+    Table copy = table();
+    edit(entry);
+    if (entry.groups() != before) {
+      document_->journal().remember(&table(), [&t = table(), copy] { t = copy; });
+    }
   }
 
  private:

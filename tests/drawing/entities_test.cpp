@@ -1,0 +1,220 @@
+// Entity kinds, their names and bounding boxes.
+
+#include <numbers>
+
+#include "drawing/new_drawing.h"
+#include "drawing_fixture.h"
+#include "host/host_error.h"
+
+namespace vrn::drawing::testing {
+namespace {
+
+constexpr double kEps = 1e-9;
+constexpr double kPi = std::numbers::pi;
+
+EntityPtr entity(std::vector<Group> groups) {
+  auto e = std::make_shared<Entity>();
+  e->record = Record(std::move(groups));
+  return e;
+}
+
+// A drawing as a file would bring it: a block reference with two
+// attributes, one without, a dimension and a line.
+class ReadDrawingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DrawingData data = makeEmptyDrawing();
+    auto insert = entity({{0, "INSERT"}, {5, "100"}, {100, "AcDbEntity"}, {8, "0"},
+                          {100, "AcDbBlockReference"}, {66, "1"}, {2, "TAGS"}, {10, "5.0"},
+                          {20, "5.0"}, {30, "0.0"}});
+    for (const char* tag : {"NO", "NAME"}) {
+      insert->children.push_back(entity({{0, "ATTRIB"}, {5, tag[1] == 'O' ? "101" : "102"},
+                                         {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbText"},
+                                         {10, "5.0"}, {20, "5.0"}, {30, "0.0"}, {40, "1.0"},
+                                         {1, "value"}, {100, "AcDbAttribute"}, {2, tag}, {70, "0"}}));
+    }
+    insert->seqend = Record({{0, "SEQEND"}, {5, "103"}, {100, "AcDbEntity"}, {8, "0"}});
+    data.entities.push_back(insert);
+    data.entities.push_back(entity({{0, "INSERT"}, {5, "104"}, {100, "AcDbEntity"}, {8, "0"},
+                                    {100, "AcDbBlockReference"}, {2, "PLAIN"}, {10, "0.0"},
+                                    {20, "0.0"}, {30, "0.0"}}));
+    data.entities.push_back(entity({{0, "DIMENSION"}, {5, "105"}, {100, "AcDbEntity"}, {8, "0"},
+                                    {100, "AcDbDimension"}, {2, "*D1"}, {10, "0.0"}, {20, "0.0"},
+                                    {30, "0.0"}, {11, "2.0"}, {21, "1.0"}, {31, "0.0"}, {70, "32"},
+                                    {1, ""}, {3, "Standard"}}));
+    data.entities.push_back(entity({{0, "LINE"}, {5, "106"}, {100, "AcDbEntity"}, {8, "0"},
+                                    {100, "AcDbLine"}, {10, "1.0"}, {20, "2.000"}, {30, "0"},
+                                    {11, "4.0"}, {21, "-1.0"}, {31, "0.0"}}));
+    doc = app->openData(std::move(data), "/drawings/read.dxf");
+    docRef = Ref(doc);
+  }
+  Ref byHandle(const char* h) const { return docRef.call("HandleToObject", h).toObject(); }
+
+  std::shared_ptr<Application> app = makeApplication(nullptr);
+  DocumentPtr doc;
+  Ref docRef;
+};
+
+TEST_F(DrawingTest, EntityNamesAndTypes) {
+  const Ref space = modelSpace();
+  struct Case {
+    Ref entity;
+    const char* name;
+    int type;
+  } cases[] = {
+      {addText("t", 0, 0, 1), "AcDbText", 32},
+      {space.call("AddMText", pt(0, 0), 5.0, "m").toObject(), "AcDbMText", 21},
+      {space.call("AddSolid", pt(0, 0), pt(1, 0), pt(0, 1), pt(1, 1)).toObject(), "AcDbSolid", 30},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(utf16ToUtf8(c.entity.get("Objectname").toString()), c.name);
+    EXPECT_EQ(utf16ToUtf8(c.entity.get("EntityName").toString()), c.name);
+    EXPECT_EQ(c.entity.get("EntityType").toInt(), c.type) << c.name;
+  }
+}
+
+TEST_F(ReadDrawingTest, EntityNamesAndTypes) {
+  struct Case {
+    const char* handle;
+    const char* name;
+    int type;
+  } cases[] = {{"100", "AcDbBlockReference", 7},
+               {"101", "AcDbAttribute", 6},
+               {"105", "AcDbRotatedDimension", 15},
+               {"106", "AcDbLine", 19}};
+  for (const Case& c : cases) {
+    const Ref e = byHandle(c.handle);
+    EXPECT_EQ(utf16ToUtf8(e.get("ObjectName").toString()), c.name);
+    EXPECT_EQ(e.get("EntityType").toInt(), c.type) << c.name;
+  }
+}
+
+TEST_F(ReadDrawingTest, AttributesOfABlockReference) {
+  const Ref insert = byHandle("100");
+  EXPECT_TRUE(insert.get("HasAttributes").toBool());
+  const Variant attributes = insert.call("GetAttributes");
+  ASSERT_EQ(attributes.array().upper(), 1);
+  const Ref second = attributes.array().items[1].toObject();
+  EXPECT_EQ(second.get("TagString").toString(), u"NAME");
+  second.put("TextString", "changed");
+  EXPECT_EQ(byHandle("102").get("TextString").toString(), u"changed");
+
+  const Ref plain = byHandle("104");
+  EXPECT_FALSE(plain.get("HasAttributes").toBool());
+  const Variant none = plain.call("GetAttributes");
+  EXPECT_EQ(none.array().lower, 0);
+  EXPECT_EQ(none.array().upper(), -1);
+
+  // The attributes go with their block reference.
+  insert.call("Move", pt(0, 0), pt(1, 1));
+  EXPECT_THAT(pointOf(second, "InsertionPoint"), NearPoint(Point3{6, 6, 0}, kEps));
+  insert.call("Erase");
+  EXPECT_THROW(byHandle("102"), host::HostError);
+}
+
+TEST_F(ReadDrawingTest, DimensionTextOverrideAndStyle) {
+  const Ref dim = byHandle("105");
+  EXPECT_EQ(dim.get("TextOverride").toString(), u"");
+  dim.put("TextOverride", "<> mm");
+  EXPECT_EQ(dim.get("TextOverride").toString(), u"<> mm");
+  EXPECT_EQ(dim.get("StyleName").toString(), u"Standard");
+  EXPECT_THROW(dim.put("StyleName", "missing"), host::HostError);
+}
+
+TEST_F(ReadDrawingTest, OpaqueEntitiesMoveAndMeasureByTheirPoints) {
+  const Ref line = byHandle("106");
+  line.call("Move", pt(0, 0), pt(1, 0));
+  const Box box = boundingBox(line);
+  EXPECT_THAT(box.min, NearPoint(Point3{2, -1, 0}, kEps));
+  EXPECT_THAT(box.max, NearPoint(Point3{5, 2, 0}, kEps));
+  EXPECT_THROW(line.get("TextString"), host::HostError);
+  // Coordinates that stay keep their spelling.
+  const auto& groups = doc->findEntity("106")->record.groups();
+  EXPECT_EQ(groups[5].value, "2.0");
+  EXPECT_EQ(groups[6].value, "2.000");
+  EXPECT_EQ(groups[7].value, "0");
+}
+
+TEST_F(ReadDrawingTest, NothingChangesUntilSomethingIsWritten) {
+  for (const char* h : {"100", "101", "105", "106"}) {
+    const Ref e = byHandle(h);
+    (void)boundingBox(e);
+    (void)e.get("Layer");
+  }
+  EXPECT_TRUE(docRef.get("Saved").toBool());
+  EXPECT_EQ(docRef.get("Name").toString(), u"read.dxf");
+  EXPECT_EQ(docRef.get("Path").toString(), u"/drawings");
+  byHandle("106").put("Layer", "0");
+  EXPECT_TRUE(docRef.get("Saved").toBool()) << "the same value is no change";
+  byHandle("106").put("Color", 1);
+  EXPECT_FALSE(docRef.get("Saved").toBool());
+}
+
+// Text extents: each character a square of the height (width factor 1),
+// turned about the insertion point.
+struct BoxCase {
+  double rotation;
+  Point3 min;
+  Point3 max;
+};
+
+const BoxCase kBoxes[] = {
+    {0, {1, 2, 0}, {7, 4, 0}},
+    {kPi / 2, {-1, 2, 0}, {1, 8, 0}},
+    {kPi, {-5, 0, 0}, {1, 2, 0}},
+    {3 * kPi / 2, {1, -4, 0}, {3, 2, 0}},
+    {kPi / 4, {1 - std::sqrt(2.0), 2, 0}, {1 + 3 * std::sqrt(2.0), 2 + 4 * std::sqrt(2.0), 0}},
+};
+
+class RotatedBox : public DrawingTest, public ::testing::WithParamInterface<BoxCase> {};
+
+TEST_P(RotatedBox, FollowsTheRotation) {
+  const BoxCase& c = GetParam();
+  const Ref text = addText("ABC", 1, 2, 2);
+  text.put("Rotation", c.rotation);
+  const Box box = boundingBox(text);
+  EXPECT_THAT(box.min, NearPoint(c.min, 1e-9));
+  EXPECT_THAT(box.max, NearPoint(c.max, 1e-9));
+  // Rotate about the insertion point gives the same box.
+  const Ref other = addText("ABC", 1, 2, 2);
+  other.call("Rotate", pt(1, 2), c.rotation);
+  EXPECT_THAT(boundingBox(other).min, NearPoint(c.min, 1e-9));
+  EXPECT_THAT(boundingBox(other).max, NearPoint(c.max, 1e-9));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rotations, RotatedBox, ::testing::ValuesIn(kBoxes));
+
+TEST_F(DrawingTest, WidthFactorWidensTheBox) {
+  const Ref text = addText("AB", 0, 0, 1);
+  text.put("ScaleFactor", 0.5);
+  EXPECT_THAT(boundingBox(text).max, NearPoint(Point3{1, 1, 0}, kEps));
+}
+
+TEST_F(DrawingTest, MTextBoxFromItsLinesAndAttachment) {
+  // Two lines, the longest 3 characters: 3 wide, 1 + 5/3 tall, hanging
+  // from its top-left corner.
+  const Ref m = modelSpace().call("AddMText", pt(0, 10), 0.0, "ab\\Pcde").toObject();
+  m.put("Height", 1.0);
+  Box box = boundingBox(m);
+  EXPECT_THAT(box.min, NearPoint(Point3{0, 10 - 8.0 / 3, 0}, kEps));
+  EXPECT_THAT(box.max, NearPoint(Point3{3, 10, 0}, kEps));
+  m.put("AttachmentPoint", 3);  // top right
+  m.put("Width", 4.0);
+  box = boundingBox(m);
+  EXPECT_THAT(box.min, NearPoint(Point3{-4, 10 - 8.0 / 3, 0}, kEps));
+  EXPECT_THAT(box.max, NearPoint(Point3{0, 10, 0}, kEps));
+}
+
+TEST_F(DrawingTest, NewLineCopyMovesDownOnTheYAxis) {
+  const Ref text = addText("ABC", 0, 0, 2.5);
+  text.put("Rotation", 0.5);
+  const Ref next = text.call("Copy").toObject();
+  next.call("Move", pt(0, 0), pt(0, -3.75));
+  EXPECT_THAT(pointOf(next, "InsertionPoint"), NearPoint(Point3{0, -3.75, 0}, kEps));
+  EXPECT_EQ(next.get("TextString").toString(), u"ABC");
+  EXPECT_NEAR(next.get("Rotation").toDouble(), 0.5, kEps);
+  EXPECT_NE(handle(next), handle(text));
+}
+
+}  // namespace
+}  // namespace vrn::drawing::testing
