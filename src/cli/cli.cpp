@@ -174,7 +174,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   CLI::App* fontsSet = fontsCommand->add_subcommand("set", "Record the type of a font");
   fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")->required();
   fontsSet->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
-      ->required();
+      ->required()
+      ->transform(CLI::CheckedTransformer(fontTypeWords(), CLI::ignore_case));
   addDataDir(*fontsSet, context.dataDir);
   fontsCommand->callback([&] {
     action = [&] { fonts.run(context.moduleOptions(), fontsSet->parsed(), context.out); };

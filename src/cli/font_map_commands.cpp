@@ -1,7 +1,6 @@
 #include "cli/font_map_commands.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "encoding/font_classification.h"
 #include "encoding/tfrm_fonts.h"
@@ -9,14 +8,6 @@
 
 namespace vrn::cli {
 namespace {
-
-fntType typeOfWord(const std::string& word) {
-  const std::u16string wide = utf8ToUtf16(word);
-  if (const auto type = encoding::typeOfMappingWord(wide)) return *type;
-  if (encoding::upperCaseAscii(wide) == u"TRUETYPE") return fntType::TrueType;
-  throw std::invalid_argument("unknown font type \"" + word +
-                              "\": use DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType");
-}
 
 void printFontMap(const encoding::FontMapGrid& map, std::ostream& out) {
   std::size_t width = 0;
@@ -31,11 +22,19 @@ void printFontMap(const encoding::FontMapGrid& map, std::ostream& out) {
 
 }  // namespace
 
+std::map<std::string, int> fontTypeWords() {
+  std::map<std::string, int> words;
+  for (int type = 0; type <= static_cast<int>(fntType::TrueType); ++type) {
+    words.emplace(utf16ToUtf8(encoding::mappingWordOf(static_cast<fntType>(type))), type);
+  }
+  return words;
+}
+
 void FontMapCommand::run(const automation::ModuleOptions& options, bool set, std::ostream& out) const {
   automation::Module module(options);
   encoding::TfrmFonts& fonts = module.frmFonts();
   if (set) {
-    fonts.changefnt(utf8ToUtf16(font), typeOfWord(type));
+    fonts.changefnt(utf8ToUtf16(font), static_cast<fntType>(type));
   } else {
     printFontMap(fonts.fontmaps, out);
   }

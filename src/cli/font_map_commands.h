@@ -3,6 +3,7 @@
 // title row and one row per font with its mapping word. `vrn fonts set FONT
 // TYPE` records a font's type as changefnt does, writing the whole map.
 
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -10,9 +11,12 @@
 
 namespace vrn::cli {
 
+// The words TYPE takes, and the font type each stands for.
+std::map<std::string, int> fontTypeWords();
+
 struct FontMapCommand {
   std::string font;
-  std::string type;  // DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType, any case
+  int type = 0;  // fntType
 
   void run(const automation::ModuleOptions& options, bool set, std::ostream& out) const;
 };

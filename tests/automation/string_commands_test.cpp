@@ -1,0 +1,105 @@
+// acadtostr and strtoacad by entity handle, on the built-in drawing.
+
+#include <gtest/gtest.h>
+
+#include "drawing_fixture.h"
+#include "encoding/string_conversion.h"
+#include "encoding/tfrm_fonts.h"
+#include "platform/code_page.h"
+
+namespace vrn::automation::testing {
+namespace {
+
+using ByHandleTest = DrawingTest;
+
+// Bet alef, then "(1)": stored in visual order in DOS letters.
+const std::u16string kStored = u"(1) \u0081\u0080";
+
+TEST_F(ByHandleTest, KindTwelveReadsTheStylesBackwardFlag) {
+  const auto forward = addText(kStored, u"Forward");
+  const auto backward = addText(kStored, u"Backward");
+  const auto upsideBack = addText(kStored, u"UpsideBack");
+  ASSERT_NE(acadToStr(kStored, true), acadToStr(kStored, false));
+
+  ASSERT_EQ(call("acadtostr", forward, 12).hr, host::hr::kOk);
+  EXPECT_EQ(vrnstr(), acadToStr(kStored, false));
+  ASSERT_EQ(call("acadtostr", backward, 12).hr, host::hr::kOk);
+  EXPECT_EQ(vrnstr(), acadToStr(kStored, true));
+  EXPECT_TRUE(module->frmFonts().cStBack);
+  EXPECT_EQ(module->view().CurStyleName, u"Backward");
+  // A flag of 6 (backward and upside down) is not "backward".
+  ASSERT_EQ(call("acadtostr", upsideBack, 12).hr, host::hr::kOk);
+  EXPECT_EQ(vrnstr(), acadToStr(kStored, false));
+}
+
+TEST_F(ByHandleTest, StrToAcadWritesTheConvertedTextIntoTheEntity) {
+  const std::u16string logical = u"\u05D0\u05D1 (1)";
+  const auto handle = addText(logical, u"Backward");
+  ASSERT_EQ(call("strtoacad", handle, 12).hr, host::hr::kOk);
+  const std::u16string stored = textOf(handle);
+  EXPECT_EQ(stored, vrnstr());
+  EXPECT_NE(stored, logical);
+  ASSERT_EQ(call("acadtostr", handle, 12).hr, host::hr::kOk);
+  EXPECT_EQ(vrnstr(), logical);
+}
+
+TEST_F(ByHandleTest, KindElevenConvertsBackWithTheSavedPair) {
+  // The caller's road: read with 11, edit the logical text, store it, write with 11.
+  const auto handle = addText(kStored, u"Backward");
+  ASSERT_EQ(call("acadtostr", handle, 11).hr, host::hr::kOk);
+  const std::u16string edited = vrnstr() + u" \u05D2";
+  Ref(doc.call("HandleToObject", handle).toObject()).put("TextString", edited);
+
+  // Something else classifies a forward style in between; the pair stays.
+  const auto other = addText(kStored, u"Forward");
+  ASSERT_EQ(call("acadtostr", other, 12).hr, host::hr::kOk);
+  EXPECT_FALSE(module->frmFonts().cStBack);
+
+  ASSERT_EQ(call("strtoacad", handle, 11).hr, host::hr::kOk);
+  EXPECT_TRUE(module->frmFonts().cStBack);
+  ASSERT_EQ(call("acadtostr", handle, 11).hr, host::hr::kOk);
+  EXPECT_EQ(vrnstr(), edited);
+}
+
+TEST_F(ByHandleTest, OtherEntitiesChangeNothing) {
+  const auto mtext =
+      Ref(doc.obj("ModelSpace").call("AddMText", MakePoint(0, 0), 10.0, u"\u0081\u0080").toObject())
+          .get("Handle")
+          .toString();
+  const auto solid = Ref(doc.obj("ModelSpace")
+                             .call("AddSolid", MakePoint(0, 0), MakePoint(1, 0), MakePoint(0, 1),
+                                   MakePoint(1, 1))
+                             .toObject())
+                         .get("Handle")
+                         .toString();
+  ASSERT_EQ(call("acadtostr", u"keep", 0).hr, host::hr::kOk);
+  for (const auto& handle : {mtext, solid}) {
+    for (const char* member : {"acadtostr", "strtoacad"}) {
+      SCOPED_TRACE(member);
+      EXPECT_EQ(call(member, handle, 11).hr, host::hr::kOk);
+      EXPECT_EQ(vrnstr(), u"keep");
+    }
+  }
+  EXPECT_EQ(textOf(mtext), u"\u0081\u0080");
+}
+
+TEST_F(ByHandleTest, AHandleOfNoEntityFailsAndKeepsVrnstr) {
+  ASSERT_EQ(call("acadtostr", u"keep", 0).hr, host::hr::kOk);
+  const CallResult result = call("acadtostr", u"FFFFF", 12);
+  EXPECT_TRUE(result.failed());
+  EXPECT_NE(result.hr, host::hr::kUnexpected);  // the host's own HRESULT
+  EXPECT_FALSE(result.error.description.empty());
+  EXPECT_EQ(vrnstr(), u"keep");
+}
+
+TEST_F(ByHandleTest, TheNextRefreshingMemberWorksOnTheActiveDocument) {
+  const Ref second = Ref(app).obj("Documents").call("Add").toObject();
+  EXPECT_EQ(call("replace").hr, host::hr::kNotImpl);
+  EXPECT_EQ(module->view().AcadDoc.ptr(), second.ptr());
+  app->activate(app->documents().front());
+  EXPECT_EQ(call("replace").hr, host::hr::kNotImpl);
+  EXPECT_EQ(module->view().AcadDoc.ptr(), doc.ptr());
+}
+
+}  // namespace
+}  // namespace vrn::automation::testing
