@@ -95,7 +95,10 @@ void unregisterClass(const ClassEntry& entry) {
 
 void registerTypeLibrary(const std::u16string& path) {
   Microsoft::WRL::ComPtr<ITypeLib> library;
-  const HRESULT hr = LoadTypeLibEx(wide(path), REGKIND_REGISTER, &library);
+  HRESULT hr = LoadTypeLibEx(wide(path), REGKIND_NONE, &library);
+  // Registered with the path as given, so the entry names the file the
+  // classes entry names.
+  if (SUCCEEDED(hr)) hr = RegisterTypeLib(library.Get(), const_cast<wchar_t*>(wide(path)), nullptr);
   if (FAILED(hr)) fail(u"type library of " + path, hr);
 }
 

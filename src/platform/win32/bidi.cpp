@@ -63,8 +63,9 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
   }
 }
 
-std::u16string displayOrder(std::u16string_view line, ReadingDirection direction) {
-  if (line.empty()) return {};
+void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16string& out) {
+  out.clear();
+  if (line.empty()) return;
   const std::vector<SCRIPT_ITEM> items = itemize(line, direction);
   const std::size_t runs = items.size() - 1;
   std::vector<BYTE> levels(runs);
@@ -73,7 +74,6 @@ std::u16string displayOrder(std::u16string_view line, ReadingDirection direction
   if (FAILED(ScriptLayout(static_cast<int>(runs), levels.data(), visualToLogical.data(), nullptr))) {
     throw std::runtime_error("ScriptLayout failed");
   }
-  std::u16string out;
   out.reserve(line.size());
   for (int logical : visualToLogical) {
     const auto run = static_cast<std::size_t>(logical);
@@ -95,7 +95,6 @@ std::u16string displayOrder(std::u16string_view line, ReadingDirection direction
       out += text;
     }
   }
-  return out;
 }
 
 }  // namespace vrn::platform

@@ -51,20 +51,30 @@ const WideToByteTable& wideToByte() {
 
 }  // namespace
 
-std::u16string fromByteForm(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  std::u16string wide(bytes.size(), u'\0');
+void fromByteForm(std::string_view bytes, std::u16string& wide) {
+  wide.resize(bytes.size());
+  if (bytes.empty()) return;
   const int length = MultiByteToWideChar(hebrewCodePage, 0, bytes.data(), static_cast<int>(bytes.size()),
                                          reinterpret_cast<wchar_t*>(wide.data()), static_cast<int>(wide.size()));
   // A single-byte code page gives one unit per byte.
   wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+void toByteForm(std::u16string_view wide, std::string& bytes) {
+  const WideToByteTable& table = wideToByte();
+  bytes.resize(wide.size());
+  for (std::size_t i = 0; i < wide.size(); ++i) bytes[i] = static_cast<char>(table[wide[i]]);
+}
+
+std::u16string fromByteForm(std::string_view bytes) {
+  std::u16string wide;
+  fromByteForm(bytes, wide);
   return wide;
 }
 
 std::string toByteForm(std::u16string_view wide) {
-  const WideToByteTable& table = wideToByte();
-  std::string bytes(wide.size(), '\0');
-  for (std::size_t i = 0; i < wide.size(); ++i) bytes[i] = static_cast<char>(table[wide[i]]);
+  std::string bytes;
+  toByteForm(wide, bytes);
   return bytes;
 }
 
