@@ -1,0 +1,181 @@
+// The document's tables, system variables and files.
+
+#include <map>
+
+#include "drawing/mtext_string.h"
+#include "drawing/record_groups.h"
+#include "drawing_fixture.h"
+#include "host/host_error.h"
+
+namespace vrn::drawing::testing {
+namespace {
+
+TEST_F(DrawingTest, ANewDrawingHasItsStandardTablesAndSpaces) {
+  EXPECT_EQ(docRef.get("Name").toString(), u"Drawing1.dwg");
+  EXPECT_EQ(docRef.get("ActiveSpace").toInt(), 1);
+  EXPECT_EQ(docRef.obj("ActiveLayer").get("Name").toString(), u"0");
+  EXPECT_EQ(docRef.obj("ActiveTextStyle").get("Name").toString(), u"Standard");
+  EXPECT_EQ(docRef.obj("ActiveDimStyle").get("Name").toString(), u"Standard");
+  const Ref blocks = docRef.obj("Blocks");
+  ASSERT_EQ(blocks.get("Count").toInt(), 2);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_TRUE(Ref(blocks.call("Item", i).toObject()).get("IsLayout").toBool());
+  }
+  EXPECT_EQ(Ref(blocks.call("Item", "*model_space").toObject()).get("Name").toString(), u"*Model_Space");
+  EXPECT_THROW(blocks.call("Item", 2), host::HostError);
+}
+
+TEST_F(DrawingTest, PaperSpaceEntitiesAreMarkedAndCountedApart) {
+  docRef.put("ActiveSpace", 0);
+  const Ref paper = docRef.obj("PaperSpace");
+  const Ref text = paper.call("AddText", "p", pt(0, 0), 1.0).toObject();
+  EXPECT_EQ(doc->findEntity(utf16ToUtf8(handle(text)))->record.integer(67), 1);
+  EXPECT_EQ(paper.get("Count").toInt(), 1);
+  EXPECT_EQ(modelSpace().get("Count").toInt(), 0);
+  EXPECT_EQ(docRef.get("ActiveSpace").toInt(), 0);
+}
+
+TEST_F(DrawingTest, SystemVariables) {
+  EXPECT_EQ(docRef.call("GetVariable", "TEXTSIZE").toDouble(), 2.5);
+  docRef.call("SetVariable", "textsize", 4.0);
+  EXPECT_EQ(docRef.call("GetVariable", "TEXTSIZE").toDouble(), 4.0);
+  EXPECT_EQ(docRef.call("GetVariable", "CECOLOR").toString(), u"BYLAYER");
+  docRef.call("SetVariable", "CECOLOR", "1");
+  EXPECT_EQ(docRef.call("GetVariable", "CECOLOR").toString(), u"1");
+  EXPECT_THROW(docRef.call("SetVariable", "TextStyle", "missing"), host::HostError);
+  docRef.obj("TextStyles").call("Add", "HEB");
+  docRef.call("SetVariable", "TextStyle", "heb");
+  EXPECT_EQ(docRef.obj("ActiveTextStyle").get("Name").toString(), u"HEB");
+  EXPECT_EQ(Ref(addText("x", 0, 0, 1)).get("StyleName").toString(), u"heb");
+
+  // Names the host does not know are kept as set.
+  docRef.call("SetVariable", "USERI1", 7);
+  EXPECT_EQ(docRef.call("GetVariable", "useri1").toInt(), 7);
+  EXPECT_THROW(docRef.call("GetVariable", "NOSUCHVAR"), host::HostError);
+  EXPECT_EQ(docRef.call("GetVariable", "SCREENSIZE").array().items.size(), 2u);
+  host::Ref(app).call("ZoomCenter", pt(3, 4), 50.0);
+  EXPECT_EQ(host::toPoint(docRef.call("GetVariable", "VIEWCTR")), (Point3{3, 4, 0}));
+  EXPECT_EQ(docRef.call("GetVariable", "VIEWSIZE").toDouble(), 50.0);
+}
+
+TEST_F(DrawingTest, DimensionTextStyleFollowsTheActiveDimensionStyle) {
+  EXPECT_EQ(docRef.call("GetVariable", "DIMTXSTY").toString(), u"Standard");
+  docRef.obj("TextStyles").call("Add", "DIMTEXT");
+  docRef.call("SetVariable", "DIMTXSTY", "DIMTEXT");
+  EXPECT_EQ(docRef.call("GetVariable", "DIMTXSTY").toString(), u"DIMTEXT");
+  // The style is the dimension style's own: its record points at it.
+  const Record* dimstyle = doc->tableEntry("DIMSTYLE", u"Standard");
+  EXPECT_EQ(dimstyle->value(340), doc->tableEntry("STYLE", u"DIMTEXT")->value(5));
+  const Ref styles = docRef.obj("DimStyles");
+  docRef.put("ActiveDimStyle", styles.call("Item", 0));
+  EXPECT_THROW(docRef.put("ActiveDimStyle", docRef.obj("ActiveLayer").ptr()), host::HostError);
+}
+
+TEST_F(DrawingTest, TextStylesAndLayers) {
+  const Ref styles = docRef.obj("TextStyles");
+  const Ref style = styles.call("Add", "ARIALREVIT").toObject();
+  EXPECT_EQ(Ref(styles.call("Add", "arialrevit").toObject()).get("Name").toString(), u"ARIALREVIT");
+  EXPECT_EQ(styles.get("Count").toInt(), 2);
+  EXPECT_THROW(styles.call("Add", "bad:name"), host::HostError);
+  style.call("SetFont", "Arial", false, false, 0, 34);
+  EXPECT_EQ(style.get("FontFile").toString(), u"Arial.ttf");
+  style.put("Width", 0.8);
+  style.put("TextGenerationFlag", 2);
+  EXPECT_EQ(style.get("Width").toDouble(), 0.8);
+  EXPECT_EQ(style.get("TextGenerationFlag").toInt(), 2);
+  EXPECT_EQ(style.get("BigFontFile").toString(), u"");
+
+  const Ref layer = Ref(docRef.obj("Layers").call("Item", 0).toObject());
+  EXPECT_THROW(layer.put("Freeze", true), host::HostError) << "the current layer";
+  layer.put("Lock", true);
+  EXPECT_TRUE(layer.get("Lock").toBool());
+  EXPECT_FALSE(layer.get("Freeze").toBool());
+  docRef.call("SendCommand", "U ");
+  EXPECT_FALSE(layer.get("Lock").toBool());
+}
+
+TEST_F(DrawingTest, SavingNeedsDrawingFilesAndAName) {
+  EXPECT_THROW(docRef.call("Save"), host::HostError);
+  EXPECT_THROW(docRef.call("SaveAs", "/tmp/x.dxf"), host::HostError);
+  EXPECT_THROW(app->open("/tmp/x.dxf"), host::HostError);
+}
+
+class MemoryFiles final : public DrawingFiles {
+ public:
+  DrawingData load(const std::string& path) const override {
+    if (path != "in.dxf") throw host::HostError(host::hr::kFail, "Cannot open " + path);
+    return saved.empty() ? DrawingData{} : saved.begin()->second;
+  }
+  void save(const DrawingData& data, const std::string& path) const override { saved[path] = data; }
+  mutable std::map<std::string, DrawingData> saved;
+};
+
+TEST(DrawingFilesTest, SaveAsRenamesAndMarksSaved) {
+  auto files = std::make_shared<MemoryFiles>();
+  auto app = makeApplication(files);
+  const Ref doc(host::Ref(app).obj("Documents").call("Add").toObject());
+  const Ref text = doc.obj("ModelSpace").call("AddText", "a", pt(0, 0), 1.0).toObject();
+  EXPECT_FALSE(doc.get("Saved").toBool());
+  doc.call("SaveAs", "/work/out.dxf");
+  EXPECT_TRUE(doc.get("Saved").toBool());
+  EXPECT_EQ(doc.get("Name").toString(), u"out.dxf");
+  EXPECT_EQ(files->saved.at("/work/out.dxf").entities.size(), 1u);
+  EXPECT_THROW(host::Ref(app).call("Open", "missing.dxf"), host::HostError);
+}
+
+// Changing an R12 text inserts its new groups among the others, without
+// the subclass markers that R12 files do not have.
+TEST(RecordGroups, NewGroupsGoWhereDxfExpectsThem) {
+  Record r12({{0, "TEXT"}, {8, "0"}, {10, "0"}, {20, "0"}, {40, "1"}, {1, "a"}, {7, "S"}});
+  const GroupPlace place{"AcDbText", {10, 20, 30, 40, 1, 50, 41, 51, 7, 71, 72, 11, 21, 31}};
+  placeNumber(r12, 50, 90, place);
+  placePoint(r12, 11, {1, 2, 0}, place);
+  std::vector<int> codes;
+  for (const Group& g : r12.groups()) codes.push_back(g.code);
+  EXPECT_EQ(codes, (std::vector<int>{0, 8, 10, 20, 40, 1, 50, 7, 11, 21}));
+
+  Record r2000({{0, "TEXT"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbText"}, {10, "0"}, {20, "0"},
+                {30, "0"}, {40, "1"}, {1, "a"}, {100, "AcDbText"}});
+  placeInteger(r2000, 73, 2, {"AcDbText", {73}, true});
+  placeInteger(r2000, 72, 1, place);
+  codes.clear();
+  for (const Group& g : r2000.groups()) codes.push_back(g.code);
+  EXPECT_EQ(codes, (std::vector<int>{0, 100, 8, 100, 10, 20, 30, 40, 1, 72, 100, 73}));
+}
+
+TEST(MTextString, SplitsIntoChunksWithoutCuttingCharactersOrEscapes) {
+  const std::string alef = "\xD7\x90";  // two bytes in UTF-8
+  struct Case {
+    std::string text;
+    std::size_t chunks;
+  } cases[] = {
+      {"", 1},
+      {std::string(250, 'a'), 1},
+      {std::string(251, 'a'), 2},
+      {std::string(249, 'a') + alef, 2},      // the letter would straddle byte 250
+      {std::string(245, 'a') + "\\U+05D0b", 2},  // so would the escape
+      {std::string(600, 'a'), 3},
+  };
+  for (const Case& c : cases) {
+    const auto chunks = splitMTextString(c.text);
+    EXPECT_EQ(chunks.size(), c.chunks) << c.text.size();
+    std::string joined;
+    for (const std::string& chunk : chunks) {
+      EXPECT_LE(chunk.size(), kMTextChunkBytes);
+      EXPECT_FALSE(chunk.starts_with("\x90")) << "cut inside a letter";
+      EXPECT_FALSE(chunk.starts_with("U+")) << "cut inside an escape";
+      joined += chunk;
+    }
+    EXPECT_EQ(joined, c.text);
+  }
+
+  Record mtext({{0, "MTEXT"}, {10, "0"}, {40, "1"}, {1, "x"}, {7, "Standard"}});
+  writeMTextString(mtext, std::string(300, 'b'));
+  EXPECT_EQ(joinMTextString(mtext), std::string(300, 'b'));
+  std::vector<int> codes;
+  for (const Group& g : mtext.groups()) codes.push_back(g.code);
+  EXPECT_EQ(codes, (std::vector<int>{0, 10, 40, 3, 1, 7}));
+}
+
+}  // namespace
+}  // namespace vrn::drawing::testing

@@ -1,0 +1,101 @@
+// The undo journal as callers use it: the editors open a mark, change the
+// drawing, close the mark, and take it all back with "U ".
+
+#include "drawing/command_line.h"
+#include "drawing/undo_journal.h"
+#include "drawing_fixture.h"
+#include "host/host_error.h"
+
+namespace vrn::drawing::testing {
+namespace {
+
+TEST_F(DrawingTest, UndoTakesBackAWholeMarkedGroup) {
+  const Ref kept = addText("kept", 0, 0, 1);
+  const Ref doomed = addText("doomed", 0, 5, 1);
+  const std::u16string keptHandle = handle(kept);
+  const std::u16string doomedHandle = handle(doomed);
+
+  docRef.call("StartUndoMark");
+  kept.put("TextString", "changed");
+  kept.put("Height", 3.0);
+  kept.call("Move", pt(0, 0), pt(10, 10));
+  doomed.call("Erase");
+  const std::u16string createdHandle = handle(addText("created", 0, 9, 1));
+  docRef.call("SetVariable", "TEXTSIZE", 7.5);
+  docRef.obj("TextStyles").call("Add", "NEWSTYLE");
+  docRef.call("EndUndoMark");
+
+  docRef.call("SendCommand", "U ");
+  EXPECT_EQ(kept.get("TextString").toString(), u"kept");
+  EXPECT_EQ(kept.get("Height").toDouble(), 1.0);
+  EXPECT_THAT(pointOf(kept, "InsertionPoint"), NearPoint(Point3{0, 0, 0}, 1e-12));
+  EXPECT_TRUE(exists(doomedHandle));
+  EXPECT_FALSE(exists(createdHandle));
+  EXPECT_EQ(docRef.call("GetVariable", "TEXTSIZE").toDouble(), 2.5);
+  EXPECT_EQ(docRef.obj("TextStyles").get("Count").toInt(), 1);
+  EXPECT_TRUE(exists(keptHandle));
+}
+
+// A new text is created before the editor's mark; Cancel sends "U " twice:
+// the first takes back the typing, the second the text itself.
+TEST_F(DrawingTest, TwoUndosRemoveATextCreatedJustBeforeTheMark) {
+  const Ref earlier = addText("earlier", 0, 0, 1);
+  const Ref text = addText("", 0, 0, 1);
+  docRef.call("StartUndoMark");
+  text.put("TextString", "typed");
+  text.put("TextString", "typed more");
+  docRef.call("EndUndoMark");
+
+  docRef.call("SendCommand", "U ");
+  EXPECT_TRUE(exists(handle(earlier)));
+  EXPECT_EQ(text.get("TextString").toString(), u"");
+  const std::u16string textHandle = handle(text);
+  docRef.call("SendCommand", "U ");
+  EXPECT_FALSE(exists(textHandle));
+  EXPECT_TRUE(exists(handle(earlier)));
+  EXPECT_THROW(text.get("TextString"), host::HostError);
+  EXPECT_EQ(doc->commandLog(), (std::vector<std::u16string>{u"U ", u"U "}));
+}
+
+TEST_F(DrawingTest, EachChangeOutsideAMarkIsItsOwnStep) {
+  const Ref text = addText("a", 0, 0, 1);
+  text.put("TextString", "b");
+  text.put("TextString", "c");
+  docRef.call("SendCommand", "_U ");
+  EXPECT_EQ(text.get("TextString").toString(), u"b");
+  docRef.call("SendCommand", "(alert \"Press Ok for continue\")(command \"_.u\") ");
+  EXPECT_EQ(text.get("TextString").toString(), u"a");
+}
+
+TEST_F(DrawingTest, UndoWithNothingToUndoAndUnbalancedMarksAreHarmless) {
+  docRef.call("SendCommand", "U ");
+  docRef.call("EndUndoMark");
+  const Ref text = addText("a", 0, 0, 1);
+  docRef.call("StartUndoMark");
+  docRef.call("StartUndoMark");  // nested marks make one group
+  text.put("TextString", "b");
+  docRef.call("EndUndoMark");
+  text.put("TextString", "c");
+  docRef.call("EndUndoMark");
+  docRef.call("SendCommand", "U ");
+  EXPECT_EQ(text.get("TextString").toString(), u"a");
+}
+
+TEST(CommandLine, FindsTheCommandsTyped) {
+  struct Case {
+    std::u16string text;
+    std::vector<std::u16string> commands;
+  } cases[] = {
+      {u"U ", {u"U"}},
+      {u"_PLOT ", {u"_PLOT"}},
+      {u"(alert \"Press Ok for continue\")(command \"_.u\") ", {u"_.u"}},
+      {u"LINE 0,0 1,1\n", {u"LINE", u"0,0", u"1,1"}},
+      {u"(setq a \"u\")", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(commandsIn(c.text), c.commands);
+  for (const char16_t* undo : {u"U", u"u", u"_U", u"_.U", u"._u"}) EXPECT_TRUE(isUndoCommand(undo));
+  for (const char16_t* other : {u"UNDO", u"_PLOT", u"", u"_"}) EXPECT_FALSE(isUndoCommand(other));
+}
+
+}  // namespace
+}  // namespace vrn::drawing::testing
