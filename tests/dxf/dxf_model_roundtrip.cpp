@@ -1,0 +1,48 @@
+// vrn_dxf_model_roundtrip: the cross-check's changes made through the
+// built-in drawing's automation objects, as AutoCAD-side code makes them.
+//
+//   vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...
+//
+// Opens IN with Documents.Open over DxfFiles, puts TextString of the entity
+// HANDLE (the model splits a long MTEXT over groups 3 and 1), adds a TEXT
+// with ModelSpace.AddText, and writes OUT with SaveAs. TEXT is UTF-8.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "drawing/application.h"
+#include "dxf/dxf_files.h"
+#include "host/point.h"
+#include "host/ref.h"
+#include "host/utf8.h"
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...\n");
+    return 2;
+  }
+  try {
+    using vrn::host::Ref;
+    using vrn::host::Variant;
+    const auto app = vrn::drawing::makeApplication(std::make_shared<vrn::dxf::DxfFiles>());
+    const Ref doc = Ref(app).obj("Documents").call("Open", Variant(vrn::utf8ToUtf16(argv[1]))).toObject();
+    for (int i = 3; i < argc; ++i) {
+      const std::string option = argv[i];
+      if (option == "--text" && i + 2 < argc) {
+        const Ref entity = doc.call("HandleToObject", Variant(vrn::utf8ToUtf16(argv[i + 1]))).toObject();
+        entity.put("TextString", Variant(vrn::utf8ToUtf16(argv[i + 2])));
+        i += 2;
+      } else if (option == "--add-text" && i + 1 < argc) {
+        doc.obj("ModelSpace").call("AddText", Variant(vrn::utf8ToUtf16(argv[++i])),
+                                   vrn::host::toVariant(vrn::host::Point3{5, -120, 0}), 2.5);
+      } else {
+        throw std::runtime_error("unknown option " + option);
+      }
+    }
+    doc.call("SaveAs", Variant(vrn::utf8ToUtf16(argv[2])));
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
