@@ -21,6 +21,8 @@ class DxfWriter {
   void write() {
     for (const auto& section : data_.sections) writeSection(section);
     flushCopied();
+    // A file cut off after its last ENDSEC may lack the final line end.
+    if (!endsWithLineEnd_) out_ += data_.lineEnd;
     writeGroup(0, "EOF");
     sink_(out_);
   }
@@ -37,6 +39,8 @@ class DxfWriter {
   // Unchanged records that follow each other in the loaded file go out as
   // one piece of that file, uncopied.
   void copy(std::string_view original) {
+    if (original.empty()) return;
+    endsWithLineEnd_ = original.back() == '\n';
     if (copied_.data() + copied_.size() == original.data()) {
       copied_ = {copied_.data(), copied_.size() + original.size()};
       return;
@@ -64,6 +68,7 @@ class DxfWriter {
     out_ += data_.lineEnd;
     out_ += value;
     out_ += data_.lineEnd;
+    endsWithLineEnd_ = true;
   }
 
   void writeRecord(const Record& record) {
@@ -125,6 +130,7 @@ class DxfWriter {
   const std::function<void(std::string_view)>& sink_;
   std::string out_;
   std::string_view copied_;
+  bool endsWithLineEnd_ = true;
 };
 
 }  // namespace

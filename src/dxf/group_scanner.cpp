@@ -55,7 +55,10 @@ bool GroupScanner::next(RawGroup& group) {
     const char* codeEnd = codeText.data() + codeText.size();
     const auto [ptr, ec] = std::from_chars(codeText.data(), codeEnd, group.code);
     if (codeText.empty() || ec != std::errc() || ptr != codeEnd) {
-      if (codeText.empty() && onlyBlanksFollow()) return false;
+      if (codeText.empty() && onlyBlanksFollow()) {
+        pos_ = group.start;  // blank lines at the end belong to no record
+        return false;
+      }
       fail(group.line, "group code \"" + std::string(codeText.substr(0, 40)) + "\" is not a number");
     }
   }
