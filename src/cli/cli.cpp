@@ -1,7 +1,9 @@
 #include "cli/cli.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -11,6 +13,7 @@
 #include "cli/font_map_commands.h"
 #include "cli/progress.h"
 #include "cli/text_listing.h"
+#include "encoding/tfrm_fonts.h"
 #include "host/utf8.h"
 
 namespace vrn::cli {
@@ -31,11 +34,22 @@ struct Context {
   std::ostream& err;
   Progress progress;
   std::optional<std::string> dataDir;
+  std::optional<std::string> fontMap;
 
-  automation::ModuleOptions moduleOptions() const {
+  // Starts the module on the chosen data directory; a font map given on
+  // the command line is loaded as the font form's Load button does, so the
+  // data directory's own map stays untouched.
+  std::unique_ptr<automation::Module> startModule() const {
     automation::ModuleOptions options;
     if (dataDir) options.dataDir = *dataDir;
-    return options;
+    auto module = std::make_unique<automation::Module>(std::move(options));
+    if (fontMap) {
+      if (!std::filesystem::is_regular_file(*fontMap)) {
+        throw std::runtime_error(*fontMap + ": no such font map");
+      }
+      module->frmFonts().SpeedButton1Click(*fontMap);
+    }
+    return module;
   }
 };
 
@@ -60,7 +74,7 @@ struct Conversion {
     if (!byHandle && (drawing || output)) {
       throw UsageError("--drawing and -o go with kinds above 10 (an entity handle)");
     }
-    automation::Module module(context.moduleOptions());
+    const auto module = context.startModule();
     automation::Tautovrn object;
     std::optional<DrawingSession> session;
     if (drawing) session.emplace(object, *drawing, context.progress);
@@ -75,10 +89,10 @@ struct Texts {
   bool json = false;
 
   void run(Context& context) const {
-    automation::Module module(context.moduleOptions());
+    const auto module = context.startModule();
     automation::Tautovrn object;
     const DrawingSession session(object, file, context.progress);
-    const auto texts = listTexts(module, session.document(), context.progress);
+    const auto texts = listTexts(*module, session.document(), context.progress);
     if (json) {
       printTextsJson(texts, context.out);
     } else {
@@ -94,7 +108,7 @@ struct Database {
   std::string sql;
 
   void run(Context& context) const {
-    automation::Module module(context.moduleOptions());
+    const auto module = context.startModule();
     automation::Tautovrn object;
     callMember(object, "Cmd", {utf8ToUtf16(subCommand), utf8ToUtf16(database), utf8ToUtf16(sql)});
     // The rows come as the automation caller reads them, CR LF lines included.
@@ -109,7 +123,7 @@ struct Call {
   std::optional<std::string> output;
 
   void run(Context& context) const {
-    automation::Module module(context.moduleOptions());
+    const auto module = context.startModule();
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     std::vector<host::Variant> values;
@@ -120,10 +134,12 @@ struct Call {
   }
 };
 
-void addDataDir(CLI::App& command, std::optional<std::string>& dataDir) {
-  command.add_option("--data-dir", dataDir,
+void addCommonOptions(CLI::App& command, Context& context) {
+  command.add_option("--data-dir", context.dataDir,
                      "Folder of Hebrew.ini, VrnFonts.txt and vrn.db (default: Documents/Palwen/Vornel, "
                      "then the application-data folder, then the machine folder)");
+  command.add_option("--font-map", context.fontMap,
+                     "Font map to use instead of the data directory's VrnFonts.txt");
 }
 
 CLI::App* addConversion(CLI::App& app, Conversion& conversion, const std::string& name,
@@ -145,47 +161,47 @@ CLI::App* addConversion(CLI::App& app, Conversion& conversion, const std::string
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool showProgress) {
   CLI::App app{"vrn: Hebrew text in AutoCAD drawings (DXF files)", "vrn"};
   app.require_subcommand(1);
-  Context context{out, err, Progress(err, showProgress), std::nullopt};
+  Context context{out, err, Progress(err, showProgress), std::nullopt, std::nullopt};
   std::function<void()> action;
 
   Conversion toStr;
   CLI::App* acadtostr = addConversion(app, toStr, "acadtostr", "KIND",
                                       "Stored text to reading order (the result of Vrnstr)");
-  addDataDir(*acadtostr, context.dataDir);
+  addCommonOptions(*acadtostr, context);
   acadtostr->callback([&] { action = [&] { toStr.run(context); }; });
 
   Conversion toAcad;
   CLI::App* strtoacad = addConversion(app, toAcad, "strtoacad", "TYPE",
                                       "Reading order to stored text; by handle it is written into the drawing");
   strtoacad->add_option("-o,--output", toAcad.output, "Write the drawing here instead of in place");
-  addDataDir(*strtoacad, context.dataDir);
+  addCommonOptions(*strtoacad, context);
   strtoacad->callback([&] { action = [&] { toAcad.run(context); }; });
 
   Texts texts;
   CLI::App* textsCommand = app.add_subcommand("texts", "Every text of a drawing, in reading order");
   textsCommand->add_option("FILE", texts.file, "DXF drawing")->required();
   textsCommand->add_flag("--json", texts.json, "One JSON array of objects");
-  addDataDir(*textsCommand, context.dataDir);
+  addCommonOptions(*textsCommand, context);
   textsCommand->callback([&] { action = [&] { texts.run(context); }; });
 
   FontMapCommand fonts;
   CLI::App* fontsCommand = app.add_subcommand("fonts", "Print the font map");
-  addDataDir(*fontsCommand, context.dataDir);
+  addCommonOptions(*fontsCommand, context);
   CLI::App* fontsSet = fontsCommand->add_subcommand("set", "Record the type of a font");
   fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")->required();
   fontsSet->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
       ->required()
       ->transform(CLI::CheckedTransformer(fontTypeWords(), CLI::ignore_case));
-  addDataDir(*fontsSet, context.dataDir);
+  addCommonOptions(*fontsSet, context);
   fontsCommand->callback([&] {
-    action = [&] { fonts.run(context.moduleOptions(), fontsSet->parsed(), context.out); };
+    action = [&] { fonts.run(*context.startModule(), fontsSet->parsed(), context.out); };
   });
 
   Database dbExec{"db_sqlexec", {}, {}};
   CLI::App* dbExecCommand = app.add_subcommand("db-exec", "Execute one SQL statement on a database file");
   dbExecCommand->add_option("DB", dbExec.database, "SQLite database file")->required();
   dbExecCommand->add_option("SQL", dbExec.sql, "One statement")->required();
-  addDataDir(*dbExecCommand, context.dataDir);
+  addCommonOptions(*dbExecCommand, context);
   dbExecCommand->callback([&] { action = [&] { dbExec.run(context); }; });
 
   Database dbTable{"db_gettable", {}, {}};
@@ -193,7 +209,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
       app.add_subcommand("db-table", "Run a query and print its rows as the automation caller gets them");
   dbTableCommand->add_option("DB", dbTable.database, "SQLite database file")->required();
   dbTableCommand->add_option("SQL", dbTable.sql, "A query")->required();
-  addDataDir(*dbTableCommand, context.dataDir);
+  addCommonOptions(*dbTableCommand, context);
   dbTableCommand->callback([&] { action = [&] { dbTable.run(context); }; });
 
   Call call;
@@ -203,7 +219,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   callCommand->add_option("MEMBER", call.member, "Member name, e.g. acadtostr")->required();
   callCommand->add_option("ARGS", call.args, "The member's arguments");
   callCommand->add_option("-o,--output", call.output, "Write the drawing here instead of in place");
-  addDataDir(*callCommand, context.dataDir);
+  addCommonOptions(*callCommand, context);
   callCommand->callback([&] { action = [&] { call.run(context); }; });
 
   try {

@@ -30,8 +30,7 @@ std::map<std::string, int> fontTypeWords() {
   return words;
 }
 
-void FontMapCommand::run(const automation::ModuleOptions& options, bool set, std::ostream& out) const {
-  automation::Module module(options);
+void FontMapCommand::run(automation::Module& module, bool set, std::ostream& out) const {
   encoding::TfrmFonts& fonts = module.frmFonts();
   if (set) {
     fonts.changefnt(utf8ToUtf16(font), static_cast<fntType>(type));

@@ -18,7 +18,7 @@ struct FontMapCommand {
   std::string font;
   int type = 0;  // fntType
 
-  void run(const automation::ModuleOptions& options, bool set, std::ostream& out) const;
+  void run(automation::Module& module, bool set, std::ostream& out) const;
 };
 
 }  // namespace vrn::cli

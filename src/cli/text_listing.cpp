@@ -11,6 +11,7 @@
 #include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/utf8.h"
+#include "platform/code_page.h"
 
 namespace vrn::cli {
 namespace {
@@ -108,23 +109,24 @@ bool isModelSpaceName(const std::u16string& name) {
   return host::lowerAscii(utf16ToUtf8(name)) == "*model_space";
 }
 
-// Stored texts keep their letter codes: control characters and the DOS
-// letters (U+0080-U+009F) are written as \xNN so the line stays readable.
+// Stored texts keep their letter codes: a character whose byte is a control
+// code or one of 0x7F-0x9F (where the DOS letters live; Windows-1255 shows
+// most of them as punctuation) is written as \xNN so the line stays readable.
 std::string escapedStored(const std::u16string& stored) {
-  std::u16string visible;
+  const std::string bytes = platform::toByteForm(stored);  // one byte per unit
   std::string out;
-  for (char16_t c : stored) {
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-      out += utf16ToUtf8(visible);
-      visible.clear();
+  std::size_t visibleFrom = 0;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
+      out += utf16ToUtf8(std::u16string_view(stored).substr(visibleFrom, i - visibleFrom));
       char code[8];
-      std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(c));
+      std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(byte));
       out += code;
-    } else {
-      visible += c;
+      visibleFrom = i + 1;
     }
   }
-  return out + utf16ToUtf8(visible);
+  return out + utf16ToUtf8(std::u16string_view(stored).substr(visibleFrom));
 }
 
 std::string indentedLines(const std::u16string& text, const std::string& indent) {

@@ -102,11 +102,39 @@ std::u16string DecodeUnicodeEscapes(std::u16string_view text) {
   return out;
 }
 
+namespace {
+
+// The "}" that closes the group opened by text[0], or npos. A backslash
+// escapes the character after it ("\}", "\\").
+std::size_t closingBrace(std::u16string_view text) {
+  int depth = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\\') {
+      ++i;
+    } else if (text[i] == u'{') {
+      ++depth;
+    } else if (text[i] == u'}' && --depth == 0) {
+      return i;
+    }
+  }
+  return std::u16string_view::npos;
+}
+
+}  // namespace
+
 std::u16string stripFormatGroup(std::u16string_view text) {
   std::u16string s(text);
   if (!(s.size() >= 2 && s.starts_with(u"{\\"))) return s;
   const auto semicolon = s.find(u';');
   if (semicolon == std::u16string::npos) return s;
+  // AutoCAD closes the group where the formatting ends, often before the
+  // last paragraph: that brace is the group's, not the user's.
+  const auto closing = closingBrace(s);
+  if (closing != std::u16string::npos && closing > semicolon) {
+    s.erase(closing, 1);
+    s.erase(0, semicolon + 1);
+    return s;
+  }
   s.erase(0, semicolon + 1);
   if (!s.empty() && s.back() == u'}') s.pop_back();
   if (s.size() >= 2 && s[s.size() - 2] == u'}') s.resize(s.size() - 2);

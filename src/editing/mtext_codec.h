@@ -24,9 +24,11 @@ namespace vrn::editing {
 std::u16string DecodeUnicodeEscapes(std::u16string_view text);
 
 // Removes a leading format group: when the text begins with "{\" and holds
-// a ";", everything up to and including the first ";" goes, then a closing
-// "}" at the end, then a "}" before the last character together with that
-// character. A text without such a group comes back unchanged.
+// a ";", everything up to and including the first ";" goes, and so does the
+// "}" that closes the group, wherever it stands ("{\fArial;a}\Pb" gives
+// "a\Pb"). A group that is never closed loses a "}" at the end, then a "}"
+// before the last character together with that character. A text without
+// such a group comes back unchanged.
 std::u16string stripFormatGroup(std::u16string_view text);
 
 // The paragraphs between "\P" breaks. A break at the very end adds no empty

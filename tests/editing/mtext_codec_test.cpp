@@ -38,7 +38,12 @@ TEST(MtextCodec, StripFormatGroup) {
   const Case cases[] = {
       {u"{\\fArial|b0|i0;first\\Psecond}", u"first\\Psecond"},
       {u"{\\H2.5;text}}", u"text}"},  // one closing brace goes
-      {u"{\\fArial;ab}c}", u"ab"},  // a "}" before the last goes with it
+      {u"{\\fArial|b1;notes:}\\Pline", u"notes:\\Pline"},  // the group closes early
+      {u"{\\fArial;ab}c}", u"abc}"},
+      {u"{\\fArial;a{\\C1;b}c}", u"a{\\C1;b}c"},  // inner groups stay literal
+      {u"{\\fArial;a\\}b}", u"a\\}b"},            // an escaped brace is text
+      {u"{\\fArial;no brace at all", u"no brace at all"},
+      {u"{\\L}ab;c}d}", u"c"},  // closed before the ";": the tail rules
       {u"{\\fArial;}", u""},
       {u"plain}", u"plain}"},          // no group, nothing removed
       {u"{\\no semicolon}", u"{\\no semicolon}"},
