@@ -26,7 +26,8 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
 
 // The line in left-to-right display order when it is read in the given
 // direction (the Unicode bidirectional algorithm at line level): the same
-// units, bidi controls kept in place.
-std::u16string displayOrder(std::u16string_view line, ReadingDirection direction);
+// units, bidi controls kept in place. display's storage is reused, so a
+// caller that keeps it pays for no allocation per line.
+void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16string& display);
 
 }  // namespace vrn::platform

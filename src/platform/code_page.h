@@ -21,4 +21,8 @@ inline constexpr char codePageDefaultChar = '?';
 std::u16string fromByteForm(std::string_view bytes);
 std::string toByteForm(std::u16string_view wide);
 
+// The same into a caller's buffer, whose storage is reused.
+void fromByteForm(std::string_view bytes, std::u16string& wide);
+void toByteForm(std::u16string_view wide, std::string& bytes);
+
 }  // namespace vrn::platform

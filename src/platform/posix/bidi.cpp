@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace vrn::platform {
 namespace {
@@ -29,22 +30,24 @@ UBiDi* threadBidi() {
   return bidi.get();
 }
 
-std::u16string reorderWithIcu(std::u16string_view line, ReadingDirection direction) {
+// Appends the display order of line to display, or the line itself should
+// ICU fail (out of memory): unordered, but nothing lost.
+void appendReordered(std::u16string_view line, ReadingDirection direction, std::u16string& display) {
+  const std::size_t at = display.size();
+  display.append(line);
   UBiDi* bidi = threadBidi();
-  if (bidi == nullptr) {
-    return std::u16string(line);
+  if (bidi == nullptr || line.empty()) {
+    return;
   }
   const auto length = static_cast<std::int32_t>(line.size());
   const UBiDiLevel level = direction == ReadingDirection::RightToLeft ? 1 : 0;
   UErrorCode status = U_ZERO_ERROR;
   ubidi_setPara(bidi, line.data(), length, level, nullptr, &status);
-  std::u16string display(line.size(), u'\0');
   // Options 0: no mirroring and every control kept, so the length holds.
-  ubidi_writeReordered(bidi, display.data(), length, 0, &status);
+  ubidi_writeReordered(bidi, display.data() + at, length, 0, &status);
   if (U_FAILURE(status)) {
-    return std::u16string(line);  // out of memory: show the line unordered
+    display.replace(at, line.size(), line);
   }
-  return display;
 }
 
 // The end of the piece that starts at start: at most maxReorderChunk units,
@@ -88,27 +91,32 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
   }
 }
 
-std::u16string displayOrder(std::u16string_view line, ReadingDirection direction) {
+void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16string& display) {
+  display.clear();
   if (line.size() <= maxReorderChunk) {
-    return reorderWithIcu(line, direction);
+    appendReordered(line, direction, display);
+    return;
   }
   // ICU's bracket pairing and embedding overflow go quadratic on crafted
   // input, so a very long line is cut into pieces (at a blank where one is
-  // near) that are ordered one by one and laid out in reading order.
-  std::u16string display;
-  display.reserve(line.size());
-  std::size_t start = 0;
-  while (start < line.size()) {
-    const std::size_t end = chunkEnd(line, start);
-    const std::u16string piece = reorderWithIcu(line.substr(start, end - start), direction);
-    if (direction == ReadingDirection::RightToLeft) {
-      display.insert(0, piece);
-    } else {
-      display += piece;
-    }
-    start = end;
+  // near) that are ordered one by one and laid out in reading order: the
+  // first piece leftmost when reading left to right, rightmost otherwise.
+  std::vector<std::size_t> ends;
+  for (std::size_t start = 0; start < line.size(); start = ends.back()) {
+    ends.push_back(chunkEnd(line, start));
   }
-  return display;
+  if (direction == ReadingDirection::RightToLeft) {
+    for (std::size_t k = ends.size(); k-- > 0;) {
+      const std::size_t start = k == 0 ? 0 : ends[k - 1];
+      appendReordered(line.substr(start, ends[k] - start), direction, display);
+    }
+  } else {
+    std::size_t start = 0;
+    for (std::size_t end : ends) {
+      appendReordered(line.substr(start, end - start), direction, display);
+      start = end;
+    }
+  }
 }
 
 }  // namespace vrn::platform

@@ -81,20 +81,30 @@ const WideToByteTable& wideToByte() {
 
 }  // namespace
 
-std::u16string fromByteForm(std::string_view bytes) {
-  std::u16string wide(bytes.size(), u'\0');
+void fromByteForm(std::string_view bytes, std::u16string& wide) {
+  wide.resize(bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     wide[i] = cp1255ToWide[static_cast<unsigned char>(bytes[i])];
   }
+}
+
+void toByteForm(std::u16string_view wide, std::string& bytes) {
+  const WideToByteTable& table = wideToByte();
+  bytes.resize(wide.size());
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    bytes[i] = static_cast<char>(table[wide[i]]);
+  }
+}
+
+std::u16string fromByteForm(std::string_view bytes) {
+  std::u16string wide;
+  fromByteForm(bytes, wide);
   return wide;
 }
 
 std::string toByteForm(std::u16string_view wide) {
-  const WideToByteTable& table = wideToByte();
-  std::string bytes(wide.size(), '\0');
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    bytes[i] = static_cast<char>(table[wide[i]]);
-  }
+  std::string bytes;
+  toByteForm(wide, bytes);
   return bytes;
 }
 
