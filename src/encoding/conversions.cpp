@@ -3,9 +3,102 @@
 #include "encoding/char_tables.h"
 #include "encoding/reorder.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace vrn::encoding {
+
+namespace {
+
+// Types 0-3 convert every label the editors and the drawing-wide operations
+// touch, and each of their conversions is the same chain: a letter map, at
+// most one reversal, FixRuns on the Windows letters, bracket mirroring. The
+// maps work byte by byte, so they commute with the reorderings (FixRuns with
+// a reversal too), and the chain runs fused over one buffer: map in place,
+// FixRuns in place, then one pass to wide form that reverses, maps and
+// mirrors by table. The tables are built from the character-table routines
+// themselves.
+//
+//   AcadToEditWin   map to Windows letters, FixRuns, reverse unless type 2
+//                   (and once more when backward), mirror
+//   EditToacadWin   FixRuns, reverse unless type 2 (and once more when
+//                   backward), map to the layout, mirror
+using ByteTable = std::array<unsigned char, 256>;
+using WideTable = std::array<char16_t, 256>;
+
+struct LetterTables {
+  std::array<ByteTable, 4> toEditor;       // stored bytes to Windows letters
+  std::array<WideTable, 4> toStoredWide;   // Windows letters to stored, mirrored, wide
+  WideTable mirroredWide;                  // mirrored, wide
+  WideTable plainWide;                     // wide
+};
+
+std::string everyByte() {
+  std::string bytes(256, '\0');
+  for (std::size_t b = 0; b < bytes.size(); ++b) {
+    bytes[b] = static_cast<char>(b);
+  }
+  return bytes;
+}
+
+ByteTable byteTable(const std::string& mapped) {
+  ByteTable table{};
+  std::copy(mapped.begin(), mapped.end(), table.begin());
+  return table;
+}
+
+WideTable wideTable(const std::string& mapped) {
+  const std::u16string wide = wideForm(mapped);
+  WideTable table{};
+  std::copy(wide.begin(), wide.end(), table.begin());
+  return table;
+}
+
+LetterTables buildLetterTables() {
+  const std::string all = everyByte();
+  LetterTables t{};
+  t.toEditor = {byteTable(DosToWin(all)), byteTable(DosToWin(EngToDos(all))),
+                byteTable(DosToWin(EngToDos(all))), byteTable(all)};
+  t.toStoredWide = {wideTable(mirrorBrackets(WinToDos(all))),
+                    wideTable(mirrorBrackets(DosToEng(WinToDos(all)))),
+                    wideTable(mirrorBrackets(DosToEng(WinToDos(all)))),
+                    wideTable(mirrorBrackets(all))};
+  t.mirroredWide = wideTable(mirrorBrackets(all));
+  t.plainWide = wideTable(all);
+  return t;
+}
+
+const LetterTables& letterTables() {
+  static const LetterTables tables = buildLetterTables();
+  return tables;
+}
+
+bool isLetterLayout(fntType type) { return static_cast<unsigned>(type) <= 3; }
+
+// DosEnglishR stores its text in the opposite order, so it is the one
+// layout whose conversion does not reverse.
+bool reversesOrder(fntType type) { return type != fntType::DosEnglishR; }
+
+std::u16string convertFused(std::string b, const ByteTable* map, bool fixRuns, bool reverse,
+                            const WideTable& toWide) {
+  if (map != nullptr) {
+    for (char& c : b) {
+      c = static_cast<char>((*map)[static_cast<unsigned char>(c)]);
+    }
+  }
+  if (fixRuns) {
+    b = FixRuns(std::move(b));
+  }
+  std::u16string wide(b.size(), u'\0');
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    const std::size_t from = reverse ? b.size() - 1 - i : i;
+    wide[i] = toWide[static_cast<unsigned char>(b[from])];
+  }
+  return wide;
+}
+
+}  // namespace
 
 std::u16string AcadToEditDos(std::u16string_view ss, FontState font) {
   if (ss.empty()) {
@@ -59,69 +152,47 @@ std::u16string AcadToEditWin(std::u16string_view ss, FontState font) {
   if (ss.empty()) {
     return {};
   }
-  std::string d = font.backward ? RevStr(byteForm(ss)) : byteForm(ss);
-  std::u16string r;
-  switch (font.type) {
-    case fntType::DosHebrew:
-      if (IsEnglishOnlyBytes(d, fntType::DosHebrew)) {
-        r = Symbtoedit(wideForm(d));
-      } else {
-        // The letters come from the input itself, however the host
-        // delivered them (C1 controls or their Windows-1255 characters).
-        std::string e = byteForm(DosToUni(ss));
-        r = wideForm(FixRuns(font.backward ? std::move(e) : RevStr(std::move(e))));
-      }
-      break;
-    case fntType::DosEnglish:
-      r = wideForm(FixRuns(RevStr(DosToWin(EngToDos(std::move(d))))));
-      break;
-    case fntType::DosEnglishR:
-      r = wideForm(FixRuns(DosToWin(EngToDos(std::move(d)))));
-      break;
-    case fntType::WindowsHeb:
-      r = IsEnglishOnlyBytes(d, fntType::WindowsHeb) ? wideForm(d)
-                                                     : wideForm(RevStr(FixRuns(std::move(d))));
-      break;
-    case fntType::TrueType:
-      return wideForm(RevStr(FixRuns(VisualOrder(d))));
-    default:
-      return {};
+  if (font.type == fntType::TrueType) {
+    std::string d = font.backward ? RevStr(byteForm(ss)) : byteForm(ss);
+    return convertFused(VisualOrder(d), nullptr, true, true, letterTables().plainWide);
   }
-  return mirrorBrackets(std::move(r));
+  if (!isLetterLayout(font.type)) {
+    return {};
+  }
+  std::string d = byteForm(ss);
+  const LetterTables& tables = letterTables();
+  if ((font.type == fntType::DosHebrew || font.type == fntType::WindowsHeb) &&
+      IsEnglishOnlyBytes(d, font.type)) {
+    return convertFused(std::move(d), nullptr, false, font.backward, tables.mirroredWide);
+  }
+  const auto layout = static_cast<std::size_t>(font.type);
+  return convertFused(std::move(d), &tables.toEditor[layout], true,
+                      font.backward != reversesOrder(font.type), tables.mirroredWide);
 }
 
 std::u16string EditToacadWin(std::u16string_view ss, FontState font, bool reverseTTF) {
   if (ss.empty()) {
     return {};
   }
-  // The editor holds Windows letters, so even the DosHebrew shortcut tests
-  // the Windows range.
+  if (font.type == fntType::TrueType) {
+    // ConvertRightToLeft, reversed unless ReverseTTF
+    return wideVisualOrder(FixRuns(byteForm(ss)), !reverseTTF);
+  }
+  if (!isLetterLayout(font.type)) {
+    return {};
+  }
   std::string b = byteForm(ss);
-  const bool englishOnly = IsEnglishOnlyBytes(b, fntType::WindowsHeb);
-  std::u16string r;
-  switch (font.type) {
-    case fntType::DosHebrew:
-      r = Symbtoacad(englishOnly ? std::u16string(ss)
-                                 : wideForm(WinToDos(RevStr(FixRuns(std::move(b))))));
-      break;
-    case fntType::DosEnglish:
-      r = wideForm(DosToEng(WinToDos(RevStr(FixRuns(std::move(b))))));
-      break;
-    case fntType::DosEnglishR:
-      r = wideForm(DosToEng(WinToDos(FixRuns(std::move(b)))));
-      break;
-    case fntType::WindowsHeb:
-      r = englishOnly ? std::u16string(ss) : wideForm(RevStr(FixRuns(std::move(b))));
-      break;
-    case fntType::TrueType:
-      return reverseTTF ? ConvertRightToLeft(ss) : wideForm(RevStr(byteForm(ConvertRightToLeft(ss))));
-    default:
-      return {};
+  // The editor holds Windows letters, so the DosHebrew shortcut tests the
+  // Windows range too. An English-only text keeps every character it has.
+  if ((font.type == fntType::DosHebrew || font.type == fntType::WindowsHeb) &&
+      IsEnglishOnlyBytes(b, fntType::WindowsHeb)) {
+    std::u16string r = font.type == fntType::DosHebrew ? Symbtoacad(std::u16string(ss))
+                                                       : std::u16string(ss);
+    return mirrorBrackets(font.backward ? wideForm(RevStr(byteForm(r))) : std::move(r));
   }
-  if (font.backward) {
-    r = wideForm(RevStr(byteForm(r)));
-  }
-  return mirrorBrackets(std::move(r));
+  const auto layout = static_cast<std::size_t>(font.type);
+  return convertFused(std::move(b), nullptr, true, font.backward != reversesOrder(font.type),
+                      letterTables().toStoredWide[layout]);
 }
 
 std::u16string ConvertRightToLeft(std::u16string_view s) {

@@ -1,6 +1,7 @@
 #include "encoding/reorder.h"
 
 #include "platform/bidi.h"
+#include "encoding/char_tables.h"
 #include "platform/code_page.h"
 
 #include <algorithm>
@@ -58,11 +59,27 @@ void reverseOtherRuns(Text& s, IsRightToLeft isRightToLeft) {
   }
 }
 
-std::string displayOrderOfBytes(std::string_view s, ReadingDirection direction) {
-  if (s.empty()) {
-    return {};
-  }
-  return platform::toByteForm(platform::displayOrder(platform::fromByteForm(s), direction));
+bool holdsRightToLeftLetter(std::string_view s) {
+  const ByteClasses& rightToLeft = rightToLeftBytes();
+  return std::any_of(s.begin(), s.end(),
+                     [&rightToLeft](char c) { return rightToLeft[static_cast<unsigned char>(c)]; });
+}
+
+// Read left to right, only a right-to-left letter, an Arabic digit or an
+// embedding control takes a character off level 0. The byte form's code
+// page has neither of the last two, so a line without a right-to-left
+// letter (a number, a Latin code) displays as it is stored and needs no
+// trip through the platform.
+bool displaysAsStoredLeftToRight(std::string_view s) { return !holdsRightToLeftLetter(s); }
+
+// The display order of byte-form s in a per-thread buffer, so that a label
+// costs no allocation beyond its result. Valid until the next call.
+const std::u16string& displayOrderOfBytes(std::string_view s, ReadingDirection direction) {
+  thread_local std::u16string wide;
+  thread_local std::u16string display;
+  platform::fromByteForm(s, wide);
+  platform::displayOrder(wide, direction, display);
+  return display;
 }
 
 }  // namespace
@@ -85,20 +102,30 @@ std::u16string FixRunsW(std::u16string s) {
 }
 
 std::string VisualOrder(std::string_view s) {
-  return displayOrderOfBytes(s, ReadingDirection::LeftToRight);
+  if (displaysAsStoredLeftToRight(s)) {
+    return std::string(s);
+  }
+  return platform::toByteForm(displayOrderOfBytes(s, ReadingDirection::LeftToRight));
+}
+
+std::u16string wideVisualOrder(std::string_view s, bool reversed) {
+  if (displaysAsStoredLeftToRight(s)) {
+    return platform::fromByteForm(reversed ? RevStr(std::string(s)) : std::string(s));
+  }
+  const std::u16string& display = displayOrderOfBytes(s, ReadingDirection::LeftToRight);
+  return reversed ? std::u16string(display.rbegin(), display.rend()) : display;
 }
 
 std::u16string VisualOrderW(std::u16string_view s) {
-  if (s.empty()) {
-    return {};
-  }
-  return platform::displayOrder(s, ReadingDirection::LeftToRight);
+  std::u16string display;
+  platform::displayOrder(s, ReadingDirection::LeftToRight, display);
+  return display;
 }
 
 // Reads right to left always: the direction a shared screen context has once
 // any conversion has run, so an answer never depends on what ran before.
 std::string VisualOrderDC(std::string_view s) {
-  return displayOrderOfBytes(s, ReadingDirection::RightToLeft);
+  return platform::toByteForm(displayOrderOfBytes(s, ReadingDirection::RightToLeft));
 }
 
 std::string RightToLeftDC(std::string_view s) { return VisualOrderDC(FixRuns(std::string(s))); }

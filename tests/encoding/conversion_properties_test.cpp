@@ -6,13 +6,16 @@
 #include "encoding/conversions.h"
 #include "encoding/reorder.h"
 #include "encoding/string_conversion.h"
+#include "platform/bidi.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace vrn::encoding {
 namespace {
@@ -124,6 +127,60 @@ TEST(RoundTrip, AcadToStrUndoesStrToAcadForDosAndWindowsLetters) {
   }
 }
 
+// The letter-layout conversions run fused; they must give what the chain of
+// character-table routines gives, step by step, on any text.
+std::u16string acadToEditWinChain(const std::u16string& src, fntType t, bool back) {
+  const std::string d = back ? RevStr(byteForm(src)) : byteForm(src);
+  std::u16string r;
+  switch (t) {
+    case fntType::DosHebrew:
+      if (isEnglishOnly(wideForm(d), t)) {
+        r = wideForm(d);
+      } else {
+        const std::string e = byteForm(DosToUni(src));
+        r = wideForm(FixRuns(back ? e : RevStr(e)));
+      }
+      break;
+    case fntType::DosEnglish: r = wideForm(FixRuns(RevStr(DosToWin(EngToDos(d))))); break;
+    case fntType::DosEnglishR: r = wideForm(FixRuns(DosToWin(EngToDos(d)))); break;
+    default: r = isEnglishOnly(wideForm(d), t) ? wideForm(d) : wideForm(RevStr(FixRuns(d))); break;
+  }
+  return mirrorBrackets(r);
+}
+
+std::u16string editToacadWinChain(const std::u16string& src, fntType t, bool back) {
+  const std::string b = byteForm(src);
+  std::u16string r;
+  switch (t) {
+    case fntType::DosHebrew:
+      r = isEnglishOnly(src, fntType::WindowsHeb) ? src : wideForm(WinToDos(RevStr(FixRuns(b))));
+      break;
+    case fntType::DosEnglish: r = wideForm(DosToEng(WinToDos(RevStr(FixRuns(b))))); break;
+    case fntType::DosEnglishR: r = wideForm(DosToEng(WinToDos(FixRuns(b)))); break;
+    default: r = isEnglishOnly(src, t) ? src : wideForm(RevStr(FixRuns(b))); break;
+  }
+  return mirrorBrackets(back ? wideForm(RevStr(byteForm(r))) : r);
+}
+
+TEST(Fused, LetterLayoutConversionsMatchTheRoutineChain) {
+  TextGenerator generate(9);
+  for (fntType type : letterLayouts) {
+    for (bool backward : {false, true}) {
+      const FontState font{type, backward};
+      for (int i = 0; i < textsPerCase; ++i) {
+        std::u16string text = wideForm(generate.anyBytes());
+        if (i % 3 == 0 && !text.empty()) {
+          text[text.size() / 2] = i % 2 == 0 ? u'\u0416' : u'\u0085';  // off the code page; C1
+        }
+        ASSERT_EQ(AcadToEditWin(text, font), acadToEditWinChain(text, type, backward))
+            << "type " << static_cast<int>(type) << " backward " << backward;
+        ASSERT_EQ(EditToacadWin(text, font, false), editToacadWinChain(text, type, backward))
+            << "type " << static_cast<int>(type) << " backward " << backward;
+      }
+    }
+  }
+}
+
 TEST(RoundTrip, ReverseTtfReversesTheFontConverterResult) {
   TextGenerator generate(4);
   const std::string alphabet = asciiPrintable() + dosLetters + winLetters;
@@ -157,6 +214,27 @@ TEST(Reordering, ByteAndWideFormsAgree) {
     const std::string text = generate.anyBytes();
     ASSERT_EQ(wideForm(FixRuns(text)), FixRunsW(wideForm(text)));
     ASSERT_EQ(wideForm(VisualOrder(text)), VisualOrderW(wideForm(text)));
+  }
+}
+
+// Without a right-to-left letter a byte-form line displays as stored, left
+// to right, whatever else it holds; the platform must agree.
+TEST(Reordering, LinesWithoutRightToLeftLettersDisplayAsStored) {
+  const std::u16string everyChar = wideForm(range(0x00, 0xFF));
+  std::vector<std::uint8_t> classes(everyChar.size());
+  platform::characterClasses(everyChar, classes);
+  std::string others;
+  for (std::size_t b = 0; b < classes.size(); ++b) {
+    if (classes[b] != platform::rightToLeftLetterClass) {
+      others += static_cast<char>(b);
+    }
+  }
+  std::mt19937 random(8);
+  for (int i = 0; i < 200; ++i) {
+    std::shuffle(others.begin(), others.end(), random);
+    const std::string line = others.substr(0, 1 + static_cast<std::size_t>(i) % others.size());
+    ASSERT_EQ(VisualOrder(line), line);
+    ASSERT_EQ(VisualOrderW(wideForm(line)), wideForm(line));
   }
 }
 
