@@ -5,13 +5,14 @@ usage: run_bench.py VRN_DXF_BENCH WORK_DIR [TEXTS]
 
 Generates (once) a drawing of TEXTS texts (default 100,000) with ezdxf,
 then times on the same file:
-  wc -l        reading its lines, the floor of any line-based reader;
-  vrn          DxfFiles load + save (best of 5, in process);
+  wc -l        reading its lines, the floor of any line-based reader
+               (best of 5, the whole process);
+  vrn          DxfFiles load + save (best of 5, timed in the process);
   ezdxf        readfile + saveas (one run; it is slow).
-Prints seconds, throughput (file size / time) and peak memory.
+Prints seconds, throughput (file size / time) and peak memory (GNU time's
+maximum resident set of each program).
 """
 import os
-import resource
 import subprocess
 import sys
 import time
@@ -19,14 +20,23 @@ import time
 import ezdxf
 
 EZDXF_RUN = """
-import resource, sys, time, ezdxf
+import sys, time, ezdxf
 start = time.perf_counter()
 doc = ezdxf.readfile(sys.argv[1])
 loaded = time.perf_counter()
 doc.saveas(sys.argv[2])
 saved = time.perf_counter()
-print(loaded - start, saved - loaded, resource.getrusage(resource.RUSAGE_SELF).ru_maxrss)
+print(loaded - start, saved - loaded)
 """
+TIME = "/usr/bin/time"  # GNU time: the peak memory of the program it runs
+
+
+def measured(args):
+    """Runs a program; its standard output and its peak memory in kB."""
+    if os.path.exists(TIME):
+        run = subprocess.run([TIME, "-f", "%M"] + args, check=True, capture_output=True, text=True)
+        return run.stdout, int(run.stderr.strip().splitlines()[-1])
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout, None
 
 
 def generate(path, count):
@@ -47,7 +57,7 @@ def best_wall(args, runs=5):
         subprocess.run(args, check=True, stdout=subprocess.DEVNULL)
         elapsed = time.perf_counter() - start
         best = elapsed if best is None else min(best, elapsed)
-    return best
+    return best, measured(args)[1]
 
 
 def main():
@@ -62,28 +72,27 @@ def main():
     with open(path, "rb") as f:
         lines = f.read().count(b"\n")
 
-    wc = best_wall(["wc", "-l", path])
-    wc_peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+    wc, wc_peak = best_wall(["wc", "-l", path])
 
-    words = dict(w.split("=") for w in subprocess.run([bench, path], check=True, capture_output=True,
-                                                        text=True).stdout.split())
+    output, vrn_peak = measured([bench, path])
+    words = dict(w.split("=") for w in output.split())
     vrn_load, vrn_save = float(words["load"]), float(words["save"])
 
     out = path + ".ezdxf-saved.dxf"
-    ez = subprocess.run([sys.executable, "-c", EZDXF_RUN, path, out], check=True, capture_output=True,
-                        text=True).stdout.split()
+    output, ez_peak = measured([sys.executable, "-c", EZDXF_RUN, path, out])
     os.remove(out)
-    ez_load, ez_save, ez_peak = float(ez[0]), float(ez[1]), int(ez[2])
+    ez_load, ez_save = (float(v) for v in output.split())
 
     print(f"\n{count} texts, {megabytes:.1f} MB, {lines} lines "
-          f"({words['entities']} entities read; unchanged save same size: {words['same_size'] == '1'})")
+          f"({words['entities']} entities read; unchanged save byte for byte: {words['identical'] == '1'})")
     print(f"{'':14}{'load s':>9}{'save s':>9}{'total s':>9}{'MB/s':>9}{'peak MB':>9}")
     rows = [("wc -l", None, None, wc, wc_peak),
-            ("vrn", vrn_load, vrn_save, vrn_load + vrn_save, int(words["peak_kb"])),
+            ("vrn", vrn_load, vrn_save, vrn_load + vrn_save, vrn_peak),
             (f"ezdxf {ezdxf.__version__}", ez_load, ez_save, ez_load + ez_save, ez_peak)]
     for name, load, save, total, peak in rows:
         fmt = lambda v: f"{v:9.3f}" if v is not None else f"{'-':>9}"
-        print(f"{name:14}{fmt(load)}{fmt(save)}{total:9.3f}{megabytes / total:9.0f}{peak / 1024:9.1f}")
+        peak_mb = f"{peak / 1024:9.1f}" if peak is not None else f"{'-':>9}"
+        print(f"{name:14}{fmt(load)}{fmt(save)}{total:9.3f}{megabytes / total:9.0f}{peak_mb}")
     print(f"\nvrn load+save = {(vrn_load + vrn_save) / wc:.1f} x wc -l; "
           f"ezdxf = {(ez_load + ez_save) / (vrn_load + vrn_save):.0f} x vrn")
 

@@ -65,7 +65,9 @@ drawing::DrawingData DxfFiles::load(const std::string& path) const {
 }
 
 void DxfFiles::save(const drawing::DrawingData& data, const std::string& path) const {
-  auto [temporary, file] = createTemporary(path);
+  auto created = createTemporary(path);
+  const std::string& temporary = created.first;
+  File& file = created.second;
   try {
     bool written = true;
     writeDxf(data, [&](std::string_view piece) {
