@@ -170,7 +170,7 @@ std::vector<EntityPtr> Document::allEntities() const {
   return out;
 }
 
-std::string Document::ownerHandle(const Space& space) const {
+std::string Document::ownerHandle(const Space& space) {
   std::u16string name = u"*Model_Space";
   if (space.kind == Space::Kind::Paper) name = u"*Paper_Space";
   if (space.kind == Space::Kind::Block) {
@@ -178,7 +178,7 @@ std::string Document::ownerHandle(const Space& space) const {
     if (begin.has(330)) return std::string(begin.value(330));
     name = decode(begin.value(2));
   }
-  if (Record* entry = const_cast<Document*>(this)->tableEntry("BLOCK_RECORD", name)) {
+  if (const Record* entry = tableEntry("BLOCK_RECORD", name)) {
     return std::string(entry->value(5));
   }
   return {};

@@ -141,7 +141,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   Handle takeHandle();
   void giveHandle(const EntityPtr& entity, const std::string& owner);
   void stamp(Record& record, Handle handle, const std::string& owner) const;
-  std::string ownerHandle(const Space& space) const;
+  std::string ownerHandle(const Space& space);
   std::vector<EntityPtr>* containerOf(const Entity& entity);
 
   DrawingData data_;

@@ -121,6 +121,15 @@ TEST(DrawingFilesTest, SaveAsRenamesAndMarksSaved) {
   EXPECT_EQ(doc.get("Name").toString(), u"out.dxf");
   EXPECT_EQ(files->saved.at("/work/out.dxf").entities.size(), 1u);
   EXPECT_THROW(host::Ref(app).call("Open", "missing.dxf"), host::HostError);
+
+  // Opening makes the drawing the active one; the collection finds it by name.
+  const Ref documents = host::Ref(app).obj("Documents");
+  const Ref opened = documents.call("Open", "in.dxf").toObject();
+  EXPECT_EQ(documents.get("Count").toInt(), 2);
+  EXPECT_EQ(host::Ref(app).obj("ActiveDocument").ptr(), opened.ptr());
+  EXPECT_EQ(Ref(documents.call("Item", "IN.DXF").toObject()).ptr(), opened.ptr());
+  host::Ref(app).put("ActiveDocument", doc.ptr());
+  EXPECT_EQ(host::Ref(app).obj("ActiveDocument").ptr(), doc.ptr());
 }
 
 // Changing an R12 text inserts its new groups among the others, without

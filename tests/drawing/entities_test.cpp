@@ -45,6 +45,15 @@ class ReadDrawingTest : public ::testing::Test {
     data.entities.push_back(entity({{0, "LINE"}, {5, "106"}, {100, "AcDbEntity"}, {8, "0"},
                                     {100, "AcDbLine"}, {10, "1.0"}, {20, "2.000"}, {30, "0"},
                                     {11, "4.0"}, {21, "-1.0"}, {31, "0.0"}}));
+    // A second dimension style whose text style is "HEBREW".
+    for (Table& t : data.tables) {
+      const std::string name(t.head.value(2));
+      if (name == "STYLE") {
+        t.entries.push_back(Record({{0, "STYLE"}, {5, "110"}, {2, "HEBREW"}, {70, "0"}, {3, "heb.shx"}}));
+      } else if (name == "DIMSTYLE") {
+        t.entries.push_back(Record({{0, "DIMSTYLE"}, {105, "111"}, {2, "HEB"}, {70, "0"}, {340, "110"}}));
+      }
+    }
     doc = app->openData(std::move(data), "/drawings/read.dxf");
     docRef = Ref(doc);
   }
@@ -119,6 +128,20 @@ TEST_F(ReadDrawingTest, DimensionTextOverrideAndStyle) {
   EXPECT_EQ(dim.get("TextOverride").toString(), u"<> mm");
   EXPECT_EQ(dim.get("StyleName").toString(), u"Standard");
   EXPECT_THROW(dim.put("StyleName", "missing"), host::HostError);
+}
+
+// The editor's way to find a dimension's text style: make the dimension's
+// style active, read DIMTXSTY, restore the previous one.
+TEST_F(ReadDrawingTest, DimensionTextStyleFollowsTheActiveDimensionStyle) {
+  const Ref dim = byHandle("105");
+  dim.put("StyleName", "heb");
+  const Variant previous = docRef.get("ActiveDimStyle");
+  docRef.put("ActiveDimStyle", docRef.obj("DimStyles").call("Item", dim.get("StyleName")));
+  EXPECT_EQ(docRef.call("GetVariable", "DIMTXSTY").toString(), u"HEBREW");
+  docRef.put("ActiveDimStyle", previous);
+  EXPECT_EQ(docRef.call("GetVariable", "DIMTXSTY").toString(), u"Standard");
+  EXPECT_EQ(Ref(docRef.obj("TextStyles").call("Item", "Hebrew").toObject()).get("FontFile").toString(),
+            u"heb.shx");
 }
 
 TEST_F(ReadDrawingTest, OpaqueEntitiesMoveAndMeasureByTheirPoints) {
