@@ -1,4 +1,4 @@
-// The conversion cases kept as one-line records in data/*.txt:
+// The conversion cases kept as one-line records in data/cases/*.txt:
 //
 //   routine [type] [forward|backward] [rtl|ltr] [reverseTTF] | input | expected
 //
@@ -193,7 +193,7 @@ bool isRecord(const std::string& line) { return !line.empty() && line[0] != '#';
 
 TEST(ConversionCases, EveryRecordOfTheDataFilesHolds) {
   int files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(VRN_TEST_DATA_DIR)) {
+  for (const auto& entry : std::filesystem::directory_iterator(VRN_TEST_DATA_DIR "/cases")) {
     if (entry.path().extension() != ".txt") {
       continue;
     }
@@ -228,7 +228,7 @@ TEST(ConversionCases, EveryRecordOfTheDataFilesHolds) {
     EXPECT_GT(records, 0) << entry.path();
     EXPECT_EQ(ran, records) << entry.path();
   }
-  EXPECT_GT(files, 0) << "no case files in " << VRN_TEST_DATA_DIR;
+  EXPECT_GT(files, 0) << "no case files in " << VRN_TEST_DATA_DIR "/cases";
 }
 
 }  // namespace
