@@ -21,7 +21,10 @@ namespace {
 // themselves.
 //
 //   AcadToEditWin   map to Windows letters, FixRuns, reverse unless type 2
-//                   (and once more when backward), mirror
+//                   (and once more when backward), mirror. For DosHebrew the
+//                   map is DosToWin of the byte form, which is what DosToUni
+//                   makes of the input: the code page gives U+0080-U+009A
+//                   their own bytes.
 //   EditToacadWin   FixRuns, reverse unless type 2 (and once more when
 //                   backward), map to the layout, mirror
 using ByteTable = std::array<unsigned char, 256>;

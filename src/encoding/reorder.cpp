@@ -1,7 +1,7 @@
 #include "encoding/reorder.h"
 
-#include "platform/bidi.h"
 #include "encoding/char_tables.h"
+#include "platform/bidi.h"
 #include "platform/code_page.h"
 
 #include <algorithm>
@@ -15,9 +15,12 @@ namespace {
 
 using platform::ReadingDirection;
 
-// Which bytes of the byte form are right-to-left letters, asked of the
-// platform once. FixRuns runs on every label of every conversion, and a
-// table lookup per byte costs a fraction of a platform call per label.
+// FixRuns is written here rather than handed to the platform's bidi per
+// label: it is a plain reversal of runs by class, no bidi algorithm, and it
+// runs on every label of every conversion, where one platform call would
+// cost more than the whole letter-layout conversion. The byte form has only
+// 256 characters, so which of them are right-to-left letters is asked of
+// the platform once and kept in a table.
 using ByteClasses = std::array<bool, 256>;
 
 ByteClasses buildRightToLeftBytes() {
