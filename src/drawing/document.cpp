@@ -79,8 +79,9 @@ void Document::indexHandles() {
   }
   for (const EntityPtr& e : all) {
     const auto own = writesHandles_ ? recordHandle(e->record) : std::nullopt;
-    // Entities without a handle of their own get one in memory only.
-    indexEntity(e, own ? *own : nextHandle_++);
+    // Entities without a handle of their own (or with one that another
+    // entity of a damaged file already has) get one in memory only.
+    indexEntity(e, own && !byHandle_.contains(*own) ? *own : nextHandle_++);
   }
 }
 

@@ -202,7 +202,13 @@ std::vector<int> pointCodes(const Record& record) {
   if (type == "TEXT" || type == "ATTRIB" || type == "ATTDEF" || type == "LINE") return {10, 11};
   if (type == "SOLID" || type == "TRACE" || type == "3DFACE") return {10, 11, 12, 13};
   if (type == "DIMENSION") return {10, 11, 12, 13, 14, 15, 16};
-  return {10};
+  if (type == "MTEXT" || type == "INSERT" || type == "CIRCLE" || type == "ARC" || type == "POINT" ||
+      type == "SHAPE" || type == "ELLIPSE" || type == "LWPOLYLINE" || type == "XLINE" || type == "RAY") {
+    return {10};
+  }
+  // Other kinds keep points in groups that mean different things (a
+  // hatch's elevation, a spline's knots); the model does not guess.
+  return {};
 }
 
 EntityObject::EntityObject(DocumentPtr document, EntityPtr entity)
@@ -245,7 +251,15 @@ Box EntityObject::boundingBox() const {
   return boxOf(points.data(), points.size());
 }
 
+void EntityObject::requireGeometry(const char* member) const {
+  if (pointCodes(record()).empty()) {
+    throw HostError(hr::kNotImpl, std::string(member) + " is not available for " +
+                                      std::string(record().type()) + " in the built-in drawing");
+  }
+}
+
 void EntityObject::move(const host::Point3& from, const host::Point3& to) {
+  requireGeometry("Move");
   const host::Point3 d{to.x - from.x, to.y - from.y, to.z - from.z};
   const auto shift = [&](const host::Point3& p) { return host::Point3{p.x + d.x, p.y + d.y, p.z + d.z}; };
   change([&](Record& r) { mapPoints(r, pointCodes(r), shift); });
@@ -253,6 +267,7 @@ void EntityObject::move(const host::Point3& from, const host::Point3& to) {
 }
 
 void EntityObject::rotate(const host::Point3& base, double angle) {
+  requireGeometry("Rotate");
   const auto turn = [&](const host::Point3& p) { return rotateAbout(p, base, angle); };
   change([&](Record& r) {
     mapPoints(r, pointCodes(r), turn);

@@ -47,6 +47,9 @@ class EntityObject final : public host::Object {
   void rotate(const host::Point3& base, double angle);
 
  private:
+  // Raises for the opaque kinds whose geometry the model does not know.
+  void requireGeometry(const char* member) const;
+
   DocumentPtr document_;
   EntityPtr entity_;
   EntityKind kind_;

@@ -45,6 +45,9 @@ class ReadDrawingTest : public ::testing::Test {
     data.entities.push_back(entity({{0, "LINE"}, {5, "106"}, {100, "AcDbEntity"}, {8, "0"},
                                     {100, "AcDbLine"}, {10, "1.0"}, {20, "2.000"}, {30, "0"},
                                     {11, "4.0"}, {21, "-1.0"}, {31, "0.0"}}));
+    data.entities.push_back(entity({{0, "HATCH"}, {5, "107"}, {100, "AcDbEntity"}, {8, "0"},
+                                    {100, "AcDbHatch"}, {10, "0.0"}, {20, "0.0"}, {30, "0.0"},
+                                    {2, "SOLID"}}));
     // A second dimension style whose text style is "HEBREW".
     for (Table& t : data.tables) {
       const std::string name(t.head.value(2));
@@ -156,6 +159,14 @@ TEST_F(ReadDrawingTest, OpaqueEntitiesMoveAndMeasureByTheirPoints) {
   EXPECT_EQ(groups[5].value, "2.0");
   EXPECT_EQ(groups[6].value, "2.000");
   EXPECT_EQ(groups[7].value, "0");
+
+  // A kind whose point groups the model does not know is refused, untouched.
+  const Ref hatch = byHandle("107");
+  const auto before = doc->findEntity("107")->record.groups();
+  EXPECT_EQ(hatch.get("ObjectName").toString(), u"AcDbHatch");
+  EXPECT_THROW(hatch.call("Move", pt(0, 0), pt(1, 0)), host::HostError);
+  EXPECT_THROW(boundingBox(hatch), host::HostError);
+  EXPECT_EQ(doc->findEntity("107")->record.groups(), before);
 }
 
 TEST_F(ReadDrawingTest, NothingChangesUntilSomethingIsWritten) {
