@@ -31,7 +31,7 @@ const host::MemberTable<BlockObject>& blockMembers() {
         })
         .read("Item", [](BlockObject& b, std::span<Variant> args) {
           host::requireArgs(args, 1, 1, "Item");
-          const auto list = b.document().entitiesOf(b.space());
+          const auto& list = b.document().entitiesOf(b.space());
           return Variant(b.document().objectOf(list.at(collectionIndex(args[0], list.size()))));
         })
         .read("AddText", [](BlockObject& b, std::span<Variant> args) {

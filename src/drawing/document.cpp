@@ -145,10 +145,12 @@ host::ObjectPtr Document::objectOf(const EntityPtr& entity) {
 
 // --- entities -----------------------------------------------------------------
 
-std::vector<EntityPtr> Document::entitiesOf(const Space& space) const {
-  std::vector<EntityPtr> out;
+const std::vector<EntityPtr>& Document::entitiesOf(const Space& space) const {
+  const auto key = std::make_pair(static_cast<int>(space.kind), space.block);
+  if (const auto it = spaceCache_.find(key); it != spaceCache_.end()) return it->second;
   const auto& list = space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities
                                                       : data_.entities;
+  std::vector<EntityPtr>& out = spaceCache_[key];
   for (const EntityPtr& e : list) {
     if (e->erased) continue;
     if (space.kind == Space::Kind::Block || isPaper(*e) == (space.kind == Space::Kind::Paper)) {
@@ -195,6 +197,7 @@ EntityPtr Document::addEntity(const Space& space, std::vector<Group> groups) {
   giveHandle(entity, ownerHandle(space));
   auto& list = space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
   list.push_back(entity);
+  spaceCache_.clear();
   journal_.remember(entity.get(), [entity] { entity->erased = true; });
   return entity;
 }
@@ -229,6 +232,7 @@ EntityPtr Document::copyEntity(const EntityPtr& entity) {
   const std::string owner(entity->record.value(330));
   giveHandle(copy, owner);
   list->push_back(copy);
+  spaceCache_.clear();
   journal_.remember(copy.get(), [copy] { copy->erased = true; });
   return copy;
 }
@@ -236,6 +240,7 @@ EntityPtr Document::copyEntity(const EntityPtr& entity) {
 void Document::eraseEntity(const EntityPtr& entity) {
   rememberEntity(entity);
   entity->erased = true;
+  spaceCache_.clear();
 }
 
 // --- tables and variables ---------------------------------------------------------
@@ -312,6 +317,7 @@ void Document::rememberHeader() {
 
 void Document::undo() {
   journal_.undo();
+  spaceCache_.clear();
   // Restoring the header may bring back an older $HANDSEED; handles given
   // out since must stay below it.
   if (writesHandles_) {

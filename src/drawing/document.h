@@ -62,8 +62,8 @@ class Document final : public host::Object, public std::enable_shared_from_this<
                        std::span<host::Variant> args) override;
 
   // --- the drawing -------------------------------------------------------
+  // The drawing as it stands, for saving; changes go through the members.
   const DrawingData& data() const { return data_; }
-  DrawingData& data() { return data_; }
   const std::string& path() const { return path_; }
   const std::string& name() const { return name_; }
   // Saves through the drawing files; an empty `path` saves under the present one.
@@ -79,8 +79,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   EntityPtr findEntity(std::string_view handle) const;
   std::string handleOf(const Entity& entity) const;
   host::ObjectPtr objectOf(const EntityPtr& entity);
-  // The live (not erased) entities of a space, in drawing order.
-  std::vector<EntityPtr> entitiesOf(const Space& space) const;
+  // The live (not erased) entities of a space, in drawing order. Kept until
+  // an entity is added, erased or brought back, so that walking a space by
+  // index (Count, Item(i)) stays linear.
+  const std::vector<EntityPtr>& entitiesOf(const Space& space) const;
   // Model space when ActiveSpace is 1 (TILEMODE on), else paper space.
   Space activeSpace() const;
   // Model and paper space entities.
@@ -158,6 +160,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
   std::vector<std::u16string> commandLog_;
+  mutable std::map<std::pair<int, std::size_t>, std::vector<EntityPtr>> spaceCache_;
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
 };
 
