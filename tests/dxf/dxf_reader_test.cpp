@@ -131,6 +131,17 @@ TEST(DxfReader, Recoveries) {
   EXPECT_EQ(dxfText(data), open);
 }
 
+// In an R12 DIMSTYLE group 5 is the arrow block's name, often empty; the
+// handle is group 105.
+TEST(DxfReader, DimStyleHandleIsGroup105) {
+  const auto data = read(dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=DIMSTYLE\n5=A\n0=DIMSTYLE\n105=1A\n2=STANDARD\n5=\n"
+                             "0=DIMSTYLE\n105=1B\n2=ARCH\n5=\n0=ENDTAB\n0=ENDSEC\n0=EOF"));
+  EXPECT_EQ(data.tables.at(0).entries.size(), 2u);
+  EXPECT_THAT(errorOf(dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=DIMSTYLE\n0=DIMSTYLE\n105=1A\n0=DIMSTYLE\n105=1A\n"
+                          "0=ENDTAB\n0=ENDSEC\n0=EOF")),
+              HasSubstr("handle 1A is used twice"));
+}
+
 TEST(DxfReader, RaisesAHandSeedBelowAHandle) {
   auto text = smallDrawing();
   const std::string seed = "$HANDSEED\n  5\n40";

@@ -27,21 +27,22 @@ std::string fileText(const std::filesystem::path& path) {
   return text.str();
 }
 
-// The drawings ezdxf wrote for the cross-check, in every version.
-TEST(DxfWriter, UnchangedFixturesSaveByteForByte) {
-  const std::filesystem::path folder = VRN_SOURCE_DIR "/tests/dxf/fixtures";
-  int files = 0;
+// The drawings ezdxf wrote for the cross-check, in every version, and the
+// sample sheet.
+TEST(DxfWriter, UnchangedDrawingsSaveByteForByte) {
+  std::vector<std::filesystem::path> drawings{VRN_SOURCE_DIR "/examples/sample.dxf"};
+  for (const auto& entry : std::filesystem::directory_iterator(VRN_SOURCE_DIR "/tests/dxf/fixtures")) {
+    if (entry.path().extension() == ".dxf") drawings.push_back(entry.path());
+  }
   int checked = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (entry.path().extension() != ".dxf") continue;
-    ++files;
-    const auto data = DxfFiles().load(entry.path().string());
-    EXPECT_EQ(dxfText(data), fileText(entry.path())) << entry.path();
+  for (const auto& path : drawings) {
+    const auto data = DxfFiles().load(path.string());
+    EXPECT_EQ(dxfText(data), fileText(path)) << path;
     ++checked;
   }
-  std::printf("fixtures saved unchanged: %d of %d\n", checked, files);
-  EXPECT_GE(checked, 6);
-  EXPECT_EQ(checked, files);
+  std::printf("drawings saved unchanged: %d of %zu\n", checked, drawings.size());
+  EXPECT_GE(checked, 7);
+  EXPECT_EQ(static_cast<std::size_t>(checked), drawings.size());
 }
 
 TEST(DxfWriter, AChangedRecordKeepsEveryOtherGroupInPlace) {
