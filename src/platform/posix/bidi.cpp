@@ -34,11 +34,12 @@ UBiDi* threadBidi() {
 // ICU fail (out of memory): unordered, but nothing lost.
 void appendReordered(std::u16string_view line, ReadingDirection direction, std::u16string& display) {
   const std::size_t at = display.size();
-  display.append(line);
   UBiDi* bidi = threadBidi();
   if (bidi == nullptr || line.empty()) {
+    display.append(line);
     return;
   }
+  display.resize(at + line.size());
   const auto length = static_cast<std::int32_t>(line.size());
   const UBiDiLevel level = direction == ReadingDirection::RightToLeft ? 1 : 0;
   UErrorCode status = U_ZERO_ERROR;
