@@ -69,11 +69,14 @@ void refit(EntityObject& e) {
   placePoint(e.record(), 10, insertion, textPlace(e));
 }
 
+// A text read from a file keeps the insertion point its program computed
+// until something that moves it really changes.
 template <class Edit>
 void changeText(EntityObject& e, Edit edit) {
   e.change([&](Record& r) {
+    const std::vector<Group> before = r.groups();
     edit(r);
-    refit(e);
+    if (r.groups() != before) refit(e);
   });
 }
 
@@ -82,6 +85,8 @@ void setJustification(EntityObject& e, Justification wanted) {
     throw HostError(hr::kInvalidArg, "Invalid justification");
   }
   if (wanted.horizontal >= 3) wanted.vertical = 0;
+  const Justification current = lineOf(e).justification;
+  if (current.horizontal == wanted.horizontal && current.vertical == wanted.vertical) return;
   e.change([&](Record& r) {
     const TextLine before = lineOf(e);
     const Point3 insertion = readPoint(r, 10);

@@ -2,8 +2,6 @@
 
 #include <map>
 
-#include "drawing/mtext_string.h"
-#include "drawing/record_groups.h"
 #include "drawing_fixture.h"
 #include "host/host_error.h"
 
@@ -130,60 +128,6 @@ TEST(DrawingFilesTest, SaveAsRenamesAndMarksSaved) {
   EXPECT_EQ(Ref(documents.call("Item", "IN.DXF").toObject()).ptr(), opened.ptr());
   host::Ref(app).put("ActiveDocument", doc.ptr());
   EXPECT_EQ(host::Ref(app).obj("ActiveDocument").ptr(), doc.ptr());
-}
-
-// Changing an R12 text inserts its new groups among the others, without
-// the subclass markers that R12 files do not have.
-TEST(RecordGroups, NewGroupsGoWhereDxfExpectsThem) {
-  Record r12({{0, "TEXT"}, {8, "0"}, {10, "0"}, {20, "0"}, {40, "1"}, {1, "a"}, {7, "S"}});
-  const GroupPlace place{"AcDbText", {10, 20, 30, 40, 1, 50, 41, 51, 7, 71, 72, 11, 21, 31}};
-  placeNumber(r12, 50, 90, place);
-  placePoint(r12, 11, {1, 2, 0}, place);
-  std::vector<int> codes;
-  for (const Group& g : r12.groups()) codes.push_back(g.code);
-  EXPECT_EQ(codes, (std::vector<int>{0, 8, 10, 20, 40, 1, 50, 7, 11, 21}));
-
-  Record r2000({{0, "TEXT"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbText"}, {10, "0"}, {20, "0"},
-                {30, "0"}, {40, "1"}, {1, "a"}, {100, "AcDbText"}});
-  placeInteger(r2000, 73, 2, {"AcDbText", {73}, true});
-  placeInteger(r2000, 72, 1, place);
-  codes.clear();
-  for (const Group& g : r2000.groups()) codes.push_back(g.code);
-  EXPECT_EQ(codes, (std::vector<int>{0, 100, 8, 100, 10, 20, 30, 40, 1, 72, 100, 73}));
-}
-
-TEST(MTextString, SplitsIntoChunksWithoutCuttingCharactersOrEscapes) {
-  const std::string alef = "\xD7\x90";  // two bytes in UTF-8
-  struct Case {
-    std::string text;
-    std::size_t chunks;
-  } cases[] = {
-      {"", 1},
-      {std::string(250, 'a'), 1},
-      {std::string(251, 'a'), 2},
-      {std::string(249, 'a') + alef, 2},      // the letter would straddle byte 250
-      {std::string(245, 'a') + "\\U+05D0b", 2},  // so would the escape
-      {std::string(600, 'a'), 3},
-  };
-  for (const Case& c : cases) {
-    const auto chunks = splitMTextString(c.text);
-    EXPECT_EQ(chunks.size(), c.chunks) << c.text.size();
-    std::string joined;
-    for (const std::string& chunk : chunks) {
-      EXPECT_LE(chunk.size(), kMTextChunkBytes);
-      EXPECT_FALSE(chunk.starts_with("\x90")) << "cut inside a letter";
-      EXPECT_FALSE(chunk.starts_with("U+")) << "cut inside an escape";
-      joined += chunk;
-    }
-    EXPECT_EQ(joined, c.text);
-  }
-
-  Record mtext({{0, "MTEXT"}, {10, "0"}, {40, "1"}, {1, "x"}, {7, "Standard"}});
-  writeMTextString(mtext, std::string(300, 'b'));
-  EXPECT_EQ(joinMTextString(mtext), std::string(300, 'b'));
-  std::vector<int> codes;
-  for (const Group& g : mtext.groups()) codes.push_back(g.code);
-  EXPECT_EQ(codes, (std::vector<int>{0, 10, 40, 3, 1, 7}));
 }
 
 }  // namespace

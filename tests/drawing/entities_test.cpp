@@ -48,6 +48,15 @@ class ReadDrawingTest : public ::testing::Test {
     data.entities.push_back(entity({{0, "HATCH"}, {5, "107"}, {100, "AcDbEntity"}, {8, "0"},
                                     {100, "AcDbHatch"}, {10, "0.0"}, {20, "0.0"}, {30, "0.0"},
                                     {2, "SOLID"}}));
+    // A text as the file reader hands it over: with its exact text.
+    const std::vector<Group> textGroups{{0, "TEXT"}, {5, "108"}, {100, "AcDbEntity"}, {8, "0"},
+                                        {100, "AcDbText"}, {10, "1"}, {20, "1"}, {30, "0"},
+                                        {40, "2.50"}, {1, "abc"}, {72, "2"}, {11, "9"}, {21, "1"},
+                                        {31, "0"}, {100, "AcDbText"}};
+    std::string text;
+    for (const Group& g : textGroups) text += std::to_string(g.code) + "\r\n" + g.value + "\r\n";
+    const auto buffer = std::make_shared<const std::string>(text);
+    data.entities.push_back(std::make_shared<Entity>(Entity{Record(textGroups, buffer, *buffer), {}, {}, false}));
     // A second dimension style whose text style is "HEBREW".
     for (Table& t : data.tables) {
       const std::string name(t.head.value(2));
@@ -167,6 +176,28 @@ TEST_F(ReadDrawingTest, OpaqueEntitiesMoveAndMeasureByTheirPoints) {
   EXPECT_THROW(hatch.call("Move", pt(0, 0), pt(1, 0)), host::HostError);
   EXPECT_THROW(boundingBox(hatch), host::HostError);
   EXPECT_EQ(doc->findEntity("107")->record.groups(), before);
+}
+
+TEST_F(ReadDrawingTest, ARecordStaysAsReadUntilAValueChanges) {
+  const Ref text = byHandle("108");
+  const Record& record = doc->findEntity("108")->record;
+  (void)text.get("TextString");
+  (void)text.get("InsertionPoint");
+  (void)text.get("Alignment");
+  (void)boundingBox(text);
+  text.put("TextString", "abc");
+  text.put("Height", 2.5);  // the file's "2.50" is the same number
+  text.call("Move", pt(1, 1), pt(1, 1));
+  text.put("Alignment", 2);
+  const Ref set = docRef.obj("SelectionSets").call("Add", "S").toObject();
+  set.call("Select", 5);
+  EXPECT_FALSE(record.changed());
+
+  text.put("TextString", "abcd");
+  EXPECT_TRUE(record.changed());
+  EXPECT_EQ(record.value(40), "2.50");
+  EXPECT_EQ(record.value(11), "9") << "the anchor of a right-justified text stays";
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{-1, 1, 0}, kEps));
 }
 
 TEST_F(ReadDrawingTest, NothingChangesUntilSomethingIsWritten) {
