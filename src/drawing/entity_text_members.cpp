@@ -128,10 +128,23 @@ double positive(const Variant& v, const char* what) {
   return value;
 }
 
+// Aligned and fit texts take their rotation from their two points.
+void followSpan(EntityObject& e, Record& r) {
+  if (!r.has(11)) return;
+  const Point3 start = readPoint(r, 10);
+  const Point3 end = readPoint(r, 11);
+  if (distance2d(start, end) == 0) return;
+  const double degrees = std::atan2(end.y - start.y, end.x - start.x) / kDegree;
+  placeNumber(r, 50, std::fmod(degrees + 360, 360), textPlace(e));
+}
+
 void setInsertionPoint(EntityObject& e, const Point3& p) {
   const Justification j = justificationOf(e);
   if (j.anchoredAtInsertion() || j.spansPoints()) {
-    e.change([&](Record& r) { placePoint(r, 10, p, textPlace(e)); });
+    e.change([&](Record& r) {
+      placePoint(r, 10, p, textPlace(e));
+      if (j.spansPoints()) followSpan(e, r);
+    });
     return;
   }
   // A justified text moves as a whole, so that its insertion point lands on p.
@@ -143,13 +156,7 @@ void setAlignmentPoint(EntityObject& e, const Point3& p) {
   const Justification j = justificationOf(e);
   changeText(e, [&](Record& r) {
     placePoint(r, 11, p, textPlace(e));
-    if (j.spansPoints()) {
-      const Point3 start = readPoint(r, 10);
-      const double angle = std::atan2(p.y - start.y, p.x - start.x);
-      if (distance2d(start, p) > 0) {
-        placeNumber(r, 50, std::fmod(angle / kDegree + 360, 360), textPlace(e));
-      }
-    }
+    if (j.spansPoints()) followSpan(e, r);
   });
 }
 

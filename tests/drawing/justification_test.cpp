@@ -89,8 +89,8 @@ TEST_F(DrawingTest, AlignedTextSpansItsTwoPoints) {
   EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{10, 20, 0}, kEps));
   EXPECT_THAT(pointOf(text, "TextAlignmentPoint"), NearPoint(Point3{18, 20, 0}, kEps));
 
-  text.put("InsertionPoint", pt(0, 0));
   text.put("TextAlignmentPoint", pt(0, 10));
+  text.put("InsertionPoint", pt(0, 0));
   EXPECT_NEAR(text.get("Rotation").toDouble(), std::numbers::pi / 2, kEps);
   const Box box = boundingBox(text);
   EXPECT_THAT(box.min, NearPoint(Point3{-2, 0, 0}, kEps));
