@@ -128,7 +128,7 @@ struct Call {
     DrawingSession session(object, file, context.progress);
     std::vector<host::Variant> values;
     for (const std::string& arg : args) values.emplace_back(utf8ToUtf16(arg));
-    const host::Variant result = callMember(object, member, std::move(values));
+    callMember(object, member, std::move(values));
     if (session.changed() || output) session.save(output);
     printVrnstr(object, context.out);
   }
