@@ -143,6 +143,14 @@ TEST_F(CliTest, FontMap) {
   // The texts now read hebrew.shx as a DOS English-keys font.
   r = run({"texts", drawing, "--json"});
   EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 1);
+
+  // A map of one's own replaces the data directory's for one command.
+  std::ofstream(root / "mine.txt") << "[Fonts]\r\nHEBREW=DosEnglishR\r\n";
+  r = run({"texts", drawing, "--json", "--font-map", (root / "mine.txt").string()});
+  EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 2);
+  r = run({"texts", drawing, "--font-map", (root / "missing.txt").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("missing.txt"), std::string::npos) << r.err;
 }
 
 TEST_F(CliTest, Database) {
@@ -167,6 +175,9 @@ TEST_F(CliTest, CallAnyMember) {
   r = run({"call", drawing, "aver", "R24"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(readFile(drawing), before) << "nothing changed, nothing written";
+  r = run({"call", drawing, "strtoacad", forwardText, "12"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(readFile(drawing), before) << "the member changed the drawing, so it is saved";
   r = run({"call", drawing, "nosuch"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Unknown name"), std::string::npos) << r.err;
