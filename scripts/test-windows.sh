@@ -14,7 +14,7 @@ build="$root/build-win"
 "$root/scripts/install-deps.sh" --windows
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build" --target vrn_dll vrn_testhost vrn_encoding_tests vrn_windows_tests
+cmake --build "$build" --target vrn_dll vrn_testhost vrn_encoding_tables_tests vrn_windows_tests vrn_host_tests
 
 tmp=$(mktemp -d /tmp/vrn-wine.XXXXXX)
 cleanup() {
@@ -125,7 +125,8 @@ for script in autovrn_test.vbs autovrn_test.js; do
 done
 
 # ---- 3. Windows test programs (run from a Unix folder, so /work/... paths resolve on Z:) ----
-for program in "$build/tests/encoding/vrn_encoding_tests.exe" "$build/tests/windows/vrn_windows_tests.exe"; do
+for program in "$build"/tests/windows/vrn_encoding_tables_tests.exe "$build"/tests/windows/vrn_windows_tests.exe \
+  "$build"/tests/host/vrn_host_tests.exe; do
   if (cd "$root" && run wine "$program" --gtest_brief=1 | tail -n 20); then
     pass "$(basename "$program")"
   else

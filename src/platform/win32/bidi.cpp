@@ -39,6 +39,26 @@ std::vector<SCRIPT_ITEM> itemize(std::u16string_view line, ReadingDirection dire
   }
 }
 
+// The line with every nonspacing mark replaced by the character before it
+// (at the start, by a mark of the paragraph's direction), so that the
+// itemizer gives it the level the bidi algorithm gives a mark (rule W1: the
+// type of what precedes it). Windows' itemizer does that itself; Wine's
+// puts the marks of a right-to-left script into a right-to-left item even
+// after left-to-right text. Lengths stay, so positions carry over.
+std::u16string marksResolved(std::u16string_view line, ReadingDirection direction) {
+  std::vector<WORD> types(line.size());
+  std::u16string resolved(line);
+  if (!GetStringTypeW(CT_CTYPE3, reinterpret_cast<const WCHAR*>(line.data()), static_cast<int>(line.size()),
+                      types.data())) {
+    return resolved;
+  }
+  const char16_t start = direction == ReadingDirection::RightToLeft ? u'\u200F' : u'\u200E';
+  for (std::size_t i = 0; i < resolved.size(); ++i) {
+    if ((types[i] & C3_NONSPACING) != 0) resolved[i] = i > 0 ? resolved[i - 1] : start;
+  }
+  return resolved;
+}
+
 }  // namespace
 
 void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes) {
@@ -54,10 +74,16 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
   }
   // GetStringTypeW classes units; a surrogate pair is one character, and
   // its class is what the system's itemizer resolves for the pair alone.
+  // Wine's bidi tables end at the BMP, so the right-to-left blocks of the
+  // supplementary planes, which Unicode gives the default class R, count
+  // as right-to-left there too.
   for (std::size_t i = 0; i + 1 < text.size() && i + 1 < classes.size(); ++i) {
     if (!isHighSurrogate(text[i]) || !isLowSurrogate(text[i + 1])) continue;
+    const char32_t character = 0x10000 + ((char32_t{text[i]} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00);
+    const bool inRightToLeftBlock =
+        (character >= 0x10800 && character <= 0x10FFF) || (character >= 0x1E800 && character <= 0x1EFFF);
     const auto items = itemize(text.substr(i, 2), ReadingDirection::LeftToRight);
-    const bool rightToLeft = items.size() == 2 && (items[0].a.s.uBidiLevel & 1) != 0;
+    const bool rightToLeft = inRightToLeftBlock || (items.size() == 2 && (items[0].a.s.uBidiLevel & 1) != 0);
     classes[i] = classes[i + 1] = rightToLeft ? rightToLeftLetterClass : std::uint8_t{0};
     ++i;
   }
@@ -66,7 +92,8 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
 void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16string& out) {
   out.clear();
   if (line.empty()) return;
-  const std::vector<SCRIPT_ITEM> items = itemize(line, direction);
+  const std::u16string resolved = marksResolved(line, direction);
+  const std::vector<SCRIPT_ITEM> items = itemize(resolved, direction);
   const std::size_t runs = items.size() - 1;
   std::vector<BYTE> levels(runs);
   for (std::size_t i = 0; i < runs; ++i) levels[i] = static_cast<BYTE>(items[i].a.s.uBidiLevel);
@@ -79,20 +106,19 @@ void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16
     const auto run = static_cast<std::size_t>(logical);
     const auto begin = static_cast<std::size_t>(items[run].iCharPos);
     const auto end = static_cast<std::size_t>(items[run + 1].iCharPos);
-    const std::u16string_view text = line.substr(begin, end - begin);
-    if ((levels[run] & 1) != 0) {
-      // A right-to-left run reads backwards, a surrogate pair staying one character.
-      for (std::size_t i = text.size(); i > 0; --i) {
-        if (i >= 2 && isLowSurrogate(text[i - 1]) && isHighSurrogate(text[i - 2])) {
-          out += text[i - 2];
-          out += text[i - 1];
-          --i;
-        } else {
-          out += text[i - 1];
-        }
+    if ((levels[run] & 1) == 0) {
+      out += line.substr(begin, end - begin);
+      continue;
+    }
+    // A right-to-left run reads backwards, a surrogate pair staying one character.
+    for (std::size_t i = end; i > begin; --i) {
+      if (i - begin >= 2 && isLowSurrogate(line[i - 1]) && isHighSurrogate(line[i - 2])) {
+        out += line[i - 2];
+        out += line[i - 1];
+        --i;
+      } else {
+        out += line[i - 1];
       }
-    } else {
-      out += text;
     }
   }
 }
