@@ -38,8 +38,11 @@ constexpr Active kActives[] = {
 
 void addActive(host::MemberTable<Document>& t, const Active& a) {
   t.get(a.member, [&a](Document& d) {
+     const TableObject collection(d.shared_from_this(), a.kind);
      const std::u16string name = d.headerString(a.variable, a.code, a.fallback);
-     return Variant(TableObject(d.shared_from_this(), a.kind).item(Variant(name)));
+     // A header naming an entry the drawing lacks falls back to the first one.
+     const bool known = d.tableEntry(tableName(a.kind), name) != nullptr;
+     return Variant(collection.item(known ? Variant(name) : Variant(std::int32_t{0})));
    }).put(a.member, [&a](Document& d, const Variant& v) {
     const std::u16string name = host::Ref(v.toObject()).get("Name").toString();
     if (!d.tableEntry(tableName(a.kind), name)) {

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "drawing/header_variables.h"
+#include "drawing/new_drawing.h"
 #include "drawing_fixture.h"
 #include "host/host_error.h"
 
@@ -90,6 +92,16 @@ TEST_F(DrawingTest, TextStylesAndLayers) {
   EXPECT_FALSE(layer.get("Freeze").toBool());
   docRef.call("SendCommand", "U ");
   EXPECT_FALSE(layer.get("Lock").toBool());
+}
+
+TEST(DamagedHeader, ActiveEntriesFallBackToTheFirst) {
+  DrawingData data = makeEmptyDrawing();
+  setHeaderValue(data.header, "$TEXTSTYLE", 7, "GONE");
+  setHeaderValue(data.header, "$CLAYER", 8, "GONE");
+  auto app = makeApplication(nullptr);
+  const Ref doc(app->openData(std::move(data), "damaged.dxf"));
+  EXPECT_EQ(doc.obj("ActiveTextStyle").get("Name").toString(), u"Standard");
+  EXPECT_EQ(doc.obj("ActiveLayer").get("Name").toString(), u"0");
 }
 
 TEST_F(DrawingTest, SavingNeedsDrawingFilesAndAName) {
