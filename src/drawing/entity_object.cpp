@@ -117,9 +117,9 @@ void forEachPoint(const Record& record, int code, Visit visit) {
   }
 }
 
+// The number of group i, read as Record::number reads one (no locale).
 double numberAt(const Record& record, std::size_t i) {
-  const std::string& text = record.groups()[i].value;
-  return std::strtod(text.c_str(), nullptr);
+  return Record({record.groups()[i]}).number(record.groups()[i].code);
 }
 
 host::Point3 pointAt(const Record& record, std::size_t x, std::size_t y, std::size_t z) {
