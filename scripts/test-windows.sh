@@ -115,7 +115,7 @@ for script in autovrn_test.vbs autovrn_test.js; do
   mkdir -p "$work"
   cp "$root/examples/sample.dxf" "$work/"
   output=$(run timeout 120 wine cscript //nologo "$(winepath "$root/tests/windows/$script")" "$(winepath "$work")" || true)
-  echo "$output" | grep -v '^$' | sed "s/^/  $script: /"
+  (grep -v '^$' <<<"$output" || true) | sed "s/^/  $script: /"
   summary=$(tail -n 1 <<<"$output")
   if [[ "$summary" =~ ^([0-9]+)\ passed,\ 0\ failed$ && ${BASH_REMATCH[1]} -gt 0 ]]; then
     pass "$script: $summary"
