@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the vrn command, installing and building it on first use.
-# Without arguments it lists the texts of the bundled sample drawing.
+# Without arguments it lists the texts of the bundled sample drawing, read
+# with the font map that comes with it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [[ ! -x "$root/build/src/cli/vrn" ]]; then
@@ -11,6 +12,6 @@ if [[ ! -x "$root/build/src/cli/vrn" ]]; then
   exit 0
 fi
 if (($# == 0)); then
-  set -- texts "$root/examples/sample.dxf"
+  set -- texts "$root/examples/sample.dxf" --font-map "$root/examples/VrnFonts.txt"
 fi
 exec "$root/build/src/cli/vrn" "$@"
