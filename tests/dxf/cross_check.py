@@ -7,9 +7,10 @@ For every fixture drawing:
   1. vrn loads and saves it unchanged: the saved file must be byte for byte
      the fixture.
   2. vrn changes a TEXT, an ATTRIB and the long MTEXT (split over groups 3
-     and 1), adds a TEXT, and saves: ezdxf must read back every object of
-     the fixture with the same values, the changed texts as set, the new
-     TEXT, and a $HANDSEED above every handle.
+     and 1), sets the DOS Hebrew texts to their own text again, adds a TEXT,
+     and saves: ezdxf must read back every object of the fixture with the
+     same values, the changed texts as set, the new TEXT, and a $HANDSEED
+     above every handle; the DOS letters 0x80-0x9A keep their bytes.
 Prints how many drawings it checked and fails when fewer ran than the
 folder holds.
 """
@@ -18,6 +19,9 @@ import subprocess
 import sys
 
 import ezdxf
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples"))
+from hebrew_layouts import stored_value  # noqa: E402
 
 NEW_TEXT = "\u05d3\u05dc\u05ea \u05e8\u05d0\u05e9\u05d9\u05ea (A-12) caf\u00e9"
 NEW_ATTRIB = "\u05d7\u05d3\u05e8 \u05e9\u05d9\u05e0\u05d4"
@@ -99,6 +103,9 @@ def check(tool, fixture, work):
     expected = objects(before, fixture)
     expected[text.dxf.handle]["attribs"]["text"] = NEW_TEXT
     expected[attrib.dxf.handle]["attribs"]["text"] = NEW_ATTRIB
+    for dos in before.modelspace().query("TEXT"):
+        if dos.dxf.style == "DOSHEB":
+            args += ["--retext", dos.dxf.handle]
     mtexts = [m for m in before.modelspace().query("MTEXT") if len(m.text) > 250]
     if before.dxfversion > "AC1009":
         if not mtexts:
@@ -123,6 +130,10 @@ def check(tool, fixture, work):
     new_texts = [h for h in added if got[h]["type"] == "TEXT"]
     if len(new_texts) != 1 or got[new_texts[0]]["attribs"]["text"] != ADDED_TEXT:
         fail(f"{name}: the added TEXT did not read back: {[got[h] for h in added]}")
+    codepage = "cp" + before.header["$DWGCODEPAGE"][5:]
+    with open(args[2], "rb") as f:
+        if b"\n" + stored_value(bytes(range(0x80, 0x9B)), before.dxfversion, codepage) + b"\n" not in f.read():
+            fail(f"{name}: the DOS letters 0x80-0x9A did not keep their bytes")
     seed = int(after.header["$HANDSEED"], 16)
     highest = max(int(h, 16) for h in got)
     if seed <= highest:

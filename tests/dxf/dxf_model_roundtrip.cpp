@@ -1,10 +1,11 @@
 // vrn_dxf_model_roundtrip: the cross-check's changes made through the
 // built-in drawing's automation objects, as AutoCAD-side code makes them.
 //
-//   vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...
+//   vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]...
+//                          [--add-text TEXT]...
 //
 // Opens IN with Documents.Open over DxfFiles, puts TextString of the entity
-// HANDLE (the model splits a long MTEXT over groups 3 and 1), adds a TEXT
+// HANDLE (--retext: puts back the TextString it gets) (the model splits a long MTEXT over groups 3 and 1), adds a TEXT
 // with ModelSpace.AddText, and writes OUT with SaveAs. TEXT is UTF-8.
 #include <cstdio>
 #include <exception>
@@ -18,7 +19,7 @@
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...\n");
+    std::fprintf(stderr, "usage: vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]... [--add-text TEXT]...\n");
     return 2;
   }
   try {
@@ -32,6 +33,9 @@ int main(int argc, char** argv) {
         const Ref entity = doc.call("HandleToObject", Variant(vrn::utf8ToUtf16(argv[i + 1]))).toObject();
         entity.put("TextString", Variant(vrn::utf8ToUtf16(argv[i + 2])));
         i += 2;
+      } else if (option == "--retext" && i + 1 < argc) {
+        const Ref entity = doc.call("HandleToObject", Variant(vrn::utf8ToUtf16(argv[++i]))).toObject();
+        entity.put("TextString", entity.get("TextString"));
       } else if (option == "--add-text" && i + 1 < argc) {
         doc.obj("ModelSpace").call("AddText", Variant(vrn::utf8ToUtf16(argv[++i])),
                                    vrn::host::toVariant(vrn::host::Point3{5, -120, 0}), 2.5);

@@ -1,9 +1,11 @@
 // vrn_dxf_roundtrip: loads a drawing, applies the changes named on the
 // command line to its records and saves it, for the ezdxf cross-check.
 //
-//   vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...
+//   vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]...
+//                    [--add-text TEXT]...
 //
-// --text replaces the text of the entity HANDLE (a long MTEXT is split
+// --retext decodes the text of the entity HANDLE and sets it again, which
+// must leave its bytes as they were; --text replaces the text of the entity HANDLE (a long MTEXT is split
 // over groups 3 and 1 in chunks of at most 250 bytes, as the drawing
 // model does); --add-text adds a TEXT to model space whose handle is the
 // current $HANDSEED, left for the writer to raise. TEXT arguments are
@@ -58,8 +60,7 @@ std::vector<std::string> mtextChunks(const std::string& bytes) {
   return chunks;
 }
 
-void setText(const DrawingData& data, Record& record, const std::string& utf8) {
-  const std::string bytes = data.codec->encode(vrn::utf8ToUtf16(utf8));
+void setBytes(Record& record, const std::string& bytes) {
   if (record.type() != "MTEXT") {
     record.set(1, bytes);
     return;
@@ -73,6 +74,14 @@ void setText(const DrawingData& data, Record& record, const std::string& utf8) {
   std::vector<Group> text;
   for (std::size_t i = 0; i < chunks.size(); ++i) text.push_back({i + 1 < chunks.size() ? 3 : 1, chunks[i]});
   groups.insert(groups.begin() + at, text.begin(), text.end());
+}
+
+void setText(const DrawingData& data, Record& record, const std::string& utf8) {
+  setBytes(record, data.codec->encode(vrn::utf8ToUtf16(utf8)));
+}
+
+void retext(const DrawingData& data, Record& record) {
+  setBytes(record, data.codec->encode(data.codec->decode(record.value(1))));
 }
 
 std::string modelSpaceOwner(const DrawingData& data) {
@@ -104,7 +113,7 @@ void addText(DrawingData& data, const std::string& utf8) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--add-text TEXT]...\n");
+    std::fprintf(stderr, "usage: vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]... [--add-text TEXT]...\n");
     return 2;
   }
   try {
@@ -115,6 +124,8 @@ int main(int argc, char** argv) {
       if (option == "--text" && i + 2 < argc) {
         setText(data, findEntity(data, argv[i + 1])->record, argv[i + 2]);
         i += 2;
+      } else if (option == "--retext" && i + 1 < argc) {
+        retext(data, findEntity(data, argv[++i])->record);
       } else if (option == "--add-text" && i + 1 < argc) {
         addText(data, argv[++i]);
       } else {
