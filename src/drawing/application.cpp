@@ -29,20 +29,23 @@ class DocumentsObject final : public host::Object {
   Variant invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) override {
     static const auto table = [] {
       host::MemberTable<DocumentsObject> t;
-      t.get("Count", [](DocumentsObject& d) {
-         return Variant(static_cast<std::int32_t>(d.app_->documents().size()));
-       })
-          .read("Item", [](DocumentsObject& d, std::span<Variant> a) {
-            host::requireArgs(a, 1, 1, "Item");
-            const auto& docs = d.app_->documents();
-            std::vector<std::u16string> names;
-            for (const auto& doc : docs) names.push_back(utf8ToUtf16(doc->name()));
-            return Variant(host::ObjectPtr(docs[namedIndex(a[0], names)]));
-          })
-          .read("Add", [](DocumentsObject& d, std::span<Variant> a) {
-            host::requireArgs(a, 0, 1, "Add");
-            return Variant(host::ObjectPtr(d.app_->addDocument()));
-          })
+      t.get("Count",
+            [](DocumentsObject& d) {
+              return Variant(static_cast<std::int32_t>(d.app_->documents().size()));
+            })
+          .read("Item",
+                [](DocumentsObject& d, std::span<Variant> a) {
+                  host::requireArgs(a, 1, 1, "Item");
+                  const auto& docs = d.app_->documents();
+                  std::vector<std::u16string> names;
+                  for (const auto& doc : docs) names.push_back(utf8ToUtf16(doc->name()));
+                  return Variant(host::ObjectPtr(docs[namedIndex(a[0], names)]));
+                })
+          .read("Add",
+                [](DocumentsObject& d, std::span<Variant> a) {
+                  host::requireArgs(a, 0, 1, "Add");
+                  return Variant(host::ObjectPtr(d.app_->addDocument()));
+                })
           .read("Open", [](DocumentsObject& d, std::span<Variant> a) {
             host::requireArgs(a, 1, 3, "Open");
             return Variant(host::ObjectPtr(d.app_->open(utf16ToUtf8(a[0].toString()))));
@@ -61,19 +64,24 @@ const host::MemberTable<Application>& applicationMembers() {
     host::MemberTable<Application> t;
     t.get("Version", [](Application&) { return Variant(kVersion); })
         .get("Name", [](Application&) { return Variant("AutoCAD"); })
-        .get("ActiveDocument", [](Application& app) { return Variant(host::ObjectPtr(app.activeDocument())); })
-        .put("ActiveDocument", [](Application& app, const Variant& v) {
-          const auto doc = std::dynamic_pointer_cast<Document>(v.toObject());
-          if (!doc) throw HostError(hr::kTypeMismatch, "ActiveDocument: not a document of this host");
-          app.activate(doc);
-        })
-        .get("Documents", [](Application& app) {
-          return Variant(std::make_shared<DocumentsObject>(app.shared_from_this()));
-        })
-        .read("Open", [](Application& app, std::span<Variant> a) {
-          host::requireArgs(a, 1, 2, "Open");
-          return Variant(host::ObjectPtr(app.open(utf16ToUtf8(a[0].toString()))));
-        })
+        .get("ActiveDocument",
+             [](Application& app) { return Variant(host::ObjectPtr(app.activeDocument())); })
+        .put("ActiveDocument",
+             [](Application& app, const Variant& v) {
+               const auto doc = std::dynamic_pointer_cast<Document>(v.toObject());
+               if (!doc)
+                 throw HostError(hr::kTypeMismatch, "ActiveDocument: not a document of this host");
+               app.activate(doc);
+             })
+        .get("Documents",
+             [](Application& app) {
+               return Variant(std::make_shared<DocumentsObject>(app.shared_from_this()));
+             })
+        .read("Open",
+              [](Application& app, std::span<Variant> a) {
+                host::requireArgs(a, 1, 2, "Open");
+                return Variant(host::ObjectPtr(app.open(utf16ToUtf8(a[0].toString()))));
+              })
         // Without a screen there is nothing to redraw.
         .read("Update", [](Application&, std::span<Variant>) { return Variant(); })
         .read("ZoomCenter", [](Application& app, std::span<Variant> a) {
@@ -99,7 +107,8 @@ Variant Application::invoke(std::string_view name, host::Invoke kind, std::span<
 
 DocumentPtr Application::openData(DrawingData data, std::string path) {
   std::string name = fileNameOf(path);
-  auto doc = std::make_shared<Document>(std::move(data), std::move(path), std::move(name), files_, input_);
+  auto doc =
+      std::make_shared<Document>(std::move(data), std::move(path), std::move(name), files_, input_);
   documents_.push_back(doc);
   active_ = doc;
   return doc;
@@ -112,7 +121,8 @@ DocumentPtr Application::open(const std::string& path) {
 
 DocumentPtr Application::addDocument() {
   auto doc = std::make_shared<Document>(makeEmptyDrawing(), std::string(),
-                                        "Drawing" + std::to_string(++newDrawings_) + ".dwg", files_, input_);
+                                        "Drawing" + std::to_string(++newDrawings_) + ".dwg", files_,
+                                        input_);
   documents_.push_back(doc);
   active_ = doc;
   return doc;

@@ -19,31 +19,40 @@ void addPoint(std::vector<Group>& groups, int code, const Point3& p) {
   groups.push_back({code + 20, formatNumber(p.z)});
 }
 
-bool isSpaceName(const std::string& lower) { return lower == "*model_space" || lower == "*paper_space"; }
+bool isSpaceName(const std::string& lower) {
+  return lower == "*model_space" || lower == "*paper_space";
+}
 
 const host::MemberTable<BlockObject>& blockMembers() {
   static const auto table = [] {
     host::MemberTable<BlockObject> t;
     t.get("Name", [](BlockObject& b) { return Variant(b.name()); })
         .get("IsLayout", [](BlockObject& b) { return Variant(b.isLayout()); })
-        .get("Count", [](BlockObject& b) {
-          return Variant(static_cast<std::int32_t>(b.document().entitiesOf(b.space()).size()));
-        })
-        .read("Item", [](BlockObject& b, std::span<Variant> args) {
-          host::requireArgs(args, 1, 1, "Item");
-          const auto& list = b.document().entitiesOf(b.space());
-          return Variant(b.document().objectOf(list.at(collectionIndex(args[0], list.size()))));
-        })
-        .read("AddText", [](BlockObject& b, std::span<Variant> args) {
-          host::requireArgs(args, 3, 3, "AddText");
-          const EntityPtr e = b.addText(args[0].toString(), host::toPoint(args[1]), args[2].toDouble());
-          return Variant(b.document().objectOf(e));
-        })
-        .read("AddMText", [](BlockObject& b, std::span<Variant> args) {
-          host::requireArgs(args, 3, 3, "AddMText");
-          const EntityPtr e = b.addMText(host::toPoint(args[0]), args[1].toDouble(), args[2].toString());
-          return Variant(b.document().objectOf(e));
-        })
+        .get("Count",
+             [](BlockObject& b) {
+               return Variant(static_cast<std::int32_t>(b.document().entitiesOf(b.space()).size()));
+             })
+        .read(
+            "Item",
+            [](BlockObject& b, std::span<Variant> args) {
+              host::requireArgs(args, 1, 1, "Item");
+              const auto& list = b.document().entitiesOf(b.space());
+              return Variant(b.document().objectOf(list.at(collectionIndex(args[0], list.size()))));
+            })
+        .read("AddText",
+              [](BlockObject& b, std::span<Variant> args) {
+                host::requireArgs(args, 3, 3, "AddText");
+                const EntityPtr e =
+                    b.addText(args[0].toString(), host::toPoint(args[1]), args[2].toDouble());
+                return Variant(b.document().objectOf(e));
+              })
+        .read("AddMText",
+              [](BlockObject& b, std::span<Variant> args) {
+                host::requireArgs(args, 3, 3, "AddMText");
+                const EntityPtr e =
+                    b.addMText(host::toPoint(args[0]), args[1].toDouble(), args[2].toString());
+                return Variant(b.document().objectOf(e));
+              })
         .read("AddSolid", [](BlockObject& b, std::span<Variant> args) {
           host::requireArgs(args, 4, 4, "AddSolid");
           const Point3 corners[4] = {host::toPoint(args[0]), host::toPoint(args[1]),
@@ -131,14 +140,15 @@ std::vector<Space> BlocksObject::spaces() const {
 Variant BlocksObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {
   static const auto table = [] {
     host::MemberTable<BlocksObject> t;
-    t.get("Count", [](BlocksObject& b) { return Variant(static_cast<std::int32_t>(b.spaces().size())); })
-        .read("Item", [](BlocksObject& b, std::span<Variant> a) {
-          host::requireArgs(a, 1, 1, "Item");
-          const auto spaces = b.spaces();
-          std::vector<std::u16string> names;
-          for (const Space& s : spaces) names.push_back(BlockObject(b.document_, s).name());
-          return Variant(std::make_shared<BlockObject>(b.document_, spaces[namedIndex(a[0], names)]));
-        });
+    t.get("Count", [](BlocksObject& b) {
+       return Variant(static_cast<std::int32_t>(b.spaces().size()));
+     }).read("Item", [](BlocksObject& b, std::span<Variant> a) {
+      host::requireArgs(a, 1, 1, "Item");
+      const auto spaces = b.spaces();
+      std::vector<std::u16string> names;
+      for (const Space& s : spaces) names.push_back(BlockObject(b.document_, s).name());
+      return Variant(std::make_shared<BlockObject>(b.document_, spaces[namedIndex(a[0], names)]));
+    });
     return t;
   }();
   return table.invoke(*this, name, kind, args);

@@ -148,8 +148,8 @@ host::ObjectPtr Document::objectOf(const EntityPtr& entity) {
 const std::vector<EntityPtr>& Document::entitiesOf(const Space& space) const {
   const auto key = std::make_pair(static_cast<int>(space.kind), space.block);
   if (const auto it = spaceCache_.find(key); it != spaceCache_.end()) return it->second;
-  const auto& list = space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities
-                                                      : data_.entities;
+  const auto& list =
+      space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
   std::vector<EntityPtr>& out = spaceCache_[key];
   for (const EntityPtr& e : list) {
     if (e->erased) continue;
@@ -189,13 +189,15 @@ std::string Document::ownerHandle(const Space& space) {
 
 EntityPtr Document::addEntity(const Space& space, std::vector<Group> groups) {
   if (space.kind == Space::Kind::Paper) {
-    const auto layer = std::find_if(groups.begin(), groups.end(), [](const Group& g) { return g.code == 8; });
+    const auto layer =
+        std::find_if(groups.begin(), groups.end(), [](const Group& g) { return g.code == 8; });
     groups.insert(layer, Group{67, "1"});
   }
   auto entity = std::make_shared<Entity>();
   entity->record = Record(std::move(groups));
   giveHandle(entity, ownerHandle(space));
-  auto& list = space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
+  auto& list =
+      space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
   list.push_back(entity);
   spaceCache_.clear();
   journal_.remember(entity.get(), [entity] { entity->erased = true; });
@@ -204,7 +206,8 @@ EntityPtr Document::addEntity(const Space& space, std::vector<Group> groups) {
 
 std::vector<EntityPtr>* Document::containerOf(const Entity& entity) {
   const auto holds = [&](const std::vector<EntityPtr>& list) {
-    return std::any_of(list.begin(), list.end(), [&](const EntityPtr& e) { return e.get() == &entity; });
+    return std::any_of(list.begin(), list.end(),
+                       [&](const EntityPtr& e) { return e.get() == &entity; });
   };
   if (holds(data_.entities)) return &data_.entities;
   for (Block& b : data_.blocks) {
@@ -215,7 +218,8 @@ std::vector<EntityPtr>* Document::containerOf(const Entity& entity) {
 
 std::optional<Space> Document::spaceOf(const Entity& entity) const {
   for (const EntityPtr& e : data_.entities) {
-    if (e.get() == &entity) return Space{isPaper(entity) ? Space::Kind::Paper : Space::Kind::Model, 0};
+    if (e.get() == &entity)
+      return Space{isPaper(entity) ? Space::Kind::Paper : Space::Kind::Model, 0};
   }
   for (std::size_t i = 0; i < data_.blocks.size(); ++i) {
     for (const EntityPtr& e : data_.blocks[i].entities) {

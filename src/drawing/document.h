@@ -100,7 +100,8 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // The entry of `table` named `name` (ignoring case), or null.
   Record* tableEntry(std::string_view table, std::u16string_view name);
   std::u16string entryName(const Record& entry) const { return decode(entry.value(2)); }
-  std::u16string headerString(std::string_view variable, int code, std::u16string_view fallback) const;
+  std::u16string headerString(std::string_view variable, int code,
+                              std::u16string_view fallback) const;
   void setHeaderString(std::string_view variable, int code, std::u16string_view value);
   // A handle for a new table record, or "" when the drawing writes none.
   std::string newRecordHandle();

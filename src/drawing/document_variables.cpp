@@ -96,7 +96,8 @@ Variant Document::getVariable(std::string_view name) {
   }
   if (lower == "dimtxsty") {
     const Record* dimstyle = activeDimStyle();
-    return Variant(dimstyle ? dimensionTextStyle(*dimstyle) : headerString("$DIMTXSTY", 7, u"Standard"));
+    return Variant(dimstyle ? dimensionTextStyle(*dimstyle)
+                            : headerString("$DIMTXSTY", 7, u"Standard"));
   }
   if (Variant view = defaultView(lower); !view.isEmpty()) return view;
   if (const auto groups = headerVariable(data_.header, "$" + std::string(name))) {
@@ -117,7 +118,8 @@ void Document::setVariable(std::string_view name, const Variant& value) {
       }
     } else if (v->type == Type::Number) {
       const double number = value.toDouble();
-      if (lower == "textsize" && !(number > 0)) throw HostError(hr::kInvalidArg, "TEXTSIZE must be positive");
+      if (lower == "textsize" && !(number > 0))
+        throw HostError(hr::kInvalidArg, "TEXTSIZE must be positive");
       text = utf8ToUtf16(formatNumber(number));
     } else {
       text = utf8ToUtf16(std::to_string(value.toInt()));
@@ -134,7 +136,8 @@ void Document::setVariable(std::string_view name, const Variant& value) {
   if (lower == "dimtxsty") {
     const std::u16string style = value.toString();
     const Record* entry = tableEntry("STYLE", style);
-    if (!entry) throw HostError(hr::kInvalidArg, "DIMTXSTY: no text style named " + utf16ToUtf8(style));
+    if (!entry)
+      throw HostError(hr::kInvalidArg, "DIMTXSTY: no text style named " + utf16ToUtf8(style));
     const std::string handle(entry->value(5));
     if (Record* dimstyle = activeDimStyle(); dimstyle && dimstyle->has(340) && !handle.empty()) {
       if (Table* t = table("DIMSTYLE")) rememberTable(*t);

@@ -203,7 +203,8 @@ std::vector<int> pointCodes(const Record& record) {
   if (type == "SOLID" || type == "TRACE" || type == "3DFACE") return {10, 11, 12, 13};
   if (type == "DIMENSION") return {10, 11, 12, 13, 14, 15, 16};
   if (type == "MTEXT" || type == "INSERT" || type == "CIRCLE" || type == "ARC" || type == "POINT" ||
-      type == "SHAPE" || type == "ELLIPSE" || type == "LWPOLYLINE" || type == "XLINE" || type == "RAY") {
+      type == "SHAPE" || type == "ELLIPSE" || type == "LWPOLYLINE" || type == "XLINE" ||
+      type == "RAY") {
     return {10};
   }
   // Other kinds keep points in groups that mean different things (a
@@ -261,7 +262,9 @@ void EntityObject::requireGeometry(const char* member) const {
 void EntityObject::move(const host::Point3& from, const host::Point3& to) {
   requireGeometry("Move");
   const host::Point3 d{to.x - from.x, to.y - from.y, to.z - from.z};
-  const auto shift = [&](const host::Point3& p) { return host::Point3{p.x + d.x, p.y + d.y, p.z + d.z}; };
+  const auto shift = [&](const host::Point3& p) {
+    return host::Point3{p.x + d.x, p.y + d.y, p.z + d.z};
+  };
   change([&](Record& r) { mapPoints(r, pointCodes(r), shift); });
   for (const EntityPtr& child : entity_->children) EntityObject(document_, child).move(from, to);
 }
@@ -280,7 +283,8 @@ void EntityObject::rotate(const host::Point3& base, double angle) {
       placeNumber(r, code, normalizedDegrees(r.number(code) + degrees), place);
     }
   });
-  for (const EntityPtr& child : entity_->children) EntityObject(document_, child).rotate(base, angle);
+  for (const EntityPtr& child : entity_->children)
+    EntityObject(document_, child).rotate(base, angle);
 }
 
 }  // namespace vrn::drawing

@@ -13,7 +13,16 @@
 
 namespace vrn::drawing {
 
-enum class EntityKind { Text, MText, Attribute, AttributeDefinition, BlockReference, Dimension, Solid, Other };
+enum class EntityKind {
+  Text,
+  MText,
+  Attribute,
+  AttributeDefinition,
+  BlockReference,
+  Dimension,
+  Solid,
+  Other
+};
 
 EntityKind kindOf(const Record& record);
 // AutoCAD's class name, "AcDbText" ...

@@ -27,10 +27,10 @@ bool isText(const EntityObject& e) { return e.kind() == EntityKind::Text; }
 
 // The groups of AcDbText, and for R12 records (no markers) of the whole entity.
 const GroupPlace& textPlace(const EntityObject& e) {
-  static const GroupPlace text{"AcDbText", {10, 20, 30, 40, 1, 50, 41, 51, 7, 71, 72, 11, 21, 31,
-                                            210, 220, 230, 73}};
-  static const GroupPlace attribute{"AcDbText", {10, 20, 30, 40, 1, 3, 2, 70, 73, 50, 41, 51, 7,
-                                                 71, 72, 11, 21, 31, 210, 220, 230, 74}};
+  static const GroupPlace text{
+      "AcDbText", {10, 20, 30, 40, 1, 50, 41, 51, 7, 71, 72, 11, 21, 31, 210, 220, 230, 73}};
+  static const GroupPlace attribute{"AcDbText", {10, 20, 30, 40, 1,  3,  2,  70,  73,  50,  41,
+                                                 51, 7,  71, 72, 11, 21, 31, 210, 220, 230, 74}};
   return isText(e) ? text : attribute;
 }
 
@@ -81,7 +81,8 @@ void changeText(EntityObject& e, Edit edit) {
 }
 
 void setJustification(EntityObject& e, Justification wanted) {
-  if (wanted.horizontal < 0 || wanted.horizontal > 5 || wanted.vertical < 0 || wanted.vertical > 3) {
+  if (wanted.horizontal < 0 || wanted.horizontal > 5 || wanted.vertical < 0 ||
+      wanted.vertical > 3) {
     throw HostError(hr::kInvalidArg, "Invalid justification");
   }
   if (wanted.horizontal >= 3) wanted.vertical = 0;
@@ -167,19 +168,22 @@ void setRotation(EntityObject& e, double radians) {
     if (j.spansPoints() && r.has(11)) {
       const Point3 start = readPoint(r, 10);
       const double width = distance2d(start, readPoint(r, 11));
-      placePoint(r, 11, {start.x + width * std::cos(radians), start.y + width * std::sin(radians), start.z},
-                 textPlace(e));
+      placePoint(
+          r, 11,
+          {start.x + width * std::cos(radians), start.y + width * std::sin(radians), start.z},
+          textPlace(e));
     }
   });
 }
 
 void addFlag(EntityTable& t, const char* name, int bit) {
-  t.get(name, [bit](EntityObject& e) { return Variant((e.record().integer(71) & bit) != 0); })
-      .put(name, [bit](EntityObject& e, const Variant& v) {
-        const int flags = e.record().integer(71);
-        const int next = v.toBool() ? flags | bit : flags & ~bit;
-        e.change([&](Record& r) { placeInteger(r, 71, next, textPlace(e)); });
-      });
+  t.get(name, [bit](EntityObject& e) {
+     return Variant((e.record().integer(71) & bit) != 0);
+   }).put(name, [bit](EntityObject& e, const Variant& v) {
+    const int flags = e.record().integer(71);
+    const int next = v.toBool() ? flags | bit : flags & ~bit;
+    e.change([&](Record& r) { placeInteger(r, 71, next, textPlace(e)); });
+  });
 }
 
 }  // namespace
@@ -195,69 +199,84 @@ Box textBoundingBox(const EntityObject& e) {
                      std::atan2(end.y - start.y, end.x - start.x));
     }
   }
-  const Point3 insertion = line.justification.anchoredAtInsertion() || line.justification.spansPoints()
-                               ? readPoint(r, 10)
-                               : insertionFromAnchor(line, readPoint(r, 11));
+  const Point3 insertion =
+      line.justification.anchoredAtInsertion() || line.justification.spansPoints()
+          ? readPoint(r, 10)
+          : insertionFromAnchor(line, readPoint(r, 11));
   return textBox(insertion, line.width(), line.height, line.rotation);
 }
 
 void addTextMembers(EntityTable& t, EntityKind kind) {
   t.get("TextString", [](EntityObject& e) { return Variant(e.text(1)); })
-      .put("TextString", [](EntityObject& e, const Variant& v) {
-        const std::u16string text = v.toString();
-        changeText(e, [&](Record& r) { placeGroup(r, 1, e.document().encode(text), textPlace(e)); });
-      })
-      .get("StyleName", [](EntityObject& e) {
-        return Variant(e.record().has(7) ? e.text(7) : u"Standard");
-      })
-      .put("StyleName", [](EntityObject& e, const Variant& v) {
-        const std::u16string name = v.toString();
-        if (!e.document().tableEntry("STYLE", name)) {
-          throw HostError(hr::kInvalidArg, "No text style named " + utf16ToUtf8(name));
-        }
-        e.setText(7, name, textPlace(e));
-      })
+      .put("TextString",
+           [](EntityObject& e, const Variant& v) {
+             const std::u16string text = v.toString();
+             changeText(
+                 e, [&](Record& r) { placeGroup(r, 1, e.document().encode(text), textPlace(e)); });
+           })
+      .get("StyleName",
+           [](EntityObject& e) { return Variant(e.record().has(7) ? e.text(7) : u"Standard"); })
+      .put("StyleName",
+           [](EntityObject& e, const Variant& v) {
+             const std::u16string name = v.toString();
+             if (!e.document().tableEntry("STYLE", name)) {
+               throw HostError(hr::kInvalidArg, "No text style named " + utf16ToUtf8(name));
+             }
+             e.setText(7, name, textPlace(e));
+           })
       .get("Height", [](EntityObject& e) { return Variant(e.record().number(40)); })
-      .put("Height", [](EntityObject& e, const Variant& v) {
-        const double h = positive(v, "Height");
-        changeText(e, [&](Record& r) { placeNumber(r, 40, h, textPlace(e)); });
-      })
+      .put("Height",
+           [](EntityObject& e, const Variant& v) {
+             const double h = positive(v, "Height");
+             changeText(e, [&](Record& r) { placeNumber(r, 40, h, textPlace(e)); });
+           })
       .get("ScaleFactor", [](EntityObject& e) { return Variant(e.record().number(41, 1)); })
-      .put("ScaleFactor", [](EntityObject& e, const Variant& v) {
-        const double f = positive(v, "ScaleFactor");
-        changeText(e, [&](Record& r) { placeNumber(r, 41, f, textPlace(e)); });
-      })
+      .put("ScaleFactor",
+           [](EntityObject& e, const Variant& v) {
+             const double f = positive(v, "ScaleFactor");
+             changeText(e, [&](Record& r) { placeNumber(r, 41, f, textPlace(e)); });
+           })
       .get("Rotation", [](EntityObject& e) { return Variant(e.record().number(50) * kDegree); })
       .put("Rotation", [](EntityObject& e, const Variant& v) { setRotation(e, v.toDouble()); })
       .get("ObliqueAngle", [](EntityObject& e) { return Variant(e.record().number(51) * kDegree); })
-      .put("ObliqueAngle", [](EntityObject& e, const Variant& v) {
-        const double degrees = v.toDouble() / kDegree;
-        e.change([&](Record& r) { placeNumber(r, 51, degrees, textPlace(e)); });
-      })
-      .get("InsertionPoint", [](EntityObject& e) { return host::toVariant(readPoint(e.record(), 10)); })
-      .put("InsertionPoint", [](EntityObject& e, const Variant& v) { setInsertionPoint(e, host::toPoint(v)); })
-      .get("TextAlignmentPoint", [](EntityObject& e) {
-        return host::toVariant(readPoint(e.record(), e.record().has(11) ? 11 : 10));
-      })
-      .put("TextAlignmentPoint", [](EntityObject& e, const Variant& v) { setAlignmentPoint(e, host::toPoint(v)); })
-      .get("HorizontalAlignment", [](EntityObject& e) { return Variant(justificationOf(e).horizontal); })
-      .put("HorizontalAlignment", [](EntityObject& e, const Variant& v) {
-        setJustification(e, {v.toInt(), justificationOf(e).vertical});
-      })
-      .get("VerticalAlignment", [](EntityObject& e) { return Variant(justificationOf(e).vertical); })
-      .put("VerticalAlignment", [](EntityObject& e, const Variant& v) {
-        Justification j = justificationOf(e);
-        j.vertical = v.toInt();
-        // Aligned, middle and fit have no vertical justification of their own.
-        if (j.horizontal >= 3 && j.vertical != 0) j.horizontal = 0;
-        setJustification(e, j);
-      })
+      .put("ObliqueAngle",
+           [](EntityObject& e, const Variant& v) {
+             const double degrees = v.toDouble() / kDegree;
+             e.change([&](Record& r) { placeNumber(r, 51, degrees, textPlace(e)); });
+           })
+      .get("InsertionPoint",
+           [](EntityObject& e) { return host::toVariant(readPoint(e.record(), 10)); })
+      .put("InsertionPoint",
+           [](EntityObject& e, const Variant& v) { setInsertionPoint(e, host::toPoint(v)); })
+      .get("TextAlignmentPoint",
+           [](EntityObject& e) {
+             return host::toVariant(readPoint(e.record(), e.record().has(11) ? 11 : 10));
+           })
+      .put("TextAlignmentPoint",
+           [](EntityObject& e, const Variant& v) { setAlignmentPoint(e, host::toPoint(v)); })
+      .get("HorizontalAlignment",
+           [](EntityObject& e) { return Variant(justificationOf(e).horizontal); })
+      .put("HorizontalAlignment",
+           [](EntityObject& e, const Variant& v) {
+             setJustification(e, {v.toInt(), justificationOf(e).vertical});
+           })
+      .get("VerticalAlignment",
+           [](EntityObject& e) { return Variant(justificationOf(e).vertical); })
+      .put("VerticalAlignment",
+           [](EntityObject& e, const Variant& v) {
+             Justification j = justificationOf(e);
+             j.vertical = v.toInt();
+             // Aligned, middle and fit have no vertical justification of their own.
+             if (j.horizontal >= 3 && j.vertical != 0) j.horizontal = 0;
+             setJustification(e, j);
+           })
       .get("Alignment", [](EntityObject& e) { return Variant(alignmentOf(e)); })
-      .put("Alignment", [](EntityObject& e, const Variant& v) {
-        const int code = v.toInt();
-        if (code < 0 || code > 14) throw HostError(hr::kInvalidArg, "Invalid alignment");
-        setJustification(e, kAlignments[code]);
-      })
+      .put("Alignment",
+           [](EntityObject& e, const Variant& v) {
+             const int code = v.toInt();
+             if (code < 0 || code > 14) throw HostError(hr::kInvalidArg, "Invalid alignment");
+             setJustification(e, kAlignments[code]);
+           })
       .get("TextGenerationFlag", [](EntityObject& e) { return Variant(e.record().integer(71)); })
       .put("TextGenerationFlag", [](EntityObject& e, const Variant& v) {
         const int flags = v.toInt();
@@ -266,19 +285,21 @@ void addTextMembers(EntityTable& t, EntityKind kind) {
   addFlag(t, "Backward", 2);
   addFlag(t, "UpsideDown", 4);
   if (kind == EntityKind::Text) return;
-  t.get("TagString", [](EntityObject& e) { return Variant(e.text(2)); })
-      .put("TagString", [](EntityObject& e, const Variant& v) {
-        const std::u16string tag = v.toString();
-        if (tag.empty() || tag.find(u' ') != std::u16string::npos) {
-          throw HostError(hr::kInvalidArg, "A tag must not be empty or hold blanks");
-        }
-        e.setText(2, tag, ownPlace(e));
-      });
+  t.get("TagString", [](EntityObject& e) {
+     return Variant(e.text(2));
+   }).put("TagString", [](EntityObject& e, const Variant& v) {
+    const std::u16string tag = v.toString();
+    if (tag.empty() || tag.find(u' ') != std::u16string::npos) {
+      throw HostError(hr::kInvalidArg, "A tag must not be empty or hold blanks");
+    }
+    e.setText(2, tag, ownPlace(e));
+  });
   if (kind != EntityKind::AttributeDefinition) return;
-  t.get("PromptString", [](EntityObject& e) { return Variant(e.text(3)); })
-      .put("PromptString", [](EntityObject& e, const Variant& v) {
-        e.setText(3, v.toString(), ownPlace(e));
-      });
+  t.get("PromptString", [](EntityObject& e) {
+     return Variant(e.text(3));
+   }).put("PromptString", [](EntityObject& e, const Variant& v) {
+    e.setText(3, v.toString(), ownPlace(e));
+  });
 }
 
 }  // namespace vrn::drawing

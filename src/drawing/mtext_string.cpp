@@ -56,8 +56,8 @@ void writeMTextString(Record& record, std::string_view encoded) {
   std::ptrdiff_t position = at - groups.begin();
   if (at == groups.end()) {
     // No string yet: after the height, as DXF orders MTEXT.
-    const auto height = std::find_if(groups.begin(), groups.end(),
-                                     [](const Group& g) { return g.code == 40; });
+    const auto height =
+        std::find_if(groups.begin(), groups.end(), [](const Group& g) { return g.code == 40; });
     position = height == groups.end() ? static_cast<std::ptrdiff_t>(groups.size())
                                       : height - groups.begin() + 1;
   }

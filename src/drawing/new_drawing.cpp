@@ -29,8 +29,12 @@ Section section(Section::Kind kind, const char* name) {
 Table table(const char* name, const std::string& handle, std::vector<Record> entries,
             bool dimstyle = false) {
   Table t;
-  std::vector<Group> head{{0, "TABLE"}, {2, name}, {5, handle}, {330, "0"},
-                          {100, "AcDbSymbolTable"}, {70, std::to_string(entries.size())}};
+  std::vector<Group> head{{0, "TABLE"},
+                          {2, name},
+                          {5, handle},
+                          {330, "0"},
+                          {100, "AcDbSymbolTable"},
+                          {70, std::to_string(entries.size())}};
   if (dimstyle) head.push_back({100, "AcDbDimStyleTable"});
   t.head = record(std::move(head));
   t.entries = std::move(entries);
@@ -40,15 +44,24 @@ Table table(const char* name, const std::string& handle, std::vector<Record> ent
 
 std::vector<Group> tableEntry(const char* type, int handleCode, const std::string& handle,
                               const std::string& owner, const char* subclass, const char* name) {
-  return {{0, type},       {handleCode, handle}, {330, owner},  {100, "AcDbSymbolTableRecord"},
-          {100, subclass}, {2, name},            {70, "0"}};
+  return {{0, type},       {handleCode, handle},
+          {330, owner},    {100, "AcDbSymbolTableRecord"},
+          {100, subclass}, {2, name},
+          {70, "0"}};
 }
 
 Block block(Builder& b, const std::string& blockRecord, const char* name, bool paper) {
   std::vector<Group> begin{{0, "BLOCK"}, {5, b.next()}, {330, blockRecord}, {100, "AcDbEntity"}};
   if (paper) begin.push_back({67, "1"});
-  begin.insert(begin.end(), {{8, "0"}, {100, "AcDbBlockBegin"}, {2, name}, {70, "0"},
-                             {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, {3, name}, {1, ""}});
+  begin.insert(begin.end(), {{8, "0"},
+                             {100, "AcDbBlockBegin"},
+                             {2, name},
+                             {70, "0"},
+                             {10, "0.0"},
+                             {20, "0.0"},
+                             {30, "0.0"},
+                             {3, name},
+                             {1, ""}});
   std::vector<Group> end{{0, "ENDBLK"}, {5, b.next()}, {330, blockRecord}, {100, "AcDbEntity"}};
   if (paper) end.push_back({67, "1"});
   end.insert(end.end(), {{8, "0"}, {100, "AcDbBlockEnd"}});
@@ -76,24 +89,25 @@ DrawingData makeEmptyDrawing() {
   layer.insert(layer.end(), {{62, "7"}, {6, "Continuous"}, {370, "-3"}});
   std::string styleTable = b.next();
   const std::string standardStyle = b.next();
-  auto style = tableEntry("STYLE", 5, standardStyle, styleTable, "AcDbTextStyleTableRecord",
-                          "Standard");
-  style.insert(style.end(), {{40, "0.0"}, {41, "1.0"}, {50, "0.0"}, {71, "0"}, {42, "2.5"},
-                             {3, "txt"}, {4, ""}});
+  auto style =
+      tableEntry("STYLE", 5, standardStyle, styleTable, "AcDbTextStyleTableRecord", "Standard");
+  style.insert(
+      style.end(),
+      {{40, "0.0"}, {41, "1.0"}, {50, "0.0"}, {71, "0"}, {42, "2.5"}, {3, "txt"}, {4, ""}});
   std::string appidTable = b.next();
   auto appid = tableEntry("APPID", 5, b.next(), appidTable, "AcDbRegAppTableRecord", "ACAD");
   std::string dimstyleTable = b.next();
-  auto dimstyle = tableEntry("DIMSTYLE", 105, b.next(), dimstyleTable,
-                             "AcDbDimStyleTableRecord", "Standard");
+  auto dimstyle =
+      tableEntry("DIMSTYLE", 105, b.next(), dimstyleTable, "AcDbDimStyleTableRecord", "Standard");
   dimstyle.push_back({340, standardStyle});
   std::string blockRecordTable = b.next();
   const std::string modelRecord = b.next();
   const std::string paperRecord = b.next();
   std::vector<Record> blockRecords{
-      record(tableEntry("BLOCK_RECORD", 5, modelRecord, blockRecordTable,
-                        "AcDbBlockTableRecord", "*Model_Space")),
-      record(tableEntry("BLOCK_RECORD", 5, paperRecord, blockRecordTable,
-                        "AcDbBlockTableRecord", "*Paper_Space"))};
+      record(tableEntry("BLOCK_RECORD", 5, modelRecord, blockRecordTable, "AcDbBlockTableRecord",
+                        "*Model_Space")),
+      record(tableEntry("BLOCK_RECORD", 5, paperRecord, blockRecordTable, "AcDbBlockTableRecord",
+                        "*Paper_Space"))};
   for (Record& r : blockRecords) r.erase(70);
 
   const std::string vportTable = b.next();
@@ -106,8 +120,7 @@ DrawingData makeEmptyDrawing() {
   data.tables.push_back(table("VIEW", viewTable, {}));
   data.tables.push_back(table("UCS", ucsTable, {}));
   data.tables.push_back(table("APPID", appidTable, {record(std::move(appid))}));
-  data.tables.push_back(
-      table("DIMSTYLE", dimstyleTable, {record(std::move(dimstyle))}, true));
+  data.tables.push_back(table("DIMSTYLE", dimstyleTable, {record(std::move(dimstyle))}, true));
   data.tables.push_back(table("BLOCK_RECORD", blockRecordTable, std::move(blockRecords)));
 
   data.blocks.push_back(block(b, modelRecord, "*Model_Space", false));
@@ -116,22 +129,25 @@ DrawingData makeEmptyDrawing() {
   const std::string rootDictionary = b.next();
   const std::string groupDictionary = b.next();
   Section objects = section(Section::Kind::Opaque, "OBJECTS");
-  objects.records.push_back(record({{0, "DICTIONARY"}, {5, rootDictionary}, {330, "0"},
-                                    {100, "AcDbDictionary"}, {281, "1"}, {3, "ACAD_GROUP"},
+  objects.records.push_back(record({{0, "DICTIONARY"},
+                                    {5, rootDictionary},
+                                    {330, "0"},
+                                    {100, "AcDbDictionary"},
+                                    {281, "1"},
+                                    {3, "ACAD_GROUP"},
                                     {350, groupDictionary}}));
-  objects.records.push_back(record({{0, "DICTIONARY"}, {5, groupDictionary},
-                                    {330, rootDictionary}, {100, "AcDbDictionary"},
+  objects.records.push_back(record({{0, "DICTIONARY"},
+                                    {5, groupDictionary},
+                                    {330, rootDictionary},
+                                    {100, "AcDbDictionary"},
                                     {281, "1"}}));
 
-  data.header = record({{9, "$ACADVER"}, {1, "AC1032"},
-                        {9, "$DWGCODEPAGE"}, {3, "ANSI_1255"},
-                        {9, "$HANDSEED"}, {5, formatHandle(b.seed())},
-                        {9, "$CLAYER"}, {8, "0"},
-                        {9, "$TEXTSTYLE"}, {7, "Standard"},
-                        {9, "$TEXTSIZE"}, {40, "2.5"},
-                        {9, "$CECOLOR"}, {62, "256"},
-                        {9, "$DIMSTYLE"}, {2, "Standard"},
-                        {9, "$DIMTXSTY"}, {7, "Standard"},
+  data.header = record({{9, "$ACADVER"},  {1, "AC1032"},    {9, "$DWGCODEPAGE"},
+                        {3, "ANSI_1255"}, {9, "$HANDSEED"}, {5, formatHandle(b.seed())},
+                        {9, "$CLAYER"},   {8, "0"},         {9, "$TEXTSTYLE"},
+                        {7, "Standard"},  {9, "$TEXTSIZE"}, {40, "2.5"},
+                        {9, "$CECOLOR"},  {62, "256"},      {9, "$DIMSTYLE"},
+                        {2, "Standard"},  {9, "$DIMTXSTY"}, {7, "Standard"},
                         {9, "$TILEMODE"}, {70, "1"}});
 
   data.sections.push_back(section(Section::Kind::Header, "HEADER"));

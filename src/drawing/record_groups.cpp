@@ -63,7 +63,8 @@ void placeGroup(Record& record, int code, std::string value, const GroupPlace& p
     if (r < mine && r < place.order.size()) at = i + 1;
   }
   auto& editable = record.edit();
-  editable.insert(editable.begin() + static_cast<std::ptrdiff_t>(at), Group{code, std::move(value)});
+  editable.insert(editable.begin() + static_cast<std::ptrdiff_t>(at),
+                  Group{code, std::move(value)});
 }
 
 void placeNumber(Record& record, int code, double value, const GroupPlace& place) {

@@ -18,9 +18,9 @@
 namespace vrn::drawing {
 
 struct GroupPlace {
-  std::string_view subclass;     // the 100 marker, e.g. "AcDbText"
-  std::vector<int> order;        // the subclass's group codes in canonical order
-  bool lastMarker = false;       // TEXT repeats "AcDbText"; some groups live after the second one
+  std::string_view subclass;  // the 100 marker, e.g. "AcDbText"
+  std::vector<int> order;     // the subclass's group codes in canonical order
+  bool lastMarker = false;    // TEXT repeats "AcDbText"; some groups live after the second one
 };
 
 void placeGroup(Record& record, int code, std::string value, const GroupPlace& place);

@@ -29,29 +29,32 @@ const GroupPlace& layerPlace() {
 }
 
 void addFlag(EntryTable& t, const char* name, int bit, const GroupPlace& place) {
-  t.get(name, [bit](TableEntryObject& e) { return Variant((e.record().integer(70) & bit) != 0); })
-      .put(name, [bit, &place](TableEntryObject& e, const Variant& v) {
-        const int flags = e.record().integer(70);
-        const int next = v.toBool() ? flags | bit : flags & ~bit;
-        e.change([&](Record& r) { placeInteger(r, 70, next, place); });
-      });
+  t.get(name, [bit](TableEntryObject& e) {
+     return Variant((e.record().integer(70) & bit) != 0);
+   }).put(name, [bit, &place](TableEntryObject& e, const Variant& v) {
+    const int flags = e.record().integer(70);
+    const int next = v.toBool() ? flags | bit : flags & ~bit;
+    e.change([&](Record& r) { placeInteger(r, 70, next, place); });
+  });
 }
 
 void addString(EntryTable& t, const char* name, int code, const GroupPlace& place) {
-  t.get(name, [code](TableEntryObject& e) { return Variant(e.document().decode(e.record().value(code))); })
-      .put(name, [code, &place](TableEntryObject& e, const Variant& v) {
-        const std::string value = e.document().encode(v.toString());
-        e.change([&](Record& r) { placeGroup(r, code, value, place); });
-      });
+  t.get(name, [code](TableEntryObject& e) {
+     return Variant(e.document().decode(e.record().value(code)));
+   }).put(name, [code, &place](TableEntryObject& e, const Variant& v) {
+    const std::string value = e.document().encode(v.toString());
+    e.change([&](Record& r) { placeGroup(r, code, value, place); });
+  });
 }
 
 void addNumber(EntryTable& t, const char* name, int code, double fallback, double scale) {
-  t.get(name, [=](TableEntryObject& e) { return Variant(e.record().number(code, fallback) * scale); })
-      .put(name, [=](TableEntryObject& e, const Variant& v) {
-        const double value = v.toDouble() / scale;
-        if (value < 0) throw HostError(hr::kInvalidArg, std::string(name) + " must not be negative");
-        e.change([&](Record& r) { placeNumber(r, code, value, stylePlace()); });
-      });
+  t.get(name, [=](TableEntryObject& e) {
+     return Variant(e.record().number(code, fallback) * scale);
+   }).put(name, [=](TableEntryObject& e, const Variant& v) {
+    const double value = v.toDouble() / scale;
+    if (value < 0) throw HostError(hr::kInvalidArg, std::string(name) + " must not be negative");
+    e.change([&](Record& r) { placeNumber(r, code, value, stylePlace()); });
+  });
 }
 
 // A TrueType font is recorded by its typeface; the font file the model
@@ -86,16 +89,21 @@ const EntryTable& membersFor(TableKind kind) {
         throw HostError(hr::kFail, "The current layer cannot be frozen");
       }
       const int flags = e.record().integer(70);
-      e.change([&](Record& r) { placeInteger(r, 70, freeze ? flags | 1 : flags & ~1, layerPlace()); });
+      e.change(
+          [&](Record& r) { placeInteger(r, 70, freeze ? flags | 1 : flags & ~1, layerPlace()); });
     });
-    layers.get("Freeze", [](TableEntryObject& e) { return Variant((e.record().integer(70) & 1) != 0); });
+    layers.get("Freeze",
+               [](TableEntryObject& e) { return Variant((e.record().integer(70) & 1) != 0); });
     addFlag(layers, "Lock", 4, layerPlace());
-    layers.get("LayerOn", [](TableEntryObject& e) { return Variant(e.record().integer(62, 7) >= 0); });
+    layers.get("LayerOn",
+               [](TableEntryObject& e) { return Variant(e.record().integer(62, 7) >= 0); });
 
     EntryTable& styles = all[static_cast<std::size_t>(TableKind::TextStyles)];
     addString(styles, "FontFile", 3, stylePlace());
     addString(styles, "BigFontFile", 4, stylePlace());
-    styles.get("TextGenerationFlag", [](TableEntryObject& e) { return Variant(e.record().integer(71)); })
+    styles
+        .get("TextGenerationFlag",
+             [](TableEntryObject& e) { return Variant(e.record().integer(71)); })
         .put("TextGenerationFlag", [](TableEntryObject& e, const Variant& v) {
           const int flags = v.toInt();
           e.change([&](Record& r) { placeInteger(r, 71, flags, stylePlace()); });
@@ -143,7 +151,8 @@ Table& TableEntryObject::table() const {
 
 Record& TableEntryObject::record() const { return table().entries[entry_]; }
 
-Variant TableEntryObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {
+Variant TableEntryObject::invoke(std::string_view name, host::Invoke kind,
+                                 std::span<Variant> args) {
   JournalCall call(document_->journal());
   return membersFor(kind_).invoke(*this, name, kind, args);
 }
@@ -155,7 +164,8 @@ std::vector<std::size_t> TableObject::entries() const {
   for (std::size_t i = 0; i < t->entries.size(); ++i) {
     const Record& r = t->entries[i];
     // Shape files live in the STYLE table too, but are no text styles.
-    if (kind_ == TableKind::TextStyles && ((r.integer(70) & 1) != 0 || r.value(2).empty())) continue;
+    if (kind_ == TableKind::TextStyles && ((r.integer(70) & 1) != 0 || r.value(2).empty()))
+      continue;
     out.push_back(i);
   }
   return out;
@@ -170,7 +180,8 @@ host::ObjectPtr TableObject::item(const Variant& index) const {
 }
 
 host::ObjectPtr TableObject::addTextStyle(std::u16string_view name) {
-  if (!validName(name)) throw HostError(hr::kInvalidArg, "Invalid style name: " + utf16ToUtf8(name));
+  if (!validName(name))
+    throw HostError(hr::kInvalidArg, "Invalid style name: " + utf16ToUtf8(name));
   if (document_->tableEntry("STYLE", name)) return item(Variant(std::u16string(name)));
   Table* t = document_->table("STYLE");
   if (!t) throw HostError(hr::kFail, "The drawing has no text style table");
@@ -183,8 +194,15 @@ host::ObjectPtr TableObject::addTextStyle(std::u16string_view name) {
                        {100, "AcDbSymbolTableRecord"},
                        {100, "AcDbTextStyleTableRecord"}});
   }
-  g.insert(g.end(), {{2, document_->encode(name)}, {70, "0"}, {40, "0.0"}, {41, "1.0"}, {50, "0.0"},
-                     {71, "0"}, {42, "2.5"}, {3, "txt"}, {4, ""}});
+  g.insert(g.end(), {{2, document_->encode(name)},
+                     {70, "0"},
+                     {40, "0.0"},
+                     {41, "1.0"},
+                     {50, "0.0"},
+                     {71, "0"},
+                     {42, "2.5"},
+                     {3, "txt"},
+                     {4, ""}});
   t->entries.emplace_back(std::move(g));
   t->head.set(70, std::to_string(t->entries.size()));
   return std::make_shared<TableEntryObject>(document_, kind_, t->entries.size() - 1);
@@ -193,11 +211,13 @@ host::ObjectPtr TableObject::addTextStyle(std::u16string_view name) {
 Variant TableObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {
   static const auto table = [] {
     host::MemberTable<TableObject> t;
-    t.get("Count", [](TableObject& c) { return Variant(static_cast<std::int32_t>(c.entries().size())); })
-        .read("Item", [](TableObject& c, std::span<Variant> a) {
-          host::requireArgs(a, 1, 1, "Item");
-          return Variant(c.item(a[0]));
-        })
+    t.get("Count",
+          [](TableObject& c) { return Variant(static_cast<std::int32_t>(c.entries().size())); })
+        .read("Item",
+              [](TableObject& c, std::span<Variant> a) {
+                host::requireArgs(a, 1, 1, "Item");
+                return Variant(c.item(a[0]));
+              })
         .read("Add", [](TableObject& c, std::span<Variant> a) {
           host::requireArgs(a, 1, 1, "Add");
           if (c.kind_ != TableKind::TextStyles) {

@@ -27,8 +27,9 @@ void anchorOffset(const TextLine& line, double& dx, double& dy) {
 
 Box rectangle(const host::Point3& origin, double x0, double y0, double x1, double y1,
               double rotation) {
-  const host::Point3 corners[] = {offset(origin, x0, y0, rotation), offset(origin, x1, y0, rotation),
-                                  offset(origin, x0, y1, rotation), offset(origin, x1, y1, rotation)};
+  const host::Point3 corners[] = {
+      offset(origin, x0, y0, rotation), offset(origin, x1, y0, rotation),
+      offset(origin, x0, y1, rotation), offset(origin, x1, y1, rotation)};
   return boxOf(corners, 4);
 }
 
@@ -80,8 +81,8 @@ Box mtextBox(const host::Point3& insertion, std::u16string_view text, double hei
     }
   }
   longest = std::max(longest, current);
-  const double w = referenceWidth > 0 ? referenceWidth
-                                      : static_cast<double>(longest) * height * kCharWidthRatio;
+  const double w =
+      referenceWidth > 0 ? referenceWidth : static_cast<double>(longest) * height * kCharWidthRatio;
   const double h = height + static_cast<double>(lines - 1) * height * kLineSpacingRatio;
   const int index = std::clamp(attachment, 1, 9) - 1;
   const double left = -(index % 3) * w / 2;

@@ -43,8 +43,8 @@ void UndoJournal::remember(const void* key, Restore restore) {
     stepOpen_ = callDepth_ > 0 || markDepth_ > 0;
   }
   Step& step = steps_.back();
-  const bool known = std::any_of(step.begin(), step.end(),
-                                 [key](const Change& c) { return c.key == key; });
+  const bool known =
+      std::any_of(step.begin(), step.end(), [key](const Change& c) { return c.key == key; });
   if (!known) step.push_back(Change{key, std::move(restore)});
 }
 

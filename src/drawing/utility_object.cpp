@@ -20,17 +20,19 @@ void showPrompt(ScriptedInput& input, std::span<Variant> args) {
 Variant UtilityObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {
   static const auto table = [] {
     host::MemberTable<UtilityObject> t;
-    t.read("GetPoint", [](UtilityObject& u, std::span<Variant> a) {
-       host::requireArgs(a, 0, 2, "GetPoint");
-       showPrompt(u.input(), a);
-       return host::toVariant(u.input().point("GetPoint"));
-     })
-        .read("GetDistance", [](UtilityObject& u, std::span<Variant> a) {
-          host::requireArgs(a, 0, 2, "GetDistance");
-          showPrompt(u.input(), a);
-          const auto base = basePoint(a);
-          return Variant(u.input().distance("GetDistance", base ? &*base : nullptr));
-        })
+    t.read("GetPoint",
+           [](UtilityObject& u, std::span<Variant> a) {
+             host::requireArgs(a, 0, 2, "GetPoint");
+             showPrompt(u.input(), a);
+             return host::toVariant(u.input().point("GetPoint"));
+           })
+        .read("GetDistance",
+              [](UtilityObject& u, std::span<Variant> a) {
+                host::requireArgs(a, 0, 2, "GetDistance");
+                showPrompt(u.input(), a);
+                const auto base = basePoint(a);
+                return Variant(u.input().distance("GetDistance", base ? &*base : nullptr));
+              })
         .read("Prompt", [](UtilityObject& u, std::span<Variant> a) {
           host::requireArgs(a, 1, 1, "Prompt");
           u.input().prompt(a[0].toString());

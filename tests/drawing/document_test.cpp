@@ -21,7 +21,8 @@ TEST_F(DrawingTest, ANewDrawingHasItsStandardTablesAndSpaces) {
   for (int i = 0; i < 2; ++i) {
     EXPECT_TRUE(Ref(blocks.call("Item", i).toObject()).get("IsLayout").toBool());
   }
-  EXPECT_EQ(Ref(blocks.call("Item", "*model_space").toObject()).get("Name").toString(), u"*Model_Space");
+  EXPECT_EQ(Ref(blocks.call("Item", "*model_space").toObject()).get("Name").toString(),
+            u"*Model_Space");
   EXPECT_THROW(blocks.call("Item", 2), host::HostError);
 }
 

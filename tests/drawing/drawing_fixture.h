@@ -15,7 +15,9 @@
 #include "host/utf8.h"
 
 namespace vrn::host {
-inline void PrintTo(const Point3& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ", " << p.z << ")"; }
+inline void PrintTo(const Point3& p, std::ostream* os) {
+  *os << "(" << p.x << ", " << p.y << ", " << p.z << ")";
+}
 }  // namespace vrn::host
 
 namespace vrn::drawing::testing {

@@ -24,46 +24,96 @@ class ReadDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
     DrawingData data = makeEmptyDrawing();
-    auto insert = entity({{0, "INSERT"}, {5, "100"}, {100, "AcDbEntity"}, {8, "0"},
-                          {100, "AcDbBlockReference"}, {66, "1"}, {2, "TAGS"}, {10, "5.0"},
-                          {20, "5.0"}, {30, "0.0"}});
+    auto insert = entity({{0, "INSERT"},
+                          {5, "100"},
+                          {100, "AcDbEntity"},
+                          {8, "0"},
+                          {100, "AcDbBlockReference"},
+                          {66, "1"},
+                          {2, "TAGS"},
+                          {10, "5.0"},
+                          {20, "5.0"},
+                          {30, "0.0"}});
     for (const char* tag : {"NO", "NAME"}) {
-      insert->children.push_back(entity({{0, "ATTRIB"}, {5, tag[1] == 'O' ? "101" : "102"},
-                                         {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbText"},
-                                         {10, "5.0"}, {20, "5.0"}, {30, "0.0"}, {40, "1.0"},
-                                         {1, "value"}, {100, "AcDbAttribute"}, {2, tag}, {70, "0"}}));
+      insert->children.push_back(entity({{0, "ATTRIB"},
+                                         {5, tag[1] == 'O' ? "101" : "102"},
+                                         {100, "AcDbEntity"},
+                                         {8, "0"},
+                                         {100, "AcDbText"},
+                                         {10, "5.0"},
+                                         {20, "5.0"},
+                                         {30, "0.0"},
+                                         {40, "1.0"},
+                                         {1, "value"},
+                                         {100, "AcDbAttribute"},
+                                         {2, tag},
+                                         {70, "0"}}));
     }
     insert->seqend = Record({{0, "SEQEND"}, {5, "103"}, {100, "AcDbEntity"}, {8, "0"}});
     data.entities.push_back(insert);
-    data.entities.push_back(entity({{0, "INSERT"}, {5, "104"}, {100, "AcDbEntity"}, {8, "0"},
-                                    {100, "AcDbBlockReference"}, {2, "PLAIN"}, {10, "0.0"},
-                                    {20, "0.0"}, {30, "0.0"}}));
-    data.entities.push_back(entity({{0, "DIMENSION"}, {5, "105"}, {100, "AcDbEntity"}, {8, "0"},
-                                    {100, "AcDbDimension"}, {2, "*D1"}, {10, "0.0"}, {20, "0.0"},
-                                    {30, "0.0"}, {11, "2.0"}, {21, "1.0"}, {31, "0.0"}, {70, "32"},
-                                    {1, ""}, {3, "Standard"}}));
-    data.entities.push_back(entity({{0, "LINE"}, {5, "106"}, {100, "AcDbEntity"}, {8, "0"},
-                                    {100, "AcDbLine"}, {10, "1.0"}, {20, "2.000"}, {30, "0"},
-                                    {11, "4.0"}, {21, "-1.0"}, {31, "0.0"}}));
-    data.entities.push_back(entity({{0, "HATCH"}, {5, "107"}, {100, "AcDbEntity"}, {8, "0"},
-                                    {100, "AcDbHatch"}, {10, "0.0"}, {20, "0.0"}, {30, "0.0"},
+    data.entities.push_back(entity({{0, "INSERT"},
+                                    {5, "104"},
+                                    {100, "AcDbEntity"},
+                                    {8, "0"},
+                                    {100, "AcDbBlockReference"},
+                                    {2, "PLAIN"},
+                                    {10, "0.0"},
+                                    {20, "0.0"},
+                                    {30, "0.0"}}));
+    data.entities.push_back(entity({{0, "DIMENSION"},
+                                    {5, "105"},
+                                    {100, "AcDbEntity"},
+                                    {8, "0"},
+                                    {100, "AcDbDimension"},
+                                    {2, "*D1"},
+                                    {10, "0.0"},
+                                    {20, "0.0"},
+                                    {30, "0.0"},
+                                    {11, "2.0"},
+                                    {21, "1.0"},
+                                    {31, "0.0"},
+                                    {70, "32"},
+                                    {1, ""},
+                                    {3, "Standard"}}));
+    data.entities.push_back(entity({{0, "LINE"},
+                                    {5, "106"},
+                                    {100, "AcDbEntity"},
+                                    {8, "0"},
+                                    {100, "AcDbLine"},
+                                    {10, "1.0"},
+                                    {20, "2.000"},
+                                    {30, "0"},
+                                    {11, "4.0"},
+                                    {21, "-1.0"},
+                                    {31, "0.0"}}));
+    data.entities.push_back(entity({{0, "HATCH"},
+                                    {5, "107"},
+                                    {100, "AcDbEntity"},
+                                    {8, "0"},
+                                    {100, "AcDbHatch"},
+                                    {10, "0.0"},
+                                    {20, "0.0"},
+                                    {30, "0.0"},
                                     {2, "SOLID"}}));
     // A text as the file reader hands it over: with its exact text.
-    const std::vector<Group> textGroups{{0, "TEXT"}, {5, "108"}, {100, "AcDbEntity"}, {8, "0"},
-                                        {100, "AcDbText"}, {10, "1"}, {20, "1"}, {30, "0"},
-                                        {40, "2.50"}, {1, "abc"}, {72, "2"}, {11, "9"}, {21, "1"},
-                                        {31, "0"}, {100, "AcDbText"}};
+    const std::vector<Group> textGroups{
+        {0, "TEXT"}, {5, "108"}, {100, "AcDbEntity"}, {8, "0"},     {100, "AcDbText"},
+        {10, "1"},   {20, "1"},  {30, "0"},           {40, "2.50"}, {1, "abc"},
+        {72, "2"},   {11, "9"},  {21, "1"},           {31, "0"},    {100, "AcDbText"}};
     std::string text;
     for (const Group& g : textGroups) text += std::to_string(g.code) + "\r\n" + g.value + "\r\n";
     const auto buffer = std::make_shared<const std::string>(text);
-    data.entities.push_back(std::make_shared<Entity>(Entity{Record(textGroups, buffer, *buffer), {}, {}, false}));
+    data.entities.push_back(
+        std::make_shared<Entity>(Entity{Record(textGroups, buffer, *buffer), {}, {}, false}));
     // A second dimension style whose text style is "HEBREW".
     for (Table& t : data.tables) {
       const std::string name(t.head.value(2));
       if (name == "STYLE") {
-        t.entries.push_back(Record({{0, "STYLE"}, {5, "110"}, {2, "HEBREW"}, {70, "0"}, {3, "heb.shx"}}));
+        t.entries.push_back(
+            Record({{0, "STYLE"}, {5, "110"}, {2, "HEBREW"}, {70, "0"}, {3, "heb.shx"}}));
       } else if (name == "DIMSTYLE") {
-        t.entries.push_back(Record({{0, "DIMSTYLE"}, {105, "111"}, {2, "HEB"}, {70, "0"}, {340, "110"}}));
+        t.entries.push_back(
+            Record({{0, "DIMSTYLE"}, {105, "111"}, {2, "HEB"}, {70, "0"}, {340, "110"}}));
       }
     }
     doc = app->openData(std::move(data), "/drawings/read.dxf");
@@ -152,8 +202,9 @@ TEST_F(ReadDrawingTest, DimensionTextStyleFollowsTheActiveDimensionStyle) {
   EXPECT_EQ(docRef.call("GetVariable", "DIMTXSTY").toString(), u"HEBREW");
   docRef.put("ActiveDimStyle", previous);
   EXPECT_EQ(docRef.call("GetVariable", "DIMTXSTY").toString(), u"Standard");
-  EXPECT_EQ(Ref(docRef.obj("TextStyles").call("Item", "Hebrew").toObject()).get("FontFile").toString(),
-            u"heb.shx");
+  EXPECT_EQ(
+      Ref(docRef.obj("TextStyles").call("Item", "Hebrew").toObject()).get("FontFile").toString(),
+      u"heb.shx");
 }
 
 TEST_F(ReadDrawingTest, OpaqueEntitiesMoveAndMeasureByTheirPoints) {

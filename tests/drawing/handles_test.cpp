@@ -33,7 +33,8 @@ TEST_F(DrawingTest, HandleToObjectFindsTheEntityAndRaisesForOthers) {
 
   // A table record's handle is no entity's; nor is an unused one or garbage.
   const std::string layerHandle(doc->tableEntry("LAYER", u"0")->value(5));
-  for (const std::string& h : {layerHandle, std::string("FFFFF"), std::string("xyz"), std::string()}) {
+  for (const std::string& h :
+       {layerHandle, std::string("FFFFF"), std::string("xyz"), std::string()}) {
     EXPECT_THROW(docRef.call("HandleToObject", h.c_str()), host::HostError) << h;
   }
   text.call("Erase");
@@ -54,7 +55,8 @@ TEST_F(DrawingTest, HandlesAreNotReusedAfterUndo) {
 TEST(HandlelessDrawing, GetsHandlesInMemoryOnly) {
   DrawingData data;
   data.header = Record({{9, "$ACADVER"}, {1, "AC1009"}});
-  Table layers{Record({{0, "TABLE"}, {2, "LAYER"}}), {Record({{0, "LAYER"}, {2, "0"}, {70, "0"}})},
+  Table layers{Record({{0, "TABLE"}, {2, "LAYER"}}),
+               {Record({{0, "LAYER"}, {2, "0"}, {70, "0"}})},
                Record({{0, "ENDTAB"}})};
   data.tables.push_back(layers);
   auto text = std::make_shared<Entity>();

@@ -14,7 +14,7 @@ TEST(MTextString, SplitsIntoChunksWithoutCuttingCharactersOrEscapes) {
       {"", 1},
       {std::string(250, 'a'), 1},
       {std::string(251, 'a'), 2},
-      {std::string(249, 'a') + alef, 2},      // the letter would straddle byte 250
+      {std::string(249, 'a') + alef, 2},         // the letter would straddle byte 250
       {std::string(245, 'a') + "\\U+05D0b", 2},  // so would the escape
       {std::string(600, 'a'), 3},
   };

@@ -16,8 +16,16 @@ TEST(RecordGroups, NewGroupsGoWhereDxfExpectsThem) {
   for (const Group& g : r12.groups()) codes.push_back(g.code);
   EXPECT_EQ(codes, (std::vector<int>{0, 8, 10, 20, 40, 1, 50, 7, 11, 21}));
 
-  Record r2000({{0, "TEXT"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbText"}, {10, "0"}, {20, "0"},
-                {30, "0"}, {40, "1"}, {1, "a"}, {100, "AcDbText"}});
+  Record r2000({{0, "TEXT"},
+                {100, "AcDbEntity"},
+                {8, "0"},
+                {100, "AcDbText"},
+                {10, "0"},
+                {20, "0"},
+                {30, "0"},
+                {40, "1"},
+                {1, "a"},
+                {100, "AcDbText"}});
   placeInteger(r2000, 73, 2, {"AcDbText", {73}, true});
   placeInteger(r2000, 72, 1, place);
   codes.clear();

@@ -18,7 +18,9 @@ class SelectionTest : public DrawingTest {
     mtext = modelSpace().call("AddMText", pt(0, 5), 4.0, "m").toObject();
     solid = modelSpace().call("AddSolid", pt(0, 0), pt(1, 0), pt(0, 1), pt(1, 1)).toObject();
   }
-  Ref newSet(const char* name) const { return docRef.obj("SelectionSets").call("Add", name).toObject(); }
+  Ref newSet(const char* name) const {
+    return docRef.obj("SelectionSets").call("Add", name).toObject();
+  }
   static std::vector<std::u16string> namesIn(const Ref& set) {
     std::vector<std::u16string> out;
     for (int i = 0; i < set.get("Count").toInt(); ++i) {
@@ -69,8 +71,9 @@ TEST_F(SelectionTest, SelectOnScreenTakesTheScriptedPicks) {
 TEST_F(SelectionTest, NamedSetsAreUniqueAndCanBeDeletedAndErased) {
   const Ref set = newSet("SSText");
   EXPECT_THROW(newSet("sstext"), host::HostError);
-  EXPECT_EQ(Ref(docRef.obj("SelectionSets").call("Item", "SSTEXT").toObject()).get("Name").toString(),
-            u"SSText");
+  EXPECT_EQ(
+      Ref(docRef.obj("SelectionSets").call("Item", "SSTEXT").toObject()).get("Name").toString(),
+      u"SSText");
   set.call("Select", 5, Variant(), Variant(), filterTypes(), filterValues("MText,Solid"));
   set.call("Highlight", true);
   set.call("Erase");
@@ -93,9 +96,11 @@ TEST_F(SelectionTest, WindowAndCrossing) {
 TEST_F(SelectionTest, FilterArraysMustMatch) {
   const Ref set = newSet("S");
   const Variant two = host::makeArray({Variant(std::int16_t{0}), Variant(std::int16_t{8})});
-  EXPECT_THROW(set.call("Select", 5, Variant(), Variant(), two, filterValues("Text")), host::HostError);
+  EXPECT_THROW(set.call("Select", 5, Variant(), Variant(), two, filterValues("Text")),
+               host::HostError);
   const Variant unknown = host::makeArray({Variant(std::int16_t{62})});
-  EXPECT_THROW(set.call("Select", 5, Variant(), Variant(), unknown, filterValues("1")), host::HostError);
+  EXPECT_THROW(set.call("Select", 5, Variant(), Variant(), unknown, filterValues("1")),
+               host::HostError);
 }
 
 TEST_F(DrawingTest, InteractiveInputComesFromTheScript) {
