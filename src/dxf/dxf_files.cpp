@@ -1,9 +1,12 @@
 #include "dxf/dxf_files.h"
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 
@@ -18,44 +21,60 @@ namespace fs = std::filesystem;
 
 [[noreturn]] void fail(const std::string& message) { throw host::HostError(host::hr::kFail, message); }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+// Paths arrive as UTF-8; on Windows a narrow path would be read in the
+// ANSI code page and a Hebrew file name would be lost.
+fs::path pathOf(const std::string& utf8) {
+  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string reason() {
+  return errno != 0 ? std::string(" (") + std::strerror(errno) + ")" : std::string();
+}
 
 std::shared_ptr<const std::string> readWhole(const std::string& path) {
   std::error_code error;
-  if (fs::is_directory(path, error)) fail(path + ": is a folder, not a drawing file");
-  File file(std::fopen(path.c_str(), "rb"));
-  if (!file) fail(path + ": cannot open the drawing (" + std::strerror(errno) + ")");
+  const fs::path file = pathOf(path);
+  if (fs::is_directory(file, error)) fail(path + ": is a folder, not a drawing file");
+  errno = 0;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) fail(path + ": cannot open the drawing" + reason());
   auto text = std::make_shared<std::string>();
-  const auto size = fs::file_size(path, error);
-  if (!error) text->resize(static_cast<std::size_t>(size));
-  std::size_t length = std::fread(text->data(), 1, text->size(), file.get());
-  // The file may have grown since its size was taken.
-  char extra[65536];
-  while (std::size_t n = std::fread(extra, 1, sizeof extra, file.get())) {
-    text->resize(length);
-    text->append(extra, n);
-    length += n;
+  const auto size = fs::file_size(file, error);
+  if (!error) {
+    text->resize(static_cast<std::size_t>(size));
+    in.read(text->data(), static_cast<std::streamsize>(text->size()));
+    text->resize(static_cast<std::size_t>(in.gcount()));
   }
-  if (std::ferror(file.get())) fail(path + ": cannot read the drawing (" + std::strerror(errno) + ")");
-  text->resize(length);
+  // Whatever the file holds beyond the size it had (or all of it, when it
+  // had none, like a pipe).
+  char more[65536];
+  while (in.read(more, sizeof more) || in.gcount() > 0) text->append(more, static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) fail(path + ": cannot read the drawing" + reason());
   return text;
 }
 
-// A new file beside `path` that no one else uses: "x" opens it only if it
-// does not exist yet.
-std::pair<std::string, File> createTemporary(const std::string& path) {
-  std::random_device random;
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".%08x.vrn-tmp", static_cast<unsigned>(random()));
-    std::string name = path + suffix;
-    if (File file{std::fopen(name.c_str(), "wbx")}) return {std::move(name), std::move(file)};
-    if (errno != EEXIST) break;
+// A new file beside `path` that no one else uses: its name carries 64
+// random bits.
+fs::path temporaryBeside(const std::string& path) {
+  std::random_device device;
+  std::mt19937_64 random((std::uint64_t{device()} << 32) ^ device() ^
+                         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  for (;;) {
+    char suffix[40];
+    std::snprintf(suffix, sizeof suffix, ".%016llx.vrn-tmp", static_cast<unsigned long long>(random()));
+    fs::path name = pathOf(path + suffix);
+    std::error_code error;
+    if (!fs::exists(name, error)) return name;
   }
-  fail(path + ": cannot create a temporary file beside it to save the drawing (" + std::strerror(errno) + ")");
+}
+
+void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary, const std::string& path) {
+  errno = 0;
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  if (!out) fail(path + ": cannot create a temporary file beside it to save the drawing" + reason());
+  writeDxf(data, [&](std::string_view piece) { out.write(piece.data(), static_cast<std::streamsize>(piece.size())); });
+  out.close();
+  if (!out) fail(path + ": cannot write the drawing" + reason());
 }
 
 }  // namespace
@@ -65,25 +84,16 @@ drawing::DrawingData DxfFiles::load(const std::string& path) const {
 }
 
 void DxfFiles::save(const drawing::DrawingData& data, const std::string& path) const {
-  auto created = createTemporary(path);
-  const std::string& temporary = created.first;
-  File& file = created.second;
+  const fs::path target = pathOf(path);
+  const fs::path temporary = temporaryBeside(path);
   try {
-    bool written = true;
-    writeDxf(data, [&](std::string_view piece) {
-      written = written && std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
-    });
-    written = written && std::fflush(file.get()) == 0;
-    const int writeErrno = errno;
-    written = std::fclose(file.release()) == 0 && written;
-    if (!written) fail(path + ": cannot write the drawing (" + std::strerror(writeErrno ? writeErrno : errno) + ")");
+    writeTemporary(data, temporary, path);
     std::error_code error;
-    const auto status = fs::status(path, error);
+    const auto status = fs::status(target, error);
     if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
-    fs::rename(temporary, path, error);
+    fs::rename(temporary, target, error);
     if (error) fail(path + ": cannot replace the drawing with the saved one (" + error.message() + ")");
   } catch (...) {
-    file.reset();
     std::error_code ignored;
     fs::remove(temporary, ignored);
     throw;

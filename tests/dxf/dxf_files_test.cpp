@@ -65,8 +65,9 @@ TEST_F(DxfFilesTest, SavesOverTheFileThroughARename) {
   EXPECT_EQ(filesInFolder(), 1u);  // no temporary file left
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  // Save As: a new file; the loaded buffer keeps the records valid.
-  const std::string copy = (folder_ / "copy.dxf").string();
+  // Save As: a new file (with a Hebrew name, UTF-8); the loaded buffer
+  // keeps the records valid.
+  const std::string copy = folder_.string() + "/\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x99\xD7\xAA.dxf";
   files_.save(files_.load(path), copy);
   EXPECT_EQ(read(copy), read(path));
 }
