@@ -8,6 +8,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,13 +25,22 @@ struct CodePage {
   const char* icuName;
 };
 
+// The single-byte code pages AutoCAD names in $DWGCODEPAGE. The double-byte
+// ones (ANSI_932, ANSI_936, ANSI_949, ANSI_950, ANSI_1361 ...) are not
+// supported: a drawing in one of them cannot be opened before AC1021.
 constexpr CodePage kCodePages[] = {
-    {"ANSI_1250", "windows-1250"}, {"ANSI_1251", "windows-1251"},
-    {"ANSI_1252", "windows-1252"}, {"ANSI_1253", "windows-1253"},
-    {"ANSI_1254", "windows-1254"}, {"ANSI_1255", "windows-1255"},
-    {"ANSI_1256", "windows-1256"}, {"ANSI_1257", "windows-1257"},
-    {"ANSI_1258", "windows-1258"}, {"DOS437", "ibm-437"},
-    {"DOS850", "ibm-850"},         {"DOS862", "ibm-862"},
+    {"ANSI_1250", "windows-1250"}, {"ANSI_1251", "windows-1251"}, {"ANSI_1252", "windows-1252"},
+    {"ANSI_1253", "windows-1253"}, {"ANSI_1254", "windows-1254"}, {"ANSI_1255", "windows-1255"},
+    {"ANSI_1256", "windows-1256"}, {"ANSI_1257", "windows-1257"}, {"ANSI_1258", "windows-1258"},
+    {"ANSI_874", "windows-874"},   {"DOS437", "ibm-437"},         {"DOS850", "ibm-850"},
+    {"DOS852", "ibm-852"},         {"DOS855", "ibm-855"},         {"DOS857", "ibm-857"},
+    {"DOS860", "ibm-860"},         {"DOS861", "ibm-861"},         {"DOS862", "ibm-862"},
+    {"DOS863", "ibm-863"},         {"DOS864", "ibm-864"},         {"DOS865", "ibm-865"},
+    {"DOS866", "ibm-866"},         {"DOS869", "ibm-869"},         {"ISO8859-1", "ISO-8859-1"},
+    {"ISO8859-2", "ISO-8859-2"},   {"ISO8859-3", "ISO-8859-3"},   {"ISO8859-4", "ISO-8859-4"},
+    {"ISO8859-5", "ISO-8859-5"},   {"ISO8859-6", "ISO-8859-6"},   {"ISO8859-7", "ISO-8859-7"},
+    {"ISO8859-8", "ISO-8859-8"},   {"ISO8859-9", "ISO-8859-9"},   {"ISO8859-10", "ISO-8859-10"},
+    {"MACINTOSH", "macintosh"},    {"ASCII", "US-ASCII"},
 };
 
 // Bytes that ICU leaves undefined but Windows maps into the private use
@@ -64,20 +74,31 @@ std::optional<char16_t> icuUnit(UConverter* converter, unsigned char byte) {
 // Bytes 0x00-0x7F are ASCII in every code page here (ICU's IBM tables swap
 // a few control codes that Windows leaves alone); the rest comes from ICU,
 // then Windows' private-use mappings, and an undefined byte keeps its value.
+// Every byte must decode to a unit of its own, or it would not survive a
+// save: in the few tables where a byte's unit is taken already (by ASCII or
+// another byte), the byte gets U+F700 + byte, a private-use unit.
 ByteTable buildTable(const CodePage& page) {
-  ByteTable table{};
-  for (unsigned b = 0; b < 256; ++b) table[b] = static_cast<char16_t>(b);
+  std::array<std::optional<char16_t>, 256> defined{};
+  for (unsigned b = 0; b < 0x80; ++b) defined[b] = static_cast<char16_t>(b);
   UErrorCode status = U_ZERO_ERROR;
   UConverter* converter = ucnv_open(page.icuName, &status);
   if (U_SUCCESS(status)) {
     ucnv_setToUCallBack(converter, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    for (unsigned b = 0x80; b < 256; ++b) {
-      if (auto unit = icuUnit(converter, static_cast<unsigned char>(b))) table[b] = *unit;
-    }
+    for (unsigned b = 0x80; b < 256; ++b) defined[b] = icuUnit(converter, static_cast<unsigned char>(b));
     ucnv_close(converter);
   }
   for (const auto& extra : kWindowsPrivateUse) {
-    if (extra.dwgName == page.dwgName) table[extra.byte] = extra.unit;
+    if (extra.dwgName == page.dwgName) defined[extra.byte] = extra.unit;
+  }
+  ByteTable table{};
+  std::set<char16_t> taken;
+  for (unsigned b = 0; b < 256; ++b) {
+    if (defined[b] && taken.insert(*defined[b]).second) table[b] = *defined[b];
+  }
+  for (unsigned b = 0x80; b < 256; ++b) {
+    if (defined[b] && table[b] == *defined[b]) continue;
+    const auto own = static_cast<char16_t>(b);
+    table[b] = taken.insert(own).second ? own : static_cast<char16_t>(0xF700 + b);
   }
   return table;
 }

@@ -25,8 +25,10 @@
 
 namespace vrn::dxf {
 
-// The codec of a $DWGCODEPAGE value ("ANSI_1255", "DOS862" ..., any case),
-// or null when the code page is not supported.
+// The codec of a $DWGCODEPAGE value, any case: ANSI_874, ANSI_1250 to
+// ANSI_1258, the DOS code pages 437, 850, 852, 855, 857, 860 to 866 and 869,
+// ISO8859-1 to ISO8859-10, MACINTOSH and ASCII. Null for any other (the
+// double-byte code pages among them).
 std::shared_ptr<const drawing::TextCodec> codePageCodec(std::string_view dwgCodePage);
 
 // The codec of a drawing of version `acadVer` ($ACADVER, "AC1015" ...):

@@ -17,7 +17,11 @@ std::string allBytes() {
 
 TEST(CodePageCodec, EveryByteOfEveryCodePageRoundTrips) {
   for (const char* name : {"ANSI_1250", "ANSI_1251", "ANSI_1252", "ANSI_1253", "ANSI_1254", "ANSI_1255",
-                           "ANSI_1256", "ANSI_1257", "ANSI_1258", "DOS437", "DOS850", "DOS862"}) {
+                           "ANSI_1256", "ANSI_1257", "ANSI_1258", "ANSI_874", "DOS437", "DOS850", "DOS852",
+                           "DOS855", "DOS857", "DOS860", "DOS861", "DOS862", "DOS863", "DOS864", "DOS865",
+                           "DOS866", "DOS869", "ISO8859-1", "ISO8859-2", "ISO8859-3", "ISO8859-4", "ISO8859-5",
+                           "ISO8859-6", "ISO8859-7", "ISO8859-8", "ISO8859-9", "ISO8859-10", "MACINTOSH",
+                           "ASCII"}) {
     SCOPED_TRACE(name);
     const auto codec = codePageCodec(name);
     ASSERT_NE(codec, nullptr);
