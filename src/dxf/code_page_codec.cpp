@@ -190,7 +190,7 @@ class CodePageCodec final : public drawing::TextCodec {
   }
 
   // The character of a "\U+XXXX" or "\M+nXXXX" escape at `at`.
-  std::optional<char16_t> escapeAt(std::string_view bytes, std::size_t at) const {
+  static std::optional<char16_t> escapeAt(std::string_view bytes, std::size_t at) {
     const char kind = bytes[at + 1];
     if (kind == 'U') {
       if (at + 7 > bytes.size()) return std::nullopt;
