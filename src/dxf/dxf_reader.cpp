@@ -127,7 +127,11 @@ std::string_view DxfReader::nextType() const {
 Record DxfReader::makeRecord(std::size_t from, std::size_t to, bool object) {
   std::vector<drawing::Group> groups;
   groups.reserve(to - from);
-  for (std::size_t i = from; i < to; ++i) groups.push_back({groups_[i].code, std::string(groups_[i].value)});
+  for (std::size_t i = from; i < to; ++i) {
+    auto& group = groups.emplace_back();  // built in place: no temporary string to move
+    group.code = groups_[i].code;
+    group.value.assign(groups_[i].value);
+  }
   const char* begin = from < groups_.size() ? groups_[from].start : recordEnd_;
   const char* end = to < groups_.size() ? groups_[to].start : recordEnd_;
   if (object) {
