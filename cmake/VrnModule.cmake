@@ -9,6 +9,12 @@ function(vrn_warnings target)
       -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
       -Wconversion -Wsign-conversion -Wimplicit-fallthrough -Werror)
   endif()
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # GCC 12 reports std::variant<u16string, ...> moves and inlined string
+    # copies as maybe-uninitialized or overlapping at -O2/-O3 (GCC bugs
+    # 105562, 105329); both are false positives in library code we don't own.
+    target_compile_options(${target} PRIVATE -Wno-maybe-uninitialized -Wno-restrict)
+  endif()
 endfunction()
 
 # vrn_module(NAME [SOURCES extra...] [DEPENDS targets...])
