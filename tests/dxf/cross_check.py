@@ -113,7 +113,12 @@ def check(tool, fixture, work):
         args += ["--text", mtexts[0].dxf.handle, LONG_MTEXT]
         expected[mtexts[0].dxf.handle]["text"] = LONG_MTEXT
         expected[mtexts[0].dxf.handle]["attribs"]["text"] = LONG_MTEXT
+    with open(fixture, "rb") as f:
+        original = f.read()
     subprocess.run(args, check=True)
+    with open(fixture, "rb") as f:
+        if f.read() != original:
+            fail(f"{name}: saving the changed drawing under a new name wrote over the drawing it came from")
 
     after = ezdxf.readfile(args[2])
     got = objects(after, args[2])

@@ -6,7 +6,8 @@
 //
 // Opens IN with Documents.Open over DxfFiles, puts TextString of the entity
 // HANDLE (--retext: puts back the TextString it gets) (the model splits a long MTEXT over groups 3 and 1), adds a TEXT
-// with ModelSpace.AddText, and writes OUT with SaveAs. TEXT is UTF-8.
+// with ModelSpace.AddText, and writes OUT with SaveAs, then Save (which must
+// write OUT again, leaving IN as it was). TEXT is UTF-8.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
       }
     }
     doc.call("SaveAs", Variant(vrn::utf8ToUtf16(argv[2])));
+    // The document now stands for OUT: Save writes OUT again, not IN.
+    doc.call("Save");
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
