@@ -12,8 +12,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-win"
 
 "$root/scripts/install-deps.sh" --windows
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+# The toolchain is read by the first configure only.
+toolchain=()
+[[ -f "$build/CMakeCache.txt" ]] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake")
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${toolchain[@]}" >/dev/null
 cmake --build "$build" --target vrn_dll vrn_testhost vrn_encoding_tables_tests vrn_windows_tests vrn_host_tests
 
 tmp=$(mktemp -d /tmp/vrn-wine.XXXXXX)

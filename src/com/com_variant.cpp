@@ -7,6 +7,7 @@
 
 #include "com/bstr.h"
 #include "com/dispatch_object.h"
+#include "com/error_info.h"
 #include "com/object_dispatch.h"
 #include "host/host_error.h"
 
@@ -22,7 +23,7 @@ using Microsoft::WRL::ComPtr;
 }
 
 void check(HRESULT hr) {
-  if (FAILED(hr)) throw HostError(hr, "Automation error " + std::to_string(hr));
+  if (FAILED(hr)) throw HostError(hr, "Automation error " + hresultText(hr));
 }
 
 Variant fromWideInteger(long long n) {

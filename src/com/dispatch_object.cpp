@@ -31,7 +31,8 @@ WORD flagsOf(Invoke kind) {
 // them, and for a method a by-reference VARIANT pointing at each value.
 class CallArguments {
  public:
-  CallArguments(std::span<Variant> args, bool byReference) : values_(args.size()), refs_(args.size()) {
+  CallArguments(std::span<Variant> args, bool byReference)
+      : values_(args.size()), refs_(args.size()), byReference_(byReference) {
     for (VARIANT& v : values_) VariantInit(&v);
     for (std::size_t i = 0; i < args.size(); ++i) {
       VARIANT& value = values_[args.size() - 1 - i];
@@ -42,7 +43,6 @@ class CallArguments {
         refs_[args.size() - 1 - i].pvarVal = &value;
       }
     }
-    byReference_ = byReference;
   }
   ~CallArguments() {
     for (VARIANT& v : values_) VariantClear(&v);
@@ -69,7 +69,7 @@ class CallArguments {
  private:
   std::vector<VARIANT> values_;
   std::vector<VARIANT> refs_;
-  bool byReference_ = false;
+  bool byReference_;
 };
 
 }  // namespace

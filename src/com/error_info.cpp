@@ -26,26 +26,22 @@ void setErrorInfo(std::u16string_view description, std::u16string_view source, c
 
 void clearErrorInfo() { SetErrorInfo(0, nullptr); }
 
-namespace {
-
-std::string hex(HRESULT hr) {
+std::string hresultText(HRESULT hr) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
   return text;
 }
 
-}  // namespace
-
 host::HostError invokeError(HRESULT hr, EXCEPINFO& exception, std::string_view member) {
   if (hr != DISP_E_EXCEPTION) {
-    return host::HostError(hr, "Call of " + std::string(member) + " failed with " + hex(hr));
+    return host::HostError(hr, "Call of " + std::string(member) + " failed with " + hresultText(hr));
   }
   if (exception.pfnDeferredFillIn != nullptr) exception.pfnDeferredFillIn(&exception);
   // A server gives either an HRESULT (scode) or a bare error number (wCode).
   HRESULT code = exception.scode;
   if (code == S_OK) code = exception.wCode != 0 ? MAKE_HRESULT(1, FACILITY_ITF, exception.wCode) : E_FAIL;
   std::string description = utf16ToUtf8(fromBstr(exception.bstrDescription));
-  if (description.empty()) description = std::string(member) + " failed with " + hex(code);
+  if (description.empty()) description = std::string(member) + " failed with " + hresultText(code);
   SysFreeString(exception.bstrDescription);
   SysFreeString(exception.bstrSource);
   SysFreeString(exception.bstrHelpFile);

@@ -17,6 +17,9 @@ void setErrorInfo(std::u16string_view description, std::u16string_view source, c
 // Clears it, so a caller never reads a stale error after a success.
 void clearErrorInfo();
 
+// "0x8000FFFF": an HRESULT as Windows shows it.
+std::string hresultText(HRESULT hr);
+
 // The HostError for a failed IDispatch::Invoke: DISP_E_EXCEPTION takes the
 // code and description of `exception` (and frees its strings); any other
 // failure gets a description naming the member and the HRESULT.
