@@ -138,8 +138,10 @@ done
 
 # ---- 4. unregistration ----
 wine regsvr32 /u /s 'C:\vrn server\vrn.dll' || fail "regsvr32 /u exit code"
+wine regsvr32 /u /s 'C:\vrn server\vrn.dll' || fail "regsvr32 /u of an unregistered server"
 wine regsvr32 /u /s 'C:\vrn server\vrn_testhost.dll' || fail "regsvr32 /u of the test host"
-for key in "HKCR\\CLSID\\$clsid" 'HKCR\vrn.autovrn' "HKCR\\TypeLib\\$libid"; do
+for key in "HKCR\\CLSID\\$clsid" 'HKCR\vrn.autovrn' "HKCR\\TypeLib\\$libid" \
+  'HKCR\Interface\{15468C79-3550-4906-95F6-7C9FF867EC94}'; do
   if wine reg query "$key" >/dev/null 2>&1; then fail "$key is still there"; else pass "$key removed"; fi
 done
 

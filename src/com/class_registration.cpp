@@ -103,11 +103,12 @@ void registerTypeLibrary(const std::u16string& path) {
 }
 
 void unregisterTypeLibrary(const GUID& library, unsigned short major, unsigned short minor, LCID locale) {
-  const HRESULT hr = UnRegisterTypeLib(library, major, minor, locale, SYS_WIN64);
   // Not registered (any more) is what removal wants.
-  if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) {
-    fail(u"type library", hr);
-  }
+  BSTR registeredPath = nullptr;
+  if (FAILED(QueryPathOfRegTypeLib(library, major, minor, locale, &registeredPath))) return;
+  SysFreeString(registeredPath);
+  const HRESULT hr = UnRegisterTypeLib(library, major, minor, locale, SYS_WIN64);
+  if (FAILED(hr)) fail(u"type library", hr);
 }
 
 }  // namespace vrn::com
