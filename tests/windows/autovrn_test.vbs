@@ -101,6 +101,23 @@ v.edit "2F"
 Check "Err.Source is vrn.autovrn", Err.Source = "vrn.autovrn"
 Err.Clear
 
+' A VBScript object as the application: Wine's VBScript answers
+' GetIDsOfNames with E_NOTIMPL, so the calls go through IDispatchEx.
+Class ScriptApp
+  Public Calls
+  Public Property Get Version
+    Calls = Calls + 1
+    Err.Raise vbObjectError + 77, "ScriptApp", "no version here"
+  End Property
+End Class
+Dim scriptApp
+Set scriptApp = New ScriptApp
+scriptApp.Calls = 0
+v.SetApp scriptApp
+v.acadtostr "2F", 12
+Check "a script object's property is reached (" & scriptApp.Calls & " calls)", scriptApp.Calls = 1
+CheckFailure "the script object's error comes back", vbObjectError + 77
+
 ' The test drawing host stands in for AutoCAD.
 Dim app, doc, ms, e, stored, converted, texts
 Set app = CreateObject("vrn.testhost")
