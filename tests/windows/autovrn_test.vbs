@@ -145,6 +145,10 @@ v.mtext ""
 CheckFailure "mtext", 0
 v.block "FFFFFF"
 CheckFailure "block", 0
+v.Cmd "about_vrn", "", ""
+CheckFailure "Cmd about_vrn", 0
+v.Cmd "hfont_convert", "", ""
+CheckFailure "Cmd hfont_convert", 0
 
 ' By handle: read with kind 11, store the logical text, write back with kind
 ' 11. TrueType texts are left out: their pair of conversions is no round trip.
