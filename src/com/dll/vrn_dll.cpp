@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <memory>
 
 #include "automation/module.h"
@@ -34,7 +33,7 @@ std::unique_ptr<vrn::automation::Module>& module() {
 void startUp() {
   try {
     module() = std::make_unique<vrn::automation::Module>();
-  } catch (const std::exception&) {
+  } catch (...) {
     module().reset();
   }
 }
