@@ -2,29 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <optional>
 
 namespace vrn::drawing {
-
-std::vector<Group>& Record::edit() {
-  buffer_.reset();
-  original_ = {};
-  return groups_;
-}
-
-std::string_view Record::type() const { return value(0); }
-
-std::size_t Record::find(int code, std::size_t from) const {
-  for (std::size_t i = from; i < groups_.size(); ++i) {
-    if (groups_[i].code == code) return i;
-  }
-  return npos;
-}
-
-std::string_view Record::value(int code, std::string_view fallback) const {
-  const std::size_t i = find(code);
-  return i == npos ? fallback : std::string_view(groups_[i].value);
-}
-
 namespace {
 
 std::string_view trimmed(std::string_view text) {
@@ -33,7 +14,98 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
+// The groups of a record's original text, one at a time. The DXF reader
+// has checked that text (every code a number, every code with its value)
+// and cut it into lines the same way, so this need not check again.
+class GroupCursor {
+ public:
+  explicit GroupCursor(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {}
+
+  bool next(int& code, std::string_view& value) {
+    if (pos_ == end_) return false;
+    const std::string_view codeLine = trimmed(line());
+    std::from_chars(codeLine.data(), codeLine.data() + codeLine.size(), code);
+    value = line();
+    return true;
+  }
+
+ private:
+  // The next line without its line end ("\r\n" or "\n"; the last line of
+  // a file may have none and keeps all its bytes).
+  std::string_view line() {
+    const char* begin = pos_;
+    const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end_ - begin)));
+    if (newline == nullptr) {
+      pos_ = end_;
+      return {begin, static_cast<std::size_t>(end_ - begin)};
+    }
+    pos_ = newline + 1;
+    const char* lineEnd = newline != begin && newline[-1] == '\r' ? newline - 1 : newline;
+    return {begin, static_cast<std::size_t>(lineEnd - begin)};
+  }
+
+  const char* pos_;
+  const char* end_;
+};
+
+struct FoundGroup {
+  std::size_t index;
+  std::string_view value;
+};
+
+// The first group with `code` at or after index `from` of a record's text.
+std::optional<FoundGroup> findInText(std::string_view text, int code, std::size_t from) {
+  GroupCursor cursor(text);
+  int groupCode = 0;
+  std::string_view value;
+  for (std::size_t i = 0; cursor.next(groupCode, value); ++i) {
+    if (i >= from && groupCode == code) return FoundGroup{i, value};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+const std::vector<Group>& Record::groups() const {
+  if (!split_) {
+    GroupCursor cursor(original_);
+    int code = 0;
+    std::string_view value;
+    while (cursor.next(code, value)) groups_.push_back({code, std::string(value)});
+    split_ = true;
+  }
+  return groups_;
+}
+
+// Views into the buffer taken before a change stay valid: the buffer is
+// kept until the record goes.
+std::vector<Group>& Record::edit() {
+  groups();
+  original_ = {};
+  return groups_;
+}
+
+std::string_view Record::type() const { return value(0); }
+
+std::size_t Record::find(int code, std::size_t from) const {
+  if (!split_) {
+    const auto found = findInText(original_, code, from);
+    return found ? found->index : npos;
+  }
+  for (std::size_t i = from; i < groups_.size(); ++i) {
+    if (groups_[i].code == code) return i;
+  }
+  return npos;
+}
+
+std::string_view Record::value(int code, std::string_view fallback) const {
+  if (!split_) {
+    const auto found = findInText(original_, code, 0);
+    return found ? found->value : fallback;
+  }
+  const std::size_t i = find(code);
+  return i == npos ? fallback : std::string_view(groups_[i].value);
+}
 
 double Record::number(int code, double fallback) const {
   const std::string_view text = trimmed(value(code));
@@ -56,7 +128,7 @@ std::int32_t Record::integer(int code, std::int32_t fallback) const {
 void Record::set(int code, std::string value, std::initializer_list<int> before) {
   const std::size_t at = find(code);
   if (at != npos) {
-    if (groups_[at].value != value) edit()[at].value = std::move(value);
+    if (groups()[at].value != value) edit()[at].value = std::move(value);
     return;
   }
   auto& groups = edit();

@@ -12,8 +12,15 @@
 // drawing's encoding (see TextCodec). A record read from a file also keeps a
 // view of its exact text in the file buffer; until something changes the
 // record, saving writes that text back byte for byte.
+//
+// A record read from a file splits its groups out of that text only when
+// someone first asks for them: most records of a large drawing are never
+// read one by one, and one string per group would cost more than reading
+// the whole file. value(), find() and the readers built on them look into
+// the text directly until then, without splitting it.
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,11 +40,16 @@ class Record {
   explicit Record(std::vector<Group> groups) : groups_(std::move(groups)) {}
   // A record read from a file. `original` is its exact text (every line of
   // it, line ends included) inside `buffer`, which the record keeps alive.
+  // The text must hold whole groups whose codes are numbers, as the DXF
+  // reader has checked; the groups are split out of it on first use.
+  Record(std::shared_ptr<const std::string> buffer, std::string_view original)
+      : split_(false), buffer_(std::move(buffer)), original_(original) {}
+  // The same with its groups split out already.
   Record(std::vector<Group> groups, std::shared_ptr<const std::string> buffer,
          std::string_view original)
       : groups_(std::move(groups)), buffer_(std::move(buffer)), original_(original) {}
 
-  const std::vector<Group>& groups() const { return groups_; }
+  const std::vector<Group>& groups() const;
   // Write access to the groups; the record then counts as changed.
   std::vector<Group>& edit();
 
@@ -67,7 +79,10 @@ class Record {
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
  private:
-  std::vector<Group> groups_;
+  // Splitting the original text into groups_ does not change what the
+  // record holds, only how: hence a cache that const readers may fill.
+  mutable std::vector<Group> groups_;
+  mutable bool split_ = true;
   std::shared_ptr<const std::string> buffer_;
   std::string_view original_;
 };

@@ -124,14 +124,10 @@ std::string_view DxfReader::nextType() const {
   return hasLookahead_ && lookahead_.code == 0 ? trimmed(lookahead_.value) : std::string_view{};
 }
 
+// The record keeps just a view of its text: it splits its groups out of it
+// when someone reads them, and most records of a large drawing are only
+// ever copied back to the file.
 Record DxfReader::makeRecord(std::size_t from, std::size_t to, bool object) {
-  std::vector<drawing::Group> groups;
-  groups.reserve(to - from);
-  for (std::size_t i = from; i < to; ++i) {
-    auto& group = groups.emplace_back();  // built in place: no temporary string to move
-    group.code = groups_[i].code;
-    group.value.assign(groups_[i].value);
-  }
   const char* begin = from < groups_.size() ? groups_[from].start : recordEnd_;
   const char* end = to < groups_.size() ? groups_[to].start : recordEnd_;
   if (object) {
@@ -147,7 +143,7 @@ Record DxfReader::makeRecord(std::size_t from, std::size_t to, bool object) {
       break;
     }
   }
-  return Record(std::move(groups), buffer_, std::string_view(begin, static_cast<std::size_t>(end - begin)));
+  return Record(buffer_, std::string_view(begin, static_cast<std::size_t>(end - begin)));
 }
 
 void DxfReader::advanceWithin(std::string_view owner, std::size_t ownerLine, std::string_view end) {
