@@ -4,10 +4,12 @@
 // and each conversion as a ratio to ICU's reorder.
 //
 // Aims: types 0-3 at most a third of ICU's time, type 4 at most 1.2 times.
-// The indented ICU rows time ICU on the very lines each TrueType conversion
-// hands it, which is the floor for type 4. Every measure runs once per
-// round, fastest round kept; on a loaded machine the figures still move by
-// a third from run to run, so compare ratios within one run.
+// The indented ICU rows time ICU on the lines each TrueType conversion
+// would hand it if every line went through ICU; type 4 orders lines without
+// a Hebrew letter, and lines of Hebrew letters and blanks only, itself.
+// Every measure runs once per round, fastest round kept; on a loaded
+// machine the figures still move by a third from run to run, so compare
+// ratios within one run.
 
 #include "encoding/char_tables.h"
 #include "encoding/conversions.h"
@@ -154,8 +156,7 @@ int main() {
           EditToacadWin(label, FontState{static_cast<fntType>(type), false}, false));
     }
   }
-  // The lines the TrueType conversions hand to the platform's reorder, which
-  // reads them left to right: ICU's time on these is the floor for type 4.
+  // The lines the TrueType conversions reorder, reading them left to right.
   Lines reorderedByEditToacad;
   for (const auto& label : editor) {
     reorderedByEditToacad.push_back(wideForm(FixRuns(byteForm(label))));

@@ -34,7 +34,6 @@ struct LetterTables {
   std::array<ByteTable, 4> toEditor;       // stored bytes to Windows letters
   std::array<WideTable, 4> toStoredWide;   // Windows letters to stored, mirrored, wide
   WideTable mirroredWide;                  // mirrored, wide
-  WideTable plainWide;                     // wide
 };
 
 std::string everyByte() {
@@ -68,7 +67,6 @@ LetterTables buildLetterTables() {
                     wideTable(mirrorBrackets(DosToEng(WinToDos(all)))),
                     wideTable(mirrorBrackets(all))};
   t.mirroredWide = wideTable(mirrorBrackets(all));
-  t.plainWide = wideTable(all);
   return t;
 }
 
@@ -156,8 +154,9 @@ std::u16string AcadToEditWin(std::u16string_view ss, FontState font) {
     return {};
   }
   if (font.type == fntType::TrueType) {
-    std::string d = font.backward ? RevStr(byteForm(ss)) : byteForm(ss);
-    return convertFused(VisualOrder(d), nullptr, true, true, letterTables().plainWide);
+    // ConvertLeftToRight, reversed; the byte form reverses unit by unit
+    return font.backward ? leftToRightWide(RevStrW(std::u16string(ss)), true)
+                         : leftToRightWide(ss, true);
   }
   if (!isLetterLayout(font.type)) {
     return {};
@@ -179,7 +178,7 @@ std::u16string EditToacadWin(std::u16string_view ss, FontState font, bool revers
   }
   if (font.type == fntType::TrueType) {
     // ConvertRightToLeft, reversed unless ReverseTTF
-    return wideVisualOrder(FixRuns(byteForm(ss)), !reverseTTF);
+    return rightToLeftWide(ss, !reverseTTF);
   }
   if (!isLetterLayout(font.type)) {
     return {};
@@ -198,13 +197,9 @@ std::u16string EditToacadWin(std::u16string_view ss, FontState font, bool revers
                       letterTables().toStoredWide[layout]);
 }
 
-std::u16string ConvertRightToLeft(std::u16string_view s) {
-  return wideForm(VisualOrder(FixRuns(byteForm(s))));
-}
+std::u16string ConvertRightToLeft(std::u16string_view s) { return rightToLeftWide(s, false); }
 
-std::u16string ConvertLeftToRight(std::u16string_view s) {
-  return wideForm(FixRuns(VisualOrder(byteForm(s))));
-}
+std::u16string ConvertLeftToRight(std::u16string_view s) { return leftToRightWide(s, false); }
 
 std::u16string ConvertRightToLeftW(std::u16string_view s) {
   return VisualOrderW(FixRunsW(std::u16string(s)));

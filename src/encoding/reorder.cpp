@@ -43,6 +43,46 @@ const ByteClasses& rightToLeftBytes() {
   return table;
 }
 
+// The TrueType conversions take wide text and give wide text, and nearly
+// every label holds only units the byte form carries unchanged (U(B(u)) is
+// u). On those the byte form's reorder is the wide reorder of the same
+// units, so they skip the code page both ways; the class of such a unit is
+// the class of its byte. The table covers the whole basic plane; its
+// values are flags, so that one pass can or them together.
+enum UnitClass : std::uint8_t { unitOther = 0, unitRightToLeft = 1, unitOutsideByteForm = 2 };
+using UnitClasses = std::vector<UnitClass>;
+
+UnitClasses buildUnitClasses() {
+  std::u16string everyUnit(0x10000, u'\0');
+  for (std::size_t u = 0; u < everyUnit.size(); ++u) {
+    everyUnit[u] = static_cast<char16_t>(u);
+  }
+  const std::string bytes = platform::toByteForm(everyUnit);
+  const std::u16string back = platform::fromByteForm(bytes);
+  const ByteClasses& rightToLeft = rightToLeftBytes();
+  UnitClasses classes(everyUnit.size(), unitOutsideByteForm);
+  for (std::size_t u = 0; u < everyUnit.size(); ++u) {
+    if (back[u] == everyUnit[u]) {
+      classes[u] = rightToLeft[static_cast<unsigned char>(bytes[u])] ? unitRightToLeft : unitOther;
+    }
+  }
+  return classes;
+}
+
+const UnitClasses& unitClasses() {
+  static const UnitClasses table = buildUnitClasses();
+  return table;
+}
+
+// Per-unit tests that hold their table, for the loops below.
+auto rightToLeftUnitTest() {
+  return [&classes = unitClasses()](char16_t u) { return classes[u] == unitRightToLeft; };
+}
+
+auto rightToLeftByteTest() {
+  return [&table = rightToLeftBytes()](char c) { return table[static_cast<unsigned char>(c)]; };
+}
+
 // Reverses in place every maximal run of units for which isRightToLeft(i) is
 // false; runs never move.
 template <typename Text, typename IsRightToLeft>
@@ -62,18 +102,97 @@ void reverseOtherRuns(Text& s, IsRightToLeft isRightToLeft) {
   }
 }
 
-bool holdsRightToLeftLetter(std::string_view s) {
-  const ByteClasses& rightToLeft = rightToLeftBytes();
-  return std::any_of(s.begin(), s.end(),
-                     [&rightToLeft](char c) { return rightToLeft[static_cast<unsigned char>(c)]; });
+template <typename Text, typename IsRightToLeft>
+void fixRunsInPlace(Text& s, IsRightToLeft isRightToLeft) {
+  reverseOtherRuns(s, [&s, &isRightToLeft](std::size_t i) { return isRightToLeft(s[i]); });
 }
 
-// Read left to right, only a right-to-left letter, an Arabic digit or an
-// embedding control takes a character off level 0. The byte form's code
-// page has neither of the last two, so a line without a right-to-left
-// letter (a number, a Latin code) displays as it is stored and needs no
-// trip through the platform.
-bool displaysAsStoredLeftToRight(std::string_view s) { return !holdsRightToLeftLetter(s); }
+// FixRuns(x), reversed when asked, into out in one pass: reversed, the
+// right-to-left runs come out backwards and the others as they are, each in
+// the mirrored place.
+template <typename Text, typename IsRightToLeft>
+void fixRunsInto(std::u16string_view x, IsRightToLeft isRightToLeft, bool reversed, Text& out) {
+  const std::size_t n = x.size();
+  out.resize(n);
+  std::size_t start = 0;
+  while (start < n) {
+    const bool rightToLeft = isRightToLeft(x[start]);
+    std::size_t end = start + 1;
+    while (end < n && isRightToLeft(x[end]) == rightToLeft) {
+      ++end;
+    }
+    const std::size_t at = reversed ? n - end : start;
+    const std::size_t length = end - start;
+    // Labels are short and their runs shorter: plain loops beat a library
+    // call per run.
+    if (rightToLeft != reversed) {
+      for (std::size_t k = 0; k < length; ++k) {
+        out[at + k] = x[start + k];
+      }
+    } else {
+      for (std::size_t k = 0; k < length; ++k) {
+        out[at + k] = x[end - 1 - k];
+      }
+    }
+    start = end;
+  }
+}
+
+// Two kinds of line in the byte form's characters have a display order
+// that needs no trip through the platform: the bidi algorithm settles them
+// in a few words, and labels are often one or the other.
+//
+// Without a right-to-left letter: read left to right, only a right-to-left
+// letter, an Arabic digit or an embedding control takes a character off
+// level 0, and the byte form's code page has neither of the last two. The
+// line displays as it is stored.
+//
+// Right-to-left letters and blanks only: blanks between two letters take
+// their direction, blanks at either end the reading direction's, and no
+// other rule applies. Read left to right, the span from the first letter to
+// the last is reversed and the end blanks stay; read right to left, the
+// whole line is reversed.
+enum class Shortcut : std::uint8_t { none, asStored, lettersAndBlanks };
+
+template <typename Text, typename IsRightToLeft>
+Shortcut shortcutFor(const Text& s, IsRightToLeft isRightToLeft) {
+  bool anyRightToLeft = false;
+  bool onlyLettersAndBlanks = true;
+  for (const auto c : s) {
+    const bool rightToLeft = isRightToLeft(c);
+    anyRightToLeft = anyRightToLeft || rightToLeft;
+    onlyLettersAndBlanks = onlyLettersAndBlanks && (rightToLeft || c == ' ');
+  }
+  if (!anyRightToLeft) {
+    return Shortcut::asStored;
+  }
+  return onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none;
+}
+
+bool appliesTo(Shortcut shortcut, ReadingDirection direction) {
+  return shortcut == Shortcut::lettersAndBlanks ||
+         (shortcut == Shortcut::asStored && direction == ReadingDirection::LeftToRight);
+}
+
+// The display order of a line the shortcut applies to, into display.
+template <typename View, typename Text>
+void displayShortcut(View s, Shortcut shortcut, ReadingDirection direction, Text& display) {
+  display.assign(s.begin(), s.end());
+  if (shortcut == Shortcut::asStored) {
+    return;
+  }
+  auto first = display.begin();
+  auto last = display.end();
+  if (direction == ReadingDirection::LeftToRight) {
+    while (*first == ' ') {  // the line holds a letter, so this stops
+      ++first;
+    }
+    while (*(last - 1) == ' ') {
+      --last;
+    }
+  }
+  std::reverse(first, last);
+}
 
 // The display order of byte-form s in a per-thread buffer, so that a label
 // costs no allocation beyond its result. Valid until the next call.
@@ -85,13 +204,54 @@ const std::u16string& displayOrderOfBytes(std::string_view s, ReadingDirection d
   return display;
 }
 
+// What one pass over wide text tells: whether every unit is in the byte
+// form and, if so, which shortcut its display order takes. FixRuns and the
+// reorder only permute units, so the answer holds for their results too.
+struct WideSummary {
+  bool inByteForm;
+  Shortcut shortcut;
+};
+
+WideSummary summarize(std::u16string_view s) {
+  const UnitClasses& classes = unitClasses();
+  unsigned seen = 0;
+  bool onlyLettersAndBlanks = true;
+  for (const char16_t u : s) {
+    const UnitClass c = classes[u];
+    seen |= c;
+    onlyLettersAndBlanks &= c == unitRightToLeft || u == u' ';
+  }
+  const bool inByteForm = (seen & unitOutsideByteForm) == 0;
+  if ((seen & unitRightToLeft) == 0) {
+    return {inByteForm, Shortcut::asStored};
+  }
+  return {inByteForm, onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none};
+}
+
+// The display order, read left to right, of s, whose units are all in the
+// byte form; display's storage is reused.
+void displayOrderInByteForm(std::u16string_view s, Shortcut shortcut, std::u16string& display) {
+  if (appliesTo(shortcut, ReadingDirection::LeftToRight)) {
+    displayShortcut(s, shortcut, ReadingDirection::LeftToRight, display);
+  } else {
+    platform::displayOrder(s, ReadingDirection::LeftToRight, display);
+  }
+}
+
+std::string byteDisplayOrder(std::string_view s, ReadingDirection direction) {
+  const Shortcut shortcut = shortcutFor(s, rightToLeftByteTest());
+  if (!appliesTo(shortcut, direction)) {
+    return platform::toByteForm(displayOrderOfBytes(s, direction));
+  }
+  std::string display;
+  displayShortcut(s, shortcut, direction, display);
+  return display;
+}
+
 }  // namespace
 
 std::string FixRuns(std::string s) {
-  const ByteClasses& rightToLeft = rightToLeftBytes();
-  reverseOtherRuns(s, [&rightToLeft, &s](std::size_t i) {
-    return rightToLeft[static_cast<unsigned char>(s[i])];
-  });
+  fixRunsInPlace(s, rightToLeftByteTest());
   return s;
 }
 
@@ -105,18 +265,36 @@ std::u16string FixRunsW(std::u16string s) {
 }
 
 std::string VisualOrder(std::string_view s) {
-  if (displaysAsStoredLeftToRight(s)) {
-    return std::string(s);
-  }
-  return platform::toByteForm(displayOrderOfBytes(s, ReadingDirection::LeftToRight));
+  return byteDisplayOrder(s, ReadingDirection::LeftToRight);
 }
 
-std::u16string wideVisualOrder(std::string_view s, bool reversed) {
-  if (displaysAsStoredLeftToRight(s)) {
-    return platform::fromByteForm(reversed ? RevStr(std::string(s)) : std::string(s));
+std::u16string rightToLeftWide(std::u16string_view s, bool reversed) {
+  const WideSummary summary = summarize(s);
+  if (!summary.inByteForm) {
+    const std::string display = VisualOrder(FixRuns(byteForm(s)));
+    return platform::fromByteForm(reversed ? RevStr(display) : display);
   }
-  const std::u16string& display = displayOrderOfBytes(s, ReadingDirection::LeftToRight);
-  return reversed ? std::u16string(display.rbegin(), display.rend()) : display;
+  thread_local std::u16string fixed;
+  fixRunsInto(s, rightToLeftUnitTest(), false, fixed);
+  std::u16string display;
+  displayOrderInByteForm(fixed, summary.shortcut, display);
+  if (reversed) {
+    std::reverse(display.begin(), display.end());
+  }
+  return display;
+}
+
+std::u16string leftToRightWide(std::u16string_view s, bool reversed) {
+  const WideSummary summary = summarize(s);
+  if (!summary.inByteForm) {
+    const std::string fixed = FixRuns(VisualOrder(byteForm(s)));
+    return platform::fromByteForm(reversed ? RevStr(fixed) : fixed);
+  }
+  thread_local std::u16string display;
+  displayOrderInByteForm(s, summary.shortcut, display);
+  std::u16string fixed;
+  fixRunsInto(display, rightToLeftUnitTest(), reversed, fixed);
+  return fixed;
 }
 
 std::u16string VisualOrderW(std::u16string_view s) {
@@ -128,7 +306,7 @@ std::u16string VisualOrderW(std::u16string_view s) {
 // Reads right to left always: the direction a shared screen context has once
 // any conversion has run, so an answer never depends on what ran before.
 std::string VisualOrderDC(std::string_view s) {
-  return platform::toByteForm(displayOrderOfBytes(s, ReadingDirection::RightToLeft));
+  return byteDisplayOrder(s, ReadingDirection::RightToLeft);
 }
 
 std::string RightToLeftDC(std::string_view s) { return VisualOrderDC(FixRuns(std::string(s))); }

@@ -25,9 +25,10 @@ std::string VisualOrder(std::string_view s);
 std::u16string VisualOrderW(std::u16string_view s);
 std::string VisualOrderDC(std::string_view s);
 
-// U(VisualOrder(s)), reversed when asked: the last steps of the TrueType
-// conversions without a trip back through the byte form.
-std::u16string wideVisualOrder(std::string_view s, bool reversed);
+// U(VisualOrder(FixRuns(B(s)))) and U(FixRuns(VisualOrder(B(s)))), reversed
+// when asked: the TrueType conversions straight from and to wide text.
+std::u16string rightToLeftWide(std::u16string_view s, bool reversed);
+std::u16string leftToRightWide(std::u16string_view s, bool reversed);
 
 std::string RightToLeftDC(std::string_view s);  // VisualOrderDC(FixRuns(s))
 std::string LeftToRightDC(std::string_view s);  // FixRuns(VisualOrderDC(s))

@@ -181,6 +181,42 @@ TEST(Fused, LetterLayoutConversionsMatchTheRoutineChain) {
   }
 }
 
+// The TrueType conversions work on wide text and reorder some lines without
+// the platform; they must give what the routine chain gives through the
+// byte form with the platform's own display order, on any text, also with
+// units the byte form does not carry.
+std::string platformVisualOrder(const std::string& b) {
+  return byteForm(VisualOrderW(wideForm(b)));
+}
+
+TEST(Fused, TrueTypeConversionsMatchTheRoutineChain) {
+  TextGenerator generate(10);
+  const std::string hebrewAndBlanks = winLetters + "    ";
+  for (int i = 0; i < textsPerCase * 2; ++i) {
+    std::u16string text =
+        wideForm(i % 2 == 0 ? generate.anyBytes() : generate.next(hebrewAndBlanks));
+    if (i % 5 == 0 && !text.empty()) {  // off the code page; a lone surrogate
+      text[text.size() / 2] = i % 3 == 0 ? u'\u0416' : static_cast<char16_t>(0xD835);
+    }
+    const std::string b = byteForm(text);
+    const std::string leftToRight = FixRuns(platformVisualOrder(b));
+    const std::string rightToLeft = platformVisualOrder(FixRuns(b));
+    ASSERT_EQ(ConvertLeftToRight(text), wideForm(leftToRight)) << b;
+    ASSERT_EQ(ConvertRightToLeft(text), wideForm(rightToLeft)) << b;
+    ASSERT_EQ(AcadToEditWin(text, FontState{fntType::TrueType, false}),
+              wideForm(RevStr(leftToRight)))
+        << b;
+    ASSERT_EQ(AcadToEditWin(text, FontState{fntType::TrueType, true}),
+              wideForm(RevStr(FixRuns(platformVisualOrder(RevStr(b))))))
+        << b;
+    ASSERT_EQ(EditToacadWin(text, FontState{fntType::TrueType, false}, false),
+              wideForm(RevStr(rightToLeft)))
+        << b;
+    ASSERT_EQ(EditToacadWin(text, FontState{fntType::TrueType, true}, true), wideForm(rightToLeft))
+        << b;
+  }
+}
+
 TEST(RoundTrip, ReverseTtfReversesTheFontConverterResult) {
   TextGenerator generate(4);
   const std::string alphabet = asciiPrintable() + dosLetters + winLetters;
@@ -235,6 +271,29 @@ TEST(Reordering, LinesWithoutRightToLeftLettersDisplayAsStored) {
     const std::string line = others.substr(0, 1 + static_cast<std::size_t>(i) % others.size());
     ASSERT_EQ(VisualOrder(line), line);
     ASSERT_EQ(VisualOrderW(wideForm(line)), wideForm(line));
+  }
+}
+
+// Lines of right-to-left letters and blanks are ordered without the
+// platform, in both reading directions; the platform must agree.
+TEST(Reordering, LettersAndBlanksDisplayAsThePlatformOrdersThem) {
+  const std::u16string everyChar = wideForm(range(0x00, 0xFF));
+  std::vector<std::uint8_t> classes(everyChar.size());
+  platform::characterClasses(everyChar, classes);
+  std::string lettersAndBlanks = "    ";
+  for (std::size_t b = 0; b < classes.size(); ++b) {
+    if (classes[b] == platform::rightToLeftLetterClass) {
+      lettersAndBlanks += static_cast<char>(b);
+    }
+  }
+  TextGenerator generate(11);
+  for (int i = 0; i < textsPerCase; ++i) {
+    const std::string line = generate.next(lettersAndBlanks);
+    std::u16string readRightToLeft;
+    platform::displayOrder(wideForm(line), platform::ReadingDirection::RightToLeft,
+                           readRightToLeft);
+    ASSERT_EQ(VisualOrder(line), platformVisualOrder(line)) << line;
+    ASSERT_EQ(VisualOrderDC(line), byteForm(readRightToLeft)) << line;
   }
 }
 
