@@ -2,10 +2,6 @@
 # used there: Windows itself does bidi and code pages, and the command line
 # is Linux's.
 
-# The DXF codecs' few converter calls, answered by Windows' code pages.
-add_library(ICU::uc INTERFACE IMPORTED)
-target_include_directories(ICU::uc INTERFACE ${PROJECT_SOURCE_DIR}/src/platform/win32/icu_compat)
-
 # mingw's gcc 12 reports false -Wrestrict overlaps inside std::string's
 # inlined copies when optimising (GCC bug 105329).
 add_compile_options(-Wno-restrict)

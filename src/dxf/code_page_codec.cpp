@@ -1,7 +1,5 @@
 #include "dxf/code_page_codec.h"
 
-#include <unicode/ucnv.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "host/utf8.h"
+#include "platform/windows_code_pages.h"
 
 namespace vrn::dxf {
 namespace {
@@ -22,30 +21,27 @@ using ByteTable = std::array<char16_t, 256>;
 
 struct CodePage {
   std::string_view dwgName;  // as $DWGCODEPAGE names it, upper case
-  const char* icuName;
+  unsigned windowsCodePage;
 };
 
 // The single-byte code pages AutoCAD names in $DWGCODEPAGE. The double-byte
 // ones (ANSI_932, ANSI_936, ANSI_949, ANSI_950, ANSI_1361 ...) are not
 // supported: a drawing in one of them cannot be opened before AC1021.
 constexpr CodePage kCodePages[] = {
-    {"ANSI_1250", "windows-1250"}, {"ANSI_1251", "windows-1251"}, {"ANSI_1252", "windows-1252"},
-    {"ANSI_1253", "windows-1253"}, {"ANSI_1254", "windows-1254"}, {"ANSI_1255", "windows-1255"},
-    {"ANSI_1256", "windows-1256"}, {"ANSI_1257", "windows-1257"}, {"ANSI_1258", "windows-1258"},
-    {"ANSI_874", "windows-874"},   {"DOS437", "ibm-437"},         {"DOS850", "ibm-850"},
-    {"DOS852", "ibm-852"},         {"DOS855", "ibm-855"},         {"DOS857", "ibm-857"},
-    {"DOS860", "ibm-860"},         {"DOS861", "ibm-861"},         {"DOS862", "ibm-862"},
-    {"DOS863", "ibm-863"},         {"DOS864", "ibm-864"},         {"DOS865", "ibm-865"},
-    {"DOS866", "ibm-866"},         {"DOS869", "ibm-869"},         {"ISO8859-1", "ISO-8859-1"},
-    {"ISO8859-2", "ISO-8859-2"},   {"ISO8859-3", "ISO-8859-3"},   {"ISO8859-4", "ISO-8859-4"},
-    {"ISO8859-5", "ISO-8859-5"},   {"ISO8859-6", "ISO-8859-6"},   {"ISO8859-7", "ISO-8859-7"},
-    {"ISO8859-8", "ISO-8859-8"},   {"ISO8859-9", "ISO-8859-9"},   {"ISO8859-10", "ISO-8859-10"},
-    {"MACINTOSH", "macintosh"},    {"ASCII", "US-ASCII"},
+    {"ANSI_1250", 1250},   {"ANSI_1251", 1251},  {"ANSI_1252", 1252},  {"ANSI_1253", 1253},
+    {"ANSI_1254", 1254},   {"ANSI_1255", 1255},  {"ANSI_1256", 1256},  {"ANSI_1257", 1257},
+    {"ANSI_1258", 1258},   {"ANSI_874", 874},    {"DOS437", 437},      {"DOS850", 850},
+    {"DOS852", 852},       {"DOS855", 855},      {"DOS857", 857},      {"DOS860", 860},
+    {"DOS861", 861},       {"DOS862", 862},      {"DOS863", 863},      {"DOS864", 864},
+    {"DOS865", 865},       {"DOS866", 866},      {"DOS869", 869},      {"ISO8859-1", 28591},
+    {"ISO8859-2", 28592},  {"ISO8859-3", 28593}, {"ISO8859-4", 28594}, {"ISO8859-5", 28595},
+    {"ISO8859-6", 28596},  {"ISO8859-7", 28597}, {"ISO8859-8", 28598}, {"ISO8859-9", 28599},
+    {"ISO8859-10", 28600}, {"MACINTOSH", 10000}, {"ASCII", 20127},
 };
 
-// Bytes that ICU leaves undefined but Windows maps into the private use
-// area. Windows' tables are what AutoCAD on Windows used to write these
-// drawings, so they win.
+// Bytes that ICU (the POSIX side) leaves undefined but Windows maps into
+// the private use area. Windows' tables are what AutoCAD on Windows used to
+// write these drawings, so they win.
 struct PrivateUseByte {
   std::string_view dwgName;
   unsigned char byte;
@@ -60,33 +56,16 @@ constexpr PrivateUseByte kWindowsPrivateUse[] = {
     {"ANSI_1257", 0xA5, 0xF8FD},
 };
 
-// One byte through ICU, or nothing when ICU has no mapping for it.
-std::optional<char16_t> icuUnit(UConverter* converter, unsigned char byte) {
-  const char in = static_cast<char>(byte);
-  UChar out[4];
-  UErrorCode status = U_ZERO_ERROR;
-  ucnv_reset(converter);
-  const int32_t length = ucnv_toUChars(converter, out, 4, &in, 1, &status);
-  if (U_FAILURE(status) || length != 1) return std::nullopt;
-  return out[0];
-}
-
 // Bytes 0x00-0x7F are ASCII in every code page here (ICU's IBM tables swap
-// a few control codes that Windows leaves alone); the rest comes from ICU,
-// then Windows' private-use mappings, and an undefined byte keeps its value.
+// a few control codes that Windows leaves alone); the rest comes from the
+// system's code page, then Windows' private-use mappings, and an undefined
+// byte keeps its value.
 // Every byte must decode to a unit of its own, or it would not survive a
 // save: in the few tables where a byte's unit is taken already (by ASCII or
 // another byte), the byte gets U+F700 + byte, a private-use unit.
 ByteTable buildTable(const CodePage& page) {
-  std::array<std::optional<char16_t>, 256> defined{};
+  platform::SingleByteTable defined = platform::singleByteTable(page.windowsCodePage);
   for (unsigned b = 0; b < 0x80; ++b) defined[b] = static_cast<char16_t>(b);
-  UErrorCode status = U_ZERO_ERROR;
-  UConverter* converter = ucnv_open(page.icuName, &status);
-  if (U_SUCCESS(status)) {
-    ucnv_setToUCallBack(converter, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    for (unsigned b = 0x80; b < 256; ++b) defined[b] = icuUnit(converter, static_cast<unsigned char>(b));
-    ucnv_close(converter);
-  }
   for (const auto& extra : kWindowsPrivateUse) {
     if (extra.dwgName == page.dwgName) defined[extra.byte] = extra.unit;
   }
@@ -120,25 +99,17 @@ unsigned hexValue(std::string_view digits) {
 // "\M+nXXXX": a double-byte character of an East Asian code page, written
 // by AutoCAD for drawings whose code page lacks it.
 std::optional<char16_t> decodeMif(char page, std::string_view hex) {
-  const char* icuName = nullptr;
+  unsigned codePage = 0;
   switch (page) {
-    case '1': icuName = "windows-932"; break;
-    case '2': icuName = "windows-950"; break;
-    case '3': icuName = "windows-949"; break;
-    case '5': icuName = "windows-936"; break;
-    default: return std::nullopt;  // 4 (Johab) has no ICU converter
+    case '1': codePage = 932; break;
+    case '2': codePage = 950; break;
+    case '3': codePage = 949; break;
+    case '5': codePage = 936; break;
+    default: return std::nullopt;  // 4 (Johab): ICU has none, so no platform reads it
   }
   const unsigned code = hexValue(hex);
-  const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-  UErrorCode status = U_ZERO_ERROR;
-  UConverter* converter = ucnv_open(icuName, &status);
-  if (U_FAILURE(status)) return std::nullopt;
-  ucnv_setToUCallBack(converter, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-  UChar out[4];
-  const int32_t length = ucnv_toUChars(converter, out, 4, bytes, 2, &status);
-  ucnv_close(converter);
-  if (U_FAILURE(status) || length != 1) return std::nullopt;
-  return out[0];
+  return platform::doubleByteCharacter(codePage, static_cast<unsigned char>(code >> 8),
+                                       static_cast<unsigned char>(code & 0xFF));
 }
 
 class CodePageCodec final : public drawing::TextCodec {
