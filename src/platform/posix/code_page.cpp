@@ -3,6 +3,7 @@
 // and it is an order of magnitude slower on short labels.
 
 #include "platform/code_page.h"
+#include "platform/wide_to_byte_table.h"
 
 #include <array>
 #include <cstddef>
@@ -57,7 +58,7 @@ constexpr std::array<ExtraByte, 7> cp1252Extras = {{
     {0x0153, 0x9C}, {0x017E, 0x9E}, {0x0178, 0x9F},
 }};
 
-using WideToByteTable = std::array<unsigned char, 0x10000>;
+}  // namespace
 
 WideToByteTable buildWideToByte() {
   WideToByteTable table;
@@ -74,38 +75,11 @@ WideToByteTable buildWideToByte() {
   return table;
 }
 
-const WideToByteTable& wideToByte() {
-  static const WideToByteTable table = buildWideToByte();
-  return table;
-}
-
-}  // namespace
-
 void fromByteForm(std::string_view bytes, std::u16string& wide) {
   wide.resize(bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     wide[i] = cp1255ToWide[static_cast<unsigned char>(bytes[i])];
   }
-}
-
-void toByteForm(std::u16string_view wide, std::string& bytes) {
-  const WideToByteTable& table = wideToByte();
-  bytes.resize(wide.size());
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    bytes[i] = static_cast<char>(table[wide[i]]);
-  }
-}
-
-std::u16string fromByteForm(std::string_view bytes) {
-  std::u16string wide;
-  fromByteForm(bytes, wide);
-  return wide;
-}
-
-std::string toByteForm(std::u16string_view wide) {
-  std::string bytes;
-  toByteForm(wide, bytes);
-  return bytes;
 }
 
 }  // namespace vrn::platform

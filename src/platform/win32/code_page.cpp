@@ -4,6 +4,7 @@
 // code page keep their bytes.
 
 #include "platform/code_page.h"
+#include "platform/wide_to_byte_table.h"
 
 #include <windows.h>
 
@@ -25,7 +26,7 @@ std::optional<unsigned char> exactByte(UINT codePage, wchar_t unit) {
   return static_cast<unsigned char>(byte);
 }
 
-using WideToByteTable = std::array<unsigned char, 0x10000>;
+}  // namespace
 
 // One conversion per unit, once: every unit on its own, so a surrogate
 // (never convertible alone) keeps its place as a default character.
@@ -44,13 +45,6 @@ WideToByteTable buildWideToByte() {
   return table;
 }
 
-const WideToByteTable& wideToByte() {
-  static const WideToByteTable table = buildWideToByte();
-  return table;
-}
-
-}  // namespace
-
 void fromByteForm(std::string_view bytes, std::u16string& wide) {
   wide.resize(bytes.size());
   if (bytes.empty()) return;
@@ -58,24 +52,6 @@ void fromByteForm(std::string_view bytes, std::u16string& wide) {
                                          reinterpret_cast<wchar_t*>(wide.data()), static_cast<int>(wide.size()));
   // A single-byte code page gives one unit per byte.
   wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-}
-
-void toByteForm(std::u16string_view wide, std::string& bytes) {
-  const WideToByteTable& table = wideToByte();
-  bytes.resize(wide.size());
-  for (std::size_t i = 0; i < wide.size(); ++i) bytes[i] = static_cast<char>(table[wide[i]]);
-}
-
-std::u16string fromByteForm(std::string_view bytes) {
-  std::u16string wide;
-  fromByteForm(bytes, wide);
-  return wide;
-}
-
-std::string toByteForm(std::u16string_view wide) {
-  std::string bytes;
-  toByteForm(wide, bytes);
-  return bytes;
 }
 
 }  // namespace vrn::platform
