@@ -2,7 +2,6 @@
 
 #include "drawing/entity_object.h"
 #include "host/host_error.h"
-#include "host/utf8.h"
 
 namespace vrn::drawing {
 namespace {
@@ -10,12 +9,6 @@ namespace {
 using host::HostError;
 using host::Variant;
 namespace hr = host::hr;
-
-void requireLayer(Document& doc, std::u16string_view name) {
-  if (!doc.tableEntry("LAYER", name)) {
-    throw HostError(hr::kInvalidArg, "No layer named " + utf16ToUtf8(name));
-  }
-}
 
 }  // namespace
 
@@ -29,9 +22,7 @@ void addCommonMembers(EntityTable& t) {
       .get("Layer", [](EntityObject& e) { return Variant(e.text(8)); })
       .put("Layer",
            [](EntityObject& e, const Variant& v) {
-             const std::u16string name = v.toString();
-             requireLayer(e.document(), name);
-             e.setText(8, name, entityPlace());
+             e.setTableReference(8, v.toString(), "LAYER", "layer", entityPlace());
            })
       .get("Color", [](EntityObject& e) { return Variant(e.record().integer(62, 256)); })
       .put("Color",

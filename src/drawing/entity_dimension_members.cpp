@@ -3,8 +3,6 @@
 #include <numbers>
 
 #include "drawing/entity_object.h"
-#include "host/host_error.h"
-#include "host/utf8.h"
 
 namespace vrn::drawing {
 namespace {
@@ -25,16 +23,10 @@ void addDimensionMembers(EntityTable& t) {
   t.get("TextOverride", [](EntityObject& e) { return Variant(e.text(1)); })
       .put("TextOverride",
            [](EntityObject& e, const Variant& v) { e.setText(1, v.toString(), dimensionPlace()); })
-      .get("StyleName",
-           [](EntityObject& e) { return Variant(e.record().has(3) ? e.text(3) : u"Standard"); })
+      .get("StyleName", [](EntityObject& e) { return Variant(e.styleName(3)); })
       .put("StyleName",
            [](EntityObject& e, const Variant& v) {
-             const std::u16string name = v.toString();
-             if (!e.document().tableEntry("DIMSTYLE", name)) {
-               throw host::HostError(host::hr::kInvalidArg,
-                                     "No dimension style named " + utf16ToUtf8(name));
-             }
-             e.setText(3, name, dimensionPlace());
+             e.setTableReference(3, v.toString(), "DIMSTYLE", "dimension style", dimensionPlace());
            })
       .get("TextPosition",
            [](EntityObject& e) { return host::toVariant(readPoint(e.record(), 11)); })

@@ -6,7 +6,6 @@
 #include "drawing/entity_object.h"
 #include "drawing/mtext_string.h"
 #include "host/host_error.h"
-#include "host/utf8.h"
 
 namespace vrn::drawing {
 namespace {
@@ -59,15 +58,10 @@ void addMTextMembers(EntityTable& t) {
              const std::string encoded = e.document().encode(v.toString());
              e.change([&](Record& r) { writeMTextString(r, encoded); });
            })
-      .get("StyleName",
-           [](EntityObject& e) { return Variant(e.record().has(7) ? e.text(7) : u"Standard"); })
+      .get("StyleName", [](EntityObject& e) { return Variant(e.styleName(7)); })
       .put("StyleName",
            [](EntityObject& e, const Variant& v) {
-             const std::u16string name = v.toString();
-             if (!e.document().tableEntry("STYLE", name)) {
-               throw HostError(hr::kInvalidArg, "No text style named " + utf16ToUtf8(name));
-             }
-             e.setText(7, name, mtextPlace());
+             e.setTableReference(7, v.toString(), "STYLE", "text style", mtextPlace());
            })
       .get("Height", [](EntityObject& e) { return Variant(e.record().number(40)); })
       .put("Height",

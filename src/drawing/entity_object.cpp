@@ -7,6 +7,7 @@
 
 #include "host/host_error.h"
 #include "host/member_table.h"
+#include "host/utf8.h"
 
 namespace vrn::drawing {
 namespace {
@@ -223,6 +224,18 @@ Variant EntityObject::invoke(std::string_view name, host::Invoke kind, std::span
 
 void EntityObject::setText(int code, std::u16string_view value, const GroupPlace& place) {
   change([&](Record& r) { placeGroup(r, code, document_->encode(value), place); });
+}
+
+std::u16string EntityObject::styleName(int code) const {
+  return record().has(code) ? text(code) : u"Standard";
+}
+
+void EntityObject::setTableReference(int code, std::u16string_view name, std::string_view table,
+                                     std::string_view noun, const GroupPlace& place) {
+  if (!document_->tableEntry(table, name)) {
+    throw HostError(hr::kInvalidArg, "No " + std::string(noun) + " named " + utf16ToUtf8(name));
+  }
+  setText(code, name, place);
 }
 
 Box EntityObject::boundingBox() const {

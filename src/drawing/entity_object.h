@@ -50,6 +50,13 @@ class EntityObject final : public host::Object {
 
   std::u16string text(int code) const { return document_->decode(record().value(code)); }
   void setText(int code, std::u16string_view value, const GroupPlace& place);
+  // The style named at `code`; "Standard" where the record names none.
+  std::u16string styleName(int code) const;
+  // Sets `code` to `name`, which must be an entry of the symbol table
+  // `table` ("LAYER", "STYLE" ...); otherwise raises kInvalidArg
+  // "No <noun> named <name>" and changes nothing.
+  void setTableReference(int code, std::u16string_view name, std::string_view table,
+                         std::string_view noun, const GroupPlace& place);
 
   Box boundingBox() const;
   void move(const host::Point3& from, const host::Point3& to);
