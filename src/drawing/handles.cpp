@@ -24,7 +24,9 @@ std::string formatHandle(Handle handle) {
   return text;
 }
 
-int handleCode(const Record& record) { return record.type() == "DIMSTYLE" ? 105 : 5; }
+int handleCode(std::string_view type) { return type == "DIMSTYLE" ? 105 : 5; }
+
+int handleCode(const Record& record) { return handleCode(record.type()); }
 
 std::optional<Handle> recordHandle(const Record& record) {
   const int code = handleCode(record);

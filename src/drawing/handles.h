@@ -17,7 +17,9 @@ std::optional<Handle> parseHandle(std::string_view text);
 // Upper-case hexadecimal without leading zeros, as AutoCAD writes handles.
 std::string formatHandle(Handle handle);
 
-// The group that carries a record's own handle: 105 for DIMSTYLE, else 5.
+// The group that carries the own handle of a record of type `type`: 105 for
+// DIMSTYLE, else 5.
+int handleCode(std::string_view type);
 int handleCode(const Record& record);
 std::optional<Handle> recordHandle(const Record& record);
 

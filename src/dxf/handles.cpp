@@ -33,8 +33,6 @@ struct MaxHandle {
 
 }  // namespace
 
-int handleCode(std::string_view type) { return type == "DIMSTYLE" ? 105 : 5; }
-
 std::optional<std::uint64_t> parseHandle(std::string_view text) {
   text = trimmed(text);
   if (text.empty() || text.size() > 16) return std::nullopt;
@@ -42,16 +40,6 @@ std::optional<std::uint64_t> parseHandle(std::string_view text) {
   const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
   if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
   return value;
-}
-
-std::string formatHandle(std::uint64_t handle) {
-  char buffer[17];
-  const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, handle, 16);
-  std::string text(buffer, ptr);
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
 }
 
 std::uint64_t maxHandle(const drawing::DrawingData& data, bool changedOnly) {

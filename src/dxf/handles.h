@@ -9,15 +9,16 @@
 #include <string_view>
 
 #include "drawing/drawing_data.h"
+#include "drawing/handles.h"
 
 namespace vrn::dxf {
 
-// The group code that holds the handle of an object of DXF type `type`.
-int handleCode(std::string_view type);
+using drawing::formatHandle;
+using drawing::handleCode;
 
-// The value of a handle, or nothing when `text` is not 1 to 16 hex digits.
+// The value of a handle, or nothing when `text` is not 1 to 16 hex digits
+// (zero among them, which drawing::parseHandle refuses).
 std::optional<std::uint64_t> parseHandle(std::string_view text);
-std::string formatHandle(std::uint64_t handle);
 
 // The largest handle of any record in `data` (0 when it has none); with
 // `changedOnly`, of the records changed or added since loading (the reader
