@@ -7,10 +7,12 @@
 
 #include "host/utf8.h"
 #include "library/sqlite_error.h"
-#include "temp_dir.h"
+#include "../support/temp_dir.h"
 
 namespace vrn::library {
 namespace {
+
+using test::TempDir;
 
 class DbCommandsTest : public ::testing::Test {
  protected:

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "library/sqlite_error.h"
-#include "temp_dir.h"
+#include "../support/temp_dir.h"
 
 namespace vrn::library {
 namespace {
+
+using test::TempDir;
 
 class SqliteDbTest : public ::testing::Test {
  protected:

@@ -2,26 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "host/utf8.h"
 #include "library/sqlite_error.h"
-#include "temp_dir.h"
+#include "../support/temp_dir.h"
 
 namespace vrn::library {
 namespace {
 
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
 namespace fs = std::filesystem;
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // The tree as text: caption#data:image/selected, children in brackets.
 std::string describe(const std::vector<TreeNode*>& nodes) {
@@ -139,9 +131,9 @@ TEST(TdbCreate, FindsOrMakesTheDatabaseFile) {
 
 TEST(TdbCreate, AFolderThatCannotBeMadeIsAHostError) {
   TempDir dir;
-  writeBytes(dir / "plain", "a file, not a folder");
+  writeFile(dir / "plain", "a file, not a folder");
   EXPECT_THROW(Tdb(dir / "plain/data/"), host::HostError);
-  EXPECT_EQ(readBytes(dir / "plain"), "a file, not a folder");
+  EXPECT_EQ(readFile(dir / "plain"), "a file, not a folder");
 }
 
 TEST(TdbCreate, AnOlderFileGainsBlocksAttrAndKeepsItsRows) {
@@ -166,14 +158,14 @@ TEST(TdbCreate, AnOlderFileGainsBlocksAttrAndKeepsItsRows) {
 TEST(TdbCreate, ACorruptFileGivesSqlitesMessageAndStaysAsItWas) {
   TempDir dir;
   const std::string garbage(4096, 'x');
-  writeBytes(dir / "vrn.db", garbage);
+  writeFile(dir / "vrn.db", garbage);
   try {
     Tdb db(dir.path());
     FAIL() << "opened a corrupt file";
   } catch (const SqliteError& e) {
     EXPECT_STREQ(e.what(), "file is not a database");
   }
-  EXPECT_EQ(readBytes(dir / "vrn.db"), garbage);
+  EXPECT_EQ(readFile(dir / "vrn.db"), garbage);
 }
 
 TEST_F(TdbTest, ALockedFileGivesSqlitesMessageAndLosesNothing) {
