@@ -39,14 +39,10 @@
 #include <string>
 #include <vector>
 
+#include "displayed.h"
+
 namespace vrn::platform {
 namespace {
-
-std::u16string displayed(std::u16string_view line, ReadingDirection direction) {
-  std::u16string display;
-  displayOrder(line, direction, display);
-  return display;
-}
 
 constexpr const char* testFile = "/usr/share/unicode/BidiCharacterTest.txt";
 constexpr int maxIcuDivergences = 30;

@@ -7,14 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "displayed.h"
+
 namespace vrn::platform {
 namespace {
-
-std::u16string displayed(std::u16string_view line, ReadingDirection direction) {
-  std::u16string display;
-  displayOrder(line, direction, display);
-  return display;
-}
 
 std::vector<std::uint8_t> classesOf(std::u16string_view text) {
   std::vector<std::uint8_t> classes(text.size());
