@@ -99,15 +99,21 @@ bool DxfReader::nextRecord() {
     recordEnd_ = scanner_.position();  // what follows EOF is not read
     return true;
   }
-  RawGroup group;
-  while (scanner_.next(group)) {
+  // The scanner fills the group where it is kept: a group copied from a
+  // local variable just written stalls the processor on every group.
+  for (;;) {
+    RawGroup& group = groups_.emplace_back();
+    if (!scanner_.next(group)) {
+      groups_.pop_back();
+      break;
+    }
     if (group.code == 0 && seenZero) {
       lookahead_ = group;
       hasLookahead_ = true;
+      groups_.pop_back();
       break;
     }
     seenZero = seenZero || group.code == 0;
-    groups_.push_back(group);
   }
   recordEnd_ = hasLookahead_ ? lookahead_.start : scanner_.position();
   return true;
