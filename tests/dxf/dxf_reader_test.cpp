@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "dxf/code_page_codec.h"
 #include "dxf/dxf_writer.h"
 #include "dxf_text.h"
@@ -157,6 +159,38 @@ TEST(DxfReader, CrLfDrawings) {
   EXPECT_EQ(data.lineEnd, "\r\n");
   EXPECT_EQ(data.entities.at(0)->record.value(1), "a ");  // trailing space kept, CR not
   EXPECT_EQ(dxfText(data), text);
+}
+
+// A record splits its groups out of its text only when they are read; the
+// split must see the same groups the reader checked, whatever the layout
+// of the lines.
+TEST(DxfReader, RecordsSplitTheirTextAsTheReaderDid) {
+  const std::string text = std::string("  0\nSECTION\n  2\nENTITIES\n") +
+                           " 0 \r\nTEXT\r\n\t5\t\n2A\n   1\n a b \n1000\n\r\n-3\nx\r\n  0\nENDSEC\n  0\nEOF\n";
+  const std::vector<drawing::Group> groups{{0, "TEXT"}, {5, "2A"}, {1, " a b "}, {1000, ""}, {-3, "x"}};
+  const auto data = read(text);
+  const auto& record = data.entities.at(0)->record;
+  // Read without splitting, then split.
+  EXPECT_EQ(record.type(), "TEXT");
+  EXPECT_EQ(record.value(1), " a b ");
+  EXPECT_EQ(record.find(1000), 3u);
+  EXPECT_EQ(record.find(5, 2), drawing::Record::npos);
+  EXPECT_EQ(record.value(-3), "x");
+  EXPECT_EQ(record.value(7, "fallback"), "fallback");
+  EXPECT_EQ(record.groups(), groups);
+  EXPECT_FALSE(record.changed());
+  EXPECT_EQ(dxfText(data), text);
+
+  // Changing a record that was never read splits it first.
+  auto changed = read(text);
+  auto& edited = changed.entities.at(0)->record;
+  edited.set(1, " a b ");  // the same value: still unchanged
+  EXPECT_FALSE(edited.changed());
+  edited.set(1, "c");
+  EXPECT_TRUE(edited.changed());
+  auto expected = groups;
+  expected[2].value = "c";
+  EXPECT_EQ(edited.groups(), expected);
 }
 
 }  // namespace
