@@ -1,15 +1,14 @@
 #include "com/autovrn_object.h"
 
-#include <atomic>
 #include <string>
 #include <vector>
 
 #include "automation/autovrn.h"
 #include "com/bstr.h"
 #include "com/class_registration.h"
+#include "com/com_object.h"
 #include "com/dispatch_object.h"
 #include "com/error_info.h"
-#include "com/server_lock.h"
 #include "vrn.h"
 
 namespace vrn::com {
@@ -41,32 +40,18 @@ GUID guidOf(const automation::Guid& g) {
   return guid;
 }
 
-class AutovrnObject final : public Iautovrn, public ISupportErrorInfo {
+class AutovrnObject final : public ComObject<Iautovrn, ISupportErrorInfo> {
  public:
-  AutovrnObject() { serverLock().objectCreated(); }
-  ~AutovrnObject() { serverLock().objectDestroyed(); }
-  AutovrnObject(const AutovrnObject&) = delete;
-  AutovrnObject& operator=(const AutovrnObject&) = delete;
-
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (out == nullptr) return E_POINTER;
+    IUnknown* found = nullptr;
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_Iautovrn) {
-      *out = static_cast<Iautovrn*>(this);
+      found = static_cast<Iautovrn*>(this);
     } else if (iid == IID_ISupportErrorInfo) {
-      *out = static_cast<ISupportErrorInfo*>(this);
-    } else {
-      *out = nullptr;
-      return E_NOINTERFACE;
+      found = static_cast<ISupportErrorInfo*>(this);
     }
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
+    return answerQuery(found, out);
   }
 
   // ISupportErrorInfo
@@ -156,7 +141,6 @@ class AutovrnObject final : public Iautovrn, public ISupportErrorInfo {
     return invoke(dispid, kind, std::move(args)).hr;
   }
 
-  std::atomic<ULONG> refs_{1};
   automation::Tautovrn autovrn_;
 };
 

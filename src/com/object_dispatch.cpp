@@ -1,14 +1,13 @@
 #include "com/object_dispatch.h"
 
-#include <atomic>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "com/bstr.h"
+#include "com/com_object.h"
 #include "com/com_variant.h"
 #include "com/dispatch_object.h"
-#include "com/server_lock.h"
 #include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/utf8.h"
@@ -42,34 +41,17 @@ void fillException(EXCEPINFO* exception, HRESULT code, const std::string& messag
   exception->bstrDescription = toBstr(utf8ToUtf16(message));
 }
 
-class ObjectDispatch final : public IDispatch {
+class ObjectDispatch final : public ComObject<IDispatch> {
  public:
   explicit ObjectDispatch(host::ObjectPtr object) : object_(std::move(object)) {
     liveWrappers().insert(this);
-    serverLock().objectCreated();
   }
-  ~ObjectDispatch() {
-    liveWrappers().erase(this);
-    serverLock().objectDestroyed();
-  }
-  ObjectDispatch(const ObjectDispatch&) = delete;
-  ObjectDispatch& operator=(const ObjectDispatch&) = delete;
+  ~ObjectDispatch() override { liveWrappers().erase(this); }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (out == nullptr) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch) {
-      *out = static_cast<IDispatch*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
+    const bool offered = iid == IID_IUnknown || iid == IID_IDispatch;
+    return answerQuery(offered ? this : nullptr, out);
   }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -136,7 +118,6 @@ class ObjectDispatch final : public IDispatch {
     }
   }
 
-  std::atomic<ULONG> refs_{1};
   host::ObjectPtr object_;
   std::vector<std::string> names_;
 };
