@@ -6,33 +6,22 @@
 
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <vector>
 
+#include "../support/temp_dir.h"
 #include "automation/autovrn.h"
 #include "automation/module.h"
 #include "platform/posix/simulated_keyboard.h"
 
 namespace vrn::automation::testing {
 
-inline std::filesystem::path freshDirectory(const std::string& stem) {
-  std::random_device random;
-  auto dir = std::filesystem::temp_directory_path() / (stem + "-" + std::to_string(random()));
-  std::filesystem::create_directories(dir);
-  return dir;
-}
-
 class AutomationTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::resetSimulatedKeyboard();
-    dataDir = freshDirectory("vrn-automation");
     module.emplace(ModuleOptions{.dataDir = dataDir});
   }
-  void TearDown() override {
-    module.reset();
-    std::filesystem::remove_all(dataDir);
-  }
+  void TearDown() override { module.reset(); }
 
   template <class... Args>
   CallResult call(std::string_view member, Args... args) {
@@ -41,7 +30,8 @@ class AutomationTest : public ::testing::Test {
   }
   std::u16string vrnstr() { return object.invoke("Vrnstr", host::Invoke::Get, {}).value.toString(); }
 
-  std::filesystem::path dataDir;
+  test::TempDir tempDir;
+  const std::filesystem::path& dataDir = tempDir.path();
   std::optional<Module> module;
   Tautovrn object;
 };

@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 
 class ModuleTest : public ::testing::Test {
  protected:
-  void SetUp() override { root = freshDirectory("vrn-module"); }
-  void TearDown() override { fs::remove_all(root); }
 
   ModuleOptions options(std::optional<fs::path> dataDir = std::nullopt) const {
     ModuleOptions options;
@@ -27,7 +25,8 @@ class ModuleTest : public ::testing::Test {
   }
   static fs::path productFolder(const fs::path& base) { return base / "Palwen" / "Vornel" / ""; }
 
-  fs::path root;
+  test::TempDir tempDir;
+  const fs::path& root = tempDir.path();
 };
 
 TEST_F(ModuleTest, DataDirectoryRule) {

@@ -7,12 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "../support/temp_dir.h"
 #include "cli/cli.h"
 #include "drawing/application.h"
 #include "dxf/dxf_files.h"
@@ -30,21 +29,15 @@ struct RunResult {
   std::string err;
 };
 
-inline std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::readFile;
 
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::random_device random;
-    root = fs::temp_directory_path() / ("vrn-cli-" + std::to_string(random()));
     fs::create_directories(root / "data");
     drawing = (root / "plan.dxf").string();
     writeDrawing();
   }
-  void TearDown() override { fs::remove_all(root); }
 
   // vrn ARGS... --data-dir <fresh>
   RunResult run(std::vector<std::string> args) {
@@ -63,7 +56,8 @@ class CliTest : public ::testing::Test {
 
   std::string drawing;
   std::string forwardText, backwardText, mtext, solid, paperText;
-  fs::path root;
+  test::TempDir tempDir;
+  const fs::path& root = tempDir.path();
 
  private:
   void writeDrawing() {

@@ -9,8 +9,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
+
+#include "../support/temp_dir.h"
 
 namespace vrn::cli::testing {
 namespace {
@@ -36,25 +37,15 @@ Output runCommand(const std::string& command) {
 
 std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::readFile;
 
 class SampleGolden : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device random;
-    dataDir = fs::temp_directory_path() / ("vrn-golden-" + std::to_string(random()));
-    fs::create_directories(dataDir);
-  }
-  void TearDown() override { fs::remove_all(dataDir); }
-
   void expectGolden(const std::string& arguments, const std::string& goldenName) {
     const fs::path source = VRN_SOURCE_DIR;
     const std::string command = quoted(VRN_CLI_EXECUTABLE) + " texts " + quoted(source / "examples/sample.dxf") +
                                 " --font-map " + quoted(source / "examples/VrnFonts.txt") +
-                                " --data-dir " + quoted(dataDir) + arguments;
+                                " --data-dir " + quoted(dataDir.path()) + arguments;
     const Output result = runCommand(command);
     ASSERT_EQ(result.status, 0) << command;
     const fs::path golden = fs::path(VRN_TEST_DATA_DIR) / goldenName;
@@ -62,7 +53,7 @@ class SampleGolden : public ::testing::Test {
     EXPECT_EQ(result.out, readFile(golden)) << command;
   }
 
-  fs::path dataDir;
+  test::TempDir dataDir;
 };
 
 TEST_F(SampleGolden, TextsInReadingOrder) { expectGolden("", "sample_texts.txt"); }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../support/temp_dir.h"
 #include "dxf_text.h"
 #include "host/host_error.h"
 
@@ -18,14 +19,6 @@ using ::testing::HasSubstr;
 
 class DxfFilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("vrn_dxf_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
 
   std::string write(const std::string& name, const std::string& text) {
     const auto path = folder_ / name;
@@ -50,7 +43,8 @@ class DxfFilesTest : public ::testing::Test {
     return "no error";
   }
 
-  fs::path folder_;
+  vrn::test::TempDir tempDir_;
+  const fs::path& folder_ = tempDir_.path();
   DxfFiles files_;
 };
 
