@@ -17,20 +17,53 @@ function(vrn_warnings target)
   endif()
 endfunction()
 
+# The layering is a build rule. A module's include path holds its own folder
+# and, through its DEPENDS, the folders of the modules it may use, nothing
+# else: an #include against the layering fails to compile. Each module gets
+# an include root in the build tree with links to its own headers and to its
+# subfolders that are not modules of their own (so linking the ui seam does
+# not expose ui/headless).
+function(vrn_include_root target visibility)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  set(root ${CMAKE_BINARY_DIR}/include-roots/${target})
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root}/${folder})
+  file(GLOB entries CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(entry ${entries})
+    get_filename_component(leaf ${entry} NAME)
+    if(IS_DIRECTORY ${entry})
+      if(EXISTS ${entry}/CMakeLists.txt)
+        continue()
+      endif()
+    elseif(NOT leaf MATCHES "\\.h$")
+      continue()
+    endif()
+    file(CREATE_LINK ${entry} ${root}/${folder}/${leaf} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} ${visibility} ${root})
+endfunction()
+
+# Command-line tools, the COM server, tests, benchmarks and fuzz targets may
+# use every folder.
+function(vrn_sees_all_of_src target)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+endfunction()
+
 # vrn_module(NAME [SOURCES extra...] [DEPENDS targets...])
-# Builds vrn_NAME from every .cpp in the calling folder plus SOURCES.
+# Builds vrn_NAME from every .cpp in the calling folder plus SOURCES. DEPENDS
+# is both what it links and what it may include.
 function(vrn_module name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT srcs AND NOT ARG_SOURCES)
     # A folder of headers only (so far).
     add_library(vrn_${name} INTERFACE)
-    target_include_directories(vrn_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    vrn_include_root(vrn_${name} INTERFACE)
     target_link_libraries(vrn_${name} INTERFACE ${ARG_DEPENDS})
     return()
   endif()
   add_library(vrn_${name} STATIC ${srcs} ${ARG_SOURCES})
-  target_include_directories(vrn_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  vrn_include_root(vrn_${name} PUBLIC)
   target_link_libraries(vrn_${name} PUBLIC ${ARG_DEPENDS})
   vrn_warnings(vrn_${name})
 endfunction()
@@ -45,6 +78,7 @@ function(vrn_test_suite name)
     return()
   endif()
   add_executable(vrn_${name}_tests ${srcs})
+  vrn_sees_all_of_src(vrn_${name}_tests)
   target_link_libraries(vrn_${name}_tests PRIVATE ${ARG_DEPENDS} GTest::gtest_main GTest::gmock)
   target_compile_definitions(vrn_${name}_tests PRIVATE
     VRN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
