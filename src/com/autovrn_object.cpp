@@ -7,7 +7,7 @@
 #include "com/bstr.h"
 #include "com/class_registration.h"
 #include "com/com_object.h"
-#include "com/dispatch_object.h"
+#include "com/dispatch_as_host_object.h"
 #include "com/error_info.h"
 #include "vrn.h"
 

@@ -6,9 +6,9 @@
 #include <wrl/client.h>
 
 #include "com/bstr.h"
-#include "com/dispatch_object.h"
+#include "com/dispatch_as_host_object.h"
 #include "com/error_info.h"
-#include "com/object_dispatch.h"
+#include "com/host_object_as_dispatch.h"
 #include "host/host_error.h"
 
 namespace vrn::com {

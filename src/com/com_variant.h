@@ -9,12 +9,12 @@
 //   VT_R8, VT_R4, VT_DATE, VT_CY     Double
 //   other integers                   I4 when they fit, else Double
 //   VT_BSTR                          String
-//   VT_DISPATCH, VT_UNKNOWN          Object (a DispatchObject), or Empty when null
+//   VT_DISPATCH, VT_UNKNOWN          Object (a DispatchAsHostObject), or Empty when null
 //   one-dimensional SAFEARRAY        Array with the same lower bound
 //   VT_BYREF of any of these         the value it points to
 //
 // Going back, an Object that wraps a client's IDispatch hands that IDispatch
-// back; any other host object is served as a new ObjectDispatch. Arrays go
+// back; any other host object is served as a new HostObjectAsDispatch. Arrays go
 // out as SAFEARRAYs of VARIANT, except arrays of doubles only (AutoCAD's
 // points), which go out as SAFEARRAYs of VT_R8 as AutoCAD itself sends them.
 

@@ -1,5 +1,5 @@
 // The two IDispatch bridges: a host object served as an IDispatch
-// (ObjectDispatch) and an IDispatch used as a host object (DispatchObject),
+// (HostObjectAsDispatch) and an IDispatch used as a host object (DispatchAsHostObject),
 // here facing each other, and the IDispatchEx road that script objects
 // need when GetIDsOfNames says E_NOTIMPL.
 
@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "com/com_variant.h"
-#include "com/dispatch_object.h"
-#include "com/object_dispatch.h"
+#include "com/dispatch_as_host_object.h"
+#include "com/host_object_as_dispatch.h"
 #include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/point.h"

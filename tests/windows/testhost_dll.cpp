@@ -14,7 +14,7 @@
 
 #include "com/class_factory.h"
 #include "com/class_registration.h"
-#include "com/object_dispatch.h"
+#include "com/host_object_as_dispatch.h"
 #include "com/server_lock.h"
 #include "drawing/application.h"
 #include "dxf/dxf_files.h"

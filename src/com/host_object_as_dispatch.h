@@ -1,5 +1,5 @@
 #pragma once
-// ObjectDispatch: a host object served to COM clients as an IDispatch, for
+// HostObjectAsDispatch: a host object served to COM clients as an IDispatch, for
 // the built-in drawing of the test host and for host objects handed out in
 // results. Names are given dispids in the order clients ask for them (any
 // name gets one; an unknown name fails at Invoke with DISP_E_UNKNOWNNAME,
@@ -18,7 +18,7 @@ namespace vrn::com {
 // that IDispatch instead of a second wrapper.
 IDispatch* dispatchOf(const host::ObjectPtr& object);
 
-// The host object behind `unknown` when it is an ObjectDispatch of this
+// The host object behind `unknown` when it is a HostObjectAsDispatch of this
 // module, so that an object handed out and passed back (a layer assigned to
 // ActiveLayer) reaches its host object again; else null.
 host::ObjectPtr hostObjectOf(IUnknown* unknown);

@@ -1,5 +1,5 @@
 #pragma once
-// DispatchObject: a client's IDispatch (AutoCAD's application object and
+// DispatchAsHostObject: a client's IDispatch (AutoCAD's application object and
 // everything reached from it) as a host object, called late-bound by name.
 //
 // Names go through GetIDsOfNames; when the object answers E_NOTIMPL (script
@@ -24,9 +24,9 @@ struct IDispatchEx;
 
 namespace vrn::com {
 
-class DispatchObject final : public host::Object {
+class DispatchAsHostObject final : public host::Object {
  public:
-  explicit DispatchObject(IDispatch* dispatch);
+  explicit DispatchAsHostObject(IDispatch* dispatch);
 
   host::Variant invoke(std::string_view name, host::Invoke kind, std::span<host::Variant> args) override;
 

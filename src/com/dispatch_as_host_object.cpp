@@ -1,4 +1,4 @@
-#include "com/dispatch_object.h"
+#include "com/dispatch_as_host_object.h"
 
 #include <dispex.h>
 
@@ -59,7 +59,7 @@ class CallArguments {
     for (std::size_t i = 0; i < args.size(); ++i) {
       const VARIANT& value = values_[args.size() - 1 - i];
       if (value.vt == VT_DISPATCH && args[i].type() == Variant::Type::Object) {
-        const auto* current = dynamic_cast<const DispatchObject*>(args[i].toObject().get());
+        const auto* current = dynamic_cast<const DispatchAsHostObject*>(args[i].toObject().get());
         if (current != nullptr && current->dispatch() == value.pdispVal) continue;
       }
       args[i] = fromVariant(value);
@@ -74,9 +74,9 @@ class CallArguments {
 
 }  // namespace
 
-DispatchObject::DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}
+DispatchAsHostObject::DispatchAsHostObject(IDispatch* dispatch) : dispatch_(dispatch) {}
 
-DISPID DispatchObject::dispidOf(std::string_view name) {
+DISPID DispatchAsHostObject::dispidOf(std::string_view name) {
   const std::string key = host::lowerAscii(name);
   if (const auto it = dispids_.find(key); it != dispids_.end()) return it->second;
 
@@ -101,7 +101,7 @@ DISPID DispatchObject::dispidOf(std::string_view name) {
   return dispid;
 }
 
-Variant DispatchObject::invoke(std::string_view name, Invoke kind, std::span<Variant> args) {
+Variant DispatchAsHostObject::invoke(std::string_view name, Invoke kind, std::span<Variant> args) {
   const DISPID dispid = dispidOf(name);
   CallArguments arguments(args, kind == Invoke::Method);
   DISPID putId = DISPID_PROPERTYPUT;
@@ -137,7 +137,7 @@ Variant DispatchObject::invoke(std::string_view name, Invoke kind, std::span<Var
 
 host::ObjectPtr wrapDispatch(IDispatch* dispatch) {
   if (dispatch == nullptr) return nullptr;
-  return std::make_shared<DispatchObject>(dispatch);
+  return std::make_shared<DispatchAsHostObject>(dispatch);
 }
 
 }  // namespace vrn::com

@@ -1,4 +1,4 @@
-#include "com/object_dispatch.h"
+#include "com/host_object_as_dispatch.h"
 
 #include <set>
 #include <string>
@@ -7,7 +7,7 @@
 #include "com/bstr.h"
 #include "com/com_object.h"
 #include "com/com_variant.h"
-#include "com/dispatch_object.h"
+#include "com/dispatch_as_host_object.h"
 #include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/utf8.h"
@@ -41,12 +41,12 @@ void fillException(EXCEPINFO* exception, HRESULT code, const std::string& messag
   exception->bstrDescription = toBstr(utf8ToUtf16(message));
 }
 
-class ObjectDispatch final : public ComObject<IDispatch> {
+class HostObjectAsDispatch final : public ComObject<IDispatch> {
  public:
-  explicit ObjectDispatch(host::ObjectPtr object) : object_(std::move(object)) {
+  explicit HostObjectAsDispatch(host::ObjectPtr object) : object_(std::move(object)) {
     liveWrappers().insert(this);
   }
-  ~ObjectDispatch() override { liveWrappers().erase(this); }
+  ~HostObjectAsDispatch() override { liveWrappers().erase(this); }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (out == nullptr) return E_POINTER;
@@ -126,11 +126,11 @@ class ObjectDispatch final : public ComObject<IDispatch> {
 
 IDispatch* dispatchOf(const host::ObjectPtr& object) {
   if (object == nullptr) return nullptr;
-  if (const auto* client = dynamic_cast<const DispatchObject*>(object.get())) {
+  if (const auto* client = dynamic_cast<const DispatchAsHostObject*>(object.get())) {
     client->dispatch()->AddRef();
     return client->dispatch();
   }
-  return new ObjectDispatch(object);
+  return new HostObjectAsDispatch(object);
 }
 
 host::ObjectPtr hostObjectOf(IUnknown* unknown) {
@@ -140,8 +140,8 @@ host::ObjectPtr hostObjectOf(IUnknown* unknown) {
   }
   const bool ours = liveWrappers().count(identity) != 0;
   identity->Release();
-  // IUnknown and IDispatch share the one vtable of an ObjectDispatch.
-  return ours ? static_cast<ObjectDispatch*>(static_cast<IDispatch*>(identity))->object() : nullptr;
+  // IUnknown and IDispatch share the one vtable of a HostObjectAsDispatch.
+  return ours ? static_cast<HostObjectAsDispatch*>(static_cast<IDispatch*>(identity))->object() : nullptr;
 }
 
 }  // namespace vrn::com
