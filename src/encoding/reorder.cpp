@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vrn::encoding {
@@ -83,6 +84,16 @@ auto rightToLeftByteTest() {
   return [&table = rightToLeftBytes()](char c) { return table[static_cast<unsigned char>(c)]; };
 }
 
+void reverseRun(std::string& s, std::size_t start, std::size_t end) {
+  std::reverse(s.begin() + static_cast<std::ptrdiff_t>(start),
+               s.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+// Both halves of a pair have its class, so a pair never straddles runs.
+void reverseRun(std::u16string& s, std::size_t start, std::size_t end) {
+  reverseCharactersIn(std::span<char16_t>(s).subspan(start, end - start));
+}
+
 // Reverses in place every maximal run of units for which isRightToLeft(i) is
 // false; runs never move.
 template <typename Text, typename IsRightToLeft>
@@ -97,8 +108,7 @@ void reverseOtherRuns(Text& s, IsRightToLeft isRightToLeft) {
     while (i < s.size() && !isRightToLeft(i)) {
       ++i;
     }
-    std::reverse(s.begin() + static_cast<std::ptrdiff_t>(start),
-                 s.begin() + static_cast<std::ptrdiff_t>(i));
+    reverseRun(s, start, i);
   }
 }
 
@@ -228,13 +238,15 @@ WideSummary summarize(std::u16string_view s) {
   return {inByteForm, onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none};
 }
 
-// The display order, read left to right, of s, whose units are all in the
-// byte form; display's storage is reused.
-void displayOrderInByteForm(std::u16string_view s, Shortcut shortcut, std::u16string& display) {
-  if (appliesTo(shortcut, ReadingDirection::LeftToRight)) {
-    displayShortcut(s, shortcut, ReadingDirection::LeftToRight, display);
+// The display order of s into display, display's storage reused: by a
+// shortcut where one applies, which needs every unit in the byte form
+// (their classes are all the shortcuts know), else by the platform.
+void displayOrderOf(std::u16string_view s, const WideSummary& summary, ReadingDirection reading,
+                    std::u16string& display) {
+  if (summary.inByteForm && appliesTo(summary.shortcut, reading)) {
+    displayShortcut(s, summary.shortcut, reading, display);
   } else {
-    platform::displayOrder(s, ReadingDirection::LeftToRight, display);
+    platform::displayOrder(s, reading, display);
   }
 }
 
@@ -268,32 +280,47 @@ std::string VisualOrder(std::string_view s) {
   return byteDisplayOrder(s, ReadingDirection::LeftToRight);
 }
 
-std::u16string rightToLeftWide(std::u16string_view s, bool reversed) {
-  const WideSummary summary = summarize(s);
-  if (!summary.inByteForm) {
-    const std::string display = VisualOrder(FixRuns(byteForm(s)));
-    return platform::fromByteForm(reversed ? RevStr(display) : display);
-  }
-  thread_local std::u16string fixed;
-  fixRunsInto(s, rightToLeftUnitTest(), false, fixed);
+// A text wholly in the byte form (nearly every label) takes the byte
+// form's class table and shortcuts and holds no surrogate; any other goes
+// to the platform with each unit's own class.
+std::u16string displayWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
   std::u16string display;
-  displayOrderInByteForm(fixed, summary.shortcut, display);
+  displayOrderOf(s, summarize(s), reading, display);
   if (reversed) {
-    std::reverse(display.begin(), display.end());
+    reverseCharactersIn(display);
   }
   return display;
 }
 
-std::u16string leftToRightWide(std::u16string_view s, bool reversed) {
+std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
   const WideSummary summary = summarize(s);
-  if (!summary.inByteForm) {
-    const std::string fixed = FixRuns(VisualOrder(byteForm(s)));
-    return platform::fromByteForm(reversed ? RevStr(fixed) : fixed);
+  thread_local std::u16string fixed;
+  if (summary.inByteForm) {
+    fixRunsInto(s, rightToLeftUnitTest(), false, fixed);
+  } else {
+    fixed = FixRunsW(std::u16string(s));
   }
+  std::u16string display;
+  displayOrderOf(fixed, summary, reading, display);
+  if (reversed) {
+    reverseCharactersIn(display);
+  }
+  return display;
+}
+
+std::u16string leftToRightWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
+  const WideSummary summary = summarize(s);
   thread_local std::u16string display;
-  displayOrderInByteForm(s, summary.shortcut, display);
-  std::u16string fixed;
-  fixRunsInto(display, rightToLeftUnitTest(), reversed, fixed);
+  displayOrderOf(s, summary, reading, display);
+  if (summary.inByteForm) {
+    std::u16string fixed;
+    fixRunsInto(display, rightToLeftUnitTest(), reversed, fixed);
+    return fixed;
+  }
+  std::u16string fixed = FixRunsW(display);
+  if (reversed) {
+    reverseCharactersIn(fixed);
+  }
   return fixed;
 }
 
