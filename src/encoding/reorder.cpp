@@ -117,6 +117,17 @@ void fixRunsInPlace(Text& s, IsRightToLeft isRightToLeft) {
   reverseOtherRuns(s, [&s, &isRightToLeft](std::size_t i) { return isRightToLeft(s[i]); });
 }
 
+// FixRuns in place with every unit's class from the platform, for text
+// that the byte form's class table does not cover.
+void fixRunsByPlatformClasses(std::u16string& s) {
+  thread_local std::vector<std::uint8_t> classes;
+  classes.resize(s.size());
+  platform::characterClasses(s, classes);
+  reverseOtherRuns(s, [](std::size_t i) {
+    return classes[i] == platform::rightToLeftLetterClass;
+  });
+}
+
 // FixRuns(x), reversed when asked, into out in one pass: reversed, the
 // right-to-left runs come out backwards and the others as they are, each in
 // the mirrored place.
@@ -268,11 +279,7 @@ std::string FixRuns(std::string s) {
 }
 
 std::u16string FixRunsW(std::u16string s) {
-  std::vector<std::uint8_t> classes(s.size());
-  platform::characterClasses(s, classes);
-  reverseOtherRuns(s, [&classes](std::size_t i) {
-    return classes[i] == platform::rightToLeftLetterClass;
-  });
+  fixRunsByPlatformClasses(s);
   return s;
 }
 
@@ -298,7 +305,8 @@ std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, 
   if (summary.inByteForm) {
     fixRunsInto(s, rightToLeftUnitTest(), false, fixed);
   } else {
-    fixed = FixRunsW(std::u16string(s));
+    fixed.assign(s);
+    fixRunsByPlatformClasses(fixed);
   }
   std::u16string display;
   displayOrderOf(fixed, summary, reading, display);
@@ -317,7 +325,8 @@ std::u16string leftToRightWide(std::u16string_view s, ReadingDirection reading, 
     fixRunsInto(display, rightToLeftUnitTest(), reversed, fixed);
     return fixed;
   }
-  std::u16string fixed = FixRunsW(display);
+  std::u16string fixed(display);
+  fixRunsByPlatformClasses(fixed);
   if (reversed) {
     reverseCharactersIn(fixed);
   }
