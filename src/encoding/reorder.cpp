@@ -271,6 +271,15 @@ std::string byteDisplayOrder(std::string_view s, ReadingDirection direction) {
   return display;
 }
 
+// Text in the byte form holds no surrogate: a plain reversal serves.
+void reverseIn(std::u16string& s, const WideSummary& summary) {
+  if (summary.inByteForm) {
+    std::reverse(s.begin(), s.end());
+  } else {
+    reverseCharactersIn(s);
+  }
+}
+
 }  // namespace
 
 std::string FixRuns(std::string s) {
@@ -288,13 +297,14 @@ std::string VisualOrder(std::string_view s) {
 }
 
 // A text wholly in the byte form (nearly every label) takes the byte
-// form's class table and shortcuts and holds no surrogate; any other goes
-// to the platform with each unit's own class.
+// form's class table and shortcuts; any other goes to the platform with
+// each unit's own class.
 std::u16string displayWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
+  const WideSummary summary = summarize(s);
   std::u16string display;
-  displayOrderOf(s, summarize(s), reading, display);
+  displayOrderOf(s, summary, reading, display);
   if (reversed) {
-    reverseCharactersIn(display);
+    reverseIn(display, summary);
   }
   return display;
 }
@@ -311,7 +321,7 @@ std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, 
   std::u16string display;
   displayOrderOf(fixed, summary, reading, display);
   if (reversed) {
-    reverseCharactersIn(display);
+    reverseIn(display, summary);
   }
   return display;
 }
