@@ -5,7 +5,6 @@
 #include "automation/module.h"
 #include "encoding/string_conversion.h"
 #include "encoding/tfrm_fonts.h"
-#include "platform/code_page.h"
 
 namespace vrn::automation {
 namespace {
@@ -17,14 +16,6 @@ constexpr int kSavedPairKind = 11;
 std::optional<fntType> fontTypeOfKind(int kind) {
   if (kind < 0 || kind > static_cast<int>(fntType::TrueType)) return std::nullopt;
   return static_cast<fntType>(kind);
-}
-
-std::u16string acadToStrWide(const std::u16string& text, fntType type, bool backward) {
-  return platform::fromByteForm(encoding::AcadToStr(platform::toByteForm(text), type, backward));
-}
-
-std::u16string strToAcadWide(const std::u16string& text, fntType type, bool backward) {
-  return platform::fromByteForm(encoding::StrToAcad(platform::toByteForm(text), type, backward));
 }
 
 // The single-line text or attribute reference of that handle, if it is one.
@@ -48,12 +39,12 @@ void classifyEntityStyle(Module& module, const host::Ref& entity, const std::u16
 
 std::u16string acadToStrText(const std::u16string& text, int kind) {
   const auto type = fontTypeOfKind(kind);
-  return type ? acadToStrWide(text, *type, false) : std::u16string();
+  return type ? encoding::AcadToStr(text, *type, false) : std::u16string();
 }
 
 std::u16string strToAcadText(const std::u16string& text, int type) {
   const auto fontType = fontTypeOfKind(type);
-  return fontType ? strToAcadWide(text, *fontType, false) : std::u16string();
+  return fontType ? encoding::StrToAcad(text, *fontType, false) : std::u16string();
 }
 
 void AcadToStrByHandle(Module& module, const std::u16string& handle, int kind) {
@@ -66,7 +57,7 @@ void AcadToStrByHandle(Module& module, const std::u16string& handle, int kind) {
     fonts.oldback = fonts.cStBack;
     fonts.oldst = fonts.cStType;
   }
-  module.Vrnstr = acadToStrWide(text, fonts.cStType, fonts.cStBack);
+  module.Vrnstr = encoding::AcadToStr(text, fonts.cStType, fonts.cStBack);
 }
 
 void StrToAcadByHandle(Module& module, const std::u16string& handle, int kind) {
@@ -80,7 +71,7 @@ void StrToAcadByHandle(Module& module, const std::u16string& handle, int kind) {
   } else {
     classifyEntityStyle(module, entity, text);
   }
-  module.Vrnstr = strToAcadWide(text, fonts.cStType, fonts.cStBack);
+  module.Vrnstr = encoding::StrToAcad(text, fonts.cStType, fonts.cStBack);
   entity.put("TextString", module.Vrnstr);
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace vrn::encoding {
 namespace {
@@ -18,6 +19,11 @@ constexpr unsigned char dosTav = 0x9A;
 constexpr unsigned char winAlef = 0xE0;
 constexpr unsigned char winTav = 0xFA;
 constexpr char16_t dosToUnicodeOffset = 0x550;
+constexpr char16_t unicodeAlef = dosAlef + dosToUnicodeOffset;
+constexpr char16_t unicodeTav = dosTav + dosToUnicodeOffset;
+
+constexpr bool isLeadSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+constexpr bool isTrailSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 // The keys of the 27 letters, alef to tav.
 constexpr std::string_view letterKeys = "tcdsvuzjyhlfkonibxg;p.mera,";
@@ -171,7 +177,29 @@ std::u16string RevStrW(std::u16string s) {
   return s;
 }
 
+// Reversed, every pair reads trail-lead; each such neighbourhood was a pair
+// (a lead followed by a trail) before, so swapping them all back restores
+// exactly the pairs.
+void reverseCharactersIn(std::span<char16_t> units) {
+  std::reverse(units.begin(), units.end());
+  for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+    if (isTrailSurrogate(units[i]) && isLeadSurrogate(units[i + 1])) {
+      std::swap(units[i], units[i + 1]);
+      ++i;
+    }
+  }
+}
+
+std::u16string reverseCharacters(std::u16string s) {
+  reverseCharactersIn(s);
+  return s;
+}
+
 bool isEnglishOnly(std::u16string_view s, fntType ft) {
+  if (ft == fntType::TrueType) {
+    return std::none_of(s.begin(), s.end(),
+                        [](char16_t u) { return inRange(u, unicodeAlef, unicodeTav); });
+  }
   const std::optional<ByteRange> range = hebrewBytes(ft);
   return !range || holdsNoByteIn(byteForm(s), *range);
 }

@@ -22,6 +22,7 @@
 
 #include "encoding/font_type.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -46,10 +47,17 @@ std::string WinToEng(std::string s);  // Windows letters -> keys
 std::string RevStr(std::string s);
 // Reverses UTF-16 units: a surrogate pair comes out with its halves swapped.
 std::u16string RevStrW(std::u16string s);
+// Reverses characters, for TrueType texts: a surrogate pair keeps its two
+// units in order. The span form reverses in place.
+std::u16string reverseCharacters(std::u16string s);
+void reverseCharactersIn(std::span<char16_t> units);
 
 // True when s holds no Hebrew letter of the layout of ft: DOS letters for
 // DosHebrew, the keys 0x60-0x7A for DosEnglish(R), Windows letters for
-// WindowsHeb and TrueType. Empty text and unknown types are English-only.
+// WindowsHeb and TrueType. Types 0-3 look at the byte form; TrueType looks
+// at the letters themselves, so a character the code page lacks (e-acute,
+// whose fallback byte is yod's) is no Hebrew letter. Empty text and unknown
+// types are English-only.
 bool isEnglishOnly(std::u16string_view s, fntType ft);
 // The same on byte form, except that DosEnglish(R) always answer true.
 bool IsEnglishOnlyBytes(std::string_view s, fntType ft);

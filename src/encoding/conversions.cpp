@@ -11,6 +11,8 @@ namespace vrn::encoding {
 
 namespace {
 
+using platform::ReadingDirection;
+
 // Types 0-3 convert every label the editors and the drawing-wide operations
 // touch, and each of their conversions is the same chain: a letter map, at
 // most one reversal, FixRuns on the Windows letters, bracket mirroring. The
@@ -105,6 +107,13 @@ std::u16string AcadToEditDos(std::u16string_view ss, FontState font) {
   if (ss.empty()) {
     return {};
   }
+  if (font.type == fntType::TrueType) {
+    const std::u16string d =
+        font.backward ? reverseCharacters(std::u16string(ss)) : std::u16string(ss);
+    return isEnglishOnly(d, fntType::TrueType)
+               ? std::u16string(ss)
+               : displayWide(d, ReadingDirection::LeftToRight, false);
+  }
   std::string d = font.backward ? RevStr(byteForm(ss)) : byteForm(ss);
   switch (font.type) {
     case fntType::DosHebrew:
@@ -115,16 +124,17 @@ std::u16string AcadToEditDos(std::u16string_view ss, FontState font) {
       return wideForm(DosToWin(EngToDos(RevStr(std::move(d)))));
     case fntType::WindowsHeb:
       return font.backward ? wideForm(d) : std::u16string(ss);
-    case fntType::TrueType:
-      return IsEnglishOnlyBytes(d, fntType::TrueType) ? std::u16string(ss)
-                                                      : wideForm(VisualOrder(d));
+    default:
+      return {};
   }
-  return {};
 }
 
 std::u16string EditToacadDos(std::u16string_view ss, FontState font) {
   if (ss.empty()) {
     return {};
+  }
+  if (font.type == fntType::TrueType) {
+    return displayWide(ss, ReadingDirection::LeftToRight, font.backward);
   }
   std::u16string r;
   switch (font.type) {
@@ -140,9 +150,6 @@ std::u16string EditToacadDos(std::u16string_view ss, FontState font) {
     case fntType::WindowsHeb:
       r = ss;
       break;
-    case fntType::TrueType:
-      r = wideForm(VisualOrder(byteForm(ss)));
-      break;
     default:
       return {};
   }
@@ -154,9 +161,9 @@ std::u16string AcadToEditWin(std::u16string_view ss, FontState font) {
     return {};
   }
   if (font.type == fntType::TrueType) {
-    // ConvertLeftToRight, reversed; the byte form reverses unit by unit
-    return font.backward ? leftToRightWide(RevStrW(std::u16string(ss)), true)
-                         : leftToRightWide(ss, true);
+    // ConvertLeftToRight, reversed
+    return leftToRightWide(font.backward ? reverseCharacters(std::u16string(ss)) : ss,
+                           ReadingDirection::LeftToRight, true);
   }
   if (!isLetterLayout(font.type)) {
     return {};
@@ -178,7 +185,7 @@ std::u16string EditToacadWin(std::u16string_view ss, FontState font, bool revers
   }
   if (font.type == fntType::TrueType) {
     // ConvertRightToLeft, reversed unless ReverseTTF
-    return rightToLeftWide(ss, !reverseTTF);
+    return rightToLeftWide(ss, ReadingDirection::LeftToRight, !reverseTTF);
   }
   if (!isLetterLayout(font.type)) {
     return {};
@@ -197,9 +204,13 @@ std::u16string EditToacadWin(std::u16string_view ss, FontState font, bool revers
                       letterTables().toStoredWide[layout]);
 }
 
-std::u16string ConvertRightToLeft(std::u16string_view s) { return rightToLeftWide(s, false); }
+std::u16string ConvertRightToLeft(std::u16string_view s) {
+  return rightToLeftWide(s, ReadingDirection::LeftToRight, false);
+}
 
-std::u16string ConvertLeftToRight(std::u16string_view s) { return leftToRightWide(s, false); }
+std::u16string ConvertLeftToRight(std::u16string_view s) {
+  return leftToRightWide(s, ReadingDirection::LeftToRight, false);
+}
 
 std::u16string ConvertRightToLeftW(std::u16string_view s) {
   return VisualOrderW(FixRunsW(std::u16string(s)));
@@ -243,6 +254,12 @@ std::string fAcadToEditWinL(std::string_view ss, std::int16_t ftype, std::int16_
 
 std::u16string AAcadToEditWin(std::u16string_view ss, FontState font, bool RightToLeft,
                               bool reverseTTF) {
+  if (font.type == fntType::TrueType) {
+    // VisualOrder, on the units as they are: no letter codes to read
+    const std::u16string d =
+        font.backward ? reverseCharacters(std::u16string(ss)) : std::u16string(ss);
+    return displayWide(d, ReadingDirection::LeftToRight, reverseTTF);
+  }
   std::string bytes = byteForm(ss);
   fntType type = font.type;
   for (std::size_t i = 0; i < ss.size(); ++i) {

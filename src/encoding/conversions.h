@@ -11,6 +11,10 @@
 // passed in, never read from anywhere. An empty text gives an empty text.
 // An unknown font type gives an empty text. Host control codes (%%nnn,
 // \U+XXXX) are plain Latin characters here.
+//
+// Types 0-3 work on the byte form, since their shape fonts draw bytes only:
+// a character without a byte in Windows-1255 is lost. TrueType keeps every
+// character, each with its own direction, and surrogate pairs in order.
 
 #include "encoding/font_state.h"
 
@@ -39,10 +43,11 @@ std::u16string ConvertLeftToRightW(std::u16string_view s);
 std::string fAcadToEditWinL(std::string_view ss, std::int16_t ftype, std::int16_t backward,
                             bool RightToLeft);
 
-// The same for wide text: units below 256 count as their own byte, so the
-// letter codes of a drawing saved under another code page are read as they
-// were stored; a type-0 text holding Windows letters is read as type 3, a
-// type-3 text holding DOS letters as type 0. ReverseTTF reverses the result.
+// The same for wide text. For types 0-3 units below 256 count as their own
+// byte, so the letter codes of a drawing saved under another code page are
+// read as they were stored; a type-0 text holding Windows letters is read as
+// type 3, a type-3 text holding DOS letters as type 0. TrueType units are
+// read as they are. ReverseTTF reverses the result.
 std::u16string AAcadToEditWin(std::u16string_view ss, FontState font, bool RightToLeft,
                               bool reverseTTF);
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vrn::encoding {
@@ -83,6 +84,16 @@ auto rightToLeftByteTest() {
   return [&table = rightToLeftBytes()](char c) { return table[static_cast<unsigned char>(c)]; };
 }
 
+void reverseRun(std::string& s, std::size_t start, std::size_t end) {
+  std::reverse(s.begin() + static_cast<std::ptrdiff_t>(start),
+               s.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+// Both halves of a pair have its class, so a pair never straddles runs.
+void reverseRun(std::u16string& s, std::size_t start, std::size_t end) {
+  reverseCharactersIn(std::span<char16_t>(s).subspan(start, end - start));
+}
+
 // Reverses in place every maximal run of units for which isRightToLeft(i) is
 // false; runs never move.
 template <typename Text, typename IsRightToLeft>
@@ -97,14 +108,24 @@ void reverseOtherRuns(Text& s, IsRightToLeft isRightToLeft) {
     while (i < s.size() && !isRightToLeft(i)) {
       ++i;
     }
-    std::reverse(s.begin() + static_cast<std::ptrdiff_t>(start),
-                 s.begin() + static_cast<std::ptrdiff_t>(i));
+    reverseRun(s, start, i);
   }
 }
 
 template <typename Text, typename IsRightToLeft>
 void fixRunsInPlace(Text& s, IsRightToLeft isRightToLeft) {
   reverseOtherRuns(s, [&s, &isRightToLeft](std::size_t i) { return isRightToLeft(s[i]); });
+}
+
+// FixRuns in place with every unit's class from the platform, for text
+// that the byte form's class table does not cover.
+void fixRunsByPlatformClasses(std::u16string& s) {
+  thread_local std::vector<std::uint8_t> classes;
+  classes.resize(s.size());
+  platform::characterClasses(s, classes);
+  reverseOtherRuns(s, [](std::size_t i) {
+    return classes[i] == platform::rightToLeftLetterClass;
+  });
 }
 
 // FixRuns(x), reversed when asked, into out in one pass: reversed, the
@@ -228,13 +249,15 @@ WideSummary summarize(std::u16string_view s) {
   return {inByteForm, onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none};
 }
 
-// The display order, read left to right, of s, whose units are all in the
-// byte form; display's storage is reused.
-void displayOrderInByteForm(std::u16string_view s, Shortcut shortcut, std::u16string& display) {
-  if (appliesTo(shortcut, ReadingDirection::LeftToRight)) {
-    displayShortcut(s, shortcut, ReadingDirection::LeftToRight, display);
+// The display order of s into display, display's storage reused: by a
+// shortcut where one applies, which needs every unit in the byte form
+// (their classes are all the shortcuts know), else by the platform.
+void displayOrderOf(std::u16string_view s, const WideSummary& summary, ReadingDirection reading,
+                    std::u16string& display) {
+  if (summary.inByteForm && appliesTo(summary.shortcut, reading)) {
+    displayShortcut(s, summary.shortcut, reading, display);
   } else {
-    platform::displayOrder(s, ReadingDirection::LeftToRight, display);
+    platform::displayOrder(s, reading, display);
   }
 }
 
@@ -248,6 +271,15 @@ std::string byteDisplayOrder(std::string_view s, ReadingDirection direction) {
   return display;
 }
 
+// Text in the byte form holds no surrogate: a plain reversal serves.
+void reverseIn(std::u16string& s, const WideSummary& summary) {
+  if (summary.inByteForm) {
+    std::reverse(s.begin(), s.end());
+  } else {
+    reverseCharactersIn(s);
+  }
+}
+
 }  // namespace
 
 std::string FixRuns(std::string s) {
@@ -256,11 +288,7 @@ std::string FixRuns(std::string s) {
 }
 
 std::u16string FixRunsW(std::u16string s) {
-  std::vector<std::uint8_t> classes(s.size());
-  platform::characterClasses(s, classes);
-  reverseOtherRuns(s, [&classes](std::size_t i) {
-    return classes[i] == platform::rightToLeftLetterClass;
-  });
+  fixRunsByPlatformClasses(s);
   return s;
 }
 
@@ -268,32 +296,50 @@ std::string VisualOrder(std::string_view s) {
   return byteDisplayOrder(s, ReadingDirection::LeftToRight);
 }
 
-std::u16string rightToLeftWide(std::u16string_view s, bool reversed) {
+// A text wholly in the byte form (nearly every label) takes the byte
+// form's class table and shortcuts; any other goes to the platform with
+// each unit's own class.
+std::u16string displayWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
   const WideSummary summary = summarize(s);
-  if (!summary.inByteForm) {
-    const std::string display = VisualOrder(FixRuns(byteForm(s)));
-    return platform::fromByteForm(reversed ? RevStr(display) : display);
-  }
-  thread_local std::u16string fixed;
-  fixRunsInto(s, rightToLeftUnitTest(), false, fixed);
   std::u16string display;
-  displayOrderInByteForm(fixed, summary.shortcut, display);
+  displayOrderOf(s, summary, reading, display);
   if (reversed) {
-    std::reverse(display.begin(), display.end());
+    reverseIn(display, summary);
   }
   return display;
 }
 
-std::u16string leftToRightWide(std::u16string_view s, bool reversed) {
+std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
   const WideSummary summary = summarize(s);
-  if (!summary.inByteForm) {
-    const std::string fixed = FixRuns(VisualOrder(byteForm(s)));
-    return platform::fromByteForm(reversed ? RevStr(fixed) : fixed);
+  thread_local std::u16string fixed;
+  if (summary.inByteForm) {
+    fixRunsInto(s, rightToLeftUnitTest(), false, fixed);
+  } else {
+    fixed.assign(s);
+    fixRunsByPlatformClasses(fixed);
   }
+  std::u16string display;
+  displayOrderOf(fixed, summary, reading, display);
+  if (reversed) {
+    reverseIn(display, summary);
+  }
+  return display;
+}
+
+std::u16string leftToRightWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
+  const WideSummary summary = summarize(s);
   thread_local std::u16string display;
-  displayOrderInByteForm(s, summary.shortcut, display);
-  std::u16string fixed;
-  fixRunsInto(display, rightToLeftUnitTest(), reversed, fixed);
+  displayOrderOf(s, summary, reading, display);
+  if (summary.inByteForm) {
+    std::u16string fixed;
+    fixRunsInto(display, rightToLeftUnitTest(), reversed, fixed);
+    return fixed;
+  }
+  std::u16string fixed(display);
+  fixRunsByPlatformClasses(fixed);
+  if (reversed) {
+    reverseCharactersIn(fixed);
+  }
   return fixed;
 }
 

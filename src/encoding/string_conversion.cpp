@@ -68,4 +68,22 @@ std::string StrToAcad(std::string_view text, fntType type, bool backward) {
   return mirrorBrackets(std::move(result));
 }
 
+// The screen context reads right to left (VisualOrderDC).
+std::u16string AcadToStr(std::u16string_view text, fntType type, bool backward) {
+  if (type != fntType::TrueType) {
+    return wideForm(AcadToStr(byteForm(text), type, backward));
+  }
+  // RevStr(LeftToRightDC(work))
+  return leftToRightWide(backward ? reverseCharacters(std::u16string(text)) : text,
+                         platform::ReadingDirection::RightToLeft, true);
+}
+
+std::u16string StrToAcad(std::u16string_view text, fntType type, bool backward) {
+  if (type != fntType::TrueType) {
+    return wideForm(StrToAcad(byteForm(text), type, backward));
+  }
+  // RightToLeftDC(text); no reversal for backward
+  return rightToLeftWide(text, platform::ReadingDirection::RightToLeft, false);
+}
+
 }  // namespace vrn::encoding

@@ -15,4 +15,11 @@ namespace vrn::encoding {
 std::string AcadToStr(std::string_view text, fntType type, bool backward);
 std::string StrToAcad(std::string_view text, fntType type, bool backward);
 
+// The same on the caller's UTF-16 text, as the members take it: types 0-3
+// through the byte form (their shape fonts draw bytes only, so a character
+// Windows-1255 lacks becomes its default character); TrueType keeps every
+// character, each with its own direction, surrogate pairs in order.
+std::u16string AcadToStr(std::u16string_view text, fntType type, bool backward);
+std::u16string StrToAcad(std::u16string_view text, fntType type, bool backward);
+
 }  // namespace vrn::encoding

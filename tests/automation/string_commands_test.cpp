@@ -83,6 +83,21 @@ TEST_F(ByHandleTest, OtherEntitiesChangeNothing) {
   EXPECT_EQ(textOf(mtext), u"\u0081\u0080");
 }
 
+// TrueType fonts draw every character: one Windows-1255 lacks (a diameter
+// sign, e-acute, Zhe, an emoji) must not turn into another or into "?".
+TEST_F(ByHandleTest, TrueTypeTextsKeepCharactersTheCodePageLacks) {
+  ASSERT_EQ(call("acadtostr", u"\u00D812 \u05E6\u05D9\u05E0\u05D5\u05E8", 4).hr, host::hr::kOk);
+  EXPECT_EQ(vrnstr(), u" \u00D812\u05E6\u05D9\u05E0\u05D5\u05E8");
+
+  Ref style = doc.obj("TextStyles").call("Add", u"Arial").toObject();
+  style.put("FontFile", u"arial.ttf");
+  const auto handle = addText(u"caf\u00E9 \u0416 \U0001F600 \u05D0\u05D1", u"Arial");
+  ASSERT_EQ(call("strtoacad", handle, 12).hr, host::hr::kOk);
+  for (const std::u16string kept : {u"\u00E9", u"\u0416", u"\U0001F600"}) {
+    EXPECT_NE(textOf(handle).find(kept), std::u16string::npos);
+  }
+}
+
 TEST_F(ByHandleTest, AHandleOfNoEntityFailsAndKeepsVrnstr) {
   ASSERT_EQ(call("acadtostr", u"keep", 0).hr, host::hr::kOk);
   const CallResult result = call("acadtostr", u"FFFFF", 12);

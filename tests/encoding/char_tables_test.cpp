@@ -27,6 +27,8 @@ TEST(IsEnglishOnly, LooksOnlyAtTheLettersOfTheLayout) {
       {u"\u05D0", win, false},  {u"\u05EA", ttf, false},   {u"\u05D0", dos, true},
       {u"\u20AC", dos, false},  {u"\u0080", dos, false},   {u"\u203A", dos, true},  // 0x9B
       {u"\u05F4", win, true},   {u"\uF894", win, true},    {u"\u05D0", unknown, true},
+      // e-acute's fallback byte is yod's: a letter for the byte layouts only
+      {u"caf\u00E9", win, false}, {u"caf\u00E9", ttf, true},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(isEnglishOnly(row.text, row.type), row.expected)

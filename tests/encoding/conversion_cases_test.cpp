@@ -151,6 +151,8 @@ const std::map<std::string, Routine>& routines() {
       {"LeftToRightDC", bytes([](std::string s) { return LeftToRightDC(s); })},
       {"DosToUni", [](const Args&, const std::u16string& s) { return DosToUni(s); }},
       {"RevStrW", [](const Args&, const std::u16string& s) { return RevStrW(s); }},
+      {"reverseCharacters",
+       [](const Args&, const std::u16string& s) { return reverseCharacters(s); }},
       {"FixRunsW", [](const Args&, const std::u16string& s) { return FixRunsW(s); }},
       {"VisualOrderW", [](const Args&, const std::u16string& s) { return VisualOrderW(s); }},
       {"cDosToWin", [](const Args&, const std::u16string& s) { return cDosToWin(s); }},
@@ -172,10 +174,16 @@ const std::map<std::string, Routine>& routines() {
          return fAcadToEditWinL(s, static_cast<std::int16_t>(a.type.value_or(0)),
                                 a.backward ? 1 : 0, a.rightToLeft);
        })},
+      // the wide forms, as the members call them; they agree with the byte
+      // forms on the byte form's texts (conversion_properties_test)
       {"AcadToStr",
-       bytesTyped([](const Args& a, std::string s) { return AcadToStr(s, typeOf(a), a.backward); })},
+       [](const Args& a, const std::u16string& s) {
+         return AcadToStr(std::u16string_view(s), typeOf(a), a.backward);
+       }},
       {"StrToAcad",
-       bytesTyped([](const Args& a, std::string s) { return StrToAcad(s, typeOf(a), a.backward); })},
+       [](const Args& a, const std::u16string& s) {
+         return StrToAcad(std::u16string_view(s), typeOf(a), a.backward);
+       }},
   };
   return table;
 }

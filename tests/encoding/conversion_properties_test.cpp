@@ -57,8 +57,19 @@ class TextGenerator {
  public:
   explicit TextGenerator(unsigned seed) : random_(seed) {}
 
-  std::string next(const std::string& alphabet) {
-    std::string text;
+  std::string next(const std::string& alphabet) { return draw<std::string>(alphabet); }
+
+  // Wide text from pieces, some of them surrogate pairs.
+  std::u16string next(const std::vector<std::u16string>& pieces) {
+    return draw<std::u16string>(pieces);
+  }
+
+  std::string anyBytes() { return next(range(0x00, 0xFF)); }
+
+ private:
+  template <typename Text, typename Alphabet>
+  Text draw(const Alphabet& alphabet) {
+    Text text;
     const std::size_t length = pick(maxLength + 1);
     while (text.size() < length) {
       const std::size_t runStart = pick(alphabet.size());
@@ -70,9 +81,6 @@ class TextGenerator {
     return text;
   }
 
-  std::string anyBytes() { return next(range(0x00, 0xFF)); }
-
- private:
   std::size_t pick(std::size_t bound) {
     return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random_);
   }
@@ -122,6 +130,27 @@ TEST(RoundTrip, AcadToStrUndoesStrToAcadForDosAndWindowsLetters) {
         const std::string text = generate.next(logical);
         ASSERT_EQ(AcadToStr(StrToAcad(text, type, backward), type, backward), text)
             << "type " << static_cast<int>(type) << " backward " << backward << " text " << text;
+      }
+    }
+  }
+}
+
+// The members call the wide forms; on the byte form's texts they must give
+// what the byte forms give, for every type.
+TEST(RoundTrip, WideStringConversionsAgreeWithTheByteForms) {
+  TextGenerator generate(13);
+  for (int type = 0; type <= 5; ++type) {
+    for (bool backward : {false, true}) {
+      for (int i = 0; i < textsPerCase / 5; ++i) {
+        const std::string text = generate.anyBytes();
+        const std::u16string wide = wideForm(text);
+        const auto t = static_cast<fntType>(type);
+        ASSERT_EQ(AcadToStr(std::u16string_view(wide), t, backward),
+                  wideForm(AcadToStr(text, t, backward)))
+            << "type " << type << " text " << text;
+        ASSERT_EQ(StrToAcad(std::u16string_view(wide), t, backward),
+                  wideForm(StrToAcad(text, t, backward)))
+            << "type " << type << " text " << text;
       }
     }
   }
@@ -181,39 +210,116 @@ TEST(Fused, LetterLayoutConversionsMatchTheRoutineChain) {
   }
 }
 
-// The TrueType conversions work on wide text and reorder some lines without
-// the platform; they must give what the routine chain gives through the
-// byte form with the platform's own display order, on any text, also with
-// units the byte form does not carry.
-std::string platformVisualOrder(const std::string& b) {
-  return byteForm(VisualOrderW(wideForm(b)));
+// What a TrueType text holds besides the byte form's characters: a
+// diameter sign and e-acute (whose fallback bytes are Hebrew in
+// Windows-1255), Zhe, emoji, an Arabic letter and digit, a lone surrogate.
+std::vector<std::u16string> trueTypePieces() {
+  std::vector<std::u16string> pieces;
+  for (char16_t u = 0x20; u < 0x7F; u += 3) {
+    pieces.emplace_back(1, u);
+  }
+  for (char16_t u = u'\u05D0'; u <= u'\u05EA'; ++u) {
+    pieces.emplace_back(1, u);
+  }
+  for (const char16_t* extra : {u" ", u" ", u"\u00D8", u"\u00E9", u"\u0416", u"\U0001F600",
+                                u"\U0001F4D0", u"\u0627", u"\u0661", u"\U00010800"}) {
+    pieces.emplace_back(extra);
+  }
+  pieces.emplace_back(1, static_cast<char16_t>(0xD835));
+  return pieces;
 }
 
+std::u16string platformDisplay(const std::u16string& s, platform::ReadingDirection reading) {
+  std::u16string display;
+  platform::displayOrder(s, reading, display);
+  return display;
+}
+
+std::string platformVisualOrder(const std::string& b) {
+  return byteForm(platformDisplay(wideForm(b), platform::ReadingDirection::LeftToRight));
+}
+
+// The TrueType conversions work on wide text and reorder some lines through
+// the byte form's class table and without the platform; on any text, also
+// with units the byte form lacks and surrogates, they must give what the
+// wide routine chain gives with the platform's own classes and order.
 TEST(Fused, TrueTypeConversionsMatchTheRoutineChain) {
+  constexpr auto ltr = platform::ReadingDirection::LeftToRight;
+  constexpr auto rtl = platform::ReadingDirection::RightToLeft;
+  constexpr FontState forward{fntType::TrueType, false};
+  constexpr FontState backward{fntType::TrueType, true};
   TextGenerator generate(10);
   const std::string hebrewAndBlanks = winLetters + "    ";
-  for (int i = 0; i < textsPerCase * 2; ++i) {
-    std::u16string text =
-        wideForm(i % 2 == 0 ? generate.anyBytes() : generate.next(hebrewAndBlanks));
+  const std::vector<std::u16string> mixed = trueTypePieces();
+  for (int i = 0; i < textsPerCase * 3; ++i) {
+    std::u16string text;
+    switch (i % 3) {
+      case 0: text = wideForm(generate.anyBytes()); break;
+      case 1: text = wideForm(generate.next(hebrewAndBlanks)); break;
+      default: text = generate.next(mixed); break;
+    }
     if (i % 5 == 0 && !text.empty()) {  // off the code page; a lone surrogate
       text[text.size() / 2] = i % 3 == 0 ? u'\u0416' : static_cast<char16_t>(0xD835);
     }
+    const std::u16string reversed = reverseCharacters(text);
+    const std::u16string leftToRight = FixRunsW(platformDisplay(text, ltr));
+    const std::u16string rightToLeft = platformDisplay(FixRunsW(text), ltr);
     const std::string b = byteForm(text);
-    const std::string leftToRight = FixRuns(platformVisualOrder(b));
-    const std::string rightToLeft = platformVisualOrder(FixRuns(b));
-    ASSERT_EQ(ConvertLeftToRight(text), wideForm(leftToRight)) << b;
-    ASSERT_EQ(ConvertRightToLeft(text), wideForm(rightToLeft)) << b;
-    ASSERT_EQ(AcadToEditWin(text, FontState{fntType::TrueType, false}),
-              wideForm(RevStr(leftToRight)))
+    ASSERT_EQ(ConvertLeftToRight(text), leftToRight) << b;
+    ASSERT_EQ(ConvertRightToLeft(text), rightToLeft) << b;
+    ASSERT_EQ(AcadToEditWin(text, forward), reverseCharacters(leftToRight)) << b;
+    ASSERT_EQ(AcadToEditWin(text, backward),
+              reverseCharacters(FixRunsW(platformDisplay(reversed, ltr))))
         << b;
-    ASSERT_EQ(AcadToEditWin(text, FontState{fntType::TrueType, true}),
-              wideForm(RevStr(FixRuns(platformVisualOrder(RevStr(b))))))
+    ASSERT_EQ(EditToacadWin(text, forward, false), reverseCharacters(rightToLeft)) << b;
+    ASSERT_EQ(EditToacadWin(text, backward, true), rightToLeft) << b;
+    ASSERT_EQ(EditToacadDos(text, backward), reverseCharacters(platformDisplay(text, ltr))) << b;
+    ASSERT_EQ(AAcadToEditWin(text, backward, false, false), platformDisplay(reversed, ltr)) << b;
+    ASSERT_EQ(StrToAcad(std::u16string_view(text), fntType::TrueType, false),
+              platformDisplay(FixRunsW(text), rtl))
         << b;
-    ASSERT_EQ(EditToacadWin(text, FontState{fntType::TrueType, false}, false),
-              wideForm(RevStr(rightToLeft)))
+    ASSERT_EQ(AcadToStr(std::u16string_view(text), fntType::TrueType, true),
+              reverseCharacters(FixRunsW(platformDisplay(reversed, rtl))))
         << b;
-    ASSERT_EQ(EditToacadWin(text, FontState{fntType::TrueType, true}, true), wideForm(rightToLeft))
-        << b;
+  }
+}
+
+// The characters of a sequence of UTF-16 units, a lone surrogate counting
+// as one, sorted.
+std::vector<char32_t> sortedCharacters(const std::u16string& s) {
+  std::vector<char32_t> characters;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const bool pair = s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() &&
+                      s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
+    characters.push_back(pair ? 0x10000 + ((char32_t{s[i]} - 0xD800) << 10) +
+                                    (char32_t{s[i + 1]} - 0xDC00)
+                              : char32_t{s[i]});
+    i += pair ? 1 : 0;
+  }
+  std::sort(characters.begin(), characters.end());
+  return characters;
+}
+
+// Opening a TrueType text in an editor and pressing OK must not lose a
+// character the code page lacks, nor split an emoji.
+TEST(RoundTrip, TrueTypeKeepsEveryCharacter) {
+  TextGenerator generate(12);
+  const std::vector<std::u16string> mixed = trueTypePieces();
+  for (bool backward : {false, true}) {
+    const FontState font{fntType::TrueType, backward};
+    for (int i = 0; i < textsPerCase; ++i) {
+      const std::u16string text = generate.next(mixed);
+      const std::vector<char32_t> characters = sortedCharacters(text);
+      const std::string b = byteForm(text);
+      ASSERT_EQ(sortedCharacters(AcadToEditWin(EditToacadWin(text, font, false), font)), characters)
+          << b;
+      ASSERT_EQ(sortedCharacters(AcadToEditDos(EditToacadDos(text, font), font)), characters) << b;
+      ASSERT_EQ(sortedCharacters(AAcadToEditWin(text, font, false, true)), characters) << b;
+      const std::u16string stored = StrToAcad(std::u16string_view(text), font.type, backward);
+      ASSERT_EQ(sortedCharacters(AcadToStr(std::u16string_view(stored), font.type, backward)),
+                characters)
+          << b;
+    }
   }
 }
 

@@ -45,16 +45,24 @@ std::vector<SCRIPT_ITEM> itemize(std::u16string_view line, ReadingDirection dire
 // type of what precedes it). Windows' itemizer does that itself; Wine's
 // puts the marks of a right-to-left script into a right-to-left item even
 // after left-to-right text. Lengths stay, so positions carry over.
+//
+// CT_CTYPE3 also calls letters that carry a diacritic (e-acute, O-stroke)
+// nonspacing; they keep the strong direction CT_CTYPE2 gives them, so a
+// unit with one is no mark.
 std::u16string marksResolved(std::u16string_view line, ReadingDirection direction) {
-  std::vector<WORD> types(line.size());
+  std::vector<WORD> marks(line.size());
+  std::vector<WORD> directions(line.size());
   std::u16string resolved(line);
-  if (!GetStringTypeW(CT_CTYPE3, reinterpret_cast<const WCHAR*>(line.data()), static_cast<int>(line.size()),
-                      types.data())) {
+  const auto* text = reinterpret_cast<const WCHAR*>(line.data());
+  const int length = static_cast<int>(line.size());
+  if (!GetStringTypeW(CT_CTYPE3, text, length, marks.data()) ||
+      !GetStringTypeW(CT_CTYPE2, text, length, directions.data())) {
     return resolved;
   }
   const char16_t start = direction == ReadingDirection::RightToLeft ? u'\u200F' : u'\u200E';
   for (std::size_t i = 0; i < resolved.size(); ++i) {
-    if ((types[i] & C3_NONSPACING) != 0) resolved[i] = i > 0 ? resolved[i - 1] : start;
+    const bool strong = directions[i] == C2_LEFTTORIGHT || directions[i] == C2_RIGHTTOLEFT;
+    if ((marks[i] & C3_NONSPACING) != 0 && !strong) resolved[i] = i > 0 ? resolved[i - 1] : start;
   }
   return resolved;
 }
