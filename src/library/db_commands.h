@@ -2,8 +2,7 @@
 // The two database routines behind the automation sub-commands "db_sqlexec"
 // and "db_gettable": host-side code reads and writes any table of any
 // database file through them. Each call opens and closes its own connection.
-// Failures raise SqliteError (a host::HostError with E_FAIL) carrying
-// SQLite's message.
+// Failures raise SqliteError carrying SQLite's message.
 
 #include <string>
 #include <string_view>
