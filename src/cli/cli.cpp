@@ -134,15 +134,15 @@ struct Call {
   }
 };
 
-// On the main command, with every sub-command falling through to it, so
-// they are taken before or after the sub-command, as git-style tools do.
+// On the main command, with every sub-command falling through to it, so the
+// options are taken before or after the sub-command, as git-style tools do.
 void addCommonOptions(CLI::App& app, Context& context) {
   app.fallthrough();
   app.add_option("--data-dir", context.dataDir,
-                     "Folder of Hebrew.ini, VrnFonts.txt and vrn.db (default: Documents/Palwen/Vornel, "
-                     "then the application-data folder, then the machine folder)");
+                 "Folder of Hebrew.ini, VrnFonts.txt and vrn.db (default: Documents/Palwen/Vornel, "
+                 "then the application-data folder, then the machine folder)");
   app.add_option("--font-map", context.fontMap,
-                     "Font map to use instead of the data directory's VrnFonts.txt");
+                 "Font map to use instead of the data directory's VrnFonts.txt");
 }
 
 CLI::App* addConversion(CLI::App& app, Conversion& conversion, const std::string& name,

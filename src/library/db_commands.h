@@ -15,8 +15,9 @@ bool db_sqlexec(std::u16string_view path, std::u16string_view sql);
 
 // Runs a query on the database file at path and returns its rows as text:
 // each field as SqliteTable reads it (a floating-point value in the user's
-// number format: "2", "0.5", "1E20") in double quotes (a double quote inside written as \"), fields
-// separated by one blank, every line ended by CR LF. No rows: empty text.
+// number format: "2", "0.5", "1E20") in double quotes, a double quote inside
+// written as \", fields separated by one blank, every line ended by CR LF.
+// No rows: empty text.
 std::u16string db_gettable(std::u16string_view path, std::u16string_view sql);
 
 }  // namespace vrn::library

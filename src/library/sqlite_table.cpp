@@ -21,7 +21,8 @@ SqliteTable::SqliteTable(SqliteStatement& statement) {
   while (statement.step()) {
     for (int c = 0; c < columns; ++c) {
       const std::int64_t integer = statement.columnInt64(c);
-      fields_.push_back(Field{integer, std::string(statement.columnUtf8(c)), statement.columnReal(c)});
+      fields_.push_back(
+          Field{integer, std::string(statement.columnUtf8(c)), statement.columnReal(c)});
     }
     ++rowCount_;
   }

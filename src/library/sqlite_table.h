@@ -32,7 +32,7 @@ class SqliteTable {
  private:
   struct Field {
     std::int64_t integer = 0;
-    std::string text;  // SQLite's rendering of the value; empty for NULL
+    std::string text;            // SQLite's rendering of the value; empty for NULL
     std::optional<double> real;  // the value of a floating-point field
   };
   const Field& field(std::size_t row, int column) const;

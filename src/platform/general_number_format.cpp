@@ -77,7 +77,8 @@ std::u16string layOut(const Decimal& d, char16_t separator) {
 
 }  // namespace
 
-std::u16string generalNumberText(double value, std::optional<int> significantDigits, char16_t decimalSeparator) {
+std::u16string generalNumberText(double value, std::optional<int> significantDigits,
+                                 char16_t decimalSeparator) {
   if (std::isnan(value)) return u"NAN";
   if (std::isinf(value)) return value < 0 ? u"-INF" : u"INF";
   if (value == 0) return u"0";  // -0 too

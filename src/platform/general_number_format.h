@@ -9,6 +9,7 @@ namespace vrn::platform {
 
 // significantDigits: round to that many; nullopt: the shortest digits that
 // read back as the same double.
-std::u16string generalNumberText(double value, std::optional<int> significantDigits, char16_t decimalSeparator);
+std::u16string generalNumberText(double value, std::optional<int> significantDigits,
+                                 char16_t decimalSeparator);
 
 }  // namespace vrn::platform

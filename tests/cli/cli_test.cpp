@@ -166,16 +166,18 @@ TEST_F(CliTest, CommonOptionsGoBeforeOrAfterTheCommand) {
   EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 1);
 
   std::ofstream(root / "mine.txt") << "[Fonts]\r\nHEBREW=DosEnglishR\r\n";
-  r = runAsGiven({"--font-map", (root / "mine.txt").string(), "--data-dir", dataDir(), "acadtostr", "12",
-                  forwardText, "--drawing", drawing});
+  r = runAsGiven({"--font-map", (root / "mine.txt").string(), "--data-dir", dataDir(), "acadtostr",
+                  "12", forwardText, "--drawing", drawing});
   ASSERT_EQ(r.status, 0) << r.err;
-  r = runAsGiven({"--font-map", (root / "mine.txt").string(), "--data-dir", dataDir(), "texts", drawing, "--json"});
+  r = runAsGiven({"--font-map", (root / "mine.txt").string(), "--data-dir", dataDir(), "texts",
+                  drawing, "--json"});
   EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 2);
 
   // Still malformed: a word the command does not take, an option given twice.
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--data-dir", dataDir(), "texts", drawing, "extra"},
-        std::vector<std::string>{"--data-dir", dataDir(), "texts", drawing, "--data-dir", dataDir()},
+        std::vector<std::string>{"--data-dir", dataDir(), "texts", drawing, "--data-dir",
+                                 dataDir()},
         std::vector<std::string>{"--data-dir", dataDir()}}) {
     SCOPED_TRACE(args.back());
     r = runAsGiven(args);

@@ -34,11 +34,13 @@ TEST_F(KeyDefinitionsTest, EditdefLinesDefineTheKeys) {
     std::u16string text;
   };
   const Case cases[] = {
-      {none, vkF(3), u"abc"},          {shift, vkF(5), u"padded"}, {ctrlAlt, vkF(3), u"abc"},
-      {none, vkF(4), u""},             {none, vkF(12), u"twelve"}, {none, vkF(11), u"eleven"},
-      {none, vkF(1), u""},             {alt, vkDigit(1), u"first"},
-      {alt, vkDigit(2), u"two"},       {ctrl, vkDigit(1), u"twelve"}, {ctrlAlt, vkDigit(1), u""},
-      {none, vkDigit(1), u""},         {shift, vkDigit(1), u""},   {alt, 0x41, u""},
+      {none, vkF(3), u"abc"},     {shift, vkF(5), u"padded"},
+      {ctrlAlt, vkF(3), u"abc"},  {none, vkF(4), u""},
+      {none, vkF(12), u"twelve"}, {none, vkF(11), u"eleven"},
+      {none, vkF(1), u""},        {alt, vkDigit(1), u"first"},
+      {alt, vkDigit(2), u"two"},  {ctrl, vkDigit(1), u"twelve"},
+      {ctrlAlt, vkDigit(1), u""}, {none, vkDigit(1), u""},
+      {shift, vkDigit(1), u""},   {alt, 0x41, u""},
       {alt, 0x7C, u""},
   };
   for (const Case& c : cases) {

@@ -46,10 +46,12 @@ class Entity : public host::Object, public std::enable_shared_from_this<Entity> 
                   return Variant();
                 })
           .get("Self", [](Entity& e) { return Variant(host::ObjectPtr(e.shared_from_this())); })
-          .read("Fail", [](Entity&, std::span<Variant>) -> Variant {
-            throw HostError(static_cast<host::HRESULT>(0x80200001u), "Key not found");
-          })
-          .read("Break", [](Entity&, std::span<Variant>) -> Variant { throw std::runtime_error("broken"); });
+          .read("Fail",
+                [](Entity&, std::span<Variant>) -> Variant {
+                  throw HostError(static_cast<host::HRESULT>(0x80200001u), "Key not found");
+                })
+          .read("Break",
+                [](Entity&, std::span<Variant>) -> Variant { throw std::runtime_error("broken"); });
       return t;
     }();
     return table.invoke(*this, name, kind, args);
