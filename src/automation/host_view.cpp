@@ -38,6 +38,8 @@ void HostView::RefreshAcad() {
   } catch (const std::exception&) {
     // No active document just now: keep working on the last one.
   }
+  // None ever read: like a missing application, no host error.
+  if (!AcadDoc) throw std::runtime_error("No active document");
   AcadDocCopy = AcadDoc;
   AcadSpace = AcadDoc.get("ActiveSpace").toInt() == kModelSpace ? AcadDoc.obj("ModelSpace")
                                                                  : AcadDoc.obj("PaperSpace");

@@ -119,6 +119,10 @@ TEST_F(AutomationTest, MembersThatRefreshFailWithoutAnApplication) {
   ASSERT_EQ(call("SetApp", host::ObjectPtr(acad.app)).hr, host::hr::kOk);
   ASSERT_EQ(call("SetApp", host::ObjectPtr()).hr, host::hr::kOk);
   expectUnexpected(call("Hplot"), noApp);
+  // So is a document when the application never gave one.
+  acad.app->fail("ActiveDocument", [] { throw host::HostError(host::hr::kFail, "none"); });
+  ASSERT_EQ(call("SetApp", host::ObjectPtr(acad.app)).hr, host::hr::kOk);
+  expectUnexpected(call("Hplot"), u"No active document");
 }
 
 TEST_F(AutomationTest, FormMembersRefreshFirstThenSayTheyAreNotAvailable) {
