@@ -1,5 +1,7 @@
 #include "automation/host_view.h"
 
+#include <stdexcept>
+
 #include "encoding/keyboard_switch.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/point.h"
@@ -27,13 +29,17 @@ std::vector<std::u16string> namesOf(const host::Ref& collection) {
 HostView::HostView(encoding::TfrmFonts& fonts) : fonts_(&fonts) {}
 
 void HostView::RefreshAcad() {
-  // Fails when there is no application object or the host is gone.
+  // Not a host error: no host was asked, so there is no HRESULT of its own.
+  if (!AcadApp) throw std::runtime_error("No application object: call SetApp first");
+  // Fails when the host is gone.
   AcadApp.get("version");
   try {
     AcadDoc = AcadApp.obj("ActiveDocument");
   } catch (const std::exception&) {
     // No active document just now: keep working on the last one.
   }
+  // None ever read: like a missing application, no host error.
+  if (!AcadDoc) throw std::runtime_error("No active document");
   AcadDocCopy = AcadDoc;
   AcadSpace = AcadDoc.get("ActiveSpace").toInt() == kModelSpace ? AcadDoc.obj("ModelSpace")
                                                                  : AcadDoc.obj("PaperSpace");

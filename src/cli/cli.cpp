@@ -134,12 +134,15 @@ struct Call {
   }
 };
 
-void addCommonOptions(CLI::App& command, Context& context) {
-  command.add_option("--data-dir", context.dataDir,
-                     "Folder of Hebrew.ini, VrnFonts.txt and vrn.db (default: Documents/Palwen/Vornel, "
-                     "then the application-data folder, then the machine folder)");
-  command.add_option("--font-map", context.fontMap,
-                     "Font map to use instead of the data directory's VrnFonts.txt");
+// On the main command, with every sub-command falling through to it, so the
+// options are taken before or after the sub-command, as git-style tools do.
+void addCommonOptions(CLI::App& app, Context& context) {
+  app.fallthrough();
+  app.add_option("--data-dir", context.dataDir,
+                 "Folder of Hebrew.ini, VrnFonts.txt and vrn.db (default: Documents/Palwen/Vornel, "
+                 "then the application-data folder, then the machine folder)");
+  app.add_option("--font-map", context.fontMap,
+                 "Font map to use instead of the data directory's VrnFonts.txt");
 }
 
 CLI::App* addConversion(CLI::App& app, Conversion& conversion, const std::string& name,
@@ -162,37 +165,33 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   CLI::App app{"vrn: Hebrew text in AutoCAD drawings (DXF files)", "vrn"};
   app.require_subcommand(1);
   Context context{out, err, Progress(err, showProgress), std::nullopt, std::nullopt};
+  addCommonOptions(app, context);  // before the sub-commands, which inherit the fallthrough
   std::function<void()> action;
 
   Conversion toStr;
   CLI::App* acadtostr = addConversion(app, toStr, "acadtostr", "KIND",
                                       "Stored text to reading order (the result of Vrnstr)");
-  addCommonOptions(*acadtostr, context);
   acadtostr->callback([&] { action = [&] { toStr.run(context); }; });
 
   Conversion toAcad;
   CLI::App* strtoacad = addConversion(app, toAcad, "strtoacad", "TYPE",
                                       "Reading order to stored text; by handle it is written into the drawing");
   strtoacad->add_option("-o,--output", toAcad.output, "Write the drawing here instead of in place");
-  addCommonOptions(*strtoacad, context);
   strtoacad->callback([&] { action = [&] { toAcad.run(context); }; });
 
   Texts texts;
   CLI::App* textsCommand = app.add_subcommand("texts", "Every text of a drawing, in reading order");
   textsCommand->add_option("FILE", texts.file, "DXF drawing")->required();
   textsCommand->add_flag("--json", texts.json, "One JSON array of objects");
-  addCommonOptions(*textsCommand, context);
   textsCommand->callback([&] { action = [&] { texts.run(context); }; });
 
   FontMapCommand fonts;
   CLI::App* fontsCommand = app.add_subcommand("fonts", "Print the font map");
-  addCommonOptions(*fontsCommand, context);
   CLI::App* fontsSet = fontsCommand->add_subcommand("set", "Record the type of a font");
   fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")->required();
   fontsSet->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
       ->required()
       ->transform(CLI::CheckedTransformer(fontTypeWords(), CLI::ignore_case));
-  addCommonOptions(*fontsSet, context);
   fontsCommand->callback([&] {
     action = [&] { fonts.run(*context.startModule(), fontsSet->parsed(), context.out); };
   });
@@ -201,7 +200,6 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   CLI::App* dbExecCommand = app.add_subcommand("db-exec", "Execute one SQL statement on a database file");
   dbExecCommand->add_option("DB", dbExec.database, "SQLite database file")->required();
   dbExecCommand->add_option("SQL", dbExec.sql, "One statement")->required();
-  addCommonOptions(*dbExecCommand, context);
   dbExecCommand->callback([&] { action = [&] { dbExec.run(context); }; });
 
   Database dbTable{"db_gettable", {}, {}};
@@ -209,7 +207,6 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
       app.add_subcommand("db-table", "Run a query and print its rows as the automation caller gets them");
   dbTableCommand->add_option("DB", dbTable.database, "SQLite database file")->required();
   dbTableCommand->add_option("SQL", dbTable.sql, "A query")->required();
-  addCommonOptions(*dbTableCommand, context);
   dbTableCommand->callback([&] { action = [&] { dbTable.run(context); }; });
 
   Call call;
@@ -219,7 +216,6 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   callCommand->add_option("MEMBER", call.member, "Member name, e.g. acadtostr")->required();
   callCommand->add_option("ARGS", call.args, "The member's arguments");
   callCommand->add_option("-o,--output", call.output, "Write the drawing here instead of in place");
-  addCommonOptions(*callCommand, context);
   callCommand->callback([&] { action = [&] { call.run(context); }; });
 
   try {

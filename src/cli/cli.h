@@ -9,10 +9,11 @@
 //   vrn db-exec DB SQL                       vrn db-table DB SQL
 //   vrn call FILE MEMBER [ARGS...] [-o OUT]
 //
-// Every command takes --data-dir DIR. Texts on the command line and in the
-// output are UTF-8. Exit status: 0 on success, 1 when the work failed, 2 for
-// a malformed command line; every error goes to `err`. With showProgress,
-// long work keeps a status line on `err`.
+// Every command takes --data-dir DIR and --font-map FILE, before or after
+// its name (vrn --data-dir D texts F = vrn texts F --data-dir D). Texts on
+// the command line and in the output are UTF-8. Exit status: 0 on success,
+// 1 when the work failed, 2 for a malformed command line; every error goes
+// to `err`. With showProgress, long work keeps a status line on `err`.
 
 #include <ostream>
 

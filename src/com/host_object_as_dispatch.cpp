@@ -90,9 +90,13 @@ class HostObjectAsDispatch final : public ComObject<IDispatch> {
       }
       return S_OK;
     } catch (const host::HostError& e) {
-      fillException(exception, e.code(), e.what());
+      fillException(exception, e.code() < 0 ? e.code() : E_UNEXPECTED, e.what());
     } catch (const std::exception& e) {
-      fillException(exception, E_FAIL, e.what());
+      // No HRESULT of its own: reported as our members report such failures.
+      fillException(exception, E_UNEXPECTED, e.what());
+    } catch (...) {
+      // Nothing may cross the COM boundary.
+      fillException(exception, E_UNEXPECTED, "Unexpected error");
     }
     return DISP_E_EXCEPTION;
   }

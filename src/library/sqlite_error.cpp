@@ -5,7 +5,7 @@
 namespace vrn::library {
 
 SqliteError::SqliteError(int sqliteCode, const std::string& message)
-    : host::HostError(host::hr::kFail, message), sqliteCode_(sqliteCode) {}
+    : std::runtime_error(message), sqliteCode_(sqliteCode) {}
 
 void checkSqlite(sqlite3* db, int rc) {
   if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;

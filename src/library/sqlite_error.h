@@ -1,17 +1,18 @@
 #pragma once
-// A failure reported by SQLite. It is a host error with E_FAIL so that the
-// automation members map it like any other failure; the message is SQLite's
-// own (sqlite3_errmsg), which the caller shows to the user unchanged.
+// A failure reported by SQLite, with SQLite's own message (sqlite3_errmsg),
+// which the caller shows to the user unchanged. It is deliberately no
+// host::HostError: it carries no HRESULT of its own, so an automation member
+// reports it as E_UNEXPECTED, and code that steps over a host error on one
+// entity never swallows it.
 
+#include <stdexcept>
 #include <string>
-
-#include "host/host_error.h"
 
 struct sqlite3;
 
 namespace vrn::library {
 
-class SqliteError : public host::HostError {
+class SqliteError : public std::runtime_error {
  public:
   SqliteError(int sqliteCode, const std::string& message);
   int sqliteCode() const noexcept { return sqliteCode_; }

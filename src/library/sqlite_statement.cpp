@@ -80,6 +80,11 @@ std::optional<std::int64_t> SqliteStatement::columnNullableInt(int column) const
   return columnInt64(column);
 }
 
+std::optional<double> SqliteStatement::columnReal(int column) const {
+  if (sqlite3_column_type(stmt_, column) != SQLITE_FLOAT) return std::nullopt;
+  return sqlite3_column_double(stmt_, column);
+}
+
 std::u16string SqliteStatement::columnText(int column) const { return utf8ToUtf16(columnUtf8(column)); }
 
 std::int32_t SqliteStatement::columnInt(int column) const { return sqlite3_column_int(stmt_, column); }

@@ -48,6 +48,8 @@ class SqliteStatement {
   std::int64_t columnInt64(int column) const;
   // The integer, or nothing for NULL, so that a NULL can be written back.
   std::optional<std::int64_t> columnNullableInt(int column) const;
+  // The floating-point value, or nothing when the field holds another kind.
+  std::optional<double> columnReal(int column) const;
 
  private:
   int parameterIndex(const char* name) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/utf8.h"
+#include "platform/number_text.h"
 
 namespace vrn::library {
 namespace {
@@ -20,7 +21,8 @@ SqliteTable::SqliteTable(SqliteStatement& statement) {
   while (statement.step()) {
     for (int c = 0; c < columns; ++c) {
       const std::int64_t integer = statement.columnInt64(c);
-      fields_.push_back(Field{integer, std::string(statement.columnUtf8(c))});
+      fields_.push_back(
+          Field{integer, std::string(statement.columnUtf8(c)), statement.columnReal(c)});
     }
     ++rowCount_;
   }
@@ -36,7 +38,8 @@ const SqliteTable::Field& SqliteTable::field(std::size_t row, int column) const 
 }
 
 std::u16string SqliteTable::fieldAsText(std::size_t row, int column) const {
-  return utf8ToUtf16(field(row, column).text);
+  const Field& f = field(row, column);
+  return f.real ? platform::userNumberText(*f.real) : utf8ToUtf16(f.text);
 }
 
 std::int32_t SqliteTable::fieldAsInt(std::size_t row, int column) const {

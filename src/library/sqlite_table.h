@@ -1,9 +1,12 @@
 #pragma once
 // The whole result of a query held in memory: rows and columns, each field
 // readable as text or as an integer. A NULL field reads as the empty text and
-// as 0. Text is kept as SQLite gives it (UTF-8) and converted when read.
+// as 0. Text is kept as SQLite gives it (UTF-8) and converted when read; a
+// floating-point value reads as text in the user's number format
+// (platform/number_text.h), not in SQLite's rendering.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +32,8 @@ class SqliteTable {
  private:
   struct Field {
     std::int64_t integer = 0;
-    std::string text;  // SQLite's rendering of the value; empty for NULL
+    std::string text;            // SQLite's rendering of the value; empty for NULL
+    std::optional<double> real;  // the value of a floating-point field
   };
   const Field& field(std::size_t row, int column) const;
 

@@ -71,24 +71,20 @@ void insertTxtRow(SqliteDb& db, std::string_view table, std::int32_t nid, std::i
 
 }  // namespace
 
+// A folder that cannot be made raises the file system's error (with the
+// path in its message); like SQLite's own, it is no host error.
 Tdb::Tdb(const fs::path& path) : fpath_(path) {
-  bool existed = false;
-  try {
-    if (namesDirectory(path)) {
-      // A fresh data directory holds no vrn.db yet: it is made there.
-      fs::create_directories(path);
-      slDBPath_ = path / "vrn.db";
-    } else {
-      slDBPath_ = path;
-      fpath_ = path.parent_path();
-      if (!fpath_.empty()) fs::create_directories(fpath_);
-    }
-    fpath_ /= "";  // the trailing delimiter
-    existed = fs::exists(slDBPath_);
-  } catch (const fs::filesystem_error& e) {
-    // Reported like the database's own failures.
-    throw host::HostError(host::hr::kFail, e.what());
+  if (namesDirectory(path)) {
+    // A fresh data directory holds no vrn.db yet: it is made there.
+    fs::create_directories(path);
+    slDBPath_ = path / "vrn.db";
+  } else {
+    slDBPath_ = path;
+    fpath_ = path.parent_path();
+    if (!fpath_.empty()) fs::create_directories(fpath_);
   }
+  fpath_ /= "";  // the trailing delimiter
+  const bool existed = fs::exists(slDBPath_);
   sldb_ = std::make_unique<SqliteDb>(utf8Name(slDBPath_));
   if (existed) {
     executeSchema(std::string(kBlocksAttrUpgrade));

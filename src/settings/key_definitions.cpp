@@ -1,5 +1,6 @@
 #include "settings/key_definitions.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/ini_file.h"
@@ -12,15 +13,18 @@ constexpr std::uint16_t vkF12 = 0x7B;
 constexpr std::uint16_t vk0 = 0x30;
 constexpr std::uint16_t vk9 = 0x39;
 
-// "F3" or "f12" -> the number; anything but decimal digits after the F is no name.
+constexpr std::size_t lastFunctionKey = 12;
+
+// "F3", "f12" or "F00012" -> the number; anything but decimal digits after
+// the F is no name. Any length: a number past F12 stays past it (no wrap).
 std::optional<std::size_t> functionKeyNumber(std::u16string_view name) {
   if (name.empty() || (name.front() != u'F' && name.front() != u'f')) return std::nullopt;
   name.remove_prefix(1);
-  if (name.empty() || name.size() > 4) return std::nullopt;
+  if (name.empty()) return std::nullopt;
   std::size_t number = 0;
   for (char16_t c : name) {
     if (c < u'0' || c > u'9') return std::nullopt;
-    number = number * 10 + static_cast<std::size_t>(c - u'0');
+    number = std::min(number * 10 + static_cast<std::size_t>(c - u'0'), lastFunctionKey + 1);
   }
   return number;
 }
@@ -49,7 +53,7 @@ KeyDefinitions loadKeyDefinitions(const std::filesystem::path& file) {
   auto ini = platform::openIniFile(file);
   for (const std::u16string& name : ini->readSection(u"FKeys")) {
     auto number = functionKeyNumber(name);
-    if (number && *number >= 1 && *number <= 12) {
+    if (number && *number >= 1 && *number <= lastFunctionKey) {
       definitions.fkeys[*number] = ini->readString(u"FKeys", name, u"");
     }
   }

@@ -3,6 +3,7 @@
 #include "automation_fixture.h"
 #include "fake_host.h"
 #include "host/silent_abort.h"
+#include "host/utf8.h"
 #include "platform/keyboard_layouts.h"
 
 namespace vrn::automation::testing {
@@ -95,15 +96,33 @@ TEST_F(AutomationTest, ExceptionsBecomeTheMembersHresultWithErrorInformation) {
   }
 }
 
+// A failure that is no host error carrying its own HRESULT: E_UNEXPECTED,
+// the reason as description.
+void expectUnexpected(const CallResult& result, std::u16string_view description) {
+  EXPECT_EQ(result.hr, host::hr::kUnexpected);
+  EXPECT_EQ(result.error.description, description);
+  EXPECT_EQ(result.error.source, u"vrn.autovrn");
+}
+
 TEST_F(AutomationTest, MembersThatRefreshFailWithoutAnApplication) {
+  constexpr std::u16string_view noApp = u"No application object: call SetApp first";
   for (const char* member : {"replace", "HtoMtext", "Hlib", "HShowfont", "Hplot", "Convert"}) {
     SCOPED_TRACE(member);
-    const CallResult result = call(member);
-    EXPECT_TRUE(result.failed());
-    EXPECT_NE(result.hr, host::hr::kNotImpl);
+    expectUnexpected(call(member), noApp);
   }
-  EXPECT_TRUE(call("acadtostr", u"1A", 11).failed());
-  EXPECT_TRUE(call("Cmd", u"hfont_convert", u"", u"").failed());
+  expectUnexpected(call("newtext", u"1A"), noApp);
+  expectUnexpected(call("acadtostr", u"1A", 11), noApp);
+  expectUnexpected(call("strtoacad", u"1A", 12), noApp);
+  expectUnexpected(call("Cmd", u"hfont_convert", u"", u""), noApp);
+  // An application taken back (SetApp Nothing) is missing again.
+  FakeAcad acad;
+  ASSERT_EQ(call("SetApp", host::ObjectPtr(acad.app)).hr, host::hr::kOk);
+  ASSERT_EQ(call("SetApp", host::ObjectPtr()).hr, host::hr::kOk);
+  expectUnexpected(call("Hplot"), noApp);
+  // So is a document when the application never gave one.
+  acad.app->fail("ActiveDocument", [] { throw host::HostError(host::hr::kFail, "none"); });
+  ASSERT_EQ(call("SetApp", host::ObjectPtr(acad.app)).hr, host::hr::kOk);
+  expectUnexpected(call("Hplot"), u"No active document");
 }
 
 TEST_F(AutomationTest, FormMembersRefreshFirstThenSayTheyAreNotAvailable) {
@@ -183,9 +202,30 @@ TEST_F(AutomationTest, CmdDatabaseSubCommands) {
   EXPECT_EQ(vrnstr(), u"\"x\\\"y\" \"2\"\r\n");
 
   const CallResult bad = call("Cmd", u"db_gettable", db.u16string(), u"select nosuch from t");
-  EXPECT_TRUE(bad.failed());
-  EXPECT_NE(bad.error.description.find(u"nosuch"), std::u16string::npos);
+  expectUnexpected(bad, u"no such column: nosuch");
   EXPECT_EQ(vrnstr(), u"\"x\\\"y\" \"2\"\r\n");
+}
+
+TEST_F(AutomationTest, DatabaseFailuresAreUnexpectedWithSqlitesMessage) {
+  const std::u16string db = (dataDir / "t.db").u16string();
+  const std::u16string unopenable = (dataDir / "no" / "such" / "t.db").u16string();
+  struct Case {
+    const char16_t* command;
+    std::u16string path;
+    const char16_t* sql;
+    std::u16string_view description;
+  };
+  const Case cases[] = {
+      {u"db_sqlexec", db, u"THIS IS NOT SQL", u"near \"THIS\": syntax error"},
+      {u"db_sqlexec", db, u"insert into nowhere values (1)", u"no such table: nowhere"},
+      {u"db_gettable", db, u"select * from nowhere", u"no such table: nowhere"},
+      {u"db_sqlexec", unopenable, u"create table t(a)", u"unable to open database file"},
+      {u"db_gettable", unopenable, u"select 1", u"unable to open database file"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(utf16ToUtf8(std::u16string(c.command) + u" " + c.sql));
+    expectUnexpected(call("Cmd", c.command, c.path, c.sql), c.description);
+  }
 }
 
 TEST_F(AutomationTest, SetLangSwitchesTheKeyboard) {

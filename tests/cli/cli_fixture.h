@@ -41,11 +41,16 @@ class CliTest : public ::testing::Test {
 
   // vrn ARGS... --data-dir <fresh>
   RunResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), "vrn");
-    if (args.size() > 1) {
+    if (!args.empty()) {
       args.push_back("--data-dir");
-      args.push_back((root / "data").string());
+      args.push_back(dataDir());
     }
+    return runAsGiven(std::move(args));
+  }
+
+  // vrn ARGS..., nothing added
+  RunResult runAsGiven(std::vector<std::string> args) {
+    args.insert(args.begin(), "vrn");
     std::vector<const char*> argv;
     for (const std::string& a : args) argv.push_back(a.c_str());
     std::ostringstream out;
@@ -53,6 +58,8 @@ class CliTest : public ::testing::Test {
     const int status = cli::run(static_cast<int>(argv.size()), argv.data(), out, err);
     return {status, out.str(), err.str()};
   }
+
+  std::string dataDir() const { return (root / "data").string(); }
 
   std::string drawing;
   std::string forwardText, backwardText, mtext, solid, paperText;

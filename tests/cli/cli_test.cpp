@@ -153,6 +153,39 @@ TEST_F(CliTest, FontMap) {
   EXPECT_NE(r.err.find("missing.txt"), std::string::npos) << r.err;
 }
 
+TEST_F(CliTest, CommonOptionsGoBeforeOrAfterTheCommand) {
+  // The map written through one data directory is read through it again,
+  // whichever side of the command names it.
+  RunResult r = runAsGiven({"--data-dir", dataDir(), "fonts", "set", "hebrew", "dosenglish"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = runAsGiven({"--data-dir", dataDir(), "texts", drawing, "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 1);
+  r = runAsGiven({"texts", "--data-dir", dataDir(), drawing, "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 1);
+
+  std::ofstream(root / "mine.txt") << "[Fonts]\r\nHEBREW=DosEnglishR\r\n";
+  r = runAsGiven({"--font-map", (root / "mine.txt").string(), "--data-dir", dataDir(), "acadtostr",
+                  "12", forwardText, "--drawing", drawing});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = runAsGiven({"--font-map", (root / "mine.txt").string(), "--data-dir", dataDir(), "texts",
+                  drawing, "--json"});
+  EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 2);
+
+  // Still malformed: a word the command does not take, an option given twice.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--data-dir", dataDir(), "texts", drawing, "extra"},
+        std::vector<std::string>{"--data-dir", dataDir(), "texts", drawing, "--data-dir",
+                                 dataDir()},
+        std::vector<std::string>{"--data-dir", dataDir()}}) {
+    SCOPED_TRACE(args.back());
+    r = runAsGiven(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(r.err.empty());
+  }
+}
+
 TEST_F(CliTest, Database) {
   const std::string db = (root / "t.db").string();
   ASSERT_EQ(run({"db-exec", db, "create table t(a, b)"}).status, 0);

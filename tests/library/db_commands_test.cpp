@@ -42,6 +42,28 @@ TEST_F(DbCommandsTest, GetTableQuotesEveryFieldAndEndsEveryLineWithCrLf) {
   EXPECT_EQ(db_gettable(path, u"SELECT * FROM t WHERE rowid = 1").size(), 14u);
 }
 
+TEST_F(DbCommandsTest, GetTableWritesFloatingPointValuesInTheUsersNumberFormat) {
+  EXPECT_TRUE(db_sqlexec(path, u"CREATE TABLE m (r REAL, t TEXT, n NUMERIC)"));
+  EXPECT_TRUE(db_sqlexec(path, u"INSERT INTO m VALUES (2, '2.0', 2.0), (0.1 + 0.2, '1e20', 1e20)"));
+  struct Case {
+    const char16_t* query;
+    std::u16string_view text;
+  };
+  for (const Case& c : {
+           Case{u"select 2.0, 0.5, 1e20, -3", u"\"2\" \"0.5\" \"1E20\" \"-3\"\r\n"},
+           Case{u"select 0.0001, 0.00001, -1.5e-7, 123456.25",
+                u"\"0.0001\" \"1E-5\" \"-1.5E-7\" \"123456.25\"\r\n"},
+           // A REAL column holds 2 as 2.0; text keeps its own spelling; NUMERIC
+           // stores a whole 2.0 as the integer 2.
+           Case{u"SELECT * FROM m WHERE rowid = 1", u"\"2\" \"2.0\" \"2\"\r\n"},
+           Case{u"SELECT r, t, n FROM m WHERE rowid = 2",
+                u"\"0.30000000000000004\" \"1e20\" \"1E20\"\r\n"},
+           Case{u"select 1e999, -1e999", u"\"INF\" \"-INF\"\r\n"},
+       }) {
+    EXPECT_EQ(db_gettable(path, c.query), c.text) << utf16ToUtf8(c.query);
+  }
+}
+
 TEST_F(DbCommandsTest, FailuresCarrySqlitesMessage) {
   struct Case {
     bool exec;

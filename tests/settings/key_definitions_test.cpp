@@ -24,6 +24,7 @@ class KeyDefinitionsTest : public ::testing::Test {
 TEST_F(KeyDefinitionsTest, EditdefLinesDefineTheKeys) {
   test::writeFile(file,
                   "[FKeys]\nf3=abc\nF13=x\nFx=y\nF0=zero\nF+4=plus\nF5=five\nF5=later\nF05=padded\n"
+                  "F00012=twelve\nF0000000000000000000011=eleven\nF18446744073709551617=wraps\n"
                   "[Alt]\n1=first\n1=second\n2a=two\nx=none\n"
                   "[Ctrl]\n12=twelve\n");
   KeyDefinitions defs = loadKeyDefinitions(file);
@@ -33,10 +34,13 @@ TEST_F(KeyDefinitionsTest, EditdefLinesDefineTheKeys) {
     std::u16string text;
   };
   const Case cases[] = {
-      {none, vkF(3), u"abc"},          {shift, vkF(5), u"padded"}, {ctrlAlt, vkF(3), u"abc"},
-      {none, vkF(4), u""},             {none, vkF(12), u""},       {alt, vkDigit(1), u"first"},
-      {alt, vkDigit(2), u"two"},       {ctrl, vkDigit(1), u"twelve"}, {ctrlAlt, vkDigit(1), u""},
-      {none, vkDigit(1), u""},         {shift, vkDigit(1), u""},   {alt, 0x41, u""},
+      {none, vkF(3), u"abc"},     {shift, vkF(5), u"padded"},
+      {ctrlAlt, vkF(3), u"abc"},  {none, vkF(4), u""},
+      {none, vkF(12), u"twelve"}, {none, vkF(11), u"eleven"},
+      {none, vkF(1), u""},        {alt, vkDigit(1), u"first"},
+      {alt, vkDigit(2), u"two"},  {ctrl, vkDigit(1), u"twelve"},
+      {ctrlAlt, vkDigit(1), u""}, {none, vkDigit(1), u""},
+      {shift, vkDigit(1), u""},   {alt, 0x41, u""},
       {alt, 0x7C, u""},
   };
   for (const Case& c : cases) {

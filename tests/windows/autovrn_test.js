@@ -56,7 +56,8 @@ check("a negative type gives an empty Vrnstr", v.Vrnstr === "");
 var e = errorOf(function () { v.acadtostr("abc", 300); });
 check("kind 300 does not fit one byte", e !== null);
 e = errorOf(function () { v.acadtostr("2F", 12); });
-check("by handle without SetApp fails", e !== null && e.number !== 0);
+check("by handle without SetApp fails with E_UNEXPECTED",
+      e !== null && (e.number >>> 0) === 0x8000FFFF);
 check("... with a description", e !== null && e.description.length > 0);
 e = errorOf(function () { v.FontTable(); });
 check("FontTable reports that its form is missing", e !== null && (e.number >>> 0) === 0x80004001);

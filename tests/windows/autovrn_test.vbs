@@ -85,7 +85,7 @@ Check "the table is still there", v.Vrnstr = """2""" & vbCrLf
 v.Cmd "no_such_command", "", ""
 Check "an unknown sub-command succeeds", Err.Number = 0
 v.Cmd "db_sqlexec", db, "THIS IS NOT SQL"
-CheckFailure "db_sqlexec with a bad statement", 0
+CheckFailure "db_sqlexec with a bad statement", E_UNEXPECTED
 v.Cmd "set_lang", "HEB", ""
 Check "set_lang Hebrew", Err.Number = 0
 v.Cmd "set_lang", "", ""
@@ -94,9 +94,9 @@ Err.Clear
 
 ' Members that need the host fail before SetApp, with the reason.
 v.newtext "2F"
-CheckFailure "newtext before SetApp", 0
+CheckFailure "newtext before SetApp", E_UNEXPECTED
 v.acadtostr "2F", 12
-CheckFailure "acadtostr by handle before SetApp", 0
+CheckFailure "acadtostr by handle before SetApp", E_UNEXPECTED
 v.edit "2F"
 Check "Err.Source is vrn.autovrn", Err.Source = "vrn.autovrn"
 Err.Clear

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "com/com_variant.h"
@@ -45,9 +46,12 @@ class Entity : public host::Object, public std::enable_shared_from_this<Entity> 
                   return Variant();
                 })
           .get("Self", [](Entity& e) { return Variant(host::ObjectPtr(e.shared_from_this())); })
-          .read("Fail", [](Entity&, std::span<Variant>) -> Variant {
-            throw HostError(static_cast<host::HRESULT>(0x80200001u), "Key not found");
-          });
+          .read("Fail",
+                [](Entity&, std::span<Variant>) -> Variant {
+                  throw HostError(static_cast<host::HRESULT>(0x80200001u), "Key not found");
+                })
+          .read("Break",
+                [](Entity&, std::span<Variant>) -> Variant { throw std::runtime_error("broken"); });
       return t;
     }();
     return table.invoke(*this, name, kind, args);
@@ -98,6 +102,14 @@ TEST(Bridge, HostErrorsKeepCodeAndDescription) {
     FAIL() << "no error";
   } catch (const HostError& e) {
     EXPECT_EQ(e.code(), host::hr::kUnknownName);
+  }
+  // A failure without an HRESULT of its own comes as E_UNEXPECTED.
+  try {
+    ref.call("Break");
+    FAIL() << "no error";
+  } catch (const HostError& e) {
+    EXPECT_EQ(e.code(), host::hr::kUnexpected);
+    EXPECT_STREQ(e.what(), "broken");
   }
 }
 

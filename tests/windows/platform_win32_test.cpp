@@ -1,6 +1,6 @@
 // The Windows side of the platform seams, where Windows' own services answer:
-// the profile functions, the registry and the shell folders. The code page
-// and bidi run the encoding suite's case tables.
+// the profile functions, the registry, the shell folders and the user's
+// number format. The code page and bidi run the encoding suite's case tables.
 
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
+#include "platform/number_text.h"
 #include "platform/registry.h"
 #include "platform/user_folders.h"
 
@@ -99,6 +100,34 @@ TEST(CodePage, LettersOfOtherCodePagesKeepTheirBytes) {
   EXPECT_EQ(toByteForm(u"\u0160\u0152\u00E0\u05D0"), "\x8A\x8C\xE0\xE0");
   EXPECT_EQ(toByteForm(u"\U0001F600"), "??");
   EXPECT_EQ(toByteForm(u"\u4E00"), "?");
+}
+
+TEST(UserNumberText, FifteenDigitsWithTheUsersDecimalSeparator) {
+  wchar_t separator[8]{};
+  ASSERT_GT(GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8), 1);
+  const std::u16string point(1, static_cast<char16_t>(separator[0]));
+  struct Case {
+    double value;
+    std::u16string text;
+  };
+  const Case cases[] = {
+      {2.0, u"2"},
+      {0.5, u"0" + point + u"5"},
+      {1e20, u"1E20"},
+      {-3.0, u"-3"},
+      {0.1 + 0.2, u"0" + point + u"3"},
+      {1.0 / 3.0, u"0" + point + u"333333333333333"},
+      {999999999999999.0, u"999999999999999"},
+      {9999999999999999.0, u"1E16"},  // rounded to 15 digits first
+      {0.00001, u"1E-5"},
+      {-1.5e-7, u"-1" + point + u"5E-7"},
+      {123456789012345678.0, u"1" + point + u"23456789012346E17"},
+      {-0.0, u"0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(userNumberText(c.value), c.text);
+  }
 }
 
 }  // namespace
