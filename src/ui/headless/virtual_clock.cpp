@@ -23,7 +23,6 @@ void VirtualClock::advance(int ms) {
     // Due again one interval on; a handler that re-times or stops the timer
     // replaces this entry through update().
     first->due += timer->interval();
-    first->order = nextOrder_++;
     timer->fire();
   }
   now_ = end;
