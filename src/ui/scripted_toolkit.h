@@ -23,7 +23,14 @@ class ScriptedToolkit : public Toolkit {
   virtual void play(script::Script script, HostPrompts* prompts) = 0;
   // Ends the run: a line the program never came to is a failure.
   virtual RunReport finish() = 0;
-  virtual const Transcript& transcript() const = 0;
+
+  // What the run showed; the program that answers the host's prompts adds
+  // their lines.
+  Transcript& transcript() { return transcript_; }
+  const Transcript& transcript() const { return transcript_; }
+
+ private:
+  Transcript transcript_;
 };
 
 }  // namespace vrn::ui

@@ -62,6 +62,21 @@ TEST_P(ControlsTest, ButtonsTakeTheFocusBeforeTheyArePressed) {
   EXPECT_EQ(form.log, (Log{"Edit1:enter", "btnOk:click"})) << "the refused exit pressed nothing";
 }
 
+TEST_P(ControlsTest, AFocusedButtonTakesEnterAndSpace) {
+  form.CheckBox1.setChecked(true);
+  form.setActiveControl(&form.CheckBox1);
+  toolkit->play(ui::script::parse("type \" \"\nfocus btnCancel\nkey Enter"), nullptr);
+  EXPECT_EQ(form.showModal(), ui::ModalResult::Cancel) << "not the default button OK";
+  EXPECT_TRUE(toolkit->finish().ok());
+  EXPECT_EQ(form.log, (Log{"CheckBox1:click:0"}));
+}
+
+TEST_P(ControlsTest, KeysNeedAFocusedControlThatCanBeReached) {
+  form.setActiveControl(&form.Edit1);
+  form.ToolButton10.onClick = [this] { form.Edit1.setVisible(false); };
+  EXPECT_EQ(failureOf("click ToolButton10\nkey Escape"), "line 2 (key Escape): Edit1 is hidden or disabled");
+}
+
 TEST_P(ControlsTest, KeyboardFocusSelectsAnEditsTextAClickDoesNot) {
   form.Edit1.setText(u"abc");
   form.Edit2.setText(u"def");

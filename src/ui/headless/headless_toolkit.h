@@ -17,13 +17,11 @@ namespace vrn::ui::headless {
 
 class HeadlessToolkit final : public ScriptedToolkit {
  public:
-  HeadlessToolkit() : user_(clock_, transcript_) {}
+  HeadlessToolkit() : user_(clock_, transcript()) {}
 
   // --- ScriptedToolkit ---
   void play(script::Script script, HostPrompts* prompts) override { user_.play(std::move(script), prompts); }
   RunReport finish() override { return user_.finish(); }
-  const Transcript& transcript() const override { return transcript_; }
-  Transcript& transcript() { return transcript_; }
 
   // --- Toolkit ---
   void runModal(Form& form) override { user_.runModal(form); }
@@ -52,7 +50,6 @@ class HeadlessToolkit final : public ScriptedToolkit {
   VirtualClock clock_;
   VirtualScreen screen_;
   VirtualClipboard clipboard_;
-  Transcript transcript_;
   ScriptedUser user_;
   const Form* frontForm_ = nullptr;
   bool busy_ = false;

@@ -74,6 +74,7 @@ class Performer {
   }
 
   void operator()(const script::Key& action) {
+    if (Control* target = form_.activeControl()) requireReachable(*target);
     char16_t character = characterOf(activeLanguage(), action.key.key, action.key.shift);
     form_.userKeystroke(action.key, character);
   }
