@@ -45,7 +45,7 @@ std::optional<std::u16string> Memo::property(std::string_view name) const {
   if (parsed && sameName(parsed->base, "Lines") && parsed->indexes.size() == 1) {
     return line(parsed->indexes[0]);
   }
-  if (sameName(name, "LineCount")) return propertyText(static_cast<int>(lines().size()));
+  if (sameName(name, "LineCount")) return propertyText(lineCount());
   return TextBox::property(name);
 }
 

@@ -15,8 +15,11 @@ class Memo : public TextBox {
  public:
   Memo(Form& form, std::string name) : TextBox(form, std::move(name), true) {}
 
+  // Lines as the edit control counts them: "a\r\n" has two, the second empty.
   int lineCount() const { return buffer().lineCount(); }
   std::u16string line(int index) const;
+  // Lines as a list, as the VCL's Lines: an empty text has none, and a
+  // text ending in CR LF has no empty line after it.
   std::vector<std::u16string> lines() const;
   // The program replaces every line (one change).
   void setLines(const std::vector<std::u16string>& lines);
@@ -35,7 +38,7 @@ class Memo : public TextBox {
   bool hideSelection() const { return hideSelection_; }
   void setHideSelection(bool hide);
 
-  // Lines[i], LineCount, and TextBox's.
+  // Lines[i], LineCount (as lineCount()), and TextBox's.
   std::optional<std::u16string> property(std::string_view name) const override;
 
  protected:
