@@ -1,0 +1,59 @@
+#pragma once
+// HeadlessToolkit: forms without windows, for the tests and the command
+// line. Its user is a script (ScriptedUser), its time a virtual clock that
+// moves only when the script waits (no time passes between actions, so a
+// script says `wait 100` where it wants a 100 ms timer to fire), its
+// screen a virtual set of monitors and a pointer, its clipboard a text in
+// memory. The keyboard layout it types with is the platform's simulated
+// one, which `layout he|en` switches.
+
+#include "ui/headless/scripted_user.h"
+#include "ui/headless/virtual_clipboard.h"
+#include "ui/headless/virtual_clock.h"
+#include "ui/headless/virtual_screen.h"
+#include "ui/scripted_toolkit.h"
+
+namespace vrn::ui::headless {
+
+class HeadlessToolkit final : public ScriptedToolkit {
+ public:
+  HeadlessToolkit() : user_(clock_, transcript()) {}
+
+  // --- ScriptedToolkit ---
+  void play(script::Script script, HostPrompts* prompts) override { user_.play(std::move(script), prompts); }
+  RunReport finish() override { return user_.finish(); }
+
+  // --- Toolkit ---
+  void runModal(Form& form) override { user_.runModal(form); }
+  ModalResult showMessageBox(const MessageBoxRequest& request) override { return user_.answerMessageBox(request); }
+  std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& request) override {
+    return user_.answerFileDialog(request);
+  }
+  Clipboard& clipboard() override { return clipboard_; }
+  Rect pointerMonitor() const override { return screen_.pointerMonitor(); }
+  void bringToFront(Form& form) override { frontForm_ = &form; }
+  void beep() override { ++beeps_; }
+  void timerChanged(Timer& timer) override { clock_.update(timer); }
+
+  // --- the virtual machine, for tests and the command line ---
+  VirtualScreen& screen() { return screen_; }
+  const VirtualClock& clock() const { return clock_; }
+  bool busy() const { return busy_; }
+  int beeps() const { return beeps_; }
+  // The form last brought to the front, or null.
+  const Form* frontForm() const { return frontForm_; }
+
+ protected:
+  void showBusyCursor(bool busy) override { busy_ = busy; }
+
+ private:
+  VirtualClock clock_;
+  VirtualScreen screen_;
+  VirtualClipboard clipboard_;
+  ScriptedUser user_;
+  const Form* frontForm_ = nullptr;
+  bool busy_ = false;
+  int beeps_ = 0;
+};
+
+}  // namespace vrn::ui::headless

@@ -1,0 +1,52 @@
+#pragma once
+// Keys as the window system reports them: a Windows virtual-key code and
+// the modifiers held with it.
+
+#include <cstdint>
+
+namespace vrn::ui {
+
+struct ShiftState {
+  bool shift = false;
+  bool alt = false;
+  bool ctrl = false;
+  friend bool operator==(const ShiftState&, const ShiftState&) = default;
+};
+
+// A key-down event. A handler that sets key to 0 swallows it: nothing else
+// happens for that key, not even its character.
+struct KeyEvent {
+  std::uint16_t key = 0;
+  ShiftState shift;
+
+  void swallow() { key = 0; }
+  bool swallowed() const { return key == 0; }
+  bool is(std::uint16_t code, ShiftState held = {}) const { return key == code && shift == held; }
+};
+
+namespace vk {
+inline constexpr std::uint16_t back = 0x08;
+inline constexpr std::uint16_t tab = 0x09;
+inline constexpr std::uint16_t enter = 0x0D;
+inline constexpr std::uint16_t escape = 0x1B;
+inline constexpr std::uint16_t space = 0x20;
+inline constexpr std::uint16_t pageUp = 0x21;
+inline constexpr std::uint16_t pageDown = 0x22;
+inline constexpr std::uint16_t end = 0x23;
+inline constexpr std::uint16_t home = 0x24;
+inline constexpr std::uint16_t left = 0x25;
+inline constexpr std::uint16_t up = 0x26;
+inline constexpr std::uint16_t right = 0x27;
+inline constexpr std::uint16_t down = 0x28;
+inline constexpr std::uint16_t insert = 0x2D;
+inline constexpr std::uint16_t del = 0x2E;
+inline constexpr std::uint16_t f1 = 0x70;
+inline constexpr std::uint16_t f2 = 0x71;
+inline constexpr std::uint16_t f12 = 0x7B;
+
+// 'A'..'Z' and '0'..'9' are their own codes.
+constexpr std::uint16_t letter(char upper) { return static_cast<std::uint16_t>(upper); }
+constexpr std::uint16_t digit(int d) { return static_cast<std::uint16_t>('0' + d); }
+}  // namespace vk
+
+}  // namespace vrn::ui
