@@ -1,5 +1,7 @@
 #include "automation/module.h"
 
+#include "automation/not_available.h"
+
 #include "encoding/tfrm_fonts.h"
 #include "host/host_error.h"
 
@@ -29,6 +31,7 @@ Module::Module(ModuleOptions options) {
   frmFonts_ = std::make_unique<encoding::TfrmFonts>(settings_);
   frmFonts_->FormCreate();
   view_ = std::make_unique<HostView>(*frmFonts_);
+  toolkit_ = options.toolkit;
   startedModule = this;
 }
 
@@ -48,6 +51,11 @@ Module::~Module() {
 Module& Module::current() {
   if (startedModule == nullptr) throw host::HostError(host::hr::kUnexpected, "vrn is not started");
   return *startedModule;
+}
+
+ui::Toolkit& Module::toolkit() const {
+  if (toolkit_ == nullptr) formNotAvailable();
+  return *toolkit_;
 }
 
 bool Module::started() { return startedModule != nullptr; }

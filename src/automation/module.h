@@ -28,6 +28,9 @@
 namespace vrn::encoding {
 class TfrmFonts;
 }
+namespace vrn::ui {
+class Toolkit;
+}
 
 namespace vrn::automation {
 
@@ -38,6 +41,10 @@ struct ModuleOptions {
   // A data directory chosen by the user (the CLI's --data-dir); it replaces
   // the rule.
   std::optional<std::filesystem::path> dataDir;
+  // The backend that shows the forms (Win32 windows in vrn.dll, a scripted
+  // user in the command line and the tests); it outlives the Module. Without
+  // one, a member that needs a form fails with E_NOTIMPL.
+  ui::Toolkit* toolkit = nullptr;
 };
 
 class Module {
@@ -59,11 +66,14 @@ class Module {
   settings::IniSettings& Rinistr() { return settings_.Rinistr; }
   encoding::TfrmFonts& frmFonts() { return *frmFonts_; }
   HostView& view() { return *view_; }
+  // The backend for the forms; raises when this program shows none.
+  ui::Toolkit& toolkit() const;
 
  private:
   settings::Settings settings_;
   std::unique_ptr<encoding::TfrmFonts> frmFonts_;
   std::unique_ptr<HostView> view_;
+  ui::Toolkit* toolkit_ = nullptr;
 };
 
 }  // namespace vrn::automation
