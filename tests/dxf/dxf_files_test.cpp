@@ -3,9 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
+#include <vector>
 
 #include "../support/temp_dir.h"
 #include "dxf_text.h"
@@ -84,6 +87,52 @@ TEST_F(DxfFilesTest, LoadErrorsNameTheFile) {
   EXPECT_THAT(errorOf([&] { files_.load(folder_.string()); }), HasSubstr("is a folder"));
   const std::string bad = write("bad.dxf", "  0\nSECTION\n  2\nENTITIES\nabc\n");
   EXPECT_THAT(errorOf([&] { files_.load(bad); }), HasSubstr(bad + ", line 5: group code \"abc\" is not a number"));
+}
+
+// Lossless means byte-identical: a drawing saved with no change is the file
+// it was read from, for the fixtures, the sample sheet and every real
+// drawing of the corpus that the reader accepts. The corpus drawings it
+// refuses are named with the reason.
+TEST_F(DxfFilesTest, NoOpSavesAreByteIdentical) {
+  std::vector<fs::path> drawings{VRN_SOURCE_DIR "/examples/sample.dxf"};
+  const auto addFolder = [&](const fs::path& folder) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      std::string extension = entry.path().extension().string();
+      for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      if (extension == ".dxf") drawings.push_back(entry.path());
+    }
+  };
+  addFolder(VRN_SOURCE_DIR "/tests/dxf/fixtures");
+  const fs::path corpus = VRN_DXF_CORPUS_DIR;
+  const bool haveCorpus = fs::is_directory(corpus);
+  if (haveCorpus) addFolder(corpus);
+  const std::map<std::string, std::string> refused{
+      {"ezdxf__integration_tests__data__bin_dxf_r2000.dxf", "binary DXF files are not supported"},
+      {"ezdxf__integration_tests__data__duplicate_handles.dxf", "is used twice"},
+      {"ezdxf__integration_tests__data__empty_handles.dxf", "is not a hexadecimal number"},
+      {"ezdxf__integration_tests__data__recover01.dxf", "expected a SECTION"},
+      {"ezdxf__integration_tests__data__recover02.dxf", "expected a TABLE"},
+  };
+  int saved = 0;
+  for (const fs::path& path : drawings) {
+    SCOPED_TRACE(path.string());
+    const std::string name = path.filename().string();
+    if (const auto reason = refused.find(name); reason != refused.end() && path.parent_path() == corpus) {
+      EXPECT_THAT(errorOf([&] { files_.load(path.string()); }), HasSubstr(reason->second));
+      continue;
+    }
+    const std::string copy = (folder_ / ("saved_" + name)).string();
+    try {
+      files_.save(files_.load(path.string()), copy);
+    } catch (const host::HostError& error) {
+      ADD_FAILURE() << error.what();
+      continue;
+    }
+    EXPECT_TRUE(read(copy) == read(path.string())) << "differs from the file it was read from";
+    ++saved;
+  }
+  std::printf("drawings saved unchanged: %d of %zu\n", saved, drawings.size());
+  if (!haveCorpus) GTEST_SKIP() << "no DXF corpus at " << corpus << ": only the fixtures were saved";
 }
 
 }  // namespace
