@@ -13,6 +13,11 @@ std::size_t safeCut(std::string_view text, std::size_t limit) {
   // A UTF-8 sequence is at most four bytes: back off over at most three
   // continuation bytes (a single-byte code page just gets a shorter chunk).
   for (int i = 0; i < 3 && cut > 1 && isContinuation(text[cut]); ++i) --cut;
+  // Carets pair up from the first of a run ("^^" is a control character):
+  // an odd run before the cut ends in a caret whose character follows it.
+  std::size_t carets = 0;
+  while (carets < cut && text[cut - 1 - carets] == '^') ++carets;
+  if (carets % 2 == 1 && cut > 1) --cut;
   // An escape "\U+XXXX" is 7 bytes, "\M+NXXXX" 8; move the cut before one it would split.
   const std::size_t from = cut >= 7 ? cut - 7 : 0;
   for (std::size_t i = from; i < cut; ++i) {

@@ -15,8 +15,9 @@ inline constexpr std::size_t kMTextChunkBytes = 250;
 
 // The encoded string: every group 3 in order, then group 1.
 std::string joinMTextString(const Record& record);
-// Chunks of at most kMTextChunkBytes that never cut a UTF-8 sequence or a
-// \U+XXXX or \M+NXXXX escape. The last chunk goes to group 1.
+// Chunks of at most kMTextChunkBytes that never cut a UTF-8 sequence, a
+// \U+XXXX or \M+NXXXX escape or a caret from its character ("^J"). The
+// last chunk goes to group 1.
 std::vector<std::string> splitMTextString(std::string_view encoded);
 // Replaces the record's group 3 chunks and group 1 with `encoded`.
 void writeMTextString(Record& record, std::string_view encoded);

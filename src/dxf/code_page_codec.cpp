@@ -132,6 +132,13 @@ class CodePageCodec final : public drawing::TextCodec {
           continue;
         }
       }
+      if (bytes[i] == '^' && i + 1 < bytes.size()) {
+        if (const auto control = drawing::caretCharacter(bytes[i + 1])) {
+          text += *control;
+          ++i;
+          continue;
+        }
+      }
       text += toUnit_[static_cast<unsigned char>(bytes[i])];
     }
     return text;
@@ -141,6 +148,7 @@ class CodePageCodec final : public drawing::TextCodec {
     std::string bytes;
     bytes.reserve(text.size());
     for (char16_t unit : text) {
+      if (drawing::appendCaretForm(unit, bytes)) continue;
       if (auto byte = byteOf(unit)) {
         bytes += static_cast<char>(*byte);
       } else {

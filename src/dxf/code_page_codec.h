@@ -15,6 +15,7 @@
 // case of the hex digits (ezdxf writes lower case). So encode(decode(b)) == b
 // holds for every byte string whose escapes are the ones encode writes; any
 // other escape ("\U+05e9", "\U+0041", "\M+..") comes back in encode's form.
+// Control characters and the caret are in caret notation (see TextCodec).
 // An unchanged record is copied from its file, so this matters only for a
 // string the model rewrites.
 

@@ -16,6 +16,8 @@ TEST(MTextString, SplitsIntoChunksWithoutCuttingCharactersOrEscapes) {
       {std::string(251, 'a'), 2},
       {std::string(249, 'a') + alef, 2},         // the letter would straddle byte 250
       {std::string(245, 'a') + "\\U+05D0b", 2},  // so would the escape
+      {std::string(249, 'a') + "^Jb", 2},        // and the caret notation of a line feed
+      {std::string(248, 'a') + "^^^Jb", 2},      // "^^" is one character, "^J" another
       {std::string(600, 'a'), 3},
   };
   for (const Case& c : cases) {
@@ -26,6 +28,7 @@ TEST(MTextString, SplitsIntoChunksWithoutCuttingCharactersOrEscapes) {
       EXPECT_LE(chunk.size(), kMTextChunkBytes);
       EXPECT_FALSE(chunk.starts_with("\x90")) << "cut inside a letter";
       EXPECT_FALSE(chunk.starts_with("U+")) << "cut inside an escape";
+      EXPECT_FALSE(chunk.starts_with("J")) << "cut inside a caret notation";
       joined += chunk;
     }
     EXPECT_EQ(joined, c.text);

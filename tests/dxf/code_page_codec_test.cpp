@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -9,9 +10,13 @@
 namespace vrn::dxf {
 namespace {
 
+// Every byte that stands for itself: control codes and the caret are
+// written in caret notation (see Carets).
 std::string allBytes() {
   std::string bytes;
-  for (int b = 1; b < 256; ++b) bytes += static_cast<char>(b);
+  for (int b = 0x20; b < 256; ++b) {
+    if (b != '^') bytes += static_cast<char>(b);
+  }
   return bytes;
 }
 
@@ -26,7 +31,7 @@ TEST(CodePageCodec, EveryByteOfEveryCodePageRoundTrips) {
     const auto codec = codePageCodec(name);
     ASSERT_NE(codec, nullptr);
     const std::u16string text = codec->decode(allBytes());
-    ASSERT_EQ(text.size(), 255u);  // one unit per byte
+    ASSERT_EQ(text.size(), allBytes().size());  // one unit per byte
     EXPECT_EQ(codec->encode(text), allBytes());
   }
 }
@@ -46,13 +51,14 @@ TEST(CodePageCodec, Ansi1255IsWindowsTable) {
     unsigned unit = 0;
     if (std::sscanf(line.c_str(), "0x%X U+%X", &byte, &unit) != 2) continue;
     const std::string bytes(1, static_cast<char>(byte));
-    if (bytes == "\\") continue;  // an escape's start; covered below
     EXPECT_EQ(codec->decode(bytes), std::u16string(1, static_cast<char16_t>(unit))) << line;
+    // An escape's start and what caret notation writes are covered below.
+    if (bytes == "\\" || bytes == "^" || byte < 0x20) continue;
     EXPECT_EQ(codec->encode(std::u16string(1, static_cast<char16_t>(unit))), bytes) << line;
     ++cases;
   }
   std::printf("cp1255 table: %d cases\n", cases);
-  EXPECT_EQ(cases + 1, rows);
+  EXPECT_EQ(cases + 34, rows);
   EXPECT_EQ(rows, 256);
 }
 
@@ -98,6 +104,46 @@ TEST(CodePageCodec, Escapes) {
   }
   EXPECT_EQ(codePageCodec("ANSI_1252")->encode(u"\u05D0\u00E9"), "\\U+05D0\xE9");
   EXPECT_EQ(codePageCodec("ANSI_1255")->encode(u"\u05D0\u00E9"), "\xE0\\U+00E9");
+}
+
+// Control characters in caret notation, in every kind of drawing: a line
+// break written raw would end the group and break the file.
+TEST(CodePageCodec, Carets) {
+  using namespace std::string_literals;
+  struct Case {
+    std::string bytes;
+    std::u16string text;
+    bool canonical;  // encode gives the bytes back
+  };
+  const Case cases[] = {
+      {"line^M^Jnext", u"line\r\nnext", true},
+      {"a^Ib", u"a\tb", true},
+      {"^@", u"\0"s, true},
+      {"^ ", u"^", true},
+      {"x^ ^Jy", u"x^\ny", true},          // a caret typed before a J
+      {"^^^ ", u"\x1E^", true},             // "^^" is code 30
+      {"^_^[", u"\x1F\x1B", true},
+      {"^a", u"^a", false},                 // no control character: a caret
+      {"a^", u"a^", false},
+      {"a\tb", u"a\tb", false},           // written raw by another program
+  };
+  for (const char* codePage : {"", "ANSI_1252", "ANSI_1255"}) {
+    const auto codec = drawingCodec(*codePage ? "AC1015" : "AC1032", codePage);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(codePage) + " " + c.bytes);
+      EXPECT_EQ(codec->decode(c.bytes), c.text);
+      if (c.canonical) {
+        EXPECT_EQ(codec->encode(c.text), c.bytes);
+      }
+      EXPECT_EQ(codec->decode(codec->encode(c.text)), c.text);
+    }
+    std::u16string everyControl;
+    for (char16_t unit = 0; unit < 0x20; ++unit) everyControl += unit;
+    const std::string encoded = codec->encode(everyControl + u"^");
+    EXPECT_TRUE(std::none_of(encoded.begin(), encoded.end(), [](char b) { return static_cast<unsigned char>(b) < 0x20; }))
+        << codePage;
+    EXPECT_EQ(codec->decode(encoded), everyControl + u"^") << codePage;
+  }
 }
 
 TEST(CodePageCodec, NamesAndVersions) {

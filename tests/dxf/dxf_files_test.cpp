@@ -11,14 +11,18 @@
 #include <vector>
 
 #include "../support/temp_dir.h"
+#include "drawing/application.h"
 #include "dxf_text.h"
 #include "host/host_error.h"
+#include "host/ref.h"
+#include "host/utf8.h"
 
 namespace vrn::dxf {
 namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using namespace std::string_literals;
 
 class DxfFilesTest : public ::testing::Test {
  protected:
@@ -87,6 +91,41 @@ TEST_F(DxfFilesTest, LoadErrorsNameTheFile) {
   EXPECT_THAT(errorOf([&] { files_.load(folder_.string()); }), HasSubstr("is a folder"));
   const std::string bad = write("bad.dxf", "  0\nSECTION\n  2\nENTITIES\nabc\n");
   EXPECT_THAT(errorOf([&] { files_.load(bad); }), HasSubstr(bad + ", line 5: group code \"abc\" is not a number"));
+}
+
+// A text holding line breaks, a tab, NUL and carets, put through the
+// drawing's automation objects into every kind of drawing (R12 and R2000 in
+// a code page, R2018 in UTF-8), saves as a drawing that opens again with
+// the same text.
+TEST_F(DxfFilesTest, ControlCharactersSurviveASaveAndReload) {
+  using host::Ref;
+  using host::Variant;
+  const std::u16string text = u"line one\r\nline two\tcolumn\0nul ^ caret ^J typed\x1E"s;
+  for (const char* fixture : {"r12_ansi_1255.dxf", "r2000_ansi_1255.dxf", "r2018_ansi_1255.dxf"}) {
+    SCOPED_TRACE(fixture);
+    const std::string source = VRN_SOURCE_DIR "/tests/dxf/fixtures/" + std::string(fixture);
+    std::vector<std::u16string> handles;
+    for (const auto& entity : files_.load(source).entities) {
+      const auto type = entity->record.type();
+      if (type != "TEXT" && type != "MTEXT") continue;
+      handles.push_back(utf8ToUtf16(entity->record.value(5)));
+    }
+    ASSERT_FALSE(handles.empty());
+    const std::string saved = (folder_ / fixture).string();
+    {
+      const auto app = drawing::makeApplication(std::make_shared<DxfFiles>());
+      const Ref doc = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(source))).toObject();
+      for (const auto& handle : handles) {
+        Ref(doc.call("HandleToObject", Variant(handle)).toObject()).put("TextString", Variant(text));
+      }
+      doc.call("SaveAs", Variant(utf8ToUtf16(saved)));
+    }
+    const auto app = drawing::makeApplication(std::make_shared<DxfFiles>());
+    const Ref doc = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(saved))).toObject();
+    for (const auto& handle : handles) {
+      EXPECT_EQ(Ref(doc.call("HandleToObject", Variant(handle)).toObject()).get("TextString").toString(), text);
+    }
+  }
 }
 
 // Lossless means byte-identical: a drawing saved with no change is the file
