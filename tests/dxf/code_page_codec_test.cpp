@@ -10,6 +10,8 @@
 namespace vrn::dxf {
 namespace {
 
+using namespace std::string_literals;
+
 // Every byte that stands for itself: control codes and the caret are
 // written in caret notation (see Carets).
 std::string allBytes() {
@@ -91,7 +93,9 @@ TEST(CodePageCodec, Escapes) {
       {"ANSI_1252", "\\U+ZZZZ", u"\\U+ZZZZ", true},
       {"ANSI_1252", "\\u+05D0", u"\\u+05D0", true},         // lower-case U is no escape
       {"ANSI_1252", "\\M+18140", u"\u3000", false},         // Shift-JIS ideographic space
-      {"ANSI_1252", "\\M+48140", u"\\M+48140", true},       // Johab: left as text
+      {"ANSI_1252", "\\M+48861", u"\uAC00", false},         // Johab
+      {"ANSI_1252", "\\M+48140", u"\\M+48140", true},       // no character there: left as text
+      {"ANSI_1252", "\\M+68140", u"\\M+68140", true},       // no such code page
       {"ANSI_1252", "C:\\DWG\\Plan", u"C:\\DWG\\Plan", true},
       {"ANSI_1252", "\\U+D83D\\U+DE00", u"\U0001F600", true},  // one escape per UTF-16 unit
   };
@@ -109,7 +113,6 @@ TEST(CodePageCodec, Escapes) {
 // Control characters in caret notation, in every kind of drawing: a line
 // break written raw would end the group and break the file.
 TEST(CodePageCodec, Carets) {
-  using namespace std::string_literals;
   struct Case {
     std::string bytes;
     std::u16string text;
@@ -146,14 +149,80 @@ TEST(CodePageCodec, Carets) {
   }
 }
 
+// The East Asian code pages: a character is one byte or a lead and trail
+// byte pair, and a trail byte may be a backslash or a caret.
+TEST(CodePageCodec, DoubleByteCodePages) {
+  struct Case {
+    const char* codePage;
+    std::string bytes;
+    std::u16string text;
+    bool canonical;  // encode gives the bytes back
+  };
+  const Case cases[] = {
+      {"ANSI_932", "\x93\xFA\x96\x7B plan", u"\u65E5\u672C plan", true},
+      {"DOS932", "\xB1\xB2", u"\uFF71\uFF72", true},                      // half-width katakana: one byte each
+      {"ANSI_932", "\x83\x5CU+05D0", u"\u30BDU+05D0", true},             // the trail byte is a backslash
+      {"ANSI_932", "\x83^J", u"\u30BFJ", true},                            // the trail byte is a caret
+      {"ANSI_932", "\x81\xCA\xFA\x54", u"\uFFE2\uFFE2", false},          // one character twice
+      {"ANSI_932", "\\U+05D0^J", u"\u05D0\n", true},                       // no Hebrew
+      {"ANSI_936", "\xC4\xE3\xBA\xC3", u"\u4F60\u597D", true},
+      {"ANSI_949", "\xB0\xA1", u"\uAC00", true},
+      {"ANSI_950", "\xA4\x40", u"\u4E00", true},
+      {"ANSI_1361", "\x88\x61", u"\uAC00", true},
+      {"ANSI_932", "\x81 \x81", u"\u0081 \u0081", true},                   // a lead byte without its pair
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.codePage) + " " + c.bytes);
+    const auto codec = codePageCodec(c.codePage);
+    ASSERT_NE(codec, nullptr);
+    EXPECT_EQ(codec->decode(c.bytes), c.text);
+    if (c.canonical) {
+      EXPECT_EQ(codec->encode(c.text), c.bytes);
+    }
+    EXPECT_EQ(codec->decode(codec->encode(c.text)), c.text);
+  }
+  // A lead byte without its pair must not join what follows it in a text
+  // that changed.
+  const auto shiftJis = codePageCodec("ANSI_932");
+  for (const std::u16string& text : {u"\u0081@"s, u"\u0081\u05D0"s, u"\u0081^"s, u"\u0081\n"s}) {
+    EXPECT_EQ(shiftJis->decode(shiftJis->encode(text)), text) << shiftJis->encode(text);
+  }
+}
+
+// Every pair that is a character reads as one unit that writes back to
+// bytes reading as that unit; every byte alone reads as a unit of its own.
+TEST(CodePageCodec, EveryCharacterOfEveryDoubleByteCodePageRoundTrips) {
+  for (const char* name : {"ANSI_932", "ANSI_936", "ANSI_949", "ANSI_950", "ANSI_1361"}) {
+    SCOPED_TRACE(name);
+    const auto codec = codePageCodec(name);
+    int characters = 0;
+    for (unsigned lead = 0x81; lead < 0x100; ++lead) {
+      for (unsigned trail = 0x20; trail < 0x100; ++trail) {
+        const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+        const std::u16string text = codec->decode(bytes);
+        if (text.size() != 1) continue;
+        ++characters;
+        ASSERT_EQ(codec->decode(codec->encode(text)), text) << std::hex << lead << trail;
+      }
+    }
+    EXPECT_GT(characters, 8000);  // the code page is there, not only undefined bytes
+    std::u16string units;
+    for (int b = 0x80; b < 0x100; ++b) units += codec->decode(std::string(1, static_cast<char>(b)));
+    std::sort(units.begin(), units.end());
+    EXPECT_EQ(std::adjacent_find(units.begin(), units.end()), units.end());
+  }
+}
+
 TEST(CodePageCodec, NamesAndVersions) {
   EXPECT_NE(codePageCodec("ansi_1255"), nullptr);
-  EXPECT_EQ(codePageCodec("ANSI_932"), nullptr);
+  EXPECT_NE(codePageCodec("dos932"), nullptr);
+  EXPECT_EQ(codePageCodec("ANSI_9999"), nullptr);
   EXPECT_EQ(codePageCodec(""), nullptr);
   EXPECT_EQ(drawingCodec("AC1021", "ANSI_932"), drawing::utf8Codec());
   EXPECT_EQ(drawingCodec("AC1032", "ANSI_1255"), drawing::utf8Codec());
   EXPECT_EQ(drawingCodec("AC1015", "ANSI_1255"), codePageCodec("ANSI_1255"));
-  EXPECT_EQ(drawingCodec("AC1009", "ANSI_932"), nullptr);
+  EXPECT_EQ(drawingCodec("AC1009", "ANSI_932"), codePageCodec("ANSI_932"));
+  EXPECT_EQ(drawingCodec("AC1009", "ANSI_9999"), nullptr);
 }
 
 }  // namespace

@@ -128,6 +128,30 @@ TEST_F(DxfFilesTest, ControlCharactersSurviveASaveAndReload) {
   }
 }
 
+// A drawing in an East Asian code page opens, reads its texts, and takes
+// a text its code page lacks part of, which it writes as \U+XXXX.
+TEST_F(DxfFilesTest, DoubleByteCodePageDrawings) {
+  using host::Ref;
+  using host::Variant;
+  for (const char* codePage : {"ANSI_932", "dos932"}) {
+    SCOPED_TRACE(codePage);
+    std::string drawing = test::smallDrawing(codePage);
+    const std::string dosText = "1=\x99\x8C\x85\x8D";
+    drawing.replace(drawing.find(dosText.substr(2)), dosText.size() - 2, "\x93\xFA\x96\x7B");  // Japan
+    const std::string path = write("plan.dxf", drawing);
+    const auto app = drawing::makeApplication(std::make_shared<DxfFiles>());
+    const Ref doc = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(path))).toObject();
+    const Ref text = doc.call("HandleToObject", Variant(u"30")).toObject();
+    EXPECT_EQ(text.get("TextString").toString(), u"\u65E5\u672C");
+    text.put("TextString", Variant(u"\u65E5\u672C \u05E9"));
+    doc.call("Save");
+    EXPECT_NE(read(path).find("\n\x93\xFA\x96\x7B \\U+05E9\n"), std::string::npos);
+    const Ref again = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(path))).toObject();
+    EXPECT_EQ(Ref(again.call("HandleToObject", Variant(u"30")).toObject()).get("TextString").toString(),
+              u"\u65E5\u672C \u05E9");
+  }
+}
+
 // Lossless means byte-identical: a drawing saved with no change is the file
 // it was read from, for the fixtures, the sample sheet and every real
 // drawing of the corpus that the reader accepts. The corpus drawings it
