@@ -42,6 +42,32 @@ class Utf8Codec final : public TextCodec {
     }
     return bytes;
   }
+
+  std::size_t fittingLength(std::string_view bytes, std::size_t limit) const override {
+    if (bytes.size() <= limit) return bytes.size();
+    std::size_t cut = limit;
+    // A UTF-8 sequence is at most four bytes: back off over at most three
+    // continuation bytes.
+    for (int i = 0; i < 3 && cut > 1 && isContinuation(bytes[cut]); ++i) --cut;
+    // Carets pair up from the first of a run ("^^" is a control character):
+    // an odd run before the cut ends in a caret whose character follows it.
+    std::size_t carets = 0;
+    while (carets < cut && bytes[cut - 1 - carets] == kCaret) ++carets;
+    if (carets % 2 == 1 && cut > 1) --cut;
+    // An escape "\U+XXXX" is 7 bytes, "\M+NXXXX" 8 (AutoCAD reads them in
+    // any drawing): move the cut before one it would split.
+    const std::size_t from = cut >= 7 ? cut - 7 : 0;
+    for (std::size_t i = from; i < cut; ++i) {
+      if (bytes[i] != '\\' || i + 2 >= bytes.size() || bytes[i + 2] != '+') continue;
+      const char kind = bytes[i + 1];
+      const std::size_t length = kind == 'U' ? 7 : kind == 'M' ? 8 : 0;
+      if (length != 0 && i + length > cut && i > 0) return i;
+    }
+    return cut;
+  }
+
+ private:
+  static bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 };
 
 }  // namespace

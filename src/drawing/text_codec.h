@@ -23,6 +23,11 @@ class TextCodec {
   virtual ~TextCodec() = default;
   virtual std::u16string decode(std::string_view bytes) const = 0;
   virtual std::string encode(std::u16string_view text) const = 0;
+  // The length of the longest start of `bytes`, at most `limit` (8 or more)
+  // long, that ends between two characters: not inside a character of
+  // several bytes, an escape or a caret notation. A string cut there reads
+  // the same piece by piece (MTEXT's chunks).
+  virtual std::size_t fittingLength(std::string_view bytes, std::size_t limit) const = 0;
 };
 
 // The codec of a drawing that was not read from a file: UTF-8.

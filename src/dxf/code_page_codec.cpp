@@ -172,32 +172,22 @@ class CodePageCodec final : public drawing::TextCodec {
   std::u16string decode(std::string_view bytes) const override {
     std::u16string text;
     text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-      const auto byte = static_cast<unsigned char>(bytes[i]);
-      if (lead_[byte] && i + 1 < bytes.size()) {
-        if (const char16_t unit = pairUnit(byte, static_cast<unsigned char>(bytes[i + 1]))) {
-          text += unit;
-          ++i;
-          continue;
-        }
-      }
-      if (byte == '\\' && i + 2 < bytes.size() && bytes[i + 2] == '+') {
-        if (auto unit = escapeAt(bytes, i)) {
-          text += *unit;
-          i += bytes[i + 1] == 'U' ? 6u : 7u;
-          continue;
-        }
-      }
-      if (byte == '^' && i + 1 < bytes.size()) {
-        if (const auto control = drawing::caretCharacter(bytes[i + 1])) {
-          text += *control;
-          ++i;
-          continue;
-        }
-      }
-      text += toUnit_[byte];
+    for (std::size_t i = 0; i < bytes.size();) {
+      const Character character = characterAt(bytes, i);
+      text += character.unit;
+      i += character.length;
     }
     return text;
+  }
+
+  std::size_t fittingLength(std::string_view bytes, std::size_t limit) const override {
+    std::size_t end = 0;
+    while (end < bytes.size()) {
+      const std::size_t next = end + characterAt(bytes, end).length;
+      if (next > limit) break;
+      end = next;
+    }
+    return end;
   }
 
   // A lead byte that stands alone (its pair undefined when read) would join
@@ -241,6 +231,28 @@ class CodePageCodec final : public drawing::TextCodec {
     }
     if (isPair(it->second)) bytes += static_cast<char>(it->second >> 8);
     bytes += static_cast<char>(it->second & 0xFF);
+  }
+
+  struct Character {
+    char16_t unit;
+    std::size_t length;  // of its bytes
+  };
+
+  // The character whose bytes start at `at`: a lead and trail byte pair, an
+  // escape, a caret notation or a byte.
+  Character characterAt(std::string_view bytes, std::size_t at) const {
+    const auto byte = static_cast<unsigned char>(bytes[at]);
+    const bool hasNext = at + 1 < bytes.size();
+    if (lead_[byte] && hasNext) {
+      if (const char16_t unit = pairUnit(byte, static_cast<unsigned char>(bytes[at + 1]))) return {unit, 2};
+    }
+    if (byte == '\\' && at + 2 < bytes.size() && bytes[at + 2] == '+') {
+      if (const auto unit = escapeAt(bytes, at)) return {*unit, bytes[at + 1] == 'U' ? 7u : 8u};
+    }
+    if (byte == '^' && hasNext) {
+      if (const auto control = drawing::caretCharacter(bytes[at + 1])) return {*control, 2};
+    }
+    return {toUnit_[byte], 1};
   }
 
   // The character of a "\U+XXXX" or "\M+nXXXX" escape at `at`.

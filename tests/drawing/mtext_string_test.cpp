@@ -21,7 +21,7 @@ TEST(MTextString, SplitsIntoChunksWithoutCuttingCharactersOrEscapes) {
       {std::string(600, 'a'), 3},
   };
   for (const Case& c : cases) {
-    const auto chunks = splitMTextString(c.text);
+    const auto chunks = splitMTextString(c.text, *utf8Codec());
     EXPECT_EQ(chunks.size(), c.chunks) << c.text.size();
     std::string joined;
     for (const std::string& chunk : chunks) {
@@ -35,7 +35,7 @@ TEST(MTextString, SplitsIntoChunksWithoutCuttingCharactersOrEscapes) {
   }
 
   Record mtext({{0, "MTEXT"}, {10, "0"}, {40, "1"}, {1, "x"}, {7, "Standard"}});
-  writeMTextString(mtext, std::string(300, 'b'));
+  writeMTextString(mtext, std::string(300, 'b'), *utf8Codec());
   EXPECT_EQ(joinMTextString(mtext), std::string(300, 'b'));
   std::vector<int> codes;
   for (const Group& g : mtext.groups()) codes.push_back(g.code);

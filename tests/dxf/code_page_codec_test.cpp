@@ -213,6 +213,33 @@ TEST(CodePageCodec, EveryCharacterOfEveryDoubleByteCodePageRoundTrips) {
   }
 }
 
+// Where a long string may be cut into MTEXT chunks that are read one by one.
+TEST(CodePageCodec, FittingLengthKeepsCharactersWhole) {
+  const std::string a248(248, 'a');
+  struct Case {
+    const char* codePage;  // "": UTF-8
+    std::string bytes;
+    std::size_t length;
+  };
+  const Case cases[] = {
+      {"ANSI_932", a248 + "a\x93\xFA", 249},      // a pair across the limit
+      {"ANSI_932", a248 + "\x83\x5C\x93", 250},   // a pair whose trail byte is a backslash, up to the limit
+      {"ANSI_932", a248 + "\x83^J", 250},          // ... or a caret
+      {"ANSI_936", a248 + "a\xC4\xE3", 249},
+      {"ANSI_1252", a248 + "a^Jb", 249},
+      {"ANSI_1252", a248.substr(3) + "\\U+05D0b", 245},
+      {"ANSI_1252", a248 + "\xE9\xE9\xE9", 250},
+      {"", a248 + "a\xD7\x90", 249},
+      {"", a248 + "^^^J", 250},
+      {"", "short", 5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.codePage) + " " + c.bytes.substr(c.bytes.size() > 10 ? c.bytes.size() - 10 : 0));
+    const auto codec = drawingCodec(*c.codePage ? "AC1015" : "AC1032", c.codePage);
+    EXPECT_EQ(codec->fittingLength(c.bytes, 250), c.length);
+  }
+}
+
 TEST(CodePageCodec, NamesAndVersions) {
   EXPECT_NE(codePageCodec("ansi_1255"), nullptr);
   EXPECT_NE(codePageCodec("dos932"), nullptr);

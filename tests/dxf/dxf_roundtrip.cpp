@@ -47,7 +47,7 @@ EntityPtr findEntity(const DrawingData& data, const std::string& handle) {
   throw std::runtime_error("no entity with handle " + handle);
 }
 
-void setBytes(Record& record, const std::string& bytes) {
+void setBytes(const DrawingData& data, Record& record, const std::string& bytes) {
   if (record.type() != "MTEXT") {
     record.set(1, bytes);
     return;
@@ -57,18 +57,18 @@ void setBytes(Record& record, const std::string& bytes) {
   while (first != groups.end() && first->code != 3 && first->code != 1) ++first;
   const auto at = first - groups.begin();
   std::erase_if(groups, [](const Group& g) { return g.code == 3 || g.code == 1; });
-  const auto chunks = vrn::drawing::splitMTextString(bytes);
+  const auto chunks = vrn::drawing::splitMTextString(bytes, *data.codec);
   std::vector<Group> text;
   for (std::size_t i = 0; i < chunks.size(); ++i) text.push_back({i + 1 < chunks.size() ? 3 : 1, chunks[i]});
   groups.insert(groups.begin() + at, text.begin(), text.end());
 }
 
 void setText(const DrawingData& data, Record& record, const std::string& utf8) {
-  setBytes(record, data.codec->encode(vrn::utf8ToUtf16(utf8)));
+  setBytes(data, record, data.codec->encode(vrn::utf8ToUtf16(utf8)));
 }
 
 void retext(const DrawingData& data, Record& record) {
-  setBytes(record, data.codec->encode(data.codec->decode(record.value(1))));
+  setBytes(data, record, data.codec->encode(data.codec->decode(record.value(1))));
 }
 
 std::string modelSpaceOwner(const DrawingData& data) {
