@@ -16,7 +16,8 @@ build="$root/build-win"
 toolchain=()
 [[ -f "$build/CMakeCache.txt" ]] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake")
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${toolchain[@]}" >/dev/null
-cmake --build "$build" --target vrn_dll vrn_testhost vrn_encoding_tables_tests vrn_windows_tests vrn_host_tests
+cmake --build "$build" --target vrn_dll vrn_testhost vrn_encoding_tables_tests vrn_windows_tests vrn_host_tests \
+  vrn_dxf_codec_tests
 
 tmp=$(mktemp -d /tmp/vrn-wine.XXXXXX)
 cleanup() {
@@ -128,7 +129,7 @@ done
 
 # ---- 3. Windows test programs (run from a Unix folder, so /work/... paths resolve on Z:) ----
 for program in "$build"/tests/windows/vrn_encoding_tables_tests.exe "$build"/tests/windows/vrn_windows_tests.exe \
-  "$build"/tests/host/vrn_host_tests.exe; do
+  "$build"/tests/host/vrn_host_tests.exe "$build"/tests/windows/vrn_dxf_codec_tests.exe; do
   if (cd "$root" && run wine "$program" --gtest_brief=1 | tail -n 20); then
     pass "$(basename "$program")"
   else

@@ -117,7 +117,7 @@ EntityPtr BlockObject::addMText(const Point3& at, double width, std::u16string_v
   g.push_back({1, ""});
   g.push_back({7, document_->encode(document_->headerString("$TEXTSTYLE", 7, u"Standard"))});
   Record record(std::move(g));
-  writeMTextString(record, document_->encode(text));
+  writeMTextString(record, document_->encode(text), *document_->data().codec);
   return document_->addEntity(space_, record.groups());
 }
 

@@ -65,6 +65,11 @@ struct DrawingData {
   std::shared_ptr<const TextCodec> codec = utf8Codec();
   // The line end that new and changed records are written with.
   std::string lineEnd = "\r\n";
+  // The file's bytes outside its groups, written back as read: a byte-order
+  // mark before the first group; the EOF group's own lines and whatever
+  // follows them (empty: the writer ends the file with an EOF group of its own).
+  std::string fileStart;
+  std::string fileEnd;
 };
 
 }  // namespace vrn::drawing

@@ -56,7 +56,7 @@ void addMTextMembers(EntityTable& t) {
       .put("TextString",
            [](EntityObject& e, const Variant& v) {
              const std::string encoded = e.document().encode(v.toString());
-             e.change([&](Record& r) { writeMTextString(r, encoded); });
+             e.change([&](Record& r) { writeMTextString(r, encoded, *e.document().data().codec); });
            })
       .get("StyleName", [](EntityObject& e) { return Variant(e.styleName(7)); })
       .put("StyleName",

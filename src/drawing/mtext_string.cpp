@@ -3,28 +3,6 @@
 #include <algorithm>
 
 namespace vrn::drawing {
-namespace {
-
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// The longest cut at or before `limit` that leaves sequences and escapes whole.
-std::size_t safeCut(std::string_view text, std::size_t limit) {
-  std::size_t cut = limit;
-  // A UTF-8 sequence is at most four bytes: back off over at most three
-  // continuation bytes (a single-byte code page just gets a shorter chunk).
-  for (int i = 0; i < 3 && cut > 1 && isContinuation(text[cut]); ++i) --cut;
-  // An escape "\U+XXXX" is 7 bytes, "\M+NXXXX" 8; move the cut before one it would split.
-  const std::size_t from = cut >= 7 ? cut - 7 : 0;
-  for (std::size_t i = from; i < cut; ++i) {
-    if (text[i] != '\\' || i + 2 >= text.size() || text[i + 2] != '+') continue;
-    const char kind = text[i + 1];
-    const std::size_t length = kind == 'U' ? 7 : kind == 'M' ? 8 : 0;
-    if (length != 0 && i + length > cut && i > 0) return i;
-  }
-  return cut;
-}
-
-}  // namespace
 
 std::string joinMTextString(const Record& record) {
   std::string out;
@@ -35,10 +13,10 @@ std::string joinMTextString(const Record& record) {
   return out;
 }
 
-std::vector<std::string> splitMTextString(std::string_view encoded) {
+std::vector<std::string> splitMTextString(std::string_view encoded, const TextCodec& codec) {
   std::vector<std::string> chunks;
   while (encoded.size() > kMTextChunkBytes) {
-    const std::size_t cut = safeCut(encoded, kMTextChunkBytes);
+    const std::size_t cut = codec.fittingLength(encoded, kMTextChunkBytes);
     chunks.emplace_back(encoded.substr(0, cut));
     encoded.remove_prefix(cut);
   }
@@ -46,9 +24,9 @@ std::vector<std::string> splitMTextString(std::string_view encoded) {
   return chunks;
 }
 
-void writeMTextString(Record& record, std::string_view encoded) {
+void writeMTextString(Record& record, std::string_view encoded, const TextCodec& codec) {
   if (joinMTextString(record) == encoded) return;
-  const std::vector<std::string> chunks = splitMTextString(encoded);
+  const std::vector<std::string> chunks = splitMTextString(encoded, codec);
   auto& groups = record.edit();
   // The chunks go where the string was: at the first group 3 or the group 1.
   auto at = std::find_if(groups.begin(), groups.end(),

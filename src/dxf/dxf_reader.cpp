@@ -96,7 +96,7 @@ bool DxfReader::nextRecord() {
   groups_.push_back(lookahead_);
   hasLookahead_ = false;
   if (seenZero && trimmed(groups_.front().value) == "EOF") {
-    recordEnd_ = scanner_.position();  // what follows EOF is not read
+    recordEnd_ = scanner_.position();  // what follows EOF is kept, not read
     return true;
   }
   // The scanner fills the group where it is kept: a group copied from a
@@ -170,7 +170,10 @@ DrawingData DxfReader::read() {
   bool seen[5] = {};
   while (nextRecord()) {
     const std::string_view t = type();
-    if (t == "EOF") break;
+    if (t == "EOF") {
+      data.fileEnd.assign(groups_.front().start, buffer_->data() + buffer_->size());
+      break;
+    }
     if (t != "SECTION") scanner_.fail(line(), "expected a SECTION, found \"" + std::string(t.substr(0, 40)) + "\"");
     const std::size_t sectionLine = line();
     std::size_t nameAt = 0;
@@ -353,11 +356,14 @@ std::string lineEndOf(std::string_view text) {
 
 DrawingData readDxf(std::shared_ptr<const std::string> buffer, const std::string& fileName) {
   std::string_view text(*buffer);
-  if (startsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
+  const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  const bool marked = startsWith(text, byteOrderMark);
+  if (marked) text.remove_prefix(byteOrderMark.size());
   rejectUnsupported(text, fileName);
   DxfReader reader(buffer, text, fileName);
   DrawingData data = reader.read();
   data.lineEnd = lineEndOf(text);
+  if (marked) data.fileStart = byteOrderMark;
   return data;
 }
 

@@ -10,11 +10,12 @@
 //   - a section that appears twice, a record where none may stand;
 //   - a handle used twice or one that is not hexadecimal;
 //   - a $DWGCODEPAGE that no codec supports (files before AC1021).
+// The EOF group's own lines, whatever follows them and a UTF-8 byte-order
+// mark are kept as they are, unread (DrawingData::fileStart, fileEnd).
 // Recoveries: a file that ends after its last ENDSEC without EOF reads as
-// complete (saving adds the EOF); text after EOF, a UTF-8 byte-order mark
-// and blank lines at the end are ignored; a file without $DWGCODEPAGE is
-// read as ANSI_1252, AutoCAD's default; a $HANDSEED not above every handle
-// is raised so that new handles stay unique.
+// complete (saving adds the EOF, without the blank lines it may end with);
+// a file without $DWGCODEPAGE is read as ANSI_1252, AutoCAD's default; a
+// $HANDSEED not above every handle is raised so that new handles stay unique.
 
 #include <memory>
 #include <string>

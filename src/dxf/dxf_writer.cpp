@@ -19,11 +19,16 @@ class DxfWriter {
   }
 
   void write() {
+    out_ += data_.fileStart;
     for (const auto& section : data_.sections) writeSection(section);
     flushCopied();
-    // A file cut off after its last ENDSEC may lack the final line end.
-    if (!endsWithLineEnd_) out_ += data_.lineEnd;
-    writeGroup(0, "EOF");
+    if (data_.fileEnd.empty()) {
+      // A file cut off after its last ENDSEC may lack the final line end.
+      if (!endsWithLineEnd_) out_ += data_.lineEnd;
+      writeGroup(0, "EOF");
+    } else {
+      out_ += data_.fileEnd;
+    }
     sink_(out_);
   }
 

@@ -5,7 +5,9 @@
 // a changed or new one is written from its groups (the code right-justified
 // in three columns, as AutoCAD writes it, then the value, each followed by
 // the drawing's line end). Erased entities are left out. When $HANDSEED is
-// not above every handle, the header is written with a seed above them.
+// not above every handle, the header is written with a seed above them. The
+// bytes the file had before its first group and from its EOF group on are
+// written as read; a drawing without them ends with a new EOF group.
 
 #include <functional>
 #include <string>

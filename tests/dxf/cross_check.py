@@ -7,10 +7,12 @@ For every fixture drawing:
   1. vrn loads and saves it unchanged: the saved file must be byte for byte
      the fixture.
   2. vrn changes a TEXT, an ATTRIB and the long MTEXT (split over groups 3
-     and 1), sets the DOS Hebrew texts to their own text again, adds a TEXT,
-     and saves: ezdxf must read back every object of the fixture with the
-     same values, the changed texts as set, the new TEXT, and a $HANDSEED
-     above every handle; the DOS letters 0x80-0x9A keep their bytes.
+     and 1), puts line breaks, a tab, NUL and carets into another TEXT, sets
+     the DOS Hebrew texts to their own text again, adds a TEXT, and saves:
+     ezdxf must read back every object of the fixture with the same values
+     (strings with their \\U+XXXX escapes and caret notation read), the
+     changed texts as set, the new TEXT, and a $HANDSEED above every handle;
+     the DOS letters 0x80-0x9A keep their bytes.
 Prints how many drawings it checked and fails when fewer ran than the
 folder holds.
 """
@@ -19,6 +21,7 @@ import subprocess
 import sys
 
 import ezdxf
+from ezdxf.tools.text import caret_decode
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples"))
 from hebrew_layouts import stored_value  # noqa: E402
@@ -27,14 +30,18 @@ NEW_TEXT = "\u05d3\u05dc\u05ea \u05e8\u05d0\u05e9\u05d9\u05ea (A-12) caf\u00e9"
 NEW_ATTRIB = "\u05d7\u05d3\u05e8 \u05e9\u05d9\u05e0\u05d4"
 ADDED_TEXT = "\u05d7\u05d3\u05e9 new"
 LONG_MTEXT = " ".join(f"\u05e9\u05d5\u05e8\u05d4 {i:03d} \u00a9" for i in range(80))
+CONTROL_TEXT = "line one\r\nline two\tcolumn\x00nul ^ caret ^J typed"
 
 
 def unescaped(value):
-    """A string with its \\U+XXXX escapes read, as AutoCAD reads them
-    (ezdxf's readfile leaves them to the caller)."""
-    if isinstance(value, str) and ezdxf.has_dxf_unicode(value):
-        return ezdxf.decode_dxf_unicode(value)
-    return value
+    """A string with its \\U+XXXX escapes and its caret notation ("^J" for a
+    line feed, "^ " for a caret) read, as AutoCAD reads them (ezdxf's
+    readfile leaves both to the caller)."""
+    if not isinstance(value, str):
+        return value
+    if ezdxf.has_dxf_unicode(value):
+        value = ezdxf.decode_dxf_unicode(value)
+    return caret_decode(value)
 
 
 def values(entity):
@@ -96,13 +103,16 @@ def check(tool, fixture, work):
     text = first(before, "TEXT", lambda e: e.dxf.style == "TTF")
     insert = first(before, "INSERT", lambda e: e.has_attrib("ROOM"))
     attrib = insert.get_attrib("ROOM")
+    plain = first(before, "TEXT", lambda e: e.dxf.style == "STANDARD")
     args = [tool, fixture, os.path.join(work, "changed_" + name),
             "--text", text.dxf.handle, NEW_TEXT,
             "--text", attrib.dxf.handle, NEW_ATTRIB,
+            "--text-hex", plain.dxf.handle, CONTROL_TEXT.encode().hex(),
             "--add-text", ADDED_TEXT]
     expected = objects(before, fixture)
     expected[text.dxf.handle]["attribs"]["text"] = NEW_TEXT
     expected[attrib.dxf.handle]["attribs"]["text"] = NEW_ATTRIB
+    expected[plain.dxf.handle]["attribs"]["text"] = CONTROL_TEXT
     for dos in before.modelspace().query("TEXT"):
         if dos.dxf.style == "DOSHEB":
             args += ["--retext", dos.dxf.handle]

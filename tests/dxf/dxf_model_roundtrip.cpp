@@ -1,26 +1,28 @@
 // vrn_dxf_model_roundtrip: the cross-check's changes made through the
 // built-in drawing's automation objects, as AutoCAD-side code makes them.
 //
-//   vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]...
-//                          [--add-text TEXT]...
+//   vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--text-hex HANDLE HEX]...
+//                          [--retext HANDLE]... [--add-text TEXT]...
 //
 // Opens IN with Documents.Open over DxfFiles, puts TextString of the entity
 // HANDLE (--retext: puts back the TextString it gets) (the model splits a long MTEXT over groups 3 and 1), adds a TEXT
 // with ModelSpace.AddText, and writes OUT with SaveAs, then Save (which must
-// write OUT again, leaving IN as it was). TEXT is UTF-8.
+// write OUT again, leaving IN as it was). TEXT is UTF-8; --text-hex gives it
+// as the hex digits of its UTF-8 bytes.
 #include <cstdio>
 #include <exception>
 #include <string>
 
 #include "drawing/application.h"
 #include "dxf/dxf_files.h"
+#include "hex_argument.h"
 #include "host/point.h"
 #include "host/ref.h"
 #include "host/utf8.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]... [--add-text TEXT]...\n");
+    std::fprintf(stderr, "usage: vrn_dxf_model_roundtrip IN OUT [--text HANDLE TEXT]... [--text-hex HANDLE HEX]... [--retext HANDLE]... [--add-text TEXT]...\n");
     return 2;
   }
   try {
@@ -30,9 +32,10 @@ int main(int argc, char** argv) {
     const Ref doc = Ref(app).obj("Documents").call("Open", Variant(vrn::utf8ToUtf16(argv[1]))).toObject();
     for (int i = 3; i < argc; ++i) {
       const std::string option = argv[i];
-      if (option == "--text" && i + 2 < argc) {
+      if ((option == "--text" || option == "--text-hex") && i + 2 < argc) {
+        const std::string text = option == "--text" ? argv[i + 2] : vrn::dxf::test::bytesFromHex(argv[i + 2]);
         const Ref entity = doc.call("HandleToObject", Variant(vrn::utf8ToUtf16(argv[i + 1]))).toObject();
-        entity.put("TextString", Variant(vrn::utf8ToUtf16(argv[i + 2])));
+        entity.put("TextString", Variant(vrn::utf8ToUtf16(text)));
         i += 2;
       } else if (option == "--retext" && i + 1 < argc) {
         const Ref entity = doc.call("HandleToObject", Variant(vrn::utf8ToUtf16(argv[++i]))).toObject();

@@ -95,8 +95,8 @@ TEST(DxfReader, BadInputNamesTheLine) {
        "line 11: handle 1F is used twice (lines 7 and 11)"},
       {"handle not hex", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=XYZ\n0=ENDSEC\n0=EOF"),
        "line 7: handle \"XYZ\" is not a hexadecimal number"},
-      {"unknown code page", dxf(header.substr(0, header.size() - 9) + "9=$DWGCODEPAGE\n3=ANSI_932\n0=ENDSEC\n0=EOF"),
-       "line 12: the code page \"ANSI_932\" ($DWGCODEPAGE) is not supported"},
+      {"unknown code page", dxf(header.substr(0, header.size() - 9) + "9=$DWGCODEPAGE\n3=ANSI_9999\n0=ENDSEC\n0=EOF"),
+       "line 12: the code page \"ANSI_9999\" ($DWGCODEPAGE) is not supported"},
       {"section twice", dxf("0=SECTION\n2=ENTITIES\n0=ENDSEC\n0=SECTION\n2=ENTITIES\n0=ENDSEC"),
        "line 7: the ENTITIES section appears twice"},
       {"no section", dxf("0=LINE\n8=0"), "line 1: expected a SECTION, found \"LINE\""},
@@ -118,11 +118,9 @@ TEST(DxfReader, Recoveries) {
   // No EOF after the last ENDSEC: the drawing is complete; saving adds it.
   const std::string noEof = dxf("0=SECTION\n2=ENTITIES\n0=LINE\n0=ENDSEC");
   EXPECT_EQ(dxfText(read(noEof)), noEof + dxf("0=EOF"));
-  // Junk after EOF, blank lines at the end and a byte-order mark are no drawing.
+  // Blank lines at the end of a file without EOF are no group.
+  EXPECT_EQ(dxfText(read(noEof + "\n\n  \n")), noEof + dxf("0=EOF"));
   const std::string drawing = dxf("0=SECTION\n2=ENTITIES\n0=LINE\n0=ENDSEC\n0=EOF");
-  EXPECT_EQ(dxfText(read(drawing + "\x1a junk\n")), drawing);
-  EXPECT_EQ(dxfText(read(drawing + "\n\n  \n")), drawing);
-  EXPECT_EQ(dxfText(read("\xEF\xBB\xBF" + drawing)), drawing);
   // Without $DWGCODEPAGE a drawing before AC1021 is AutoCAD's default, ANSI_1252.
   EXPECT_EQ(read(drawing).codec, codePageCodec("ANSI_1252"));
   // A POLYLINE without SEQEND stays as it was.
@@ -151,6 +149,27 @@ TEST(DxfReader, RaisesAHandSeedBelowAHandle) {
   const auto data = read(text);
   EXPECT_EQ(data.header.value(5), "38");  // above POLYLINE's SEQEND, 37
   EXPECT_TRUE(data.header.changed());
+}
+
+// What the file holds from its EOF group on, and a byte-order mark before
+// its first group, are no part of the drawing: they stay as read, even when
+// the drawing changes.
+TEST(DxfReader, KeepsTheBytesAroundTheGroups) {
+  const std::string body = dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=2A\n1=a\n0=ENDSEC");
+  const std::string ends[] = {
+      "0\nEOF",            " 0\nEOF\n",         "  0\nEOF",      "  0\r\nEOF\r\n",
+      "  0\nEOF\n\n\n  \n", "  0\nEOF\n\x1a junk\n  0\nEOF\n",  " 0 \n EOF \nbeyond",
+  };
+  for (const std::string& end : ends) {
+    for (const std::string start : {"", "\xEF\xBB\xBF"}) {
+      SCOPED_TRACE(::testing::PrintToString(start + end));
+      const std::string text = start + body + end;
+      EXPECT_EQ(dxfText(read(text)), text);
+      auto changed = read(text);
+      changed.entities.at(0)->record.set(1, "b");
+      EXPECT_EQ(dxfText(changed), start + dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=2A\n1=b\n0=ENDSEC") + end);
+    }
+  }
 }
 
 TEST(DxfReader, CrLfDrawings) {

@@ -1,23 +1,27 @@
 // vrn_dxf_roundtrip: loads a drawing, applies the changes named on the
 // command line to its records and saves it, for the ezdxf cross-check.
 //
-//   vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]...
-//                    [--add-text TEXT]...
+//   vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--text-hex HANDLE HEX]...
+//                    [--retext HANDLE]... [--add-text TEXT]...
 //
 // --retext decodes the text of the entity HANDLE and sets it again, which
 // must leave its bytes as they were; --text replaces the text of the entity HANDLE (a long MTEXT is split
 // over groups 3 and 1 in chunks of at most 250 bytes, as the drawing
-// model does); --add-text adds a TEXT to model space whose handle is the
-// current $HANDSEED, left for the writer to raise. TEXT arguments are
-// UTF-8 and are encoded with the drawing's codec.
+// model does); --text-hex does the same with a text given as the hex digits
+// of its UTF-8 bytes, for texts a command line cannot carry (NUL);
+// --add-text adds a TEXT to model space whose handle is the current
+// $HANDSEED, left for the writer to raise. TEXT arguments are UTF-8 and are
+// encoded with the drawing's codec.
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "drawing/drawing_data.h"
+#include "drawing/mtext_string.h"
 #include "dxf/dxf_files.h"
 #include "dxf/handles.h"
+#include "hex_argument.h"
 #include "host/utf8.h"
 
 namespace {
@@ -43,24 +47,7 @@ EntityPtr findEntity(const DrawingData& data, const std::string& handle) {
   throw std::runtime_error("no entity with handle " + handle);
 }
 
-// Chunks of at most 250 bytes that split neither a UTF-8 sequence nor a
-// \U+XXXX escape.
-std::vector<std::string> mtextChunks(const std::string& bytes) {
-  std::vector<std::string> chunks;
-  std::size_t at = 0;
-  while (bytes.size() - at > 250) {
-    std::size_t end = at + 250;
-    while (end > at && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) --end;
-    const std::size_t escape = bytes.rfind('\\', end - 1);
-    if (escape != std::string::npos && escape >= at && end - escape < 7) end = escape;
-    chunks.push_back(bytes.substr(at, end - at));
-    at = end;
-  }
-  chunks.push_back(bytes.substr(at));
-  return chunks;
-}
-
-void setBytes(Record& record, const std::string& bytes) {
+void setBytes(const DrawingData& data, Record& record, const std::string& bytes) {
   if (record.type() != "MTEXT") {
     record.set(1, bytes);
     return;
@@ -70,18 +57,18 @@ void setBytes(Record& record, const std::string& bytes) {
   while (first != groups.end() && first->code != 3 && first->code != 1) ++first;
   const auto at = first - groups.begin();
   std::erase_if(groups, [](const Group& g) { return g.code == 3 || g.code == 1; });
-  const auto chunks = mtextChunks(bytes);
+  const auto chunks = vrn::drawing::splitMTextString(bytes, *data.codec);
   std::vector<Group> text;
   for (std::size_t i = 0; i < chunks.size(); ++i) text.push_back({i + 1 < chunks.size() ? 3 : 1, chunks[i]});
   groups.insert(groups.begin() + at, text.begin(), text.end());
 }
 
 void setText(const DrawingData& data, Record& record, const std::string& utf8) {
-  setBytes(record, data.codec->encode(vrn::utf8ToUtf16(utf8)));
+  setBytes(data, record, data.codec->encode(vrn::utf8ToUtf16(utf8)));
 }
 
 void retext(const DrawingData& data, Record& record) {
-  setBytes(record, data.codec->encode(data.codec->decode(record.value(1))));
+  setBytes(data, record, data.codec->encode(data.codec->decode(record.value(1))));
 }
 
 std::string modelSpaceOwner(const DrawingData& data) {
@@ -113,7 +100,7 @@ void addText(DrawingData& data, const std::string& utf8) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--retext HANDLE]... [--add-text TEXT]...\n");
+    std::fprintf(stderr, "usage: vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--text-hex HANDLE HEX]... [--retext HANDLE]... [--add-text TEXT]...\n");
     return 2;
   }
   try {
@@ -121,8 +108,9 @@ int main(int argc, char** argv) {
     DrawingData data = files.load(argv[1]);
     for (int i = 3; i < argc; ++i) {
       const std::string option = argv[i];
-      if (option == "--text" && i + 2 < argc) {
-        setText(data, findEntity(data, argv[i + 1])->record, argv[i + 2]);
+      if ((option == "--text" || option == "--text-hex") && i + 2 < argc) {
+        const std::string text = option == "--text" ? argv[i + 2] : vrn::dxf::test::bytesFromHex(argv[i + 2]);
+        setText(data, findEntity(data, argv[i + 1])->record, text);
         i += 2;
       } else if (option == "--retext" && i + 1 < argc) {
         retext(data, findEntity(data, argv[++i])->record);

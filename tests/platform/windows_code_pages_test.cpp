@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 
 namespace vrn::platform {
 namespace {
@@ -34,11 +36,36 @@ TEST(WindowsCodePages, UnknownCodePageLeavesEveryByteUndefined) {
       std::none_of(table.begin(), table.end(), [](const auto& unit) { return unit.has_value(); }));
 }
 
-TEST(WindowsCodePages, DoubleByteCharacters) {
-  EXPECT_EQ(doubleByteCharacter(932, 0x81, 0x40), u'\u3000');  // ideographic space
-  EXPECT_EQ(doubleByteCharacter(936, 0xC4, 0xE3), u'\u4F60');
-  EXPECT_EQ(doubleByteCharacter(932, 0x41, 0x42), std::nullopt);  // two characters
-  EXPECT_EQ(doubleByteCharacter(12345, 0x81, 0x40), std::nullopt);
+// Both ways, with the spellings a code page has twice: the system writes
+// one of them.
+TEST(WindowsCodePages, DoubleByteTables) {
+  struct Case {
+    unsigned codePage;
+    std::uint16_t bytes;  // one byte, or lead << 8 | trail
+    char16_t unit;
+    bool written;  // the bytes the code page writes for the unit
+  };
+  const Case cases[] = {
+      {932, 0x8140, u'\u3000', true},  {932, 0x82A0, u'\u3042', true},  {932, 0xB1, u'\uFF71', true},
+      {932, 0x815F, u'\uFF3C', true},    {932, 0x81CA, u'\uFFE2', true},  {932, 0xFA54, u'\uFFE2', false},
+      {936, 0xC4E3, u'\u4F60', true},  {949, 0xB0A1, u'\uAC00', true},  {950, 0xA440, u'\u4E00', true},
+      {1361, 0x8861, u'\uAC00', true}, {1361, 0xD931, u'\u3000', true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.codePage) + " " + std::to_string(c.bytes));
+    const DoubleByteTable table = doubleByteTable(c.codePage);
+    EXPECT_EQ(c.bytes < 0x100 ? table.bytes[c.bytes] : table.pairs[c.bytes], c.unit);
+    if (c.written) {
+      EXPECT_EQ(table.units[c.unit], c.bytes);
+    }
+  }
+  const DoubleByteTable shiftJis = doubleByteTable(932);
+  EXPECT_EQ(shiftJis.bytes[0x81], std::nullopt);  // a lead byte is no character alone
+  EXPECT_EQ(shiftJis.pairs[0x81FF], std::nullopt);
+  EXPECT_EQ(shiftJis.units[0x05D0], std::nullopt);  // no Hebrew
+  const DoubleByteTable unknown = doubleByteTable(12345);
+  EXPECT_TRUE(std::none_of(unknown.pairs.begin(), unknown.pairs.end(), [](const auto& unit) { return unit.has_value(); }));
+  EXPECT_TRUE(std::none_of(unknown.units.begin(), unknown.units.end(), [](const auto& bytes) { return bytes.has_value(); }));
 }
 
 }  // namespace

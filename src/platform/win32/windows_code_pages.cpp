@@ -1,37 +1,48 @@
-// Windows' code pages through MultiByteToWideChar, which fails on a byte
-// the code page leaves undefined (MB_ERR_INVALID_CHARS) and on a code page
-// this system does not have.
-
-#include "platform/windows_code_pages.h"
+// Windows' code pages through MultiByteToWideChar, which fails on bytes the
+// code page leaves undefined (MB_ERR_INVALID_CHARS), and WideCharToMultiByte
+// without best fit, which reports a unit the code page lacks; neither works
+// for a code page this system does not have.
 
 #include <windows.h>
+
+#include <memory>
+
+#include "platform/code_page_converter.h"
 
 namespace vrn::platform {
 namespace {
 
-std::optional<char16_t> singleUnit(unsigned codePage, const char* bytes, int length) {
-  wchar_t out[4];
-  const int written = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, out, 4);
-  if (written != 1) return std::nullopt;
-  return static_cast<char16_t>(out[0]);
-}
+class WindowsConverter final : public CodePageConverter {
+ public:
+  explicit WindowsConverter(UINT codePage) : codePage_(codePage) {}
+
+  std::optional<char16_t> unitOf(std::string_view bytes) override {
+    wchar_t out[4];
+    const int written = MultiByteToWideChar(codePage_, MB_ERR_INVALID_CHARS, bytes.data(),
+                                            static_cast<int>(bytes.size()), out, 4);
+    if (written != 1) return std::nullopt;
+    return static_cast<char16_t>(out[0]);
+  }
+
+  std::string bytesOf(char16_t unit) override {
+    const auto in = static_cast<wchar_t>(unit);
+    char out[8];
+    BOOL usedDefault = FALSE;
+    const int written =
+        WideCharToMultiByte(codePage_, WC_NO_BEST_FIT_CHARS, &in, 1, out, static_cast<int>(sizeof out), nullptr, &usedDefault);
+    if (written <= 0 || usedDefault) return {};
+    return std::string(out, static_cast<std::size_t>(written));
+  }
+
+ private:
+  UINT codePage_;
+};
 
 }  // namespace
 
-SingleByteTable singleByteTable(unsigned codePage) {
-  SingleByteTable table{};
-  if (!IsValidCodePage(codePage)) return table;
-  for (unsigned b = 0; b < table.size(); ++b) {
-    const char byte = static_cast<char>(b);
-    table[b] = singleUnit(codePage, &byte, 1);
-  }
-  return table;
-}
-
-std::optional<char16_t> doubleByteCharacter(unsigned codePage, unsigned char lead,
-                                            unsigned char trail) {
-  const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-  return singleUnit(codePage, bytes, 2);
+std::unique_ptr<CodePageConverter> CodePageConverter::open(unsigned codePage) {
+  if (!IsValidCodePage(codePage)) return nullptr;
+  return std::make_unique<WindowsConverter>(codePage);
 }
 
 }  // namespace vrn::platform
