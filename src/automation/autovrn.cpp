@@ -8,6 +8,7 @@
 #include "automation/module.h"
 #include "automation/not_available.h"
 #include "automation/string_commands.h"
+#include "automation/text_editor_members.h"
 #include "host/utf8.h"
 
 namespace vrn::automation {
@@ -132,14 +133,14 @@ CallResult Tautovrn::call(const MemberInfo& member, Invoke kind, std::span<Varia
 
 // ---- Members whose forms come with later parts of the system. ----
 
-void Tautovrn::newtext(const std::u16string&) { refreshThenFormNotAvailable(); }
-void Tautovrn::edit(const std::u16string&) { refreshThenFormNotAvailable(); }
+void Tautovrn::newtext(const std::u16string& ent) { newtextMember(Module::current(), ent); }
+void Tautovrn::edit(const std::u16string& ent) { editMember(Module::current(), ent); }
 void Tautovrn::FontTable() {
   Module::current();
   formNotAvailable();
 }
 void Tautovrn::mtext(const std::u16string&) { refreshThenFormNotAvailable(); }
-void Tautovrn::block(const std::u16string&) { refreshThenFormNotAvailable(); }
+void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(), ent); }
 void Tautovrn::replace() { refreshThenFormNotAvailable(); }
 void Tautovrn::HtoMtext() { refreshThenFormNotAvailable(); }
 void Tautovrn::Hlib() { refreshThenFormNotAvailable(); }

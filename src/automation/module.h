@@ -23,6 +23,7 @@
 #include <string>
 
 #include "automation/host_view.h"
+#include "editing/text_editor_state.h"
 #include "settings/settings.h"
 
 namespace vrn::encoding {
@@ -60,6 +61,7 @@ class Module {
 
   std::u16string Vrnstr;           // the shared result text
   std::u16string AcadVersionText;  // set by aver and acadversin; nothing reads it
+  editing::TextEditorState textEditor;  // the single-line editor's choices between openings
 
   // The data directory (ending with a separator) and the settings record.
   const std::filesystem::path& DataDir() const { return settings_.DataDir; }

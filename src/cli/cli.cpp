@@ -11,7 +11,9 @@
 #include "cli/automation_call.h"
 #include "cli/drawing_session.h"
 #include "cli/font_map_commands.h"
+#include "cli/new_text.h"
 #include "cli/progress.h"
+#include "cli/scripted_run.h"
 #include "cli/text_listing.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/utf8.h"
@@ -39,9 +41,10 @@ struct Context {
   // Starts the module on the chosen data directory; a font map given on
   // the command line is loaded as the font form's Load button does, so the
   // data directory's own map stays untouched.
-  std::unique_ptr<automation::Module> startModule() const {
+  std::unique_ptr<automation::Module> startModule(ui::Toolkit* toolkit = nullptr) const {
     automation::ModuleOptions options;
     if (dataDir) options.dataDir = *dataDir;
+    options.toolkit = toolkit;
     auto module = std::make_unique<automation::Module>(std::move(options));
     if (fontMap) {
       if (!std::filesystem::is_regular_file(*fontMap)) {
@@ -116,21 +119,71 @@ struct Database {
   }
 };
 
+// The forms a member shows meet the scripted user; the drawing is saved
+// only when the script ran through.
+struct Forms {
+  std::optional<std::string> script;
+  std::optional<std::string> transcript;
+
+  void addOptions(CLI::App& command) {
+    command.add_option("--script", script, "What the user does in the forms (see README: Scripts)");
+    command.add_option("--transcript", transcript, "Write every form, message box and prompt shown here");
+  }
+};
+
+// Runs member on the drawing with the forms shown to the scripted user.
+void callWithForms(automation::Tautovrn& object, ScriptedRun& run, DrawingSession& session,
+                   std::string_view member, std::vector<host::Variant> args) {
+  run.start(session.application());
+  try {
+    callMember(object, member, std::move(args));
+  } catch (...) {
+    run.finishAfterFailure();
+    throw;
+  }
+  run.finish();
+}
+
 struct Call {
   std::string file;
   std::string member;
   std::vector<std::string> args;
   std::optional<std::string> output;
+  Forms forms;
 
   void run(Context& context) const {
-    const auto module = context.startModule();
+    ScriptedRun scripted(forms.script, forms.transcript);
+    const auto module = context.startModule(&scripted.toolkit());
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     std::vector<host::Variant> values;
     for (const std::string& arg : args) values.emplace_back(utf8ToUtf16(arg));
-    callMember(object, member, std::move(values));
+    callWithForms(object, scripted, session, member, std::move(values));
     if (session.changed() || output) session.save(output);
     printVrnstr(object, context.out);
+  }
+};
+
+// A new single-line text made as the AutoCAD-side routine makes it, then
+// the single-line editor on it.
+struct NewText {
+  std::string file;
+  std::string style;
+  std::string at;
+  std::optional<double> height;
+  std::optional<std::string> output;
+  Forms forms;
+
+  void run(Context& context) const {
+    const std::optional<host::Point3> point = parsePoint(at);
+    if (!point) throw UsageError("--at takes X,Y or X,Y,Z, not " + at);
+    ScriptedRun scripted(forms.script, forms.transcript);
+    const auto module = context.startModule(&scripted.toolkit());
+    automation::Tautovrn object;
+    DrawingSession session(object, file, context.progress);
+    const std::u16string handle = createSingleLineText(session.document(), utf8ToUtf16(style), *point, height);
+    callWithForms(object, scripted, session, "newtext", {host::Variant(handle)});
+    session.save(output);
   }
 };
 
@@ -216,7 +269,19 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   callCommand->add_option("MEMBER", call.member, "Member name, e.g. acadtostr")->required();
   callCommand->add_option("ARGS", call.args, "The member's arguments");
   callCommand->add_option("-o,--output", call.output, "Write the drawing here instead of in place");
+  call.forms.addOptions(*callCommand);
   callCommand->callback([&] { action = [&] { call.run(context); }; });
+
+  NewText newText;
+  CLI::App* newTextCommand =
+      app.add_subcommand("newtext", "Make a single-line text and type it in the single-line editor");
+  newTextCommand->add_option("FILE", newText.file, "DXF drawing")->required();
+  newTextCommand->add_option("--style", newText.style, "Text style of the new text")->required();
+  newTextCommand->add_option("--at", newText.at, "Insertion point X,Y or X,Y,Z")->required();
+  newTextCommand->add_option("--height", newText.height, "Text height (default: the drawing's TEXTSIZE)");
+  newTextCommand->add_option("-o,--output", newText.output, "Write the drawing here instead of in place");
+  newText.forms.addOptions(*newTextCommand);
+  newTextCommand->callback([&] { action = [&] { newText.run(context); }; });
 
   try {
     app.parse(argc, argv);

@@ -10,12 +10,11 @@ namespace vrn::cli {
 
 DrawingSession::DrawingSession(automation::Tautovrn& object, const std::string& path,
                                Progress& progress)
-    : progress_(&progress) {
-  auto application = drawing::makeApplication(std::make_shared<dxf::DxfFiles>());
+    : application_(drawing::makeApplication(std::make_shared<dxf::DxfFiles>())), progress_(&progress) {
   progress.step("reading " + path);
-  document_ = host::Ref(application).obj("Documents").call("Open", utf8ToUtf16(path)).toObject();
+  document_ = host::Ref(application_).obj("Documents").call("Open", utf8ToUtf16(path)).toObject();
   progress.finish();
-  callMember(object, "SetApp", {host::ObjectPtr(application)});
+  callMember(object, "SetApp", {host::ObjectPtr(application_)});
 }
 
 bool DrawingSession::changed() const { return !document_.get("Saved").toBool(); }

@@ -5,8 +5,14 @@
 #include <optional>
 #include <string>
 
+#include <memory>
+
 #include "automation/autovrn.h"
 #include "host/ref.h"
+
+namespace vrn::drawing {
+class Application;
+}
 
 namespace vrn::cli {
 
@@ -20,6 +26,7 @@ class DrawingSession {
   DrawingSession(automation::Tautovrn& object, const std::string& path, Progress& progress);
 
   const host::Ref& document() const { return document_; }
+  drawing::Application& application() const { return *application_; }
   // The drawing holds changes that are not saved.
   bool changed() const;
   // Saves to `output`, or over the file it was read from. The file is
@@ -28,6 +35,7 @@ class DrawingSession {
   void save(const std::optional<std::string>& output);
 
  private:
+  std::shared_ptr<drawing::Application> application_;
   host::Ref document_;
   Progress* progress_;
 };

@@ -1,0 +1,68 @@
+#include "automation/text_editor_members.h"
+
+#include "automation/module.h"
+#include "automation/not_available.h"
+#include "editing/thtext.h"
+#include "ui/owned_form.h"
+
+namespace vrn::automation {
+namespace {
+
+using editing::Thtext;
+
+std::u16string upperObjectName(Module& module, const std::u16string& ent) {
+  const host::Ref entity = module.view().AcadDoc.call("HandleToObject", ent).toObject();
+  std::u16string name = entity.get("Objectname").toString();
+  for (char16_t& c : name) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
+  }
+  return name;
+}
+
+bool has(const std::u16string& text, std::u16string_view part) { return text.find(part) != std::u16string::npos; }
+
+editing::ThtextServices servicesOf(Module& module) {
+  HostView& view = module.view();
+  return {module.frmFonts(), module.Rinistr(),
+          editing::HostAccess{view.AcadDoc, view.AcadStyles, view.CurStyle, view.CurStyleName,
+                              [&view] { view.ActiveStyleFontType(); }},
+          module.textEditor};
+}
+
+void showThtext(Module& module, ui::Toolkit& toolkit, const std::u16string& ent, Thtext::EdKind kind) {
+  ui::OwnedForm<Thtext> form(toolkit, servicesOf(module));
+  form->chandle = ent;
+  if (kind == Thtext::EdKind::edNew) {
+    form->GetinputNewtext();
+  } else {
+    form->GetinputEdittext();
+  }
+  form->showModal();
+  form.destroy();
+}
+
+}  // namespace
+
+void newtextMember(Module& module, const std::u16string& ent) {
+  module.view().RefreshAcad();
+  showThtext(module, module.toolkit(), ent, Thtext::EdKind::edNew);
+}
+
+void editMember(Module& module, const std::u16string& ent) {
+  module.view().RefreshAcad();
+  ui::Toolkit& toolkit = module.toolkit();
+  const std::u16string name = upperObjectName(module, ent);
+  // The multi-line and attribute-definition editors are not in this build.
+  if (has(name, u"MTEXT") || has(name, u"ATTDEF") || has(name, u"ATTRIBUTEDEF")) formNotAvailable();
+  showThtext(module, toolkit, ent, Thtext::EdKind::edEdit);
+}
+
+void blockMember(Module& module, const std::u16string& ent) {
+  module.view().RefreshAcad();
+  ui::Toolkit& toolkit = module.toolkit();
+  // Anything but an attribute reference goes to the block editor, not in this build.
+  if (!has(upperObjectName(module, ent), u"ATTRIB")) formNotAvailable();
+  showThtext(module, toolkit, ent, Thtext::EdKind::edEdit);
+}
+
+}  // namespace vrn::automation

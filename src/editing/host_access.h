@@ -1,0 +1,23 @@
+#pragma once
+// HostAccess: the part of the module's host view that the editors read and
+// renew (the automation module owns the view; editing may not include it).
+// The references stay valid while the editor lives.
+
+#include <functional>
+#include <string>
+
+#include "host/ref.h"
+
+namespace vrn::editing {
+
+struct HostAccess {
+  host::Ref& AcadDoc;
+  host::Ref& AcadStyles;
+  host::Ref& CurStyle;
+  std::u16string& CurStyleName;
+  // CurStyle := the active text style, and TfrmFonts' font type and
+  // backward flag set from it.
+  std::function<void()> ActiveStyleFontType;
+};
+
+}  // namespace vrn::editing
