@@ -214,7 +214,7 @@ TEST_F(CliTest, CallAnyMember) {
   r = run({"call", drawing, "nosuch"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Unknown name"), std::string::npos) << r.err;
-  r = run({"call", drawing, "edit", forwardText});
+  r = run({"call", drawing, "mtext", mtext});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("not available in this build"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("0x80004001"), std::string::npos) << r.err;
