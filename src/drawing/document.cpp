@@ -200,7 +200,7 @@ EntityPtr Document::addEntity(const Space& space, std::vector<Group> groups) {
       space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
   list.push_back(entity);
   spaceCache_.clear();
-  journal_.remember(entity.get(), [entity] { entity->erased = true; });
+  journal_.created(entity.get(), [entity] { entity->erased = true; });
   return entity;
 }
 
@@ -237,7 +237,7 @@ EntityPtr Document::copyEntity(const EntityPtr& entity) {
   giveHandle(copy, owner);
   list->push_back(copy);
   spaceCache_.clear();
-  journal_.remember(copy.get(), [copy] { copy->erased = true; });
+  journal_.created(copy.get(), [copy] { copy->erased = true; });
   return copy;
 }
 
@@ -334,6 +334,7 @@ void Document::undo() {
 
 void Document::sendCommand(std::u16string_view text) {
   commandLog_.emplace_back(text);
+  journal_.commandSent();
   for (const std::u16string& command : commandsIn(text)) {
     if (isUndoCommand(command)) undo();
   }
