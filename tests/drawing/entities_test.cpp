@@ -103,8 +103,9 @@ class ReadDrawingTest : public ::testing::Test {
     std::string text;
     for (const Group& g : textGroups) text += std::to_string(g.code) + "\r\n" + g.value + "\r\n";
     const auto buffer = std::make_shared<const std::string>(text);
-    data.entities.push_back(
-        std::make_shared<Entity>(Entity{Record(textGroups, buffer, *buffer), {}, {}, false}));
+    auto readText = std::make_shared<Entity>();
+    readText->record = Record(textGroups, buffer, *buffer);
+    data.entities.push_back(readText);
     // A second dimension style whose text style is "HEBREW".
     for (Table& t : data.tables) {
       const std::string name(t.head.value(2));
@@ -248,7 +249,31 @@ TEST_F(ReadDrawingTest, ARecordStaysAsReadUntilAValueChanges) {
   EXPECT_TRUE(record.changed());
   EXPECT_EQ(record.value(40), "2.50");
   EXPECT_EQ(record.value(11), "9") << "the anchor of a right-justified text stays";
-  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{-1, 1, 0}, kEps));
+  // The first point the file holds for "abc", moved by one character's width.
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{-1.5, 1, 0}, kEps));
+}
+
+// The file's first point of a right-justified text (1, 1) is not where the
+// estimated width would put it (1.5, 1): writing the string leaves both
+// points as they are, and only a change of the geometry fits them anew.
+TEST_F(ReadDrawingTest, WritingTheStringOfAJustifiedTextMovesNoPoint) {
+  const Ref text = byHandle("108");
+  const Record& record = doc->findEntity("108")->record;
+  text.put("TextString", "xyz");
+  EXPECT_EQ(record.value(10), "1");
+  EXPECT_EQ(record.value(11), "9");
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{1, 1, 0}, kEps));
+  text.put("TextString", "x");
+  EXPECT_EQ(record.value(10), "1");
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{6, 1, 0}, kEps));
+  // The box is the estimate, anchored at the alignment point.
+  EXPECT_THAT(boundingBox(text).min, NearPoint(Point3{6.5, 1, 0}, kEps));
+  docRef.call("SendCommand", "U ");
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{1, 1, 0}, kEps));
+
+  text.put("Height", 1.0);
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{6, 1, 0}, kEps));
+  EXPECT_EQ(record.value(11), "9");
 }
 
 TEST_F(ReadDrawingTest, NothingChangesUntilSomethingIsWritten) {
