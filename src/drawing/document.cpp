@@ -49,6 +49,8 @@ Document::Document(DrawingData data, std::string path, std::string name,
   const std::string version = headerValue(data_.header, "$ACADVER", 1, "AC1009");
   subclassMarkers_ = version >= "AC1012";
   writesHandles_ = headerVariable(data_.header, "$HANDSEED").has_value();
+  // R12 names the style in capitals, as it names its tables' entries.
+  implicitStandard_ = Record(newTextStyle(subclassMarkers_ ? u"Standard" : u"STANDARD", "", ""));
   indexHandles();
 }
 
@@ -259,6 +261,12 @@ Table* Document::table(std::string_view name) {
   return nullptr;
 }
 
+bool Document::hasEntry(std::string_view tableName, std::u16string_view name) {
+  if (tableEntry(tableName, name)) return true;
+  const Record* standard = host::lowerAscii(tableName) == "style" ? implicitStandardStyle() : nullptr;
+  return standard && host::lowerAscii(utf16ToUtf8(name)) == host::lowerAscii(standard->value(2));
+}
+
 Record* Document::tableEntry(std::string_view tableName, std::u16string_view name) {
   Table* t = table(tableName);
   if (!t) return nullptr;
@@ -311,8 +319,11 @@ void Document::rememberEntity(const EntityPtr& entity) {
   journal_.remember(entity.get(), [entity, before = *entity] { *entity = before; });
 }
 
+// Found again by name when undone: adding a table moves the others.
 void Document::rememberTable(Table& t) {
-  journal_.remember(&t, [&t, before = t] { t = before; });
+  journal_.remember(&t, [this, name = std::string(t.head.value(2)), before = t] {
+    if (Table* now = table(name)) *now = before;
+  });
 }
 
 void Document::rememberHeader() {

@@ -99,12 +99,30 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   Table* table(std::string_view name);
   // The entry of `table` named `name` (ignoring case), or null.
   Record* tableEntry(std::string_view table, std::u16string_view name);
+  // True when `table` has an entry `name`, the implicit Standard style included.
+  bool hasEntry(std::string_view table, std::u16string_view name);
   std::u16string entryName(const Record& entry) const { return decode(entry.value(2)); }
   std::u16string headerString(std::string_view variable, int code,
                               std::u16string_view fallback) const;
   void setHeaderString(std::string_view variable, int code, std::u16string_view value);
   // A handle for a new table record, or "" when the drawing writes none.
   std::string newRecordHandle();
+  // --- text styles (document_text_styles.cpp) ----------------------------------
+  // AutoCAD always has the text style Standard. A drawing whose STYLE table
+  // lacks it (minimal R12 files have no tables at all) shows it with
+  // AutoCAD's defaults, and takes it in only when something is written to
+  // it: reading or converting texts leaves the drawing as it was read.
+  // Null while the drawing has a Standard style of its own.
+  const Record* implicitStandardStyle();
+  // The index of the Standard style in the STYLE table; an implicit one is
+  // added first (with the table and its section where missing), journaled.
+  std::size_t standardStyleIndex();
+  // The STYLE table, made where the drawing lacks it; journaled.
+  Table& styleTable();
+  // The groups of a text style with AutoCAD's defaults; `handle` and `owner`
+  // (the table's handle) are left out where empty.
+  std::vector<Group> newTextStyle(std::u16string_view name, const std::string& handle,
+                                  const std::string& owner) const;
   // The text style name a dimension style uses.
   std::u16string dimensionTextStyle(const Record& dimstyle) const;
   Record* activeDimStyle();
@@ -163,6 +181,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::vector<std::u16string> commandLog_;
   mutable std::map<std::pair<int, std::size_t>, std::vector<EntityPtr>> spaceCache_;
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
+  Record implicitStandard_;
 };
 
 using DocumentPtr = std::shared_ptr<Document>;

@@ -41,11 +41,11 @@ void addActive(host::MemberTable<Document>& t, const Active& a) {
      const TableObject collection(d.shared_from_this(), a.kind);
      const std::u16string name = d.headerString(a.variable, a.code, a.fallback);
      // A header naming an entry the drawing lacks falls back to the first one.
-     const bool known = d.tableEntry(tableName(a.kind), name) != nullptr;
+     const bool known = d.hasEntry(tableName(a.kind), name);
      return Variant(collection.item(known ? Variant(name) : Variant(std::int32_t{0})));
    }).put(a.member, [&a](Document& d, const Variant& v) {
     const std::u16string name = host::Ref(v.toObject()).get("Name").toString();
-    if (!d.tableEntry(tableName(a.kind), name)) {
+    if (!d.hasEntry(tableName(a.kind), name)) {
       throw HostError(hr::kInvalidArg,
                       std::string(a.member) + ": no entry named " + utf16ToUtf8(name));
     }

@@ -232,7 +232,7 @@ std::u16string EntityObject::styleName(int code) const {
 
 void EntityObject::setTableReference(int code, std::u16string_view name, std::string_view table,
                                      std::string_view noun, const GroupPlace& place) {
-  if (!document_->tableEntry(table, name)) {
+  if (!document_->hasEntry(table, name)) {
     throw HostError(hr::kInvalidArg, "No " + std::string(noun) + " named " + utf16ToUtf8(name));
   }
   setText(code, name, place);
