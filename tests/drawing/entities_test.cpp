@@ -2,6 +2,7 @@
 
 #include <numbers>
 
+#include "drawing/header_variables.h"
 #include "drawing/new_drawing.h"
 #include "drawing_fixture.h"
 #include "host/host_error.h"
@@ -344,6 +345,44 @@ TEST_F(DrawingTest, MTextBoxFromItsLinesAndAttachment) {
   box = boundingBox(m);
   EXPECT_THAT(box.min, NearPoint(Point3{-4, 10 - 8.0 / 3, 0}, kEps));
   EXPECT_THAT(box.max, NearPoint(Point3{0, 10, 0}, kEps));
+}
+
+// New entities take the current layer and colour, in R12 and later files.
+TEST(NewEntities, TakeTheCurrentLayerAndColour) {
+  const Record layer({{0, "LAYER"}, {2, "NOTES"}, {70, "0"}, {62, "3"}, {6, "CONTINUOUS"}});
+  struct Color {
+    const char* cecolor;
+    int color;
+    const char* group;  // the group 62 written, or null
+  } colors[] = {{"BYLAYER", 256, nullptr}, {"BYBLOCK", 0, "0"}, {"1", 1, "1"}, {"250", 250, "250"}};
+  for (const char* version : {"AC1032", "AC1009"}) {
+    DrawingData data = makeEmptyDrawing();
+    setHeaderValue(data.header, "$ACADVER", 1, version);
+    for (Table& t : data.tables) {
+      if (t.head.value(2) == "LAYER") t.entries.push_back(layer);
+    }
+    auto app = makeApplication(nullptr);
+    const DocumentPtr doc = app->openData(std::move(data), "colours.dxf");
+    const Ref docRef(doc);
+    const Ref space = docRef.obj("ModelSpace");
+    docRef.call("SetVariable", "CLAYER", "notes");
+    for (const Color& c : colors) {
+      docRef.call("SetVariable", "CECOLOR", c.cecolor);
+      const Ref made[] = {
+          space.call("AddText", "t", pt(0, 0), 1.0).toObject(),
+          space.call("AddMText", pt(0, 0), 5.0, "m").toObject(),
+          space.call("AddSolid", pt(0, 0), pt(1, 0), pt(0, 1), pt(1, 1)).toObject(),
+      };
+      for (const Ref& e : made) {
+        const std::string what = std::string(version) + " " + c.cecolor + " " +
+                                 utf16ToUtf8(e.get("ObjectName").toString());
+        EXPECT_EQ(e.get("Layer").toString(), u"notes") << what;
+        EXPECT_EQ(e.get("Color").toInt(), c.color) << what;
+        const Record& r = doc->findEntity(utf16ToUtf8(e.get("Handle").toString()))->record;
+        EXPECT_EQ(r.value(62, "none"), c.group ? c.group : "none") << what;
+      }
+    }
+  }
 }
 
 TEST_F(DrawingTest, NewLineCopyMovesDownOnTheYAxis) {
