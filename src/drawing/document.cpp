@@ -218,6 +218,14 @@ std::vector<EntityPtr>* Document::containerOf(const Entity& entity) {
   return nullptr;
 }
 
+void Document::requireUnlocked(const Entity& entity) {
+  constexpr int kLocked = 4;  // a layer's flag (group 70)
+  const Record* layer = tableEntry("LAYER", decode(entity.record.value(8, "0")));
+  if (layer && (layer->integer(70) & kLocked) != 0) {
+    throw HostError(kOnLockedLayer, "On locked layer");
+  }
+}
+
 std::optional<Space> Document::spaceOf(const Entity& entity) const {
   for (const EntityPtr& e : data_.entities) {
     if (e.get() == &entity)
@@ -244,6 +252,7 @@ EntityPtr Document::copyEntity(const EntityPtr& entity) {
 }
 
 void Document::eraseEntity(const EntityPtr& entity) {
+  requireUnlocked(*entity);
   rememberEntity(entity);
   entity->erased = true;
   spaceCache_.clear();

@@ -33,6 +33,7 @@
 #include "drawing/handles.h"
 #include "drawing/scripted_input.h"
 #include "drawing/undo_journal.h"
+#include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/object.h"
 #include "host/point.h"
@@ -41,6 +42,12 @@
 namespace vrn::drawing {
 
 class SelectionSet;
+
+// AutoCAD's error for a change to an entity on a locked layer. AutoCAD's
+// automation errors are 0x8020nnnn, nnnn the place in its list of error
+// statuses ("Key not found" is 0x80200014); "On locked layer" stands 63
+// places after that one.
+inline constexpr host::HRESULT kOnLockedLayer = static_cast<host::HRESULT>(0x80200053u);
 
 // Where entities live: model space and the active paper-space layout share
 // the ENTITIES section (group 67 tells them apart); every other block holds
@@ -93,6 +100,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // A copy of `entity` (with its attributes) in the same place, new handles.
   EntityPtr copyEntity(const EntityPtr& entity);
   void eraseEntity(const EntityPtr& entity);
+  // Raises "On locked layer" (kOnLockedLayer) when the entity's layer is
+  // locked: AutoCAD refuses every change to such an entity, though it adds
+  // new ones to a locked layer.
+  void requireUnlocked(const Entity& entity);
   std::optional<Space> spaceOf(const Entity& entity) const;
 
   // --- tables and variables ----------------------------------------------------

@@ -1,5 +1,6 @@
 // Entity kinds, their names and bounding boxes.
 
+#include <functional>
 #include <numbers>
 
 #include "drawing/header_variables.h"
@@ -383,6 +384,60 @@ TEST(NewEntities, TakeTheCurrentLayerAndColour) {
       }
     }
   }
+}
+
+// AutoCAD refuses every change to an entity on a locked layer, with its
+// own error, and changes nothing; the layer's lock itself can be lifted.
+TEST_F(DrawingTest, EntitiesOnALockedLayerRefuseChanges) {
+  const Ref text = addText("a", 0, 0, 1);
+  const Ref mtext = modelSpace().call("AddMText", pt(0, 5), 4.0, "m").toObject();
+  const Ref layer = docRef.obj("Layers").call("Item", "0").toObject();
+  layer.put("Lock", true);
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+  } cases[] = {
+      {"TextString", [&] { text.put("TextString", "b"); }},
+      {"Height", [&] { text.put("Height", 2.0); }},
+      {"Alignment", [&] { text.put("Alignment", 2); }},
+      {"InsertionPoint", [&] { text.put("InsertionPoint", pt(1, 1)); }},
+      {"Layer", [&] { text.put("Layer", "0"); }},
+      {"Color", [&] { text.put("Color", 1); }},
+      {"Move", [&] { text.call("Move", pt(0, 0), pt(1, 1)); }},
+      {"Rotate", [&] { text.call("Rotate", pt(0, 0), 1.0); }},
+      {"Erase", [&] { text.call("Erase"); }},
+      {"Delete", [&] { text.call("Delete"); }},
+      {"MText TextString", [&] { mtext.put("TextString", "n"); }},
+      {"SelectionSet Erase",
+       [&] {
+         const Ref set = docRef.obj("SelectionSets").call("Add", "ALL").toObject();
+         set.call("Select", 5);
+         set.call("Erase");
+       }},
+  };
+  const std::vector<Group> before = doc->findEntity(utf16ToUtf8(handle(text)))->record.groups();
+  for (const Case& c : cases) {
+    try {
+      c.change();
+      ADD_FAILURE() << c.what << " was not refused";
+    } catch (const host::HostError& e) {
+      EXPECT_EQ(e.code(), kOnLockedLayer) << c.what;
+      EXPECT_STREQ(e.what(), "On locked layer") << c.what;
+    }
+  }
+  EXPECT_EQ(doc->findEntity(utf16ToUtf8(handle(text)))->record.groups(), before);
+  EXPECT_TRUE(exists(handle(text)));
+  EXPECT_TRUE(exists(handle(mtext)));
+
+  // Reading, copying and adding stay possible, as in AutoCAD.
+  EXPECT_EQ(text.get("TextString").toString(), u"a");
+  (void)boundingBox(text);
+  EXPECT_NO_THROW(text.call("Copy"));
+  EXPECT_NO_THROW(addText("new", 0, 0, 1));
+
+  layer.put("Lock", false);
+  text.put("TextString", "b");
+  EXPECT_EQ(text.get("TextString").toString(), u"b");
 }
 
 TEST_F(DrawingTest, NewLineCopyMovesDownOnTheYAxis) {
