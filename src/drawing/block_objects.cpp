@@ -87,7 +87,7 @@ std::u16string BlockObject::name() const {
 
 bool BlockObject::isLayout() const {
   if (space_.kind != Space::Kind::Block) return true;
-  return host::lowerAscii(utf16ToUtf8(name())).starts_with("*paper_space");
+  return isLayoutBlockName(utf16ToUtf8(name()));
 }
 
 // A new entity is on the current layer (CLAYER) and in the current colour

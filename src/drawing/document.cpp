@@ -4,6 +4,7 @@
 
 #include "drawing/command_line.h"
 #include "drawing/entity_object.h"
+#include "drawing/file_names.h"
 #include "drawing/header_variables.h"
 #include "host/host_error.h"
 #include "host/utf8.h"
@@ -27,11 +28,6 @@ void forEachRecord(const DrawingData& data, Visit visit) {
   for (const Section& s : data.sections) {
     for (const Record& r : s.records) visit(r);
   }
-}
-
-std::string fileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool isPaper(const Entity& e) { return e.record.integer(67) == 1; }
@@ -167,10 +163,20 @@ Space Document::activeSpace() const {
   return {tilemode.integer(70, 1) != 0 ? Space::Kind::Model : Space::Kind::Paper, 0};
 }
 
+bool isLayoutBlockName(std::string_view name) {
+  return host::lowerAscii(name).starts_with("*paper_space");
+}
+
 std::vector<EntityPtr> Document::allEntities() const {
   std::vector<EntityPtr> out;
-  for (const EntityPtr& e : data_.entities) {
-    if (!e->erased) out.push_back(e);
+  const auto take = [&](const std::vector<EntityPtr>& list) {
+    for (const EntityPtr& e : list) {
+      if (!e->erased) out.push_back(e);
+    }
+  };
+  take(data_.entities);
+  for (const Block& b : data_.blocks) {
+    if (isLayoutBlockName(b.begin.value(2))) take(b.entities);
   }
   return out;
 }
@@ -366,7 +372,13 @@ void Document::save(const std::string& path) {
   const std::string target = path.empty() ? path_ : path;
   if (!files_) throw HostError(hr::kFail, "This host cannot write drawing files");
   if (target.empty()) throw HostError(hr::kFail, "The drawing has no file name yet; use SaveAs");
-  files_->save(data_, target);
+  // What the built-in drawing writes is DXF, whatever the name says.
+  if (!path.empty() && !hasDxfExtension(path)) {
+    throw HostError(hr::kInvalidArg,
+                    "SaveAs: the built-in drawing writes DXF files only, and " + fileNameOf(path) +
+                        " is not named .dxf");
+  }
+  files_->save(data_, fileSystemName(target));
   path_ = target;
   name_ = fileNameOf(target);
   journal_.markClean();

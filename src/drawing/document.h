@@ -58,6 +58,9 @@ struct Space {
   std::size_t block = 0;  // index into DrawingData::blocks for Kind::Block
 };
 
+// True for the block of a paper-space layout: *Paper_Space, *Paper_Space0 ...
+bool isLayoutBlockName(std::string_view name);
+
 class Document final : public host::Object, public std::enable_shared_from_this<Document> {
  public:
   // `path` is the drawing's full file name, empty for a new drawing that has
@@ -92,7 +95,9 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   const std::vector<EntityPtr>& entitiesOf(const Space& space) const;
   // Model space when ActiveSpace is 1 (TILEMODE on), else paper space.
   Space activeSpace() const;
-  // Model and paper space entities.
+  // The live entities of every layout: model space and the active paper
+  // space (the ENTITIES section), then the other paper-space layouts, whose
+  // entities live in their *Paper_SpaceN blocks.
   std::vector<EntityPtr> allEntities() const;
   // Adds an entity made of `groups` (0 TYPE first, no handle or owner) to
   // `space`; the document gives it its handle, owner and space flag.

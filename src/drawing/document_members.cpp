@@ -2,6 +2,7 @@
 
 #include "drawing/block_objects.h"
 #include "drawing/document.h"
+#include "drawing/file_names.h"
 #include "drawing/selection_set.h"
 #include "drawing/table_objects.h"
 #include "drawing/utility_object.h"
@@ -15,11 +16,6 @@ namespace {
 using host::HostError;
 using host::Variant;
 namespace hr = host::hr;
-
-std::string pathFolder(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
 
 // An active table entry: the header variable names it.
 struct Active {
@@ -158,7 +154,7 @@ const host::MemberTable<Document>& Document::members() {
         .get("Saved", [](Document& d) { return Variant(d.saved()); })
         .get("Name", [](Document& d) { return Variant(d.name().c_str()); })
         .get("FullName", [](Document& d) { return Variant(d.path().c_str()); })
-        .get("Path", [](Document& d) { return Variant(pathFolder(d.path()).c_str()); });
+        .get("Path", [](Document& d) { return Variant(folderOf(d.path()).c_str()); });
     return t;
   }();
   return table;

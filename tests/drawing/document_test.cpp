@@ -7,6 +7,7 @@
 #include "drawing_fixture.h"
 #include "dxf/dxf_reader.h"
 #include "dxf/dxf_writer.h"
+#include "../support/temp_dir.h"
 #include "host/host_error.h"
 
 namespace vrn::drawing::testing {
@@ -201,6 +202,42 @@ class MemoryFiles final : public DrawingFiles {
   void save(const DrawingData& data, const std::string& path) const override { saved[path] = data; }
   mutable std::map<std::string, DrawingData> saved;
 };
+
+TEST(DrawingFilesTest, SaveAsWritesDxfFilesOnly) {
+  auto files = std::make_shared<MemoryFiles>();
+  auto app = makeApplication(files);
+  const Ref doc(host::Ref(app).obj("Documents").call("Add").toObject());
+  for (const char* name : {"/work/out.dwg", "/work/out.dxf.bak", "/work/out", "C:\\work\\out.DWG"}) {
+    try {
+      doc.call("SaveAs", name);
+      ADD_FAILURE() << name << " was written";
+    } catch (const host::HostError& e) {
+      EXPECT_THAT(e.what(), ::testing::HasSubstr("DXF")) << name;
+    }
+  }
+  EXPECT_TRUE(files->saved.empty());
+  EXPECT_EQ(doc.get("Name").toString(), u"Drawing1.dwg");
+  doc.call("SaveAs", "/work/OUT.DXF");
+  EXPECT_EQ(files->saved.size(), 1u);
+}
+
+// AutoCAD-side code names a drawing Windows' way: Path & "\" & Name.
+TEST(DrawingFilesTest, OpensAWindowsStyleFullName) {
+  const test::TempDir dir;
+  auto app = fileApplication();
+  const Ref doc(host::Ref(app).obj("Documents").call("Add").toObject());
+  doc.obj("ModelSpace").call("AddText", "saved", pt(0, 0), 1.0);
+  doc.call("SaveAs", (dir.path().string() + "\\plan.dxf").c_str());
+  EXPECT_TRUE(std::filesystem::exists(dir / "plan.dxf"));
+  EXPECT_EQ(doc.get("Name").toString(), u"plan.dxf");
+  EXPECT_EQ(doc.get("Path").toString(), utf8ToUtf16(dir.path().string()));
+
+  const std::u16string fullName = doc.get("Path").toString() + u"\\" + doc.get("Name").toString();
+  const Ref opened(host::Ref(app).obj("Documents").call("Open", fullName).toObject());
+  EXPECT_EQ(opened.get("Name").toString(), u"plan.dxf");
+  EXPECT_EQ(Ref(opened.obj("ModelSpace").call("Item", 0).toObject()).get("TextString").toString(),
+            u"saved");
+}
 
 TEST(DrawingFilesTest, SaveAsRenamesAndMarksSaved) {
   auto files = std::make_shared<MemoryFiles>();
