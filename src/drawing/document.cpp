@@ -15,21 +15,6 @@ namespace {
 using host::HostError;
 namespace hr = host::hr;
 
-template <class Visit>
-void forEachRecord(const DrawingData& data, Visit visit) {
-  for (const Table& t : data.tables) {
-    visit(t.head);
-    for (const Record& r : t.entries) visit(r);
-  }
-  for (const Block& b : data.blocks) {
-    visit(b.begin);
-    visit(b.end);
-  }
-  for (const Section& s : data.sections) {
-    for (const Record& r : s.records) visit(r);
-  }
-}
-
 bool isPaper(const Entity& e) { return e.record.integer(67) == 1; }
 
 }  // namespace
@@ -53,17 +38,10 @@ Document::Document(DrawingData data, std::string path, std::string name,
 // --- handles ------------------------------------------------------------------
 
 void Document::indexHandles() {
-  Handle highest = 0;
-  const auto note = [&](const Record& r) {
-    if (const auto h = recordHandle(r)) highest = std::max(highest, *h);
-  };
-  forEachRecord(data_, note);
   std::vector<EntityPtr> all;
   const auto collect = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
     for (const EntityPtr& e : list) {
       all.push_back(e);
-      note(e->record);
-      if (e->seqend) note(*e->seqend);
       for (const EntityPtr& c : e->children) parents_[c.get()] = e.get();
       self(e->children, self);
     }
@@ -73,7 +51,7 @@ void Document::indexHandles() {
 
   if (writesHandles_) {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
-    nextHandle_ = std::max(seed.value_or(1), highest + 1);
+    nextHandle_ = std::max(seed.value_or(1), highestHandle(data_) + 1);
   }
   for (const EntityPtr& e : all) {
     const auto own = writesHandles_ ? recordHandle(e->record) : std::nullopt;
@@ -230,19 +208,6 @@ void Document::requireUnlocked(const Entity& entity) {
   if (layer && (layer->integer(70) & kLocked) != 0) {
     throw HostError(kOnLockedLayer, "On locked layer");
   }
-}
-
-std::optional<Space> Document::spaceOf(const Entity& entity) const {
-  for (const EntityPtr& e : data_.entities) {
-    if (e.get() == &entity)
-      return Space{isPaper(entity) ? Space::Kind::Paper : Space::Kind::Model, 0};
-  }
-  for (std::size_t i = 0; i < data_.blocks.size(); ++i) {
-    for (const EntityPtr& e : data_.blocks[i].entities) {
-      if (e.get() == &entity) return Space{Space::Kind::Block, i};
-    }
-  }
-  return std::nullopt;
 }
 
 EntityPtr Document::copyEntity(const EntityPtr& entity) {

@@ -109,7 +109,6 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // locked: AutoCAD refuses every change to such an entity, though it adds
   // new ones to a locked layer.
   void requireUnlocked(const Entity& entity);
-  std::optional<Space> spaceOf(const Entity& entity) const;
 
   // --- tables and variables ----------------------------------------------------
   Table* table(std::string_view name);
