@@ -1,14 +1,12 @@
 #!/usr/bin/python3
-"""Writes fuzz/dxf/corpus: malformed drawings that the tests replay.
-
-Truncations and damaged copies of a small fixture, and hand-made cases of
-what goes wrong in real files. Deterministic: the same files every run.
+"""Writes the seed files of fuzz/dxf/corpus: hand-made cases of what goes
+wrong in real files. The corpus otherwise keeps only inputs that once made
+the reader fail; random truncations and damaged copies are made afresh by
+tests/dxf (BadInput.DamagedCopiesOfADrawing), not stored here.
 """
 import os
-import random
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE = os.path.join(HERE, "..", "..", "tests", "dxf", "fixtures", "r12_ansi_1255.dxf")
 
 HAND_MADE = {
     "empty": b"",
@@ -38,18 +36,6 @@ def main():
     for name, data in HAND_MADE.items():
         with open(os.path.join(out, name + ".dxf"), "wb") as f:
             f.write(data)
-    with open(SOURCE, "rb") as f:
-        source = f.read()
-    rng = random.Random(1255)
-    for i in range(8):
-        with open(os.path.join(out, f"truncated_{i:02d}.dxf"), "wb") as f:
-            f.write(source[: rng.randrange(len(source))])
-    for i in range(8):
-        data = bytearray(source)
-        for _ in range(8):
-            data[rng.randrange(len(data))] = rng.randrange(256)
-        with open(os.path.join(out, f"damaged_{i:02d}.dxf"), "wb") as f:
-            f.write(bytes(data))
 
 
 if __name__ == "__main__":

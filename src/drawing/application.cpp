@@ -4,6 +4,7 @@
 
 #include "drawing/collection_index.h"
 #include "drawing/entity_object.h"
+#include "drawing/file_names.h"
 #include "drawing/new_drawing.h"
 #include "host/host_error.h"
 #include "host/utf8.h"
@@ -17,11 +18,6 @@ namespace hr = host::hr;
 
 // The version this host reports: AutoCAD 2021's release number.
 constexpr const char* kVersion = "24.0s (vrn built-in drawing)";
-
-std::string fileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 class DocumentsObject final : public host::Object {
  public:
@@ -116,7 +112,7 @@ DocumentPtr Application::openData(DrawingData data, std::string path) {
 
 DocumentPtr Application::open(const std::string& path) {
   if (!files_) throw HostError(hr::kFail, "This host cannot read drawing files: " + path);
-  return openData(files_->load(path), path);
+  return openData(files_->load(fileSystemName(path)), path);
 }
 
 DocumentPtr Application::addDocument() {

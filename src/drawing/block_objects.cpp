@@ -13,6 +13,8 @@ using host::Point3;
 using host::Variant;
 namespace hr = host::hr;
 
+constexpr int kByLayer = 256;
+
 void addPoint(std::vector<Group>& groups, int code, const Point3& p) {
   groups.push_back({code, formatNumber(p.x)});
   groups.push_back({code + 10, formatNumber(p.y)});
@@ -85,13 +87,21 @@ std::u16string BlockObject::name() const {
 
 bool BlockObject::isLayout() const {
   if (space_.kind != Space::Kind::Block) return true;
-  return host::lowerAscii(utf16ToUtf8(name())).starts_with("*paper_space");
+  return isLayoutBlockName(utf16ToUtf8(name()));
 }
 
+// A new entity is on the current layer (CLAYER) and in the current colour
+// (CECOLOR); BYLAYER, the colour of an entity that names none, is left out.
 std::vector<Group> BlockObject::start(const char* type, const char* subclass) const {
-  const std::string layer = document_->encode(document_->headerString("$CLAYER", 8, u"0"));
-  if (!document_->hasSubclassMarkers()) return {{0, type}, {8, layer}};
-  return {{0, type}, {100, "AcDbEntity"}, {8, layer}, {100, subclass}};
+  const bool markers = document_->hasSubclassMarkers();
+  std::vector<Group> g{{0, type}};
+  if (markers) g.push_back({100, "AcDbEntity"});
+  g.push_back({8, document_->encode(document_->headerString("$CLAYER", 8, u"0"))});
+  const Record color({{62, utf16ToUtf8(document_->headerString("$CECOLOR", 62, u"256"))}});
+  const int number = color.integer(62, kByLayer);
+  if (number >= 0 && number < kByLayer) g.push_back({62, std::to_string(number)});
+  if (markers) g.push_back({100, subclass});
+  return g;
 }
 
 EntityPtr BlockObject::addText(std::u16string_view text, const Point3& at, double height) {

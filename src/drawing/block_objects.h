@@ -19,7 +19,7 @@ class BlockObject final : public host::Object {
   std::u16string name() const;
   bool isLayout() const;
 
-  // New entities, with the document's active layer and text style.
+  // New entities, with the document's current layer, colour and text style.
   EntityPtr addText(std::u16string_view text, const host::Point3& at, double height);
   EntityPtr addMText(const host::Point3& at, double width, std::u16string_view text);
   EntityPtr addSolid(const host::Point3 (&corners)[4]);

@@ -4,6 +4,7 @@
 
 #include "drawing/command_line.h"
 #include "drawing/entity_object.h"
+#include "drawing/file_names.h"
 #include "drawing/header_variables.h"
 #include "host/host_error.h"
 #include "host/utf8.h"
@@ -13,26 +14,6 @@ namespace {
 
 using host::HostError;
 namespace hr = host::hr;
-
-template <class Visit>
-void forEachRecord(const DrawingData& data, Visit visit) {
-  for (const Table& t : data.tables) {
-    visit(t.head);
-    for (const Record& r : t.entries) visit(r);
-  }
-  for (const Block& b : data.blocks) {
-    visit(b.begin);
-    visit(b.end);
-  }
-  for (const Section& s : data.sections) {
-    for (const Record& r : s.records) visit(r);
-  }
-}
-
-std::string fileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 bool isPaper(const Entity& e) { return e.record.integer(67) == 1; }
 
@@ -49,23 +30,18 @@ Document::Document(DrawingData data, std::string path, std::string name,
   const std::string version = headerValue(data_.header, "$ACADVER", 1, "AC1009");
   subclassMarkers_ = version >= "AC1012";
   writesHandles_ = headerVariable(data_.header, "$HANDSEED").has_value();
+  // R12 names the style in capitals, as it names its tables' entries.
+  implicitStandard_ = Record(newTextStyle(subclassMarkers_ ? u"Standard" : u"STANDARD", "", ""));
   indexHandles();
 }
 
 // --- handles ------------------------------------------------------------------
 
 void Document::indexHandles() {
-  Handle highest = 0;
-  const auto note = [&](const Record& r) {
-    if (const auto h = recordHandle(r)) highest = std::max(highest, *h);
-  };
-  forEachRecord(data_, note);
   std::vector<EntityPtr> all;
   const auto collect = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
     for (const EntityPtr& e : list) {
       all.push_back(e);
-      note(e->record);
-      if (e->seqend) note(*e->seqend);
       for (const EntityPtr& c : e->children) parents_[c.get()] = e.get();
       self(e->children, self);
     }
@@ -75,7 +51,7 @@ void Document::indexHandles() {
 
   if (writesHandles_) {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
-    nextHandle_ = std::max(seed.value_or(1), highest + 1);
+    nextHandle_ = std::max(seed.value_or(1), highestHandle(data_) + 1);
   }
   for (const EntityPtr& e : all) {
     const auto own = writesHandles_ ? recordHandle(e->record) : std::nullopt;
@@ -165,10 +141,20 @@ Space Document::activeSpace() const {
   return {tilemode.integer(70, 1) != 0 ? Space::Kind::Model : Space::Kind::Paper, 0};
 }
 
+bool isLayoutBlockName(std::string_view name) {
+  return host::lowerAscii(name).starts_with("*paper_space");
+}
+
 std::vector<EntityPtr> Document::allEntities() const {
   std::vector<EntityPtr> out;
-  for (const EntityPtr& e : data_.entities) {
-    if (!e->erased) out.push_back(e);
+  const auto take = [&](const std::vector<EntityPtr>& list) {
+    for (const EntityPtr& e : list) {
+      if (!e->erased) out.push_back(e);
+    }
+  };
+  take(data_.entities);
+  for (const Block& b : data_.blocks) {
+    if (isLayoutBlockName(b.begin.value(2))) take(b.entities);
   }
   return out;
 }
@@ -200,7 +186,7 @@ EntityPtr Document::addEntity(const Space& space, std::vector<Group> groups) {
       space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
   list.push_back(entity);
   spaceCache_.clear();
-  journal_.remember(entity.get(), [entity] { entity->erased = true; });
+  journal_.created(entity.get(), [entity] { entity->erased = true; });
   return entity;
 }
 
@@ -216,17 +202,12 @@ std::vector<EntityPtr>* Document::containerOf(const Entity& entity) {
   return nullptr;
 }
 
-std::optional<Space> Document::spaceOf(const Entity& entity) const {
-  for (const EntityPtr& e : data_.entities) {
-    if (e.get() == &entity)
-      return Space{isPaper(entity) ? Space::Kind::Paper : Space::Kind::Model, 0};
+void Document::requireUnlocked(const Entity& entity) {
+  constexpr int kLocked = 4;  // a layer's flag (group 70)
+  const Record* layer = tableEntry("LAYER", decode(entity.record.value(8, "0")));
+  if (layer && (layer->integer(70) & kLocked) != 0) {
+    throw HostError(kOnLockedLayer, "On locked layer");
   }
-  for (std::size_t i = 0; i < data_.blocks.size(); ++i) {
-    for (const EntityPtr& e : data_.blocks[i].entities) {
-      if (e.get() == &entity) return Space{Space::Kind::Block, i};
-    }
-  }
-  return std::nullopt;
 }
 
 EntityPtr Document::copyEntity(const EntityPtr& entity) {
@@ -237,11 +218,12 @@ EntityPtr Document::copyEntity(const EntityPtr& entity) {
   giveHandle(copy, owner);
   list->push_back(copy);
   spaceCache_.clear();
-  journal_.remember(copy.get(), [copy] { copy->erased = true; });
+  journal_.created(copy.get(), [copy] { copy->erased = true; });
   return copy;
 }
 
 void Document::eraseEntity(const EntityPtr& entity) {
+  requireUnlocked(*entity);
   rememberEntity(entity);
   entity->erased = true;
   spaceCache_.clear();
@@ -257,6 +239,12 @@ Table* Document::table(std::string_view name) {
     if (host::lowerAscii(t.head.value(2)) == host::lowerAscii(name)) return &t;
   }
   return nullptr;
+}
+
+bool Document::hasEntry(std::string_view tableName, std::u16string_view name) {
+  if (tableEntry(tableName, name)) return true;
+  const Record* standard = host::lowerAscii(tableName) == "style" ? implicitStandardStyle() : nullptr;
+  return standard && host::lowerAscii(utf16ToUtf8(name)) == host::lowerAscii(standard->value(2));
 }
 
 Record* Document::tableEntry(std::string_view tableName, std::u16string_view name) {
@@ -311,8 +299,11 @@ void Document::rememberEntity(const EntityPtr& entity) {
   journal_.remember(entity.get(), [entity, before = *entity] { *entity = before; });
 }
 
+// Found again by name when undone: adding a table moves the others.
 void Document::rememberTable(Table& t) {
-  journal_.remember(&t, [&t, before = t] { t = before; });
+  journal_.remember(&t, [this, name = std::string(t.head.value(2)), before = t] {
+    if (Table* now = table(name)) *now = before;
+  });
 }
 
 void Document::rememberHeader() {
@@ -334,6 +325,7 @@ void Document::undo() {
 
 void Document::sendCommand(std::u16string_view text) {
   commandLog_.emplace_back(text);
+  journal_.commandSent();
   for (const std::u16string& command : commandsIn(text)) {
     if (isUndoCommand(command)) undo();
   }
@@ -345,7 +337,13 @@ void Document::save(const std::string& path) {
   const std::string target = path.empty() ? path_ : path;
   if (!files_) throw HostError(hr::kFail, "This host cannot write drawing files");
   if (target.empty()) throw HostError(hr::kFail, "The drawing has no file name yet; use SaveAs");
-  files_->save(data_, target);
+  // What the built-in drawing writes is DXF, whatever the name says.
+  if (!path.empty() && !hasDxfExtension(path)) {
+    throw HostError(hr::kInvalidArg,
+                    "SaveAs: the built-in drawing writes DXF files only, and " + fileNameOf(path) +
+                        " is not named .dxf");
+  }
+  files_->save(data_, fileSystemName(target));
   path_ = target;
   name_ = fileNameOf(target);
   journal_.markClean();

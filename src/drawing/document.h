@@ -33,6 +33,7 @@
 #include "drawing/handles.h"
 #include "drawing/scripted_input.h"
 #include "drawing/undo_journal.h"
+#include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/object.h"
 #include "host/point.h"
@@ -42,6 +43,12 @@ namespace vrn::drawing {
 
 class SelectionSet;
 
+// AutoCAD's error for a change to an entity on a locked layer. AutoCAD's
+// automation errors are 0x8020nnnn, nnnn the place in its list of error
+// statuses ("Key not found" is 0x80200014); "On locked layer" stands 63
+// places after that one.
+inline constexpr host::HRESULT kOnLockedLayer = static_cast<host::HRESULT>(0x80200053u);
+
 // Where entities live: model space and the active paper-space layout share
 // the ENTITIES section (group 67 tells them apart); every other block holds
 // its own entities.
@@ -50,6 +57,9 @@ struct Space {
   Kind kind = Kind::Model;
   std::size_t block = 0;  // index into DrawingData::blocks for Kind::Block
 };
+
+// True for the block of a paper-space layout: *Paper_Space, *Paper_Space0 ...
+bool isLayoutBlockName(std::string_view name);
 
 class Document final : public host::Object, public std::enable_shared_from_this<Document> {
  public:
@@ -85,7 +95,9 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   const std::vector<EntityPtr>& entitiesOf(const Space& space) const;
   // Model space when ActiveSpace is 1 (TILEMODE on), else paper space.
   Space activeSpace() const;
-  // Model and paper space entities.
+  // The live entities of every layout: model space and the active paper
+  // space (the ENTITIES section), then the other paper-space layouts, whose
+  // entities live in their *Paper_SpaceN blocks.
   std::vector<EntityPtr> allEntities() const;
   // Adds an entity made of `groups` (0 TYPE first, no handle or owner) to
   // `space`; the document gives it its handle, owner and space flag.
@@ -93,18 +105,39 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // A copy of `entity` (with its attributes) in the same place, new handles.
   EntityPtr copyEntity(const EntityPtr& entity);
   void eraseEntity(const EntityPtr& entity);
-  std::optional<Space> spaceOf(const Entity& entity) const;
+  // Raises "On locked layer" (kOnLockedLayer) when the entity's layer is
+  // locked: AutoCAD refuses every change to such an entity, though it adds
+  // new ones to a locked layer.
+  void requireUnlocked(const Entity& entity);
 
   // --- tables and variables ----------------------------------------------------
   Table* table(std::string_view name);
   // The entry of `table` named `name` (ignoring case), or null.
   Record* tableEntry(std::string_view table, std::u16string_view name);
+  // True when `table` has an entry `name`, the implicit Standard style included.
+  bool hasEntry(std::string_view table, std::u16string_view name);
   std::u16string entryName(const Record& entry) const { return decode(entry.value(2)); }
   std::u16string headerString(std::string_view variable, int code,
                               std::u16string_view fallback) const;
   void setHeaderString(std::string_view variable, int code, std::u16string_view value);
   // A handle for a new table record, or "" when the drawing writes none.
   std::string newRecordHandle();
+  // --- text styles (document_text_styles.cpp) ----------------------------------
+  // AutoCAD always has the text style Standard. A drawing whose STYLE table
+  // lacks it (minimal R12 files have no tables at all) shows it with
+  // AutoCAD's defaults, and takes it in only when something is written to
+  // it: reading or converting texts leaves the drawing as it was read.
+  // Null while the drawing has a Standard style of its own.
+  const Record* implicitStandardStyle();
+  // The index of the Standard style in the STYLE table; an implicit one is
+  // added first (with the table and its section where missing), journaled.
+  std::size_t standardStyleIndex();
+  // The STYLE table, made where the drawing lacks it; journaled.
+  Table& styleTable();
+  // The groups of a text style with AutoCAD's defaults; `handle` and `owner`
+  // (the table's handle) are left out where empty.
+  std::vector<Group> newTextStyle(std::u16string_view name, const std::string& handle,
+                                  const std::string& owner) const;
   // The text style name a dimension style uses.
   std::u16string dimensionTextStyle(const Record& dimstyle) const;
   Record* activeDimStyle();
@@ -163,6 +196,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::vector<std::u16string> commandLog_;
   mutable std::map<std::pair<int, std::size_t>, std::vector<EntityPtr>> spaceCache_;
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
+  Record implicitStandard_;
 };
 
 using DocumentPtr = std::shared_ptr<Document>;

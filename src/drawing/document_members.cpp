@@ -2,6 +2,7 @@
 
 #include "drawing/block_objects.h"
 #include "drawing/document.h"
+#include "drawing/file_names.h"
 #include "drawing/selection_set.h"
 #include "drawing/table_objects.h"
 #include "drawing/utility_object.h"
@@ -15,11 +16,6 @@ namespace {
 using host::HostError;
 using host::Variant;
 namespace hr = host::hr;
-
-std::string pathFolder(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
 
 // An active table entry: the header variable names it.
 struct Active {
@@ -41,11 +37,11 @@ void addActive(host::MemberTable<Document>& t, const Active& a) {
      const TableObject collection(d.shared_from_this(), a.kind);
      const std::u16string name = d.headerString(a.variable, a.code, a.fallback);
      // A header naming an entry the drawing lacks falls back to the first one.
-     const bool known = d.tableEntry(tableName(a.kind), name) != nullptr;
+     const bool known = d.hasEntry(tableName(a.kind), name);
      return Variant(collection.item(known ? Variant(name) : Variant(std::int32_t{0})));
    }).put(a.member, [&a](Document& d, const Variant& v) {
     const std::u16string name = host::Ref(v.toObject()).get("Name").toString();
-    if (!d.tableEntry(tableName(a.kind), name)) {
+    if (!d.hasEntry(tableName(a.kind), name)) {
       throw HostError(hr::kInvalidArg,
                       std::string(a.member) + ": no entry named " + utf16ToUtf8(name));
     }
@@ -158,7 +154,7 @@ const host::MemberTable<Document>& Document::members() {
         .get("Saved", [](Document& d) { return Variant(d.saved()); })
         .get("Name", [](Document& d) { return Variant(d.name().c_str()); })
         .get("FullName", [](Document& d) { return Variant(d.path().c_str()); })
-        .get("Path", [](Document& d) { return Variant(pathFolder(d.path()).c_str()); });
+        .get("Path", [](Document& d) { return Variant(folderOf(d.path()).c_str()); });
     return t;
   }();
   return table;

@@ -112,7 +112,7 @@ void Document::setVariable(std::string_view name, const Variant& value) {
     std::u16string text;
     if (v->type == Type::Text) {
       text = value.toString();
-      if (v->table && !tableEntry(v->table, text)) {
+      if (v->table && !hasEntry(v->table, text)) {
         throw HostError(hr::kInvalidArg, "SetVariable " + std::string(name) + ": no entry named " +
                                              utf16ToUtf8(text));
       }
@@ -135,10 +135,10 @@ void Document::setVariable(std::string_view name, const Variant& value) {
   }
   if (lower == "dimtxsty") {
     const std::u16string style = value.toString();
-    const Record* entry = tableEntry("STYLE", style);
-    if (!entry)
+    if (!hasEntry("STYLE", style))
       throw HostError(hr::kInvalidArg, "DIMTXSTY: no text style named " + utf16ToUtf8(style));
-    const std::string handle(entry->value(5));
+    const Record* entry = tableEntry("STYLE", style);
+    const std::string handle(entry ? entry->value(5) : std::string_view());
     if (Record* dimstyle = activeDimStyle(); dimstyle && dimstyle->has(340) && !handle.empty()) {
       if (Table* t = table("DIMSTYLE")) rememberTable(*t);
       dimstyle->set(340, handle);

@@ -32,6 +32,11 @@ struct Entity {
   std::vector<EntityPtr> children;
   std::optional<Record> seqend;
   bool erased = false;  // erased entities stay for undo but are neither found nor written
+  // A justified single-line text whose string was rewritten keeps its first
+  // point (group 10) as it was computed for the old string, which had this
+  // many characters; AutoCAD computes it anew from the alignment point when
+  // it regenerates. Empty while group 10 fits the string.
+  std::optional<std::size_t> fittedCharacters;
 };
 
 // TABLE ... ENDTAB. Entries are LAYER, STYLE, DIMSTYLE, BLOCK_RECORD ...

@@ -232,7 +232,7 @@ std::u16string EntityObject::styleName(int code) const {
 
 void EntityObject::setTableReference(int code, std::u16string_view name, std::string_view table,
                                      std::string_view noun, const GroupPlace& place) {
-  if (!document_->tableEntry(table, name)) {
+  if (!document_->hasEntry(table, name)) {
     throw HostError(hr::kInvalidArg, "No " + std::string(noun) + " named " + utf16ToUtf8(name));
   }
   setText(code, name, place);
@@ -272,20 +272,30 @@ void EntityObject::requireGeometry(const char* member) const {
   }
 }
 
+// The followers of an entity (the attributes of a block reference) go with
+// it, whatever layer they are on.
+void EntityObject::changeWithFollowers(const std::function<void(Record&)>& edit) {
+  document_->requireUnlocked(*entity_);
+  const auto visit = [&](const EntityPtr& e, const auto& self) -> void {
+    document_->changeRecord(e, edit);
+    for (const EntityPtr& child : e->children) self(child, self);
+  };
+  visit(entity_, visit);
+}
+
 void EntityObject::move(const host::Point3& from, const host::Point3& to) {
   requireGeometry("Move");
   const host::Point3 d{to.x - from.x, to.y - from.y, to.z - from.z};
   const auto shift = [&](const host::Point3& p) {
     return host::Point3{p.x + d.x, p.y + d.y, p.z + d.z};
   };
-  change([&](Record& r) { mapPoints(r, pointCodes(r), shift); });
-  for (const EntityPtr& child : entity_->children) EntityObject(document_, child).move(from, to);
+  changeWithFollowers([&](Record& r) { mapPoints(r, pointCodes(r), shift); });
 }
 
 void EntityObject::rotate(const host::Point3& base, double angle) {
   requireGeometry("Rotate");
   const auto turn = [&](const host::Point3& p) { return rotateAbout(p, base, angle); };
-  change([&](Record& r) {
+  changeWithFollowers([&](Record& r) {
     mapPoints(r, pointCodes(r), turn);
     mapPoints(r, vectorCodes(r), [&](const host::Point3& v) { return rotateAbout(v, {}, angle); });
     const double degrees = angle * 180 / std::numbers::pi;
@@ -296,8 +306,6 @@ void EntityObject::rotate(const host::Point3& base, double angle) {
       placeNumber(r, code, normalizedDegrees(r.number(code) + degrees), place);
     }
   });
-  for (const EntityPtr& child : entity_->children)
-    EntityObject(document_, child).rotate(base, angle);
 }
 
 }  // namespace vrn::drawing

@@ -4,6 +4,7 @@
 // attribute definitions share the text members, and every kind has the
 // common ones (Objectname, Handle, Layer, GetBoundingBox, Move ...).
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,9 +43,11 @@ class EntityObject final : public host::Object {
   Record& record() const { return entity_->record; }
   EntityKind kind() const { return kind_; }
 
-  // Lets `edit` change the entity's record, journaled.
+  // Lets `edit` change the entity's record, journaled; an entity on a
+  // locked layer is refused.
   template <class Change>
   void change(Change&& edit) {
+    document_->requireUnlocked(*entity_);
     document_->changeRecord(entity_, std::forward<Change>(edit));
   }
 
@@ -65,6 +68,7 @@ class EntityObject final : public host::Object {
  private:
   // Raises for the opaque kinds whose geometry the model does not know.
   void requireGeometry(const char* member) const;
+  void changeWithFollowers(const std::function<void(Record&)>& edit);
 
   DocumentPtr document_;
   EntityPtr entity_;

@@ -59,13 +59,46 @@ TextLine lineOf(const EntityObject& e) {
 
 double distance2d(const Point3& a, const Point3& b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
+bool anchoredAtAlignmentPoint(const Justification& j) {
+  return !j.anchoredAtInsertion() && !j.spansPoints();
+}
+
+// The insertion point. A justified text whose string was rewritten still
+// holds the first point computed for the old string: its insertion point is
+// that one, moved by the estimated change of width, so that a change of the
+// same length leaves it where AutoCAD put it.
+Point3 insertionPointOf(const EntityObject& e) {
+  const Point3 stored = readPoint(e.record(), 10);
+  const std::optional<std::size_t>& fitted = e.entity()->fittedCharacters;
+  if (!fitted) return stored;
+  const TextLine now = lineOf(e);
+  TextLine before = now;
+  before.characters = *fitted;
+  return insertionFromAnchor(now, anchorFromInsertion(before, stored));
+}
+
 // The anchor of a justified text stays; its insertion point follows the extent.
 void refit(EntityObject& e) {
   const TextLine line = lineOf(e);
-  const Justification& j = line.justification;
-  if (j.anchoredAtInsertion() || j.spansPoints()) return;
+  e.entity()->fittedCharacters.reset();
+  if (!anchoredAtAlignmentPoint(line.justification)) return;
   const Point3 insertion = insertionFromAnchor(line, readPoint(e.record(), 11));
   placePoint(e.record(), 10, insertion, textPlace(e));
+}
+
+// Writing the string changes group 1 alone: the alignment point and the
+// first point stay as they are, and what needs the width (the insertion
+// point, the bounding box) is derived when asked for.
+void setTextString(EntityObject& e, std::u16string_view text) {
+  const std::string encoded = e.document().encode(text);
+  const std::size_t characters = countCharacters(e.text(1));
+  const bool justified = anchoredAtAlignmentPoint(lineOf(e).justification);
+  e.change([&](Record& r) {
+    const std::string before(r.value(1));
+    placeGroup(r, 1, encoded, textPlace(e));
+    std::optional<std::size_t>& fitted = e.entity()->fittedCharacters;
+    if (justified && !fitted && r.value(1) != before) fitted = characters;
+  });
 }
 
 // A text read from a file keeps the insertion point its program computed
@@ -87,9 +120,9 @@ void setJustification(EntityObject& e, Justification wanted) {
   if (wanted.horizontal >= 3) wanted.vertical = 0;
   const Justification current = lineOf(e).justification;
   if (current.horizontal == wanted.horizontal && current.vertical == wanted.vertical) return;
+  const Point3 insertion = insertionPointOf(e);
   e.change([&](Record& r) {
     const TextLine before = lineOf(e);
-    const Point3 insertion = readPoint(r, 10);
     const bool atInsertion =
         before.justification.anchoredAtInsertion() || before.justification.spansPoints();
     const Point3 anchor = atInsertion ? insertion : readPoint(r, 11);
@@ -103,11 +136,12 @@ void setJustification(EntityObject& e, Justification wanted) {
     } else if (wanted.spansPoints()) {
       const Point3 end{insertion.x + width * std::cos(before.rotation),
                        insertion.y + width * std::sin(before.rotation), insertion.z};
+      placePoint(r, 10, insertion, textPlace(e));
       placePoint(r, 11, end, textPlace(e));
     } else {
       placePoint(r, 11, anchor, textPlace(e));
-      refit(e);
     }
+    refit(e);
   });
 }
 
@@ -148,8 +182,7 @@ void setInsertionPoint(EntityObject& e, const Point3& p) {
     return;
   }
   // A justified text moves as a whole, so that its insertion point lands on p.
-  const Point3 from = readPoint(e.record(), 10);
-  e.move(from, p);
+  e.move(insertionPointOf(e), p);
 }
 
 void setAlignmentPoint(EntityObject& e, const Point3& p) {
@@ -208,11 +241,7 @@ Box textBoundingBox(const EntityObject& e) {
 void addTextMembers(EntityTable& t, EntityKind kind) {
   t.get("TextString", [](EntityObject& e) { return Variant(e.text(1)); })
       .put("TextString",
-           [](EntityObject& e, const Variant& v) {
-             const std::u16string text = v.toString();
-             changeText(
-                 e, [&](Record& r) { placeGroup(r, 1, e.document().encode(text), textPlace(e)); });
-           })
+           [](EntityObject& e, const Variant& v) { setTextString(e, v.toString()); })
       .get("StyleName", [](EntityObject& e) { return Variant(e.styleName(7)); })
       .put("StyleName",
            [](EntityObject& e, const Variant& v) {
@@ -238,8 +267,7 @@ void addTextMembers(EntityTable& t, EntityKind kind) {
              const double degrees = v.toDouble() / kDegree;
              e.change([&](Record& r) { placeNumber(r, 51, degrees, textPlace(e)); });
            })
-      .get("InsertionPoint",
-           [](EntityObject& e) { return host::toVariant(readPoint(e.record(), 10)); })
+      .get("InsertionPoint", [](EntityObject& e) { return host::toVariant(insertionPointOf(e)); })
       .put("InsertionPoint",
            [](EntityObject& e, const Variant& v) { setInsertionPoint(e, host::toPoint(v)); })
       .get("TextAlignmentPoint",

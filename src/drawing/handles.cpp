@@ -2,12 +2,42 @@
 
 #include <charconv>
 
-namespace vrn::drawing {
+#include "drawing/header_variables.h"
 
-std::optional<Handle> parseHandle(std::string_view text) {
+namespace vrn::drawing {
+namespace {
+
+std::string_view withoutBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+struct HighestHandle {
+  bool changedOnly;
+  Handle highest = 0;
+
+  void note(const Record& record) {
+    if (changedOnly && !record.changed()) return;
+    if (const auto h = recordHandle(record); h && *h > highest) highest = *h;
+  }
+
+  void note(const std::vector<EntityPtr>& entities) {
+    for (const EntityPtr& entity : entities) {
+      note(entity->record);
+      note(entity->children);
+      if (entity->seqend) note(*entity->seqend);
+    }
+  }
+};
+
+constexpr std::size_t kMaxHandleDigits = 16;
+
+}  // namespace
+
+std::optional<Handle> parseHandle(std::string_view text) {
+  text = withoutBlanks(text);
+  if (text.empty() || text.size() > kMaxHandleDigits) return std::nullopt;
   Handle value = 0;
   const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
   if (ec != std::errc() || ptr != text.data() + text.size() || value == 0) return std::nullopt;
@@ -28,10 +58,39 @@ int handleCode(std::string_view type) { return type == "DIMSTYLE" ? 105 : 5; }
 
 int handleCode(const Record& record) { return handleCode(record.type()); }
 
+// Reads the record's text in place: a record read from a file is not split
+// into groups for this.
 std::optional<Handle> recordHandle(const Record& record) {
   const int code = handleCode(record);
   if (!record.has(code)) return std::nullopt;
   return parseHandle(record.value(code));
+}
+
+Handle highestHandle(const DrawingData& data, bool changedOnly) {
+  HighestHandle result{changedOnly};
+  for (const Table& table : data.tables) {
+    result.note(table.head);
+    for (const Record& entry : table.entries) result.note(entry);
+    result.note(table.end);
+  }
+  for (const Block& block : data.blocks) {
+    result.note(block.begin);
+    result.note(block.entities);
+    result.note(block.end);
+  }
+  result.note(data.entities);
+  for (const Section& section : data.sections) {
+    for (const Record& record : section.records) result.note(record);
+  }
+  return result.highest;
+}
+
+bool keepHandSeedAbove(Record& header, Handle highest) {
+  if (!headerVariable(header, "$HANDSEED")) return false;
+  const auto seed = parseHandle(headerValue(header, "$HANDSEED", 5));
+  if (seed && *seed > highest) return false;
+  setHeaderValue(header, "$HANDSEED", 5, formatHandle(highest + 1));
+  return true;
 }
 
 }  // namespace vrn::drawing

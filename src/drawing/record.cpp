@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <optional>
+
+#include "drawing/dxf_lines.h"
 
 namespace vrn::drawing {
 namespace {
@@ -23,27 +24,13 @@ class GroupCursor {
 
   bool next(int& code, std::string_view& value) {
     if (pos_ == end_) return false;
-    const std::string_view codeLine = trimmed(line());
+    const std::string_view codeLine = trimmed(nextDxfLine(pos_, end_));
     std::from_chars(codeLine.data(), codeLine.data() + codeLine.size(), code);
-    value = line();
+    value = nextDxfLine(pos_, end_);
     return true;
   }
 
  private:
-  // The next line without its line end ("\r\n" or "\n"; the last line of
-  // a file may have none and keeps all its bytes).
-  std::string_view line() {
-    const char* begin = pos_;
-    const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end_ - begin)));
-    if (newline == nullptr) {
-      pos_ = end_;
-      return {begin, static_cast<std::size_t>(end_ - begin)};
-    }
-    pos_ = newline + 1;
-    const char* lineEnd = newline != begin && newline[-1] == '\r' ? newline - 1 : newline;
-    return {begin, static_cast<std::size_t>(lineEnd - begin)};
-  }
-
   const char* pos_;
   const char* end_;
 };

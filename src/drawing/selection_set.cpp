@@ -103,7 +103,10 @@ const host::MemberTable<SelectionSet>& setMembers() {
               })
         .read("Erase",
               [](SelectionSet& s, std::span<Variant>) {
-                for (const EntityPtr& e : s.items()) s.document().eraseEntity(e);
+                // All or nothing: one entity on a locked layer refuses the erase.
+                const auto items = s.items();
+                for (const EntityPtr& e : items) s.document().requireUnlocked(*e);
+                for (const EntityPtr& e : items) s.document().eraseEntity(e);
                 s.clear();
                 return Variant();
               })

@@ -145,11 +145,22 @@ const char* tableName(TableKind kind) {
 
 Table& TableEntryObject::table() const {
   Table* t = document_->table(tableName(kind_));
-  if (!t || entry_ >= t->entries.size()) throw HostError(hr::kFail, "Object was erased");
+  if (!t) throw HostError(hr::kFail, "Object was erased");
   return *t;
 }
 
-Record& TableEntryObject::record() const { return table().entries[entry_]; }
+std::size_t TableEntryObject::index() const {
+  const std::size_t at = entry_ == kImplicitStandard ? document_->standardStyleIndex() : entry_;
+  if (at >= table().entries.size()) throw HostError(hr::kFail, "Object was erased");
+  return at;
+}
+
+const Record& TableEntryObject::record() const {
+  if (entry_ == kImplicitStandard) {
+    if (const Record* implicit = document_->implicitStandardStyle()) return *implicit;
+  }
+  return table().entries[index()];
+}
 
 Variant TableEntryObject::invoke(std::string_view name, host::Invoke kind,
                                  std::span<Variant> args) {
@@ -159,53 +170,40 @@ Variant TableEntryObject::invoke(std::string_view name, host::Invoke kind,
 
 std::vector<std::size_t> TableObject::entries() const {
   std::vector<std::size_t> out;
-  const Table* t = document_->table(tableName(kind_));
-  if (!t) return out;
-  for (std::size_t i = 0; i < t->entries.size(); ++i) {
-    const Record& r = t->entries[i];
-    // Shape files live in the STYLE table too, but are no text styles.
-    if (kind_ == TableKind::TextStyles && ((r.integer(70) & 1) != 0 || r.value(2).empty()))
-      continue;
-    out.push_back(i);
+  if (const Table* t = document_->table(tableName(kind_))) {
+    for (std::size_t i = 0; i < t->entries.size(); ++i) {
+      const Record& r = t->entries[i];
+      // Shape files live in the STYLE table too, but are no text styles.
+      if (kind_ == TableKind::TextStyles && ((r.integer(70) & 1) != 0 || r.value(2).empty()))
+        continue;
+      out.push_back(i);
+    }
+  }
+  if (kind_ == TableKind::TextStyles && document_->implicitStandardStyle()) {
+    out.push_back(TableEntryObject::kImplicitStandard);
   }
   return out;
 }
 
 host::ObjectPtr TableObject::item(const Variant& index) const {
   const auto list = entries();
-  const Table* t = document_->table(tableName(kind_));
   std::vector<std::u16string> names;
-  for (std::size_t i : list) names.push_back(document_->entryName(t->entries[i]));
+  for (std::size_t i : list) {
+    names.push_back(TableEntryObject(document_, kind_, i).name());
+  }
   return std::make_shared<TableEntryObject>(document_, kind_, list[namedIndex(index, names)]);
 }
 
 host::ObjectPtr TableObject::addTextStyle(std::u16string_view name) {
   if (!validName(name))
     throw HostError(hr::kInvalidArg, "Invalid style name: " + utf16ToUtf8(name));
-  if (document_->tableEntry("STYLE", name)) return item(Variant(std::u16string(name)));
-  Table* t = document_->table("STYLE");
-  if (!t) throw HostError(hr::kFail, "The drawing has no text style table");
-  document_->rememberTable(*t);
-  std::vector<Group> g{{0, "STYLE"}};
-  const std::string handle = document_->newRecordHandle();
-  if (!handle.empty()) g.push_back({5, handle});
-  if (document_->hasSubclassMarkers()) {
-    g.insert(g.end(), {{330, std::string(t->head.value(5))},
-                       {100, "AcDbSymbolTableRecord"},
-                       {100, "AcDbTextStyleTableRecord"}});
-  }
-  g.insert(g.end(), {{2, document_->encode(name)},
-                     {70, "0"},
-                     {40, "0.0"},
-                     {41, "1.0"},
-                     {50, "0.0"},
-                     {71, "0"},
-                     {42, "2.5"},
-                     {3, "txt"},
-                     {4, ""}});
-  t->entries.emplace_back(std::move(g));
-  t->head.set(70, std::to_string(t->entries.size()));
-  return std::make_shared<TableEntryObject>(document_, kind_, t->entries.size() - 1);
+  if (document_->hasEntry("STYLE", name)) return item(Variant(std::u16string(name)));
+  Table& t = document_->styleTable();
+  document_->rememberTable(t);
+  t.entries.emplace_back(
+      document_->newTextStyle(name, document_->newRecordHandle(), std::string(t.head.value(5))));
+  t.head.set(70, std::to_string(t.entries.size()));
+  return std::make_shared<TableEntryObject>(document_, kind_, t.entries.size() - 1);
 }
 
 Variant TableObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {

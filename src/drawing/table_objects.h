@@ -10,6 +10,9 @@ enum class TableKind { Layers, TextStyles, DimStyles };
 
 class TableEntryObject final : public host::Object {
  public:
+  // The entry index that stands for the implicit Standard text style.
+  static constexpr std::size_t kImplicitStandard = static_cast<std::size_t>(-1);
+
   TableEntryObject(DocumentPtr document, TableKind kind, std::size_t entry)
       : document_(std::move(document)), kind_(kind), entry_(entry) {}
   host::Variant invoke(std::string_view name, host::Invoke kind,
@@ -17,22 +20,25 @@ class TableEntryObject final : public host::Object {
 
   Document& document() const { return *document_; }
   // The entry's record; raises when undo has removed it.
-  Record& record() const;
+  const Record& record() const;
   std::u16string name() const { return document_->entryName(record()); }
-  // Lets `edit` change the entry, journaled unless nothing changed.
+  // Lets `edit` change the entry, journaled unless nothing changed. The
+  // implicit Standard style becomes part of the drawing only then.
   template <class Edit>
   void change(Edit&& edit) {
-    Record& entry = record();
-    const std::vector<Group> before = entry.groups();
-    Table copy = table();
-    edit(entry);
-    if (entry.groups() != before) {
-      document_->journal().remember(&table(), [&t = table(), copy] { t = copy; });
-    }
+    Record edited = record();
+    edit(edited);
+    if (edited.groups() == record().groups()) return;
+    const std::size_t at = index();
+    Table& t = table();
+    document_->rememberTable(t);
+    edit(t.entries[at]);
   }
 
  private:
   Table& table() const;
+  // The entry's index in its table; the implicit Standard style is added first.
+  std::size_t index() const;
 
   DocumentPtr document_;
   TableKind kind_;

@@ -16,7 +16,12 @@
 // anchored at its insertion point. Any other is anchored at its alignment
 // point, and the insertion point (the left end of the baseline) follows
 // from the extent. Aligned (3) and fit (5) span the insertion point and the
-// alignment point: the text's width and rotation are theirs.
+// alignment point: the text's width and rotation are theirs. Writing a
+// justified text's string moves neither point in the record: the first
+// point (group 10) stays as its program computed it with real fonts, and
+// the insertion point is read as that point moved by the estimated change
+// of width; a change of height, width factor, rotation or justification
+// fits the first point anew from the estimate.
 
 #include <cstddef>
 #include <string_view>

@@ -2,11 +2,23 @@
 // UndoJournal: how the drawing takes changes back.
 //
 // Before an object changes for the first time within a step, its owner
-// hands the journal a way to put the object's present state back. Every
-// change between StartUndoMark and EndUndoMark (marks nest; the outermost
-// pair counts) is one step; a change outside any mark is its own step, and
-// one host call is one change however many objects it touches. Undoing a
-// step restores its objects in reverse order.
+// hands the journal a way to put the object's present state back; undoing
+// a step restores its objects in reverse order. The steps:
+//
+//   - Everything between StartUndoMark and EndUndoMark (marks nest; the
+//     outermost pair counts) is one step, and a mark always makes one, even
+//     when nothing changed inside it: the "U" that answers an empty mark
+//     must not take back the work before it.
+//   - Outside marks, one host call is one step, however many objects it
+//     touches; a call that changes nothing makes none.
+//   - A new object's set-up joins the call that created it. AutoCAD takes a
+//     routine's changes back command by command, so the entity a routine
+//     adds and then fits out (AddText, then Height, StyleName, Layer ...)
+//     goes with one "U". The deterministic rule here: after a call that
+//     creates objects outside a mark, each following call that changes
+//     only those new objects joins its step. The set-up ends with the
+//     first call that changes anything else or creates another object,
+//     with a mark, with a command sent at the command line, and with undo.
 
 #include <cstddef>
 #include <functional>
@@ -28,6 +40,10 @@ class UndoJournal {
 
   // Called before `key` changes; only the first call per step is kept.
   void remember(const void* key, Restore restore);
+  // Called when the object `key` is created; `restore` takes it away.
+  void created(const void* key, Restore restore);
+  // A command was typed at the command line: it ends a new object's set-up.
+  void commandSent() { setUpOpen_ = false; }
 
   // Takes back the last step; an open mark is closed first, so its changes
   // so far are that step. Returns false when there is nothing to undo.
@@ -43,12 +59,22 @@ class UndoJournal {
     const void* key;
     Restore restore;
   };
-  using Step = std::vector<Change>;
+  struct Step {
+    std::vector<Change> changes;
+    bool marked = false;   // made by an undo mark: kept even when empty
+    bool creates = false;  // created objects outside a mark
+    bool holds(const void* key) const;
+  };
 
+  void openStep(bool marked);
   void closeStep();
+  bool isSetUp(const Step& step) const;
+  void record(const void* key, Restore restore, bool creates);
 
   std::vector<Step> steps_;
   bool stepOpen_ = false;
+  // The last step created objects whose set-up may still join it.
+  bool setUpOpen_ = false;
   int markDepth_ = 0;
   int callDepth_ = 0;
   bool dirty_ = false;

@@ -7,13 +7,17 @@
 
 #include "dxf/code_page_codec.h"
 #include "dxf/group_scanner.h"
-#include "dxf/handles.h"
+#include "drawing/handles.h"
 #include "host/host_error.h"
 
 namespace vrn::dxf {
 namespace {
 
 using drawing::Block;
+using drawing::formatHandle;
+using drawing::handleCode;
+using drawing::keepHandSeedAbove;
+using drawing::parseHandle;
 using drawing::DrawingData;
 using drawing::Entity;
 using drawing::EntityPtr;

@@ -2,12 +2,14 @@
 
 #include <charconv>
 
-#include "dxf/handles.h"
+#include "drawing/handles.h"
 
 namespace vrn::dxf {
 namespace {
 
 using drawing::EntityPtr;
+using drawing::highestHandle;
+using drawing::keepHandSeedAbove;
 using drawing::Record;
 using drawing::Section;
 
@@ -97,7 +99,7 @@ class DxfWriter {
 
   void writeHeader() {
     Record header = data_.header;
-    keepHandSeedAbove(header, maxHandle(data_, true));
+    keepHandSeedAbove(header, highestHandle(data_, true));
     writeRecord(header);
   }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 
+#include "drawing/dxf_lines.h"
 #include "host/host_error.h"
 
 namespace vrn::dxf {
@@ -12,13 +12,8 @@ GroupScanner::GroupScanner(std::string_view text, std::string fileName)
     : pos_(text.data()), end_(text.data() + text.size()), fileName_(std::move(fileName)) {}
 
 std::string_view GroupScanner::nextLine() {
-  const char* begin = pos_;
-  const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end_ - begin)));
-  const char* lineEnd = newline ? newline : end_;
-  pos_ = newline ? newline + 1 : end_;
   ++line_;
-  if (lineEnd != begin && lineEnd[-1] == '\r' && newline) --lineEnd;
-  return {begin, static_cast<std::size_t>(lineEnd - begin)};
+  return drawing::nextDxfLine(pos_, end_);
 }
 
 bool GroupScanner::onlyBlanksFollow() const {

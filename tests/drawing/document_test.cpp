@@ -5,6 +5,9 @@
 #include "drawing/header_variables.h"
 #include "drawing/new_drawing.h"
 #include "drawing_fixture.h"
+#include "dxf/dxf_reader.h"
+#include "dxf/dxf_writer.h"
+#include "../support/temp_dir.h"
 #include "host/host_error.h"
 
 namespace vrn::drawing::testing {
@@ -95,6 +98,85 @@ TEST_F(DrawingTest, TextStylesAndLayers) {
   EXPECT_FALSE(layer.get("Lock").toBool());
 }
 
+// A minimal R12 drawing: no header, no tables, one text.
+constexpr const char* kMinimalR12 =
+    "  0\nSECTION\n  2\nENTITIES\n"
+    "  0\nTEXT\n  8\n0\n 10\n1.0\n 20\n2.0\n 40\n1.0\n  1\nabc\n"
+    "  0\nENDSEC\n  0\nEOF\n";
+
+DocumentPtr openText(Application& app, const std::string& text) {
+  return app.openData(dxf::readDxf(std::make_shared<const std::string>(text), "minimal.dxf"),
+                      "minimal.dxf");
+}
+
+// AutoCAD always has the text style Standard; a drawing without a STYLE
+// table shows it, and writes it only once something is written to it.
+TEST(ImplicitStandardStyle, ServesReadersAndTextWritesWithoutChangingTheFile) {
+  auto app = makeApplication(nullptr);
+  const DocumentPtr doc = openText(*app, kMinimalR12);
+  const Ref docRef(doc);
+  const Ref styles = docRef.obj("TextStyles");
+  EXPECT_EQ(styles.get("Count").toInt(), 1);
+  EXPECT_EQ(docRef.obj("ActiveTextStyle").get("Name").toString(), u"STANDARD");
+  const Ref text = docRef.obj("ModelSpace").call("Item", 0).toObject();
+  // The way the string conversions classify a text before writing it.
+  const Ref style = styles.call("Item", text.get("StyleName")).toObject();
+  EXPECT_EQ(style.get("FontFile").toString(), u"txt");
+  EXPECT_EQ(style.get("TextGenerationFlag").toInt(), 0);
+  text.put("TextString", "xyz");
+  docRef.call("SetVariable", "TEXTSTYLE", "standard");
+  style.put("Width", 1.0);  // the value it has: no change
+  std::string expected = kMinimalR12;
+  expected.replace(expected.find("abc"), 3, "xyz");
+  EXPECT_EQ(dxf::dxfText(doc->data()), expected);
+  EXPECT_NO_THROW(text.put("StyleName", "Standard"));
+}
+
+TEST(ImplicitStandardStyle, BecomesPartOfTheDrawingWhenWrittenTo) {
+  auto app = makeApplication(nullptr);
+  const DocumentPtr doc = openText(*app, kMinimalR12);
+  const Ref docRef(doc);
+  const Ref style = docRef.obj("ActiveTextStyle");
+  style.put("FontFile", "heb.shx");
+  const std::string saved = dxf::dxfText(doc->data());
+  EXPECT_LT(saved.find("TABLES"), saved.find("ENTITIES"));
+  const Ref reread(openText(*app, saved));
+  EXPECT_EQ(Ref(reread.obj("TextStyles").call("Item", "Standard").toObject())
+                .get("FontFile")
+                .toString(),
+            u"heb.shx");
+  EXPECT_EQ(reread.obj("TextStyles").get("Count").toInt(), 1);
+
+  // A second style goes into the same table; undo takes both back.
+  docRef.obj("TextStyles").call("Add", "HEB");
+  EXPECT_EQ(docRef.obj("TextStyles").get("Count").toInt(), 2);
+  docRef.call("SendCommand", "U ");
+  docRef.call("SendCommand", "U ");
+  EXPECT_EQ(dxf::dxfText(doc->data()), kMinimalR12);
+  EXPECT_EQ(style.get("FontFile").toString(), u"txt");
+}
+
+// The same on a real R12 drawing without tables: every text of it can be
+// classified by its style and rewritten.
+TEST(ImplicitStandardStyle, RealDrawingWithoutAStyleTable) {
+  const auto app = fileApplication();
+  const DocumentPtr doc =
+      openCorpusDrawing(*app, "ezdxf__issues__20190829_gerber_file__JR-3099-V2-LTCSL-4X-S.DXF");
+  if (!doc) GTEST_SKIP() << "no DXF corpus on this machine";
+  const Ref styles = Ref(doc).obj("TextStyles");
+  int texts = 0;
+  for (const EntityPtr& e : doc->allEntities()) {
+    if (e->record.type() != "TEXT") continue;
+    const Ref text(doc->objectOf(e));
+    EXPECT_EQ(Ref(styles.call("Item", text.get("StyleName")).toObject()).get("FontFile").toString(),
+              u"txt");
+    text.put("TextString", text.get("TextString"));
+    ++texts;
+  }
+  EXPECT_GT(texts, 10);
+  EXPECT_EQ(doc->table("STYLE"), nullptr);
+}
+
 TEST(DamagedHeader, ActiveEntriesFallBackToTheFirst) {
   DrawingData data = makeEmptyDrawing();
   setHeaderValue(data.header, "$TEXTSTYLE", 7, "GONE");
@@ -120,6 +202,42 @@ class MemoryFiles final : public DrawingFiles {
   void save(const DrawingData& data, const std::string& path) const override { saved[path] = data; }
   mutable std::map<std::string, DrawingData> saved;
 };
+
+TEST(DrawingFilesTest, SaveAsWritesDxfFilesOnly) {
+  auto files = std::make_shared<MemoryFiles>();
+  auto app = makeApplication(files);
+  const Ref doc(host::Ref(app).obj("Documents").call("Add").toObject());
+  for (const char* name : {"/work/out.dwg", "/work/out.dxf.bak", "/work/out", "C:\\work\\out.DWG"}) {
+    try {
+      doc.call("SaveAs", name);
+      ADD_FAILURE() << name << " was written";
+    } catch (const host::HostError& e) {
+      EXPECT_THAT(e.what(), ::testing::HasSubstr("DXF")) << name;
+    }
+  }
+  EXPECT_TRUE(files->saved.empty());
+  EXPECT_EQ(doc.get("Name").toString(), u"Drawing1.dwg");
+  doc.call("SaveAs", "/work/OUT.DXF");
+  EXPECT_EQ(files->saved.size(), 1u);
+}
+
+// AutoCAD-side code names a drawing Windows' way: Path & "\" & Name.
+TEST(DrawingFilesTest, OpensAWindowsStyleFullName) {
+  const test::TempDir dir;
+  auto app = fileApplication();
+  const Ref doc(host::Ref(app).obj("Documents").call("Add").toObject());
+  doc.obj("ModelSpace").call("AddText", "saved", pt(0, 0), 1.0);
+  doc.call("SaveAs", (dir.path().string() + "\\plan.dxf").c_str());
+  EXPECT_TRUE(std::filesystem::exists(dir / "plan.dxf"));
+  EXPECT_EQ(doc.get("Name").toString(), u"plan.dxf");
+  EXPECT_EQ(doc.get("Path").toString(), utf8ToUtf16(dir.path().string()));
+
+  const std::u16string fullName = doc.get("Path").toString() + u"\\" + doc.get("Name").toString();
+  const Ref opened(host::Ref(app).obj("Documents").call("Open", fullName).toObject());
+  EXPECT_EQ(opened.get("Name").toString(), u"plan.dxf");
+  EXPECT_EQ(Ref(opened.obj("ModelSpace").call("Item", 0).toObject()).get("TextString").toString(),
+            u"saved");
+}
 
 TEST(DrawingFilesTest, SaveAsRenamesAndMarksSaved) {
   auto files = std::make_shared<MemoryFiles>();

@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "drawing/application.h"
 #include "drawing/text_layout.h"
+#include "dxf/dxf_files.h"
 #include "host/point.h"
 #include "host/ref.h"
 #include "host/utf8.h"
@@ -39,6 +42,19 @@ inline Box boundingBox(const Ref& e) {
 MATCHER_P2(NearPoint, expected, tolerance, "") {
   return std::abs(arg.x - expected.x) < tolerance && std::abs(arg.y - expected.y) < tolerance &&
          std::abs(arg.z - expected.z) < tolerance;
+}
+
+// An application whose drawings are DXF files.
+inline std::shared_ptr<Application> fileApplication() {
+  return makeApplication(std::make_shared<dxf::DxfFiles>());
+}
+
+// A drawing of the corpus of real DXF files, opened where it lies; null when
+// this machine lacks the corpus (the caller skips).
+inline DocumentPtr openCorpusDrawing(Application& app, const std::string& name) {
+  const std::filesystem::path path = std::filesystem::path(VRN_DXF_CORPUS) / name;
+  if (!std::filesystem::exists(path)) return nullptr;
+  return app.open(path.string());
 }
 
 class DrawingTest : public ::testing::Test {

@@ -1,7 +1,9 @@
 // Entity kinds, their names and bounding boxes.
 
+#include <functional>
 #include <numbers>
 
+#include "drawing/header_variables.h"
 #include "drawing/new_drawing.h"
 #include "drawing_fixture.h"
 #include "host/host_error.h"
@@ -103,8 +105,9 @@ class ReadDrawingTest : public ::testing::Test {
     std::string text;
     for (const Group& g : textGroups) text += std::to_string(g.code) + "\r\n" + g.value + "\r\n";
     const auto buffer = std::make_shared<const std::string>(text);
-    data.entities.push_back(
-        std::make_shared<Entity>(Entity{Record(textGroups, buffer, *buffer), {}, {}, false}));
+    auto readText = std::make_shared<Entity>();
+    readText->record = Record(textGroups, buffer, *buffer);
+    data.entities.push_back(readText);
     // A second dimension style whose text style is "HEBREW".
     for (Table& t : data.tables) {
       const std::string name(t.head.value(2));
@@ -248,7 +251,31 @@ TEST_F(ReadDrawingTest, ARecordStaysAsReadUntilAValueChanges) {
   EXPECT_TRUE(record.changed());
   EXPECT_EQ(record.value(40), "2.50");
   EXPECT_EQ(record.value(11), "9") << "the anchor of a right-justified text stays";
-  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{-1, 1, 0}, kEps));
+  // The first point the file holds for "abc", moved by one character's width.
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{-1.5, 1, 0}, kEps));
+}
+
+// The file's first point of a right-justified text (1, 1) is not where the
+// estimated width would put it (1.5, 1): writing the string leaves both
+// points as they are, and only a change of the geometry fits them anew.
+TEST_F(ReadDrawingTest, WritingTheStringOfAJustifiedTextMovesNoPoint) {
+  const Ref text = byHandle("108");
+  const Record& record = doc->findEntity("108")->record;
+  text.put("TextString", "xyz");
+  EXPECT_EQ(record.value(10), "1");
+  EXPECT_EQ(record.value(11), "9");
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{1, 1, 0}, kEps));
+  text.put("TextString", "x");
+  EXPECT_EQ(record.value(10), "1");
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{6, 1, 0}, kEps));
+  // The box is the estimate, anchored at the alignment point.
+  EXPECT_THAT(boundingBox(text).min, NearPoint(Point3{6.5, 1, 0}, kEps));
+  docRef.call("SendCommand", "U ");
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{1, 1, 0}, kEps));
+
+  text.put("Height", 1.0);
+  EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(Point3{6, 1, 0}, kEps));
+  EXPECT_EQ(record.value(11), "9");
 }
 
 TEST_F(ReadDrawingTest, NothingChangesUntilSomethingIsWritten) {
@@ -319,6 +346,98 @@ TEST_F(DrawingTest, MTextBoxFromItsLinesAndAttachment) {
   box = boundingBox(m);
   EXPECT_THAT(box.min, NearPoint(Point3{-4, 10 - 8.0 / 3, 0}, kEps));
   EXPECT_THAT(box.max, NearPoint(Point3{0, 10, 0}, kEps));
+}
+
+// New entities take the current layer and colour, in R12 and later files.
+TEST(NewEntities, TakeTheCurrentLayerAndColour) {
+  const Record layer({{0, "LAYER"}, {2, "NOTES"}, {70, "0"}, {62, "3"}, {6, "CONTINUOUS"}});
+  struct Color {
+    const char* cecolor;
+    int color;
+    const char* group;  // the group 62 written, or null
+  } colors[] = {{"BYLAYER", 256, nullptr}, {"BYBLOCK", 0, "0"}, {"1", 1, "1"}, {"250", 250, "250"}};
+  for (const char* version : {"AC1032", "AC1009"}) {
+    DrawingData data = makeEmptyDrawing();
+    setHeaderValue(data.header, "$ACADVER", 1, version);
+    for (Table& t : data.tables) {
+      if (t.head.value(2) == "LAYER") t.entries.push_back(layer);
+    }
+    auto app = makeApplication(nullptr);
+    const DocumentPtr doc = app->openData(std::move(data), "colours.dxf");
+    const Ref docRef(doc);
+    const Ref space = docRef.obj("ModelSpace");
+    docRef.call("SetVariable", "CLAYER", "notes");
+    for (const Color& c : colors) {
+      docRef.call("SetVariable", "CECOLOR", c.cecolor);
+      const Ref made[] = {
+          space.call("AddText", "t", pt(0, 0), 1.0).toObject(),
+          space.call("AddMText", pt(0, 0), 5.0, "m").toObject(),
+          space.call("AddSolid", pt(0, 0), pt(1, 0), pt(0, 1), pt(1, 1)).toObject(),
+      };
+      for (const Ref& e : made) {
+        const std::string what = std::string(version) + " " + c.cecolor + " " +
+                                 utf16ToUtf8(e.get("ObjectName").toString());
+        EXPECT_EQ(e.get("Layer").toString(), u"notes") << what;
+        EXPECT_EQ(e.get("Color").toInt(), c.color) << what;
+        const Record& r = doc->findEntity(utf16ToUtf8(e.get("Handle").toString()))->record;
+        EXPECT_EQ(r.value(62, "none"), c.group ? c.group : "none") << what;
+      }
+    }
+  }
+}
+
+// AutoCAD refuses every change to an entity on a locked layer, with its
+// own error, and changes nothing; the layer's lock itself can be lifted.
+TEST_F(DrawingTest, EntitiesOnALockedLayerRefuseChanges) {
+  const Ref text = addText("a", 0, 0, 1);
+  const Ref mtext = modelSpace().call("AddMText", pt(0, 5), 4.0, "m").toObject();
+  const Ref layer = docRef.obj("Layers").call("Item", "0").toObject();
+  layer.put("Lock", true);
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+  } cases[] = {
+      {"TextString", [&] { text.put("TextString", "b"); }},
+      {"Height", [&] { text.put("Height", 2.0); }},
+      {"Alignment", [&] { text.put("Alignment", 2); }},
+      {"InsertionPoint", [&] { text.put("InsertionPoint", pt(1, 1)); }},
+      {"Layer", [&] { text.put("Layer", "0"); }},
+      {"Color", [&] { text.put("Color", 1); }},
+      {"Move", [&] { text.call("Move", pt(0, 0), pt(1, 1)); }},
+      {"Rotate", [&] { text.call("Rotate", pt(0, 0), 1.0); }},
+      {"Erase", [&] { text.call("Erase"); }},
+      {"Delete", [&] { text.call("Delete"); }},
+      {"MText TextString", [&] { mtext.put("TextString", "n"); }},
+      {"SelectionSet Erase",
+       [&] {
+         const Ref set = docRef.obj("SelectionSets").call("Add", "ALL").toObject();
+         set.call("Select", 5);
+         set.call("Erase");
+       }},
+  };
+  const std::vector<Group> before = doc->findEntity(utf16ToUtf8(handle(text)))->record.groups();
+  for (const Case& c : cases) {
+    try {
+      c.change();
+      ADD_FAILURE() << c.what << " was not refused";
+    } catch (const host::HostError& e) {
+      EXPECT_EQ(e.code(), kOnLockedLayer) << c.what;
+      EXPECT_STREQ(e.what(), "On locked layer") << c.what;
+    }
+  }
+  EXPECT_EQ(doc->findEntity(utf16ToUtf8(handle(text)))->record.groups(), before);
+  EXPECT_TRUE(exists(handle(text)));
+  EXPECT_TRUE(exists(handle(mtext)));
+
+  // Reading, copying and adding stay possible, as in AutoCAD.
+  EXPECT_EQ(text.get("TextString").toString(), u"a");
+  (void)boundingBox(text);
+  EXPECT_NO_THROW(text.call("Copy"));
+  EXPECT_NO_THROW(addText("new", 0, 0, 1));
+
+  layer.put("Lock", false);
+  text.put("TextString", "b");
+  EXPECT_EQ(text.get("TextString").toString(), u"b");
 }
 
 TEST_F(DrawingTest, NewLineCopyMovesDownOnTheYAxis) {

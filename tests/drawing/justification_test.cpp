@@ -97,6 +97,37 @@ TEST_F(DrawingTest, AlignedTextSpansItsTwoPoints) {
   EXPECT_THAT(box.max, NearPoint(Point3{0, 10, 0}, kEps));
 }
 
+// Real drawings hold the first points that their programs computed with
+// real fonts: changing the string of a justified text for one of the same
+// length leaves every group but the string as it was.
+TEST(RealDrawing, JustifiedTextsKeepTheirPointsWhenTheirStringChanges) {
+  for (const char* name : {"ezdxf__issues__20190829_gerber_file__JR-3099-V2-LTCSL-4X-S.DXF",
+                           "dxf-vuer__public__samples__floorplan.dxf"}) {
+    const auto app = fileApplication();
+    const DocumentPtr doc = openCorpusDrawing(*app, name);
+    if (!doc) GTEST_SKIP() << "no DXF corpus on this machine";
+    int justified = 0;
+    for (const EntityPtr& e : doc->allEntities()) {
+      const Record& r = e->record;
+      if (r.type() != "TEXT" || (r.integer(72) == 0 && r.integer(73) == 0)) continue;
+      if (r.integer(72) == 3 || r.integer(72) == 5) continue;
+      const Ref text(doc->objectOf(e));
+      const Point3 insertion = pointOf(text, "InsertionPoint");
+      std::vector<Group> expected = r.groups();
+      const std::u16string before = text.get("TextString").toString();
+      const std::u16string after(before.size(), before.front() == u'x' ? u'y' : u'x');
+      text.put("TextString", after);
+      for (Group& g : expected) {
+        if (g.code == 1) g.value = utf16ToUtf8(after);
+      }
+      EXPECT_EQ(r.groups(), expected) << name << " " << utf16ToUtf8(before);
+      EXPECT_THAT(pointOf(text, "InsertionPoint"), NearPoint(insertion, 1e-12));
+      ++justified;
+    }
+    EXPECT_GT(justified, 10) << name;
+  }
+}
+
 TEST_F(DrawingTest, InvalidJustificationCodesAreRefused) {
   const Ref text = addText("ABCD", 10, 20, 2);
   EXPECT_THROW(text.put("HorizontalAlignment", 6), host::HostError);

@@ -2,6 +2,7 @@
 // the user's picks, points and distances.
 
 #include "drawing/entity_filter.h"
+#include "drawing/new_drawing.h"
 #include "drawing_fixture.h"
 #include "host/host_error.h"
 
@@ -53,6 +54,43 @@ TEST_F(SelectionTest, SelectAllPassesTheFilterIgnoringCase) {
   const Ref unfiltered = newSet("ANY");
   unfiltered.call("Select", 5);
   EXPECT_EQ(unfiltered.get("Count").toInt(), 3);
+}
+
+// "All" is every layout's entities: model space, the active paper space and
+// the layouts kept in their *Paper_SpaceN blocks; other blocks are no layout.
+TEST(SelectAll, CoversEveryLayout) {
+  DrawingData data = makeEmptyDrawing();
+  for (const char* name : {"*Paper_Space0", "DOOR"}) {
+    Block block;
+    block.begin = Record({{0, "BLOCK"}, {8, "0"}, {2, name}, {70, "0"}});
+    auto text = std::make_shared<Entity>();
+    text->record = Record({{0, "TEXT"}, {8, "0"}, {10, "0"}, {20, "0"}, {40, "1"}, {1, name}});
+    block.entities.push_back(text);
+    block.end = Record({{0, "ENDBLK"}});
+    data.blocks.push_back(std::move(block));
+  }
+  auto app = makeApplication(nullptr);
+  const Ref doc(app->openData(std::move(data), "layouts.dxf"));
+  doc.obj("ModelSpace").call("AddText", "model", pt(0, 0), 1.0);
+  doc.put("ActiveSpace", 0);
+  doc.obj("PaperSpace").call("AddText", "paper", pt(0, 0), 1.0);
+  const Ref set = doc.obj("SelectionSets").call("Add", "ALL").toObject();
+  set.call("Select", 5);
+  std::vector<std::u16string> texts;
+  for (int i = 0; i < set.get("Count").toInt(); ++i) {
+    texts.push_back(Ref(set.call("Item", i).toObject()).get("TextString").toString());
+  }
+  EXPECT_EQ(texts, (std::vector<std::u16string>{u"model", u"paper", u"*Paper_Space0"}));
+}
+
+TEST(SelectAll, CoversEveryLayoutOfARealDrawing) {
+  const auto app = fileApplication();
+  const DocumentPtr doc = openCorpusDrawing(*app, "ezdxf__issues__EntitiesOnLayouts_2004.dxf");
+  if (!doc) GTEST_SKIP() << "no DXF corpus on this machine";
+  const Ref set = Ref(doc).obj("SelectionSets").call("Add", "ALL").toObject();
+  set.call("Select", 5);
+  // Layout1 holds 6 entities, Layout2 (the active one) and Layout3 3 each.
+  EXPECT_EQ(set.get("Count").toInt(), 12);
 }
 
 TEST_F(SelectionTest, SelectOnScreenTakesTheScriptedPicks) {

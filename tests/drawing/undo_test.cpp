@@ -1,6 +1,8 @@
 // The undo journal as callers use it: the editors open a mark, change the
 // drawing, close the mark, and take it all back with "U ".
 
+#include <functional>
+
 #include "drawing/command_line.h"
 #include "drawing/undo_journal.h"
 #include "drawing_fixture.h"
@@ -36,29 +38,78 @@ TEST_F(DrawingTest, UndoTakesBackAWholeMarkedGroup) {
   EXPECT_TRUE(exists(keptHandle));
 }
 
-// A new text is created before the editor's mark; Cancel sends "U " twice:
-// the first takes back the typing, the second the text itself.
+// A new text is created, and fitted out, before the editor's mark; Cancel
+// sends "U " twice: the first takes back the typing (nothing, when the user
+// typed nothing), the second the text itself, and never the work before it.
 TEST_F(DrawingTest, TwoUndosRemoveATextCreatedJustBeforeTheMark) {
-  const Ref earlier = addText("earlier", 0, 0, 1);
-  const Ref text = addText("", 0, 0, 1);
-  docRef.call("StartUndoMark");
-  text.put("TextString", "typed");
-  text.put("TextString", "typed more");
-  docRef.call("EndUndoMark");
+  for (const bool typed : {true, false}) {
+    const Ref earlier = addText("earlier", 0, 0, 1);
+    docRef.call("SendCommand", "_REGEN ");  // the earlier text is finished work
+    const Ref text = addText("", 0, 0, 1);
+    text.put("Height", 2.0);
+    text.put("Rotation", 0.5);
+    text.put("StyleName", "Standard");
+    text.put("Layer", "0");
+    const std::u16string textHandle = handle(text);
+    docRef.call("StartUndoMark");
+    if (typed) {
+      text.put("TextString", "typed");
+      text.put("TextString", "typed more");
+    }
+    docRef.call("EndUndoMark");
 
+    docRef.call("SendCommand", "U ");
+    EXPECT_EQ(text.get("TextString").toString(), u"") << typed;
+    EXPECT_EQ(text.get("Height").toDouble(), 2.0) << typed;
+    docRef.call("SendCommand", "U ");
+    EXPECT_FALSE(exists(textHandle)) << typed;
+    EXPECT_THROW(text.get("TextString"), host::HostError);
+    EXPECT_TRUE(exists(handle(earlier))) << typed;
+    EXPECT_EQ(earlier.get("TextString").toString(), u"earlier");
+  }
+}
+
+TEST_F(DrawingTest, AnEmptyMarkIsAStepOfItsOwn) {
+  const Ref text = addText("a", 0, 0, 1);
+  docRef.call("SendCommand", "_REGEN ");
+  text.put("TextString", "b");
+  docRef.call("StartUndoMark");
+  docRef.call("EndUndoMark");
   docRef.call("SendCommand", "U ");
-  EXPECT_TRUE(exists(handle(earlier)));
-  EXPECT_EQ(text.get("TextString").toString(), u"");
-  const std::u16string textHandle = handle(text);
+  EXPECT_EQ(text.get("TextString").toString(), u"b");
   docRef.call("SendCommand", "U ");
-  EXPECT_FALSE(exists(textHandle));
-  EXPECT_TRUE(exists(handle(earlier)));
-  EXPECT_THROW(text.get("TextString"), host::HostError);
-  EXPECT_EQ(doc->commandLog(), (std::vector<std::u16string>{u"U ", u"U "}));
+  EXPECT_EQ(text.get("TextString").toString(), u"a");
+}
+
+// The set-up of a new entity ends with the first call that changes anything
+// else, with a command, or with a mark; what follows is a step of its own.
+TEST_F(DrawingTest, ANewEntitysSetUpEndsAtTheFirstOtherWork) {
+  struct Case {
+    const char* name;
+    std::function<void(const Ref& doc)> between;
+  } cases[] = {
+      {"a change elsewhere", [](const Ref& d) { d.call("SetVariable", "TEXTSIZE", 7.5); }},
+      {"another entity", [](const Ref& d) { d.obj("ModelSpace").call("AddText", "b", pt(0, 0), 1.0); }},
+      {"a command", [](const Ref& d) { d.call("SendCommand", "_REGEN "); }},
+      {"a mark", [](const Ref& d) {
+         d.call("StartUndoMark");
+         d.call("EndUndoMark");
+       }},
+  };
+  for (const Case& c : cases) {
+    const Ref text = addText("a", 0, 0, 1);
+    text.put("Height", 2.0);
+    c.between(docRef);
+    text.put("Height", 3.0);
+    docRef.call("SendCommand", "U ");
+    ASSERT_TRUE(exists(handle(text))) << c.name;
+    EXPECT_EQ(text.get("Height").toDouble(), 2.0) << c.name;
+  }
 }
 
 TEST_F(DrawingTest, EachChangeOutsideAMarkIsItsOwnStep) {
   const Ref text = addText("a", 0, 0, 1);
+  docRef.call("SendCommand", "_REGEN ");  // the text is no longer being set up
   text.put("TextString", "b");
   text.put("TextString", "c");
   docRef.call("SendCommand", "_U ");

@@ -115,6 +115,11 @@ TEST_F(DxfFilesTest, ControlCharactersSurviveASaveAndReload) {
     {
       const auto app = drawing::makeApplication(std::make_shared<DxfFiles>());
       const Ref doc = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(source))).toObject();
+      // Some of the fixtures' texts are on a locked layer.
+      const Ref layers = doc.obj("Layers");
+      for (std::int32_t i = 0; i < layers.get("Count").toInt(); ++i) {
+        Ref(layers.call("Item", Variant(i)).toObject()).put("Lock", Variant(false));
+      }
       for (const auto& handle : handles) {
         Ref(doc.call("HandleToObject", Variant(handle)).toObject()).put("TextString", Variant(text));
       }

@@ -142,13 +142,21 @@ TEST(DxfReader, DimStyleHandleIsGroup105) {
               HasSubstr("handle 1A is used twice"));
 }
 
-TEST(DxfReader, RaisesAHandSeedBelowAHandle) {
-  auto text = smallDrawing();
-  const std::string seed = "$HANDSEED\n  5\n40";
-  text.replace(text.find(seed), seed.size(), "$HANDSEED\n  5\n36");
-  const auto data = read(text);
-  EXPECT_EQ(data.header.value(5), "38");  // above POLYLINE's SEQEND, 37
-  EXPECT_TRUE(data.header.changed());
+// The highest handle of the small drawing is its POLYLINE's SEQEND, 37: a
+// seed at or below it would hand out a handle in use.
+TEST(DxfReader, KeepsTheHandSeedAboveEveryHandle) {
+  const struct {
+    const char* seed;
+    const char* read;
+  } cases[] = {{"36", "38"}, {"37", "38"}, {"38", "38"}, {"40", "40"}, {"ZZ", "38"}};
+  for (const auto& c : cases) {
+    auto text = smallDrawing();
+    const std::string seed = "$HANDSEED\n  5\n40";
+    text.replace(text.find(seed), seed.size(), std::string("$HANDSEED\n  5\n") + c.seed);
+    const auto data = read(text);
+    EXPECT_EQ(data.header.value(5), c.read) << c.seed;
+    EXPECT_EQ(data.header.changed(), std::string(c.seed) != c.read) << c.seed;
+  }
 }
 
 // What the file holds from its EOF group on, and a byte-order mark before

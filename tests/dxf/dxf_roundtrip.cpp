@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "drawing/drawing_data.h"
+#include "drawing/header_variables.h"
 #include "drawing/mtext_string.h"
 #include "dxf/dxf_files.h"
-#include "dxf/handles.h"
 #include "hex_argument.h"
 #include "host/utf8.h"
 
@@ -81,8 +81,7 @@ std::string modelSpaceOwner(const DrawingData& data) {
 }
 
 void addText(DrawingData& data, const std::string& utf8) {
-  const std::size_t seedAt = vrn::dxf::headerValueIndex(data.header, "$HANDSEED");
-  const std::string handle = data.header.groups().at(seedAt).value;
+  const std::string handle = vrn::drawing::headerValue(data.header, "$HANDSEED", 5);
   const bool subclasses = !modelSpaceOwner(data).empty();
   std::vector<Group> groups{{0, "TEXT"}, {5, handle}};
   if (subclasses) groups.insert(groups.end(), {{330, modelSpaceOwner(data)}, {100, "AcDbEntity"}});
