@@ -151,8 +151,6 @@ Thtext::Thtext(ui::Toolkit& toolkit, ThtextServices services)
   Timer3.onTimer = [this] { keyboard.timerTick(); };
 }
 
-Thtext::~Thtext() = default;
-
 // ---- form life ------------------------------------------------------------------------
 
 void Thtext::FormCreate() {

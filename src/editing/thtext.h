@@ -60,7 +60,6 @@ class Thtext : public ui::Form {
   enum class EdKind { edEdit = 0, edNew = 1 };
 
   Thtext(ui::Toolkit& toolkit, ThtextServices services);
-  ~Thtext() override;
 
   // --- the two flows (the caller has set chandle) ---
   void GetinputNewtext();

@@ -61,13 +61,14 @@ void Thtext::Edit1KeyDown(ui::KeyEvent& key) {
   if (state_.ActiveEditor != ScreenEditor::Windows) return;
   deleteF = key.key == ui::vk::back || key.key == ui::vk::del;
   if (!fonts_.keyDefinitions.missing) {
+    // A key that editdef.txt defines types its text; the others keep their codes.
     const std::u16string text =
         fonts_.KeyDefText({key.shift.shift, key.shift.alt, key.shift.ctrl}, key.key);
     if (!text.empty()) {
       Edit1.setSelText(text);
       key.swallow();
+      return;
     }
-    return;
   }
   if (!key.shift.alt || key.shift.ctrl || key.shift.shift || key.key < '0' || key.key > '9') return;
   for (const AltCode& code : kAltCodes) {

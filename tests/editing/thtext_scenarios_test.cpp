@@ -148,11 +148,13 @@ const Case kCases[] = {
        EXPECT_NE(s.entity(u"B9").get("TextOverride").toString().find(u"%%155"), std::u16string::npos);
      },
      [](Scenario& s) { s.entity(u"B9").put("TextOverride", u""); }},
-    {"editdef.txt keys replace the Alt codes", "newtext", u"HEB-DOS",
+    {"editdef.txt keys replace the Alt codes; keys it leaves out keep theirs", "newtext", u"HEB-DOS",
      "key Alt+0\n"
      "expect Edit1 Text XYZ\n"
      "key F2\n"
      "expect Edit1 Text XYZ%%c\n"
+     "key Alt+5\n"
+     "expect Edit1 Text XYZ%%c%%155\n"
      "key Escape\n",
      nullptr, nullptr, {"", "[Alt]\n0=XYZ\n[FKeys]\nF2=%%c\n"}},
     {"the spin button cycles the font types and the font map keeps the last after OK", "newtext", u"HEB-DOS",
@@ -218,6 +220,55 @@ const Case kCases[] = {
        EXPECT_EQ(insertionPoint(e), (host::Point3{80, 280, 0}));
      },
      [](Scenario& s) { s.entity(u"9F").put("InsertionPoint", host::toVariant({80, 280, 0})); }},
+    {"a click on the status bar toggles the screen editor", "edit", u"9F",
+     "click StatusBar1 0\n"
+     "expect StatusBar1 Panels[0] \"Dos Screen Editor\"\n"
+     "expect Edit1 Visible false\n"
+     "expect EditDos Text ןולס\n"
+     "click StatusBar1 0\n"
+     "expect StatusBar1 Panels[0] \"Windows Screen Editor\"\n"
+     "expect EditDos Visible false\n"
+     "expect Edit1 Text סלון\n"
+     "key Escape\n",
+     [](Scenario& s, const std::u16string&) { EXPECT_EQ(s.readingText(u"9F"), u"סלון"); }},
+    {"the editor chosen for new texts is kept in the settings; Previous keeps the one in use", "newtext",
+     u"HEB-DOS",
+     "menu DOS1\n"
+     "menu previous1\n"
+     "expect EditDos Visible true\n"
+     "type א\n"
+     "key Enter\n",
+     [](Scenario& s, const std::u16string& h) {
+       EXPECT_EQ(s.readingText(h), u"א");
+       EXPECT_EQ(s.module().textEditor.ActiveEditor, ScreenEditor::Dos);
+       EXPECT_EQ(s.module().Rinistr().curmaped, 1);
+     },
+     [](Scenario& s) { s.module().Rinistr().curmapn = 0; }},
+    {"the DOS editor mirrors brackets typed on the Hebrew keyboard", "newtext", u"HEB-DOS",
+     "menu DOS1\ntype (\nexpect EditDos Text )\nkey Escape\n", nullptr},
+    {"the special-character buttons insert their codes at the caret", "newtext", u"HEB-DOS",
+     "click tb1\nclick tb3\nclick ToolButton10\nexpect Edit1 Text %%d%%c%%u\nexpect Edit1 Focused true\nkey Escape\n",
+     nullptr},
+    {"a height typed for a text is written when the field is left", "edit", u"9F",
+     "focus edH\nset edH 7\nfocus Edit1\nkey Enter\n",
+     [](Scenario& s, const std::u16string&) { EXPECT_EQ(s.entity(u"9F").get("Height").toDouble(), 7.0); }},
+    {"a height typed for an attribute is not written", "block", u"D5",
+     "focus edH\nset edH 7\nfocus Edit1\nkey Enter\n",
+     [](Scenario& s, const std::u16string&) { EXPECT_NE(s.entity(u"D5").get("Height").toDouble(), 7.0); }},
+    {"choosing a style rewrites the text in the new style's font", "newtext", u"HEB-DOS",
+     "type אב\n"
+     "menu pupSt HEB-WIN\n"
+     "expect Thtext Caption \"  Style: HEB-WIN; Font: vornel1.shx\"\n"
+     "expect edt1 Text Windows\n"
+     "key Enter\n",
+     [](Scenario& s, const std::u16string& h) {
+       EXPECT_EQ(s.entity(h).get("StyleName").toString(), u"HEB-WIN");
+       EXPECT_EQ(s.readingText(h), u"אב");
+       EXPECT_EQ(s.doc.call("GetVariable", u"TEXTSTYLE").toString(), u"HEB-WIN");
+     }},
+    {"the reverse-TrueType setting is stored at once", "newtext", u"HEB-DOS",
+     "menu mnReverseTTF\nexpect mnReverseTTF Checked true\nkey Escape\n",
+     [](Scenario& s, const std::u16string&) { EXPECT_TRUE(s.module().Rinistr().reverseTTF); }},
     {"the keyboard follows a system layout switch within one timer tick", "newtext", u"HEB-DOS",
      "expect tbHeb Down true\n"
      "layout en\n"
