@@ -1,6 +1,6 @@
 #include "editing/thtext.h"
 
-#include <stdexcept>
+#include <exception>
 
 #include "editing/font_type_name.h"
 #include "editing/justification.h"
@@ -10,7 +10,6 @@
 #include "host/point.h"
 #include "host/utf8.h"
 #include "ui/message_box.h"
-#include "ui/property_text.h"
 
 namespace vrn::editing {
 namespace {

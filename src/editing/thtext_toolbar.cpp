@@ -11,8 +11,6 @@
 #include "editing/number_field.h"
 #include "editing/thtext.h"
 #include "encoding/tfrm_fonts.h"
-#include "host/point.h"
-#include "ui/property_text.h"
 
 namespace vrn::editing {
 namespace {

@@ -293,9 +293,19 @@ const Case kCases[] = {
     {"an attribute is edited without New Line", "block", u"D5",
      "expect btnNext Visible false\nexpect edH Text \"\"\nset Edit1 \"תוכנית גג\"\nkey Enter\n",
      [](Scenario& s, const std::u16string&) { EXPECT_EQ(s.readingText(u"D5"), u"תוכנית גג"); }},
-    {"edit on an entity that is no text fails and hands back US English", "edit", u"AD", "",
-     [](Scenario&, const std::u16string&) { EXPECT_TRUE(englishActive()); }, nullptr, {},
-     host::hr::kInvalidArg},
+    {"edit on an entity that is no text fails, leaves no undo mark open and hands back US English", "edit",
+     u"AD", "",
+     [](Scenario& s, const std::u16string&) {
+       EXPECT_TRUE(englishActive());
+       s.entity(u"A0").put("TextString", u"x");
+       s.entity(u"A1").put("TextString", u"y");
+       s.doc.call("SendCommand", u"U ");
+       EXPECT_EQ(textOf(s, u"A1"), u"jsr ahbv");
+       EXPECT_EQ(textOf(s, u"A0"), u"x") << "a step of its own, not part of a mark left open";
+     },
+     nullptr, {}, host::hr::kInvalidArg},
+    {"OK on an empty new text removes it as Cancel does", "newtext", u"HEB-DOS", "key Enter\n",
+     [](Scenario& s, const std::u16string& h) { EXPECT_NE(modelSpaceLast(s).get("Handle").toString(), h); }},
 };
 
 TEST(ThtextScenarios, RunOnTheSampleDrawing) {
