@@ -91,6 +91,7 @@ const Case kCases[] = {
        EXPECT_NEAR(insertionPoint(second).y, insertionPoint(first).y - 1.5 * kHeight, 1e-9);
        EXPECT_EQ(s.readingText(h), u"א");
        EXPECT_EQ(s.readingText(second.get("Handle").toString()), u"ב");
+       EXPECT_TRUE(s.commandsSent().empty()) << "OK sends nothing";
      }},
     {"New Line gives the finished line the toolbar's justification", "newtext", u"HEB-DOS",
      "expect cbxJust Text Right\n"
@@ -117,12 +118,14 @@ const Case kCases[] = {
      "key Escape\n",
      [](Scenario& s, const std::u16string& h) {
        EXPECT_NE(modelSpaceLast(s).get("Handle").toString(), h);
+       EXPECT_EQ(s.commandsSent(), (std::vector<std::u16string>{u"U ", u"U "}));
        EXPECT_EQ(s.readingText(u"9F"), u"סלון");
        EXPECT_EQ(textOf(s, u"A0"), u"x") << "the change made before the text stays";
      },
      [](Scenario& s) { s.entity(u"A0").put("TextString", u"x"); }},
     {"Cancel on an untouched text undoes nothing", "edit", u"9F", "key Escape\n",
      [](Scenario& s, const std::u16string&) {
+       EXPECT_EQ(s.commandsSent(), std::vector<std::u16string>{u"U "});
        EXPECT_EQ(s.readingText(u"9F"), u"סלון");
        EXPECT_EQ(textOf(s, u"A0"), u"x");
      },

@@ -94,6 +94,8 @@ class Scenario {
     return result;
   }
   const ui::RunReport& report() const { return report_; }
+  // The texts sent to the host's command line (SendCommand), in order.
+  const std::vector<std::u16string>& commandsSent() const { return app_->activeDocument()->commandLog(); }
   std::string failures() const {
     std::string text;
     for (const std::string& f : report_.failures) text += f + "\n";
