@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 #include "../support/scenario.h"
 #include "encoding/tfrm_fonts.h"
@@ -85,8 +86,8 @@ const Case kCases[] = {
        const host::Ref first = s.entity(h);
        const host::Ref second = modelSpaceLast(s);
        ASSERT_NE(second.get("Handle").toString(), h);
-       EXPECT_NEAR(first.get("Rotation").toDouble(), M_PI / 6, 1e-9);
-       EXPECT_NEAR(second.get("Rotation").toDouble(), M_PI / 6, 1e-9);
+       EXPECT_NEAR(first.get("Rotation").toDouble(), std::numbers::pi / 6, 1e-9);
+       EXPECT_NEAR(second.get("Rotation").toDouble(), std::numbers::pi / 6, 1e-9);
        EXPECT_NEAR(insertionPoint(second).x, insertionPoint(first).x, 1e-9);
        EXPECT_NEAR(insertionPoint(second).y, insertionPoint(first).y - 1.5 * kHeight, 1e-9);
        EXPECT_EQ(s.readingText(h), u"א");
