@@ -308,6 +308,11 @@ const Case kCases[] = {
        EXPECT_EQ(textOf(s, u"A0"), u"x") << "a step of its own, not part of a mark left open";
      },
      nullptr, {}, host::hr::kInvalidArg},
+    // Routing: these belong to editors not in this build; no form opens.
+    {"edit on a multi-line text is for the multi-line editor", "edit", u"A8", "", nullptr, nullptr, {},
+     host::hr::kNotImpl},
+    {"block on a block reference is for the block-attribute editor", "block", u"AF", "", nullptr, nullptr, {},
+     host::hr::kNotImpl},
     {"OK on an empty new text removes it as Cancel does", "newtext", u"HEB-DOS", "key Enter\n",
      [](Scenario& s, const std::u16string& h) { EXPECT_NE(modelSpaceLast(s).get("Handle").toString(), h); }},
 };
