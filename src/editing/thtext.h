@@ -18,7 +18,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "editing/host_access.h"
