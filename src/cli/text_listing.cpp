@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "ascii/letter_case.h"
 #include "automation/module.h"
 #include "cli/progress.h"
 #include "editing/mtext_codec.h"
 #include "encoding/conversions.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/host_error.h"
-#include "host/member_table.h"
 #include "host/utf8.h"
 #include "platform/code_page.h"
 
@@ -25,11 +25,16 @@ constexpr std::int32_t kText = 32;
 
 const char* kindName(std::int32_t entityType) {
   switch (entityType) {
-    case kText: return "TEXT";
-    case kMText: return "MTEXT";
-    case kAttribute: return "ATTRIB";
-    case kAttributeDefinition: return "ATTDEF";
-    default: return nullptr;
+    case kText:
+      return "TEXT";
+    case kMText:
+      return "MTEXT";
+    case kAttribute:
+      return "ATTRIB";
+    case kAttributeDefinition:
+      return "ATTDEF";
+    default:
+      return nullptr;
   }
 }
 
@@ -65,7 +70,8 @@ class TextCollector {
     record.style = entity.get("StyleName").toString();
     record.stored = entity.get("TextString").toString();
     const encoding::FontState state = classify(record);
-    record.text = multiLine ? readMText(record.stored, state) : encoding::AcadToEditWin(record.stored, state);
+    record.text =
+        multiLine ? readMText(record.stored, state) : encoding::AcadToEditWin(record.stored, state);
     texts_.push_back(std::move(record));
     progress_.count(texts_.size());
   }
@@ -106,7 +112,7 @@ class TextCollector {
 };
 
 bool isModelSpaceName(const std::u16string& name) {
-  return host::lowerAscii(utf16ToUtf8(name)) == "*model_space";
+  return equalsIgnoringAsciiCase(name, u"*Model_Space");
 }
 
 // Stored texts keep their letter codes: a character whose byte is a control

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ascii/letter_case.h"
+
 namespace vrn::encoding {
 
 namespace {
@@ -11,11 +13,11 @@ constexpr std::u16string_view fontsSection = u"Fonts";
 std::vector<std::u16string> readFontList(const platform::IniFile& fontfile) {
   std::vector<std::u16string> fontlist = fontfile.readSection(fontsSection);
   auto byUpperCase = [](const std::u16string& a, const std::u16string& b) {
-    return upperCaseAscii(a) < upperCaseAscii(b);
+    return upperAscii(a) < upperAscii(b);
   };
   std::stable_sort(fontlist.begin(), fontlist.end(), byUpperCase);
   auto sameUpperCase = [](const std::u16string& a, const std::u16string& b) {
-    return upperCaseAscii(a) == upperCaseAscii(b);
+    return equalsIgnoringAsciiCase(a, b);
   };
   fontlist.erase(std::unique(fontlist.begin(), fontlist.end(), sameUpperCase), fontlist.end());
   return fontlist;

@@ -52,7 +52,4 @@ class FontMapGrid {
   std::size_t selected_ = 0;
 };
 
-// ASCII letters upper-cased; other characters stay as they are.
-std::u16string upperCaseAscii(std::u16string_view text);
-
 }  // namespace vrn::encoding

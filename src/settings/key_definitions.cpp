@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "ascii/letter_case.h"
 #include "platform/ini_file.h"
 
 namespace vrn::settings {
@@ -18,7 +19,7 @@ constexpr std::size_t lastFunctionKey = 12;
 // "F3", "f12" or "F00012" -> the number; anything but decimal digits after
 // the F is no name. Any length: a number past F12 stays past it (no wrap).
 std::optional<std::size_t> functionKeyNumber(std::u16string_view name) {
-  if (name.empty() || (name.front() != u'F' && name.front() != u'f')) return std::nullopt;
+  if (!equalsIgnoringAsciiCase(name.substr(0, 1), u"F")) return std::nullopt;
   name.remove_prefix(1);
   if (name.empty()) return std::nullopt;
   std::size_t number = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/temp_dir.h"
+#include "ascii/letter_case.h"
 #include "encoding/conversions.h"
 #include "host/utf8.h"
 
@@ -42,7 +43,8 @@ class TfrmFontsTest : public ::testing::Test {
 
   std::vector<FontMapRow> rows() const {
     std::vector<FontMapRow> result;
-    for (std::size_t i = 1; i < fonts.fontmaps.rowCount(); ++i) result.push_back(fonts.fontmaps.row(i));
+    for (std::size_t i = 1; i < fonts.fontmaps.rowCount(); ++i)
+      result.push_back(fonts.fontmaps.row(i));
     return result;
   }
 
@@ -144,7 +146,7 @@ TEST_F(TfrmFontsTest, GetFntTypeSetsTheCurrentTypeOnlyForFixedAnswers) {
     fonts.cStFont = u"before";
     EXPECT_EQ(fonts.GetFntType(c.fsname), c.answer) << utf16ToUtf8(c.fsname);
     EXPECT_EQ(fonts.cStType, c.cStTypeAfter) << utf16ToUtf8(c.fsname);
-    EXPECT_EQ(fonts.cStFont, upperCaseAscii(fs::path(c.fsname).replace_extension().u16string()));
+    EXPECT_EQ(fonts.cStFont, upperAscii(fs::path(c.fsname).replace_extension().u16string()));
   }
 }
 
