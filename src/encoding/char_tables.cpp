@@ -1,13 +1,14 @@
 #include "encoding/char_tables.h"
 
-#include "encoding/reorder.h"
-#include "platform/code_page.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <utility>
+
+#include "encoding/reorder.h"
+#include "encoding/reversal.h"
+#include "platform/code_page.h"
 
 namespace vrn::encoding {
 namespace {
@@ -21,9 +22,6 @@ constexpr unsigned char winTav = 0xFA;
 constexpr char16_t dosToUnicodeOffset = 0x550;
 constexpr char16_t unicodeAlef = dosAlef + dosToUnicodeOffset;
 constexpr char16_t unicodeTav = dosTav + dosToUnicodeOffset;
-
-constexpr bool isLeadSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-constexpr bool isTrailSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 // The keys of the 27 letters, alef to tav.
 constexpr std::string_view letterKeys = "tcdsvuzjyhlfkonibxg;p.mera,";
@@ -129,11 +127,20 @@ template <typename Text>
 Text mirrorIn(Text s) {
   for (auto& c : s) {
     switch (c) {
-      case '(': c = ')'; break;
-      case ')': c = '('; break;
-      case '<': c = '>'; break;
-      case '>': c = '<'; break;
-      default: break;
+      case '(':
+        c = ')';
+        break;
+      case ')':
+        c = '(';
+        break;
+      case '<':
+        c = '>';
+        break;
+      case '>':
+        c = '<';
+        break;
+      default:
+        break;
     }
   }
   return s;
@@ -167,34 +174,6 @@ char DosToEngChar(char c) { return static_cast<char>(dosToEngMap[byteOf(c)]); }
 std::string DosToEng(std::string s) { return applyMap(dosToEngMap, std::move(s)); }
 std::string WinToEng(std::string s) { return applyMap(winToEngMap, std::move(s)); }
 
-std::string RevStr(std::string s) {
-  std::reverse(s.begin(), s.end());
-  return s;
-}
-
-std::u16string RevStrW(std::u16string s) {
-  std::reverse(s.begin(), s.end());
-  return s;
-}
-
-// Reversed, every pair reads trail-lead; each such neighbourhood was a pair
-// (a lead followed by a trail) before, so swapping them all back restores
-// exactly the pairs.
-void reverseCharactersIn(std::span<char16_t> units) {
-  std::reverse(units.begin(), units.end());
-  for (std::size_t i = 0; i + 1 < units.size(); ++i) {
-    if (isTrailSurrogate(units[i]) && isLeadSurrogate(units[i + 1])) {
-      std::swap(units[i], units[i + 1]);
-      ++i;
-    }
-  }
-}
-
-std::u16string reverseCharacters(std::u16string s) {
-  reverseCharactersIn(s);
-  return s;
-}
-
 bool isEnglishOnly(std::u16string_view s, fntType ft) {
   if (ft == fntType::TrueType) {
     return std::none_of(s.begin(), s.end(),
@@ -215,12 +194,8 @@ bool IsEnglishOnlyBytes(std::string_view s, fntType ft) {
 std::string mirrorBrackets(std::string s) { return mirrorIn(std::move(s)); }
 std::u16string mirrorBrackets(std::u16string s) { return mirrorIn(std::move(s)); }
 
-std::u16string cDosToWin(std::u16string_view s) {
-  return wideForm(FixRuns(RevStr(byteForm(s))));
-}
+std::u16string cDosToWin(std::u16string_view s) { return wideForm(FixRuns(RevStr(byteForm(s)))); }
 
-std::u16string cWinToDos(std::u16string_view s) {
-  return wideForm(RevStr(FixRuns(byteForm(s))));
-}
+std::u16string cWinToDos(std::u16string_view s) { return wideForm(RevStr(FixRuns(byteForm(s)))); }
 
 }  // namespace vrn::encoding

@@ -1,6 +1,6 @@
 #include "encoding/reorder.h"
 
-#include "encoding/char_tables.h"
+#include "encoding/reversal.h"
 #include "platform/bidi.h"
 #include "platform/code_page.h"
 

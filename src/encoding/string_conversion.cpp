@@ -2,6 +2,7 @@
 
 #include "encoding/char_tables.h"
 #include "encoding/reorder.h"
+#include "encoding/reversal.h"
 
 namespace vrn::encoding {
 

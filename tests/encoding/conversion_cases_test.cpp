@@ -7,11 +7,6 @@
 // that take wide text get the bytes through the code page. A record that
 // does not parse fails the test, so no case is skipped unnoticed.
 
-#include "encoding/char_tables.h"
-#include "encoding/conversions.h"
-#include "encoding/reorder.h"
-#include "encoding/string_conversion.h"
-
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -26,6 +21,12 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "encoding/char_tables.h"
+#include "encoding/conversions.h"
+#include "encoding/reorder.h"
+#include "encoding/reversal.h"
+#include "encoding/string_conversion.h"
 
 namespace vrn::encoding {
 namespace {
@@ -52,7 +53,8 @@ std::string trim(std::string s) {
 
 std::optional<unsigned> parseHex(std::string_view digits) {
   unsigned value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
   if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) {
     return std::nullopt;
   }
@@ -91,8 +93,8 @@ std::optional<Args> parseArgs(std::istringstream& tokens) {
       args.rightToLeft = token == "rtl";
     } else if (token == "reverseTTF") {
       args.reverseTTF = true;
-    } else if (int type = 0; std::from_chars(token.data(), token.data() + token.size(), type).ec ==
-                             std::errc()) {
+    } else if (int type = 0;
+               std::from_chars(token.data(), token.data() + token.size(), type).ec == std::errc()) {
       args.type = type;
     } else {
       return std::nullopt;
@@ -157,15 +159,24 @@ const std::map<std::string, Routine>& routines() {
       {"VisualOrderW", [](const Args&, const std::u16string& s) { return VisualOrderW(s); }},
       {"cDosToWin", [](const Args&, const std::u16string& s) { return cDosToWin(s); }},
       {"cWinToDos", [](const Args&, const std::u16string& s) { return cWinToDos(s); }},
-      {"ConvertRightToLeft", [](const Args&, const std::u16string& s) { return ConvertRightToLeft(s); }},
-      {"ConvertLeftToRight", [](const Args&, const std::u16string& s) { return ConvertLeftToRight(s); }},
-      {"ConvertRightToLeftW", [](const Args&, const std::u16string& s) { return ConvertRightToLeftW(s); }},
-      {"ConvertLeftToRightW", [](const Args&, const std::u16string& s) { return ConvertLeftToRightW(s); }},
-      {"AcadToEditDos", [](const Args& a, const std::u16string& s) { return AcadToEditDos(s, fontOf(a)); }},
-      {"EditToacadDos", [](const Args& a, const std::u16string& s) { return EditToacadDos(s, fontOf(a)); }},
-      {"AcadToEditWin", [](const Args& a, const std::u16string& s) { return AcadToEditWin(s, fontOf(a)); }},
+      {"ConvertRightToLeft",
+       [](const Args&, const std::u16string& s) { return ConvertRightToLeft(s); }},
+      {"ConvertLeftToRight",
+       [](const Args&, const std::u16string& s) { return ConvertLeftToRight(s); }},
+      {"ConvertRightToLeftW",
+       [](const Args&, const std::u16string& s) { return ConvertRightToLeftW(s); }},
+      {"ConvertLeftToRightW",
+       [](const Args&, const std::u16string& s) { return ConvertLeftToRightW(s); }},
+      {"AcadToEditDos",
+       [](const Args& a, const std::u16string& s) { return AcadToEditDos(s, fontOf(a)); }},
+      {"EditToacadDos",
+       [](const Args& a, const std::u16string& s) { return EditToacadDos(s, fontOf(a)); }},
+      {"AcadToEditWin",
+       [](const Args& a, const std::u16string& s) { return AcadToEditWin(s, fontOf(a)); }},
       {"EditToacadWin",
-       [](const Args& a, const std::u16string& s) { return EditToacadWin(s, fontOf(a), a.reverseTTF); }},
+       [](const Args& a, const std::u16string& s) {
+         return EditToacadWin(s, fontOf(a), a.reverseTTF);
+       }},
       {"AAcadToEditWin",
        [](const Args& a, const std::u16string& s) {
          return AAcadToEditWin(s, fontOf(a), a.rightToLeft, a.reverseTTF);

@@ -2,12 +2,6 @@
 // comes back from the editor form, and each logical text from the drawing
 // form.
 
-#include "encoding/char_tables.h"
-#include "encoding/conversions.h"
-#include "encoding/reorder.h"
-#include "encoding/string_conversion.h"
-#include "platform/bidi.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +10,13 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "encoding/char_tables.h"
+#include "encoding/conversions.h"
+#include "encoding/reorder.h"
+#include "encoding/reversal.h"
+#include "encoding/string_conversion.h"
+#include "platform/bidi.h"
 
 namespace vrn::encoding {
 namespace {
@@ -46,9 +47,12 @@ const std::string winLetters = range(0xE0, 0xFA);
 // letter layouts, their letters (DosEnglish draws them on the ASCII keys).
 std::string storedAlphabet(fntType type) {
   switch (type) {
-    case fntType::DosHebrew: return asciiPrintable() + dosLetters;
-    case fntType::WindowsHeb: return asciiPrintable() + winLetters;
-    default: return asciiPrintable();
+    case fntType::DosHebrew:
+      return asciiPrintable() + dosLetters;
+    case fntType::WindowsHeb:
+      return asciiPrintable() + winLetters;
+    default:
+      return asciiPrintable();
   }
 }
 
@@ -170,9 +174,15 @@ std::u16string acadToEditWinChain(const std::u16string& src, fntType t, bool bac
         r = wideForm(FixRuns(back ? e : RevStr(e)));
       }
       break;
-    case fntType::DosEnglish: r = wideForm(FixRuns(RevStr(DosToWin(EngToDos(d))))); break;
-    case fntType::DosEnglishR: r = wideForm(FixRuns(DosToWin(EngToDos(d)))); break;
-    default: r = isEnglishOnly(wideForm(d), t) ? wideForm(d) : wideForm(RevStr(FixRuns(d))); break;
+    case fntType::DosEnglish:
+      r = wideForm(FixRuns(RevStr(DosToWin(EngToDos(d)))));
+      break;
+    case fntType::DosEnglishR:
+      r = wideForm(FixRuns(DosToWin(EngToDos(d))));
+      break;
+    default:
+      r = isEnglishOnly(wideForm(d), t) ? wideForm(d) : wideForm(RevStr(FixRuns(d)));
+      break;
   }
   return mirrorBrackets(r);
 }
@@ -184,9 +194,15 @@ std::u16string editToacadWinChain(const std::u16string& src, fntType t, bool bac
     case fntType::DosHebrew:
       r = isEnglishOnly(src, fntType::WindowsHeb) ? src : wideForm(WinToDos(RevStr(FixRuns(b))));
       break;
-    case fntType::DosEnglish: r = wideForm(DosToEng(WinToDos(RevStr(FixRuns(b))))); break;
-    case fntType::DosEnglishR: r = wideForm(DosToEng(WinToDos(FixRuns(b)))); break;
-    default: r = isEnglishOnly(src, t) ? src : wideForm(RevStr(FixRuns(b))); break;
+    case fntType::DosEnglish:
+      r = wideForm(DosToEng(WinToDos(RevStr(FixRuns(b)))));
+      break;
+    case fntType::DosEnglishR:
+      r = wideForm(DosToEng(WinToDos(FixRuns(b))));
+      break;
+    default:
+      r = isEnglishOnly(src, t) ? src : wideForm(RevStr(FixRuns(b)));
+      break;
   }
   return mirrorBrackets(back ? wideForm(RevStr(byteForm(r))) : r);
 }
@@ -254,9 +270,15 @@ TEST(Fused, TrueTypeConversionsMatchTheRoutineChain) {
   for (int i = 0; i < textsPerCase * 3; ++i) {
     std::u16string text;
     switch (i % 3) {
-      case 0: text = wideForm(generate.anyBytes()); break;
-      case 1: text = wideForm(generate.next(hebrewAndBlanks)); break;
-      default: text = generate.next(mixed); break;
+      case 0:
+        text = wideForm(generate.anyBytes());
+        break;
+      case 1:
+        text = wideForm(generate.next(hebrewAndBlanks));
+        break;
+      default:
+        text = generate.next(mixed);
+        break;
     }
     if (i % 5 == 0 && !text.empty()) {  // off the code page; a lone surrogate
       text[text.size() / 2] = i % 3 == 0 ? u'\u0416' : static_cast<char16_t>(0xD835);
@@ -289,8 +311,8 @@ TEST(Fused, TrueTypeConversionsMatchTheRoutineChain) {
 std::vector<char32_t> sortedCharacters(const std::u16string& s) {
   std::vector<char32_t> characters;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    const bool pair = s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() &&
-                      s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
+    const bool pair = s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+                      s[i + 1] <= 0xDFFF;
     characters.push_back(pair ? 0x10000 + ((char32_t{s[i]} - 0xD800) << 10) +
                                     (char32_t{s[i + 1]} - 0xDC00)
                               : char32_t{s[i]});
