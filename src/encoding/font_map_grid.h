@@ -5,6 +5,7 @@
 // list of every entry row (fontMappingWords). The grid is data only; the
 // form that shows it comes with the user interface.
 
+#include <cassert>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -40,7 +41,10 @@ class FontMapGrid {
   void clearRows();
 
   // The selected entry row; 0 when there is none.
-  std::size_t selectedRow() const { return selected_; }
+  std::size_t selectedRow() const {
+    assert(selected_ <= entryCount());
+    return selected_;
+  }
   void selectRow(std::size_t index);
 
   // The first entry row whose key equals name, ASCII letters compared

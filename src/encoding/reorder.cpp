@@ -1,15 +1,16 @@
 #include "encoding/reorder.h"
 
-#include "encoding/reversal.h"
-#include "platform/bidi.h"
-#include "platform/code_page.h"
-
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
+
+#include "encoding/reversal.h"
+#include "platform/bidi.h"
+#include "platform/code_page.h"
 
 namespace vrn::encoding {
 namespace {
@@ -123,9 +124,7 @@ void fixRunsByPlatformClasses(std::u16string& s) {
   thread_local std::vector<std::uint8_t> classes;
   classes.resize(s.size());
   platform::characterClasses(s, classes);
-  reverseOtherRuns(s, [](std::size_t i) {
-    return classes[i] == platform::rightToLeftLetterClass;
-  });
+  reverseOtherRuns(s, [](std::size_t i) { return classes[i] == platform::rightToLeftLetterClass; });
 }
 
 // FixRuns(x), reversed when asked, into out in one pass: reversed, the
@@ -259,15 +258,18 @@ void displayOrderOf(std::u16string_view s, const WideSummary& summary, ReadingDi
   } else {
     platform::displayOrder(s, reading, display);
   }
+  assert(display.size() == s.size());
 }
 
 std::string byteDisplayOrder(std::string_view s, ReadingDirection direction) {
   const Shortcut shortcut = shortcutFor(s, rightToLeftByteTest());
-  if (!appliesTo(shortcut, direction)) {
-    return platform::toByteForm(displayOrderOfBytes(s, direction));
-  }
   std::string display;
-  displayShortcut(s, shortcut, direction, display);
+  if (appliesTo(shortcut, direction)) {
+    displayShortcut(s, shortcut, direction, display);
+  } else {
+    display = platform::toByteForm(displayOrderOfBytes(s, direction));
+  }
+  assert(display.size() == s.size());
   return display;
 }
 
@@ -278,6 +280,17 @@ void reverseIn(std::u16string& s, const WideSummary& summary) {
   } else {
     reverseCharactersIn(s);
   }
+}
+
+// The display order of s, whose summary is given, reversed when asked.
+std::u16string displayOf(std::u16string_view s, const WideSummary& summary,
+                         ReadingDirection reading, bool reversed) {
+  std::u16string display;
+  displayOrderOf(s, summary, reading, display);
+  if (reversed) {
+    reverseIn(display, summary);
+  }
+  return display;
 }
 
 }  // namespace
@@ -300,13 +313,7 @@ std::string VisualOrder(std::string_view s) {
 // form's class table and shortcuts; any other goes to the platform with
 // each unit's own class.
 std::u16string displayWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
-  const WideSummary summary = summarize(s);
-  std::u16string display;
-  displayOrderOf(s, summary, reading, display);
-  if (reversed) {
-    reverseIn(display, summary);
-  }
-  return display;
+  return displayOf(s, summarize(s), reading, reversed);
 }
 
 std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
@@ -318,12 +325,7 @@ std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, 
     fixed.assign(s);
     fixRunsByPlatformClasses(fixed);
   }
-  std::u16string display;
-  displayOrderOf(fixed, summary, reading, display);
-  if (reversed) {
-    reverseIn(display, summary);
-  }
-  return display;
+  return displayOf(fixed, summary, reading, reversed);
 }
 
 std::u16string leftToRightWide(std::u16string_view s, ReadingDirection reading, bool reversed) {

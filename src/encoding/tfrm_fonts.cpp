@@ -1,6 +1,7 @@
 #include "encoding/tfrm_fonts.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "encoding/char_tables.h"
 #include "encoding/conversions.h"
@@ -104,6 +105,7 @@ void TfrmFonts::SetFntType(std::u16string_view fsname) {
   FontClassification found = classifyFont(fsname, fontmaps);
   cStFont = std::move(found.cStFont);
   cStType = found.type;
+  assert(isKnownFontType(cStType));
 }
 
 void TfrmFonts::SetFntType(std::u16string_view fsname, std::u16string_view str) {
@@ -114,6 +116,7 @@ void TfrmFonts::SetFntType(std::u16string_view fsname, std::u16string_view str) 
       holdsDosLetter(str)) {
     cStType = fntType::DosHebrew;
   }
+  assert(isKnownFontType(cStType));
 }
 
 fntType TfrmFonts::GetFntType(std::u16string_view fsname) {
@@ -122,6 +125,7 @@ fntType TfrmFonts::GetFntType(std::u16string_view fsname) {
   if (found.emptyFileName) cStType = fntType::TrueType;
   if (found.by == ClassifiedBy::vornelName) cStType = fntType::WindowsHeb;
   if (found.by == ClassifiedBy::trueTypeExtension) cStType = fntType::TrueType;
+  assert(isKnownFontType(found.type) && isKnownFontType(cStType));
   return found.type;
 }
 

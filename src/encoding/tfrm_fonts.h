@@ -13,6 +13,7 @@
 // them. The window itself (grid, buttons, dialogs) comes with the user
 // interface; the handlers here take the file a dialog would have chosen.
 
+#include <cassert>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -106,7 +107,10 @@ class TfrmFonts {
   std::u16string AAcadToEditWin(std::u16string_view ss, fntType ftype, bool backward,
                                 bool RightToLeft) const;
 
-  FontState currentFontState() const { return {cStType, cStBack}; }
+  FontState currentFontState() const {
+    assert(isKnownFontType(cStType));
+    return {cStType, cStBack};
+  }
 
   // --- state ---
   FontMapGrid fontmaps;
@@ -115,8 +119,8 @@ class TfrmFonts {
   std::unique_ptr<platform::IniFile> fontfile;
   std::vector<std::u16string> fontlist;
   std::vector<SymbolFont> fontsyms;
-  std::filesystem::path fileName;       // the "File" field: the map file in use
-  std::filesystem::path dialogFolder;   // initial folder of the map dialogs
+  std::filesystem::path fileName;      // the "File" field: the map file in use
+  std::filesystem::path dialogFolder;  // initial folder of the map dialogs
   std::u16string cStFont;
   fntType cStType = fntType::DosHebrew;
   bool cStBack = false;
