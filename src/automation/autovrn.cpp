@@ -158,23 +158,11 @@ std::u16string Tautovrn::Vrnstr() { return Module::current().Vrnstr; }
 void Tautovrn::SetApp(host::ObjectPtr App) { Module::current().view().AcadApp = std::move(App); }
 
 void Tautovrn::acadtostr(const std::u16string& ent, std::int8_t kind) {
-  Module& module = Module::current();
-  if (kind > 10) {
-    module.view().RefreshAcad();
-    AcadToStrByHandle(module, ent, kind);
-  } else {
-    module.Vrnstr = acadToStrText(ent, kind);
-  }
+  convertString(Module::current(), StringConversion::AcadToStr, ent, kind);
 }
 
 void Tautovrn::strtoacad(const std::u16string& ent, std::int8_t type) {
-  Module& module = Module::current();
-  if (type > 10) {
-    module.view().RefreshAcad();
-    StrToAcadByHandle(module, ent, type);
-  } else {
-    module.Vrnstr = strToAcadText(ent, type);
-  }
+  convertString(Module::current(), StringConversion::StrToAcad, ent, type);
 }
 
 void Tautovrn::Cmd(const std::u16string& cmd, const std::u16string& par, const std::u16string& value) {

@@ -4,6 +4,7 @@
 
 #include "encoding/keyboard_switch.h"
 #include "encoding/tfrm_fonts.h"
+#include "host/host_error.h"
 #include "host/point.h"
 #include "platform/code_page.h"
 #include "platform/keyboard_layouts.h"
@@ -42,7 +43,7 @@ void HostView::RefreshAcad() {
   if (!AcadDoc) throw std::runtime_error("No active document");
   AcadDocCopy = AcadDoc;
   AcadSpace = AcadDoc.get("ActiveSpace").toInt() == kModelSpace ? AcadDoc.obj("ModelSpace")
-                                                                 : AcadDoc.obj("PaperSpace");
+                                                                : AcadDoc.obj("PaperSpace");
   AcadStyles = AcadDoc.obj("TextStyles");
   try {
     CurLayerName = AcadDoc.obj("ActiveLayer").get("name").toString();
@@ -73,17 +74,37 @@ bool HostView::curStyleBackward() const {
   return CurStyle.get("TextGenerationFlag").toInt() == kBackwardFlag;
 }
 
+StyleFontType HostView::classify(std::u16string font, bool backward, std::u16string_view stored) {
+  fonts_->cStBack = backward;
+  fonts_->SetFntType(font, stored);
+  return {std::move(font), backward, fonts_->cStType};
+}
+
 void HostView::ActiveStyleFontType() {
   CurStyle = AcadDoc.obj("ActiveTextStyle");
   CurStyleName = CurStyle.get("name").toString();
-  fonts_->cStBack = curStyleBackward();
-  fonts_->SetFntType(curStyleFont());
+  classify(curStyleFont(), curStyleBackward(), {});
 }
 
-void HostView::NamedStyleFontType() {
-  CurStyle = AcadStyles.call("item", CurStyleName).toObject();
-  fonts_->cStBack = curStyleBackward();
-  fonts_->SetFntType(curStyleFont());
+// CurStyleName stays as the caller set it.
+void HostView::NamedStyleFontType() { classifyTextByStyle(CurStyleName, {}); }
+
+StyleFontType HostView::classifyTextByStyle(const std::u16string& styleName,
+                                            std::u16string_view stored, MissingStyle missing) {
+  CurStyleName = styleName;
+  std::u16string font;
+  bool backward = false;
+  try {
+    CurStyle = AcadStyles.call("item", CurStyleName).toObject();
+    font = curStyleFont();
+    backward = curStyleBackward();
+  } catch (const host::HostError&) {
+    if (missing == MissingStyle::Raise) throw;
+    CurStyle = host::Ref();
+    font.clear();
+    backward = false;
+  }
+  return classify(std::move(font), backward, stored);
 }
 
 std::vector<std::u16string> HostView::StyleNames() const { return namesOf(AcadStyles); }
