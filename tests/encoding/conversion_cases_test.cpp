@@ -12,10 +12,8 @@
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iomanip>
-#include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -27,6 +25,7 @@
 #include "encoding/reorder.h"
 #include "encoding/reversal.h"
 #include "encoding/string_conversion.h"
+#include "support/case_records.h"
 
 namespace vrn::encoding {
 namespace {
@@ -44,12 +43,6 @@ struct Case {
   std::u16string input;
   std::u16string expected;
 };
-
-std::string trim(std::string s) {
-  const auto first = s.find_first_not_of(" \t\r");
-  const auto last = s.find_last_not_of(" \t\r");
-  return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
-}
 
 std::optional<unsigned> parseHex(std::string_view digits) {
   unsigned value = 0;
@@ -104,17 +97,16 @@ std::optional<Args> parseArgs(std::istringstream& tokens) {
 }
 
 std::optional<Case> parseCase(const std::string& line) {
-  const auto bar1 = line.find('|');
-  const auto bar2 = bar1 == std::string::npos ? bar1 : line.find('|', bar1 + 1);
-  if (bar2 == std::string::npos) {
+  const std::vector<std::string> fields = test::splitFields(line, '|');
+  if (fields.size() != 3) {
     return std::nullopt;
   }
-  std::istringstream head(line.substr(0, bar1));
+  std::istringstream head(fields[0]);
   Case c;
   head >> c.routine;
   auto args = parseArgs(head);
-  auto input = parseText(line.substr(bar1 + 1, bar2 - bar1 - 1));
-  auto expected = parseText(line.substr(bar2 + 1));
+  auto input = parseText(fields[1]);
+  auto expected = parseText(fields[2]);
   if (c.routine.empty() || !args || !input || !expected) {
     return std::nullopt;
   }
@@ -208,44 +200,31 @@ std::string show(const std::u16string& s) {
   return out.str();
 }
 
-bool isRecord(const std::string& line) { return !line.empty() && line[0] != '#'; }
+// One case: false when the record does not parse or names no routine.
+bool runCase(const test::CaseRecord& record) {
+  const std::optional<Case> c = parseCase(record.text);
+  if (!c) {
+    ADD_FAILURE() << record.where << ": record does not parse";
+    return false;
+  }
+  const auto routine = routines().find(c->routine);
+  if (routine == routines().end()) {
+    ADD_FAILURE() << record.where << ": unknown routine " << c->routine;
+    return false;
+  }
+  const std::u16string actual = routine->second(c->args, c->input);
+  EXPECT_EQ(actual, c->expected) << record.where << ": " << record.text << "\n  got "
+                                 << show(actual);
+  return true;
+}
 
 TEST(ConversionCases, EveryRecordOfTheDataFilesHolds) {
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(VRN_TEST_DATA_DIR "/cases")) {
-    if (entry.path().extension() != ".txt") {
-      continue;
+    if (entry.path().extension() == ".txt") {
+      ++files;
+      test::runCaseRecords(entry.path(), runCase);
     }
-    ++files;
-    std::ifstream in(entry.path());
-    std::string line;
-    int records = 0;
-    int ran = 0;
-    for (int number = 1; std::getline(in, line); ++number) {
-      line = trim(line);
-      if (!isRecord(line)) {
-        continue;
-      }
-      ++records;
-      const std::string where = entry.path().filename().string() + ":" + std::to_string(number);
-      const std::optional<Case> c = parseCase(line);
-      if (!c) {
-        ADD_FAILURE() << where << ": record does not parse: " << line;
-        continue;
-      }
-      const auto routine = routines().find(c->routine);
-      if (routine == routines().end()) {
-        ADD_FAILURE() << where << ": unknown routine " << c->routine;
-        continue;
-      }
-      const std::u16string actual = routine->second(c->args, c->input);
-      ++ran;
-      EXPECT_EQ(actual, c->expected) << where << ": " << line << "\n  got " << show(actual);
-    }
-    std::cout << entry.path().filename().string() << ": ran " << ran << " of " << records
-              << " cases\n";
-    EXPECT_GT(records, 0) << entry.path();
-    EXPECT_EQ(ran, records) << entry.path();
   }
   EXPECT_GT(files, 0) << "no case files in " << VRN_TEST_DATA_DIR "/cases";
 }

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/temp_dir.h"
 #include "ascii/letter_case.h"
 #include "encoding/conversions.h"
 #include "host/utf8.h"
+#include "support/temp_dir.h"
 
 namespace vrn::encoding {
 namespace {

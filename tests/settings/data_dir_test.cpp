@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::settings {
 namespace {
@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 
 class DataDirTest : public ::testing::Test {
  protected:
-  void makeProductFolder(const fs::path& root) { fs::create_directories(root / "Palwen" / "Vornel"); }
+  void makeProductFolder(const fs::path& root) {
+    fs::create_directories(root / "Palwen" / "Vornel");
+  }
   test::TempDir dir;
   DataDirRoots roots{dir / "docs", dir / "appdata", dir / "machine"};
 };
