@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "drawing_fixture.h"
+#include "automation_drawing_fixture.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/utf8.h"
 
 namespace vrn::automation::testing {
 namespace {
 
-class StyleFontTypeTest : public DrawingTest {
+class StyleFontTypeTest : public AutomationDrawingTest {
  protected:
   void SetUp() override {
-    DrawingTest::SetUp();
+    AutomationDrawingTest::SetUp();
     module->frmFonts().changefnt(u"BIGHEB", fntType::DosEnglish);
     module->view().RefreshAcad();
   }
