@@ -30,15 +30,15 @@ std::u16string_view mappingWordOf(fntType type) {
     case fntType::DosEnglish:
     case fntType::DosEnglishR:
     case fntType::WindowsHeb:
-      return fontMappingWords[static_cast<std::size_t>(type)];
+      return kFontMappingWords[static_cast<std::size_t>(type)];
     default:
       return u"TrueType";
   }
 }
 
 std::optional<fntType> typeOfMappingWord(std::u16string_view word) {
-  for (std::size_t i = 0; i < fontMappingWords.size(); ++i) {
-    if (equalsIgnoringAsciiCase(word, fontMappingWords[i])) return static_cast<fntType>(i);
+  for (std::size_t i = 0; i < kFontMappingWords.size(); ++i) {
+    if (equalsIgnoringAsciiCase(word, kFontMappingWords[i])) return static_cast<fntType>(i);
   }
   return std::nullopt;
 }
@@ -55,12 +55,12 @@ FontClassification classifyFont(std::u16string_view fsname, const FontMapGrid& f
   result.cStFont = upperAscii(name.withoutExtension);
   if (result.cStFont.starts_with(u"VORNEL")) {
     result.type = fntType::WindowsHeb;
-    result.by = ClassifiedBy::vornelName;
+    result.by = ClassifiedBy::VornelName;
     return result;
   }
   if (equalsIgnoringAsciiCase(name.extension, u".TTF")) {
     result.type = fntType::TrueType;
-    result.by = ClassifiedBy::trueTypeExtension;
+    result.by = ClassifiedBy::TrueTypeExtension;
     return result;
   }
   if (auto row = fontmaps.findKey(name.fileStem)) {

@@ -2,7 +2,7 @@
 // FontMapGrid: the rows of the font map as the form's grid shows them.
 // Row 0 is the title row ("Fonts", "Mapping"); rows 1..n are the entries,
 // a font name and its mapping word. The mapping column offers the pick
-// list of every entry row (fontMappingWords). The grid is data only; the
+// list of every entry row (kFontMappingWords). The grid is data only; the
 // form that shows it comes with the user interface.
 
 #include <cassert>

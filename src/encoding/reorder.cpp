@@ -35,7 +35,7 @@ ByteClasses buildRightToLeftBytes() {
   platform::characterClasses(wide, classes);
   ByteClasses rightToLeft{};
   for (std::size_t b = 0; b < classes.size(); ++b) {
-    rightToLeft[b] = classes[b] == platform::rightToLeftLetterClass;
+    rightToLeft[b] = classes[b] == platform::kRightToLeftLetterClass;
   }
   return rightToLeft;
 }
@@ -51,7 +51,7 @@ const ByteClasses& rightToLeftBytes() {
 // units, so they skip the code page both ways; the class of such a unit is
 // the class of its byte. The table covers the whole basic plane; its
 // values are flags, so that one pass can or them together.
-enum UnitClass : std::uint8_t { unitOther = 0, unitRightToLeft = 1, unitOutsideByteForm = 2 };
+enum UnitClass : std::uint8_t { UnitOther = 0, UnitRightToLeft = 1, UnitOutsideByteForm = 2 };
 using UnitClasses = std::vector<UnitClass>;
 
 UnitClasses buildUnitClasses() {
@@ -62,10 +62,10 @@ UnitClasses buildUnitClasses() {
   const std::string bytes = platform::toByteForm(everyUnit);
   const std::u16string back = platform::fromByteForm(bytes);
   const ByteClasses& rightToLeft = rightToLeftBytes();
-  UnitClasses classes(everyUnit.size(), unitOutsideByteForm);
+  UnitClasses classes(everyUnit.size(), UnitOutsideByteForm);
   for (std::size_t u = 0; u < everyUnit.size(); ++u) {
     if (back[u] == everyUnit[u]) {
-      classes[u] = rightToLeft[static_cast<unsigned char>(bytes[u])] ? unitRightToLeft : unitOther;
+      classes[u] = rightToLeft[static_cast<unsigned char>(bytes[u])] ? UnitRightToLeft : UnitOther;
     }
   }
   return classes;
@@ -78,7 +78,7 @@ const UnitClasses& unitClasses() {
 
 // Per-unit tests that hold their table, for the loops below.
 auto rightToLeftUnitTest() {
-  return [&classes = unitClasses()](char16_t u) { return classes[u] == unitRightToLeft; };
+  return [&classes = unitClasses()](char16_t u) { return classes[u] == UnitRightToLeft; };
 }
 
 auto rightToLeftByteTest() {
@@ -124,7 +124,8 @@ void fixRunsByPlatformClasses(std::u16string& s) {
   thread_local std::vector<std::uint8_t> classes;
   classes.resize(s.size());
   platform::characterClasses(s, classes);
-  reverseOtherRuns(s, [](std::size_t i) { return classes[i] == platform::rightToLeftLetterClass; });
+  reverseOtherRuns(s,
+                   [](std::size_t i) { return classes[i] == platform::kRightToLeftLetterClass; });
 }
 
 // FixRuns(x), reversed when asked, into out in one pass: reversed, the
@@ -172,7 +173,7 @@ void fixRunsInto(std::u16string_view x, IsRightToLeft isRightToLeft, bool revers
 // other rule applies. Read left to right, the span from the first letter to
 // the last is reversed and the end blanks stay; read right to left, the
 // whole line is reversed.
-enum class Shortcut : std::uint8_t { none, asStored, lettersAndBlanks };
+enum class Shortcut : std::uint8_t { None, AsStored, LettersAndBlanks };
 
 template <typename Text, typename IsRightToLeft>
 Shortcut shortcutFor(const Text& s, IsRightToLeft isRightToLeft) {
@@ -184,21 +185,21 @@ Shortcut shortcutFor(const Text& s, IsRightToLeft isRightToLeft) {
     onlyLettersAndBlanks = onlyLettersAndBlanks && (rightToLeft || c == ' ');
   }
   if (!anyRightToLeft) {
-    return Shortcut::asStored;
+    return Shortcut::AsStored;
   }
-  return onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none;
+  return onlyLettersAndBlanks ? Shortcut::LettersAndBlanks : Shortcut::None;
 }
 
 bool appliesTo(Shortcut shortcut, ReadingDirection direction) {
-  return shortcut == Shortcut::lettersAndBlanks ||
-         (shortcut == Shortcut::asStored && direction == ReadingDirection::LeftToRight);
+  return shortcut == Shortcut::LettersAndBlanks ||
+         (shortcut == Shortcut::AsStored && direction == ReadingDirection::LeftToRight);
 }
 
 // The display order of a line the shortcut applies to, into display.
 template <typename View, typename Text>
 void displayShortcut(View s, Shortcut shortcut, ReadingDirection direction, Text& display) {
   display.assign(s.begin(), s.end());
-  if (shortcut == Shortcut::asStored) {
+  if (shortcut == Shortcut::AsStored) {
     return;
   }
   auto first = display.begin();
@@ -239,13 +240,13 @@ WideSummary summarize(std::u16string_view s) {
   for (const char16_t u : s) {
     const UnitClass c = classes[u];
     seen |= c;
-    onlyLettersAndBlanks &= c == unitRightToLeft || u == u' ';
+    onlyLettersAndBlanks &= c == UnitRightToLeft || u == u' ';
   }
-  const bool inByteForm = (seen & unitOutsideByteForm) == 0;
-  if ((seen & unitRightToLeft) == 0) {
-    return {inByteForm, Shortcut::asStored};
+  const bool inByteForm = (seen & UnitOutsideByteForm) == 0;
+  if ((seen & UnitRightToLeft) == 0) {
+    return {inByteForm, Shortcut::AsStored};
   }
-  return {inByteForm, onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none};
+  return {inByteForm, onlyLettersAndBlanks ? Shortcut::LettersAndBlanks : Shortcut::None};
 }
 
 // The display order of s into display, display's storage reused: by a

@@ -88,7 +88,7 @@ TEST_F(HostViewTest, KeyboardLayoutsComeFromTheSystem) {
   EXPECT_EQ(view().Languages[1].ISOCode.size(), 3u);
   EXPECT_FALSE(view().KeyboardIsHebrew);
 
-  platform::activateKeyboardLayout(platform::hebrewLayout);
+  platform::activateKeyboardLayout(platform::kHebrewLayout);
   view().LoadKeyboardLayouts();
   EXPECT_TRUE(view().KeyboardIsHebrew);
 }

@@ -21,8 +21,8 @@
 namespace vrn::encoding {
 namespace {
 
-constexpr int textsPerCase = 1500;
-constexpr std::size_t maxLength = 40;
+constexpr int kTextsPerCase = 1500;
+constexpr std::size_t kMaxLength = 40;
 
 std::string asciiPrintable() {
   std::string s;
@@ -40,17 +40,17 @@ std::string range(unsigned first, unsigned last) {
   return s;
 }
 
-const std::string dosLetters = range(0x80, 0x9A);
-const std::string winLetters = range(0xE0, 0xFA);
+const std::string kDosLetters = range(0x80, 0x9A);
+const std::string kWinLetters = range(0xE0, 0xFA);
 
 // The characters a stored text of each type holds: ASCII and, for the
 // letter layouts, their letters (DosEnglish draws them on the ASCII keys).
 std::string storedAlphabet(fntType type) {
   switch (type) {
     case fntType::DosHebrew:
-      return asciiPrintable() + dosLetters;
+      return asciiPrintable() + kDosLetters;
     case fntType::WindowsHeb:
-      return asciiPrintable() + winLetters;
+      return asciiPrintable() + kWinLetters;
     default:
       return asciiPrintable();
   }
@@ -74,7 +74,7 @@ class TextGenerator {
   template <typename Text, typename Alphabet>
   Text draw(const Alphabet& alphabet) {
     Text text;
-    const std::size_t length = pick(maxLength + 1);
+    const std::size_t length = pick(kMaxLength + 1);
     while (text.size() < length) {
       const std::size_t runStart = pick(alphabet.size());
       const std::size_t runSpan = 1 + pick(std::min<std::size_t>(12, alphabet.size()));
@@ -91,15 +91,15 @@ class TextGenerator {
   std::mt19937 random_;
 };
 
-const fntType letterLayouts[] = {fntType::DosHebrew, fntType::DosEnglish, fntType::DosEnglishR,
-                                 fntType::WindowsHeb};
+const fntType kLetterLayouts[] = {fntType::DosHebrew, fntType::DosEnglish, fntType::DosEnglishR,
+                                  fntType::WindowsHeb};
 
 TEST(RoundTrip, WindowsEditorFormGivesBackTheStoredText) {
   TextGenerator generate(1);
-  for (fntType type : letterLayouts) {
+  for (fntType type : kLetterLayouts) {
     for (bool backward : {false, true}) {
       const FontState font{type, backward};
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         const std::u16string stored = wideForm(generate.next(storedAlphabet(type)));
         const std::u16string edited = AcadToEditWin(stored, font);
         ASSERT_EQ(EditToacadWin(edited, font, false), stored)
@@ -112,10 +112,10 @@ TEST(RoundTrip, WindowsEditorFormGivesBackTheStoredText) {
 
 TEST(RoundTrip, DosEditorFormGivesBackTheStoredText) {
   TextGenerator generate(2);
-  for (fntType type : letterLayouts) {
+  for (fntType type : kLetterLayouts) {
     for (bool backward : {false, true}) {
       const FontState font{type, backward};
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         const std::u16string stored = wideForm(generate.next(storedAlphabet(type)));
         ASSERT_EQ(EditToacadDos(AcadToEditDos(stored, font), font), stored)
             << "type " << static_cast<int>(type) << " backward " << backward << " text "
@@ -127,10 +127,10 @@ TEST(RoundTrip, DosEditorFormGivesBackTheStoredText) {
 
 TEST(RoundTrip, AcadToStrUndoesStrToAcadForDosAndWindowsLetters) {
   TextGenerator generate(3);
-  const std::string logical = asciiPrintable() + winLetters;
+  const std::string logical = asciiPrintable() + kWinLetters;
   for (fntType type : {fntType::DosHebrew, fntType::WindowsHeb}) {
     for (bool backward : {false, true}) {
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         const std::string text = generate.next(logical);
         ASSERT_EQ(AcadToStr(StrToAcad(text, type, backward), type, backward), text)
             << "type " << static_cast<int>(type) << " backward " << backward << " text " << text;
@@ -145,7 +145,7 @@ TEST(RoundTrip, WideStringConversionsAgreeWithTheByteForms) {
   TextGenerator generate(13);
   for (int type = 0; type <= 5; ++type) {
     for (bool backward : {false, true}) {
-      for (int i = 0; i < textsPerCase / 5; ++i) {
+      for (int i = 0; i < kTextsPerCase / 5; ++i) {
         const std::string text = generate.anyBytes();
         const std::u16string wide = wideForm(text);
         const auto t = static_cast<fntType>(type);
@@ -209,10 +209,10 @@ std::u16string editToacadWinChain(const std::u16string& src, fntType t, bool bac
 
 TEST(Fused, LetterLayoutConversionsMatchTheRoutineChain) {
   TextGenerator generate(9);
-  for (fntType type : letterLayouts) {
+  for (fntType type : kLetterLayouts) {
     for (bool backward : {false, true}) {
       const FontState font{type, backward};
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         std::u16string text = wideForm(generate.anyBytes());
         if (i % 3 == 0 && !text.empty()) {
           text[text.size() / 2] = i % 2 == 0 ? u'\u0416' : u'\u0085';  // off the code page; C1
@@ -265,9 +265,9 @@ TEST(Fused, TrueTypeConversionsMatchTheRoutineChain) {
   constexpr FontState forward{fntType::TrueType, false};
   constexpr FontState backward{fntType::TrueType, true};
   TextGenerator generate(10);
-  const std::string hebrewAndBlanks = winLetters + "    ";
+  const std::string hebrewAndBlanks = kWinLetters + "    ";
   const std::vector<std::u16string> mixed = trueTypePieces();
-  for (int i = 0; i < textsPerCase * 3; ++i) {
+  for (int i = 0; i < kTextsPerCase * 3; ++i) {
     std::u16string text;
     switch (i % 3) {
       case 0:
@@ -329,7 +329,7 @@ TEST(RoundTrip, TrueTypeKeepsEveryCharacter) {
   const std::vector<std::u16string> mixed = trueTypePieces();
   for (bool backward : {false, true}) {
     const FontState font{fntType::TrueType, backward};
-    for (int i = 0; i < textsPerCase; ++i) {
+    for (int i = 0; i < kTextsPerCase; ++i) {
       const std::u16string text = generate.next(mixed);
       const std::vector<char32_t> characters = sortedCharacters(text);
       const std::string b = byteForm(text);
@@ -347,11 +347,11 @@ TEST(RoundTrip, TrueTypeKeepsEveryCharacter) {
 
 TEST(RoundTrip, ReverseTtfReversesTheFontConverterResult) {
   TextGenerator generate(4);
-  const std::string alphabet = asciiPrintable() + dosLetters + winLetters;
+  const std::string alphabet = asciiPrintable() + kDosLetters + kWinLetters;
   for (int type = 0; type <= 4; ++type) {
     for (bool rightToLeft : {false, true}) {
       const FontState font{static_cast<fntType>(type), rightToLeft};
-      for (int i = 0; i < textsPerCase / 5; ++i) {
+      for (int i = 0; i < kTextsPerCase / 5; ++i) {
         const std::u16string stored = wideForm(generate.next(alphabet));
         ASSERT_EQ(AAcadToEditWin(stored, font, rightToLeft, true),
                   RevStrW(AAcadToEditWin(stored, font, rightToLeft, false)))
@@ -363,7 +363,7 @@ TEST(RoundTrip, ReverseTtfReversesTheFontConverterResult) {
 
 TEST(Reordering, FixRunsThenReversalIsItsOwnInverse) {
   TextGenerator generate(5);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string text = generate.anyBytes();
     ASSERT_EQ(RevStr(FixRuns(RevStr(FixRuns(text)))), text);
     ASSERT_EQ(FixRuns(FixRuns(text)), text);
@@ -374,7 +374,7 @@ TEST(Reordering, FixRunsThenReversalIsItsOwnInverse) {
 // the byte display order with the wide one.
 TEST(Reordering, ByteAndWideFormsAgree) {
   TextGenerator generate(6);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string text = generate.anyBytes();
     ASSERT_EQ(wideForm(FixRuns(text)), FixRunsW(wideForm(text)));
     ASSERT_EQ(wideForm(VisualOrder(text)), VisualOrderW(wideForm(text)));
@@ -389,7 +389,7 @@ TEST(Reordering, LinesWithoutRightToLeftLettersDisplayAsStored) {
   platform::characterClasses(everyChar, classes);
   std::string others;
   for (std::size_t b = 0; b < classes.size(); ++b) {
-    if (classes[b] != platform::rightToLeftLetterClass) {
+    if (classes[b] != platform::kRightToLeftLetterClass) {
       others += static_cast<char>(b);
     }
   }
@@ -410,12 +410,12 @@ TEST(Reordering, LettersAndBlanksDisplayAsThePlatformOrdersThem) {
   platform::characterClasses(everyChar, classes);
   std::string lettersAndBlanks = "    ";
   for (std::size_t b = 0; b < classes.size(); ++b) {
-    if (classes[b] == platform::rightToLeftLetterClass) {
+    if (classes[b] == platform::kRightToLeftLetterClass) {
       lettersAndBlanks += static_cast<char>(b);
     }
   }
   TextGenerator generate(11);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string line = generate.next(lettersAndBlanks);
     std::u16string readRightToLeft;
     platform::displayOrder(wideForm(line), platform::ReadingDirection::RightToLeft,
@@ -427,7 +427,7 @@ TEST(Reordering, LettersAndBlanksDisplayAsThePlatformOrdersThem) {
 
 TEST(Reordering, DisplayOrderKeepsTheCharacters) {
   TextGenerator generate(7);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string text = generate.anyBytes();
     for (const std::string& display : {VisualOrder(text), VisualOrderDC(text)}) {
       std::string sortedText = text;

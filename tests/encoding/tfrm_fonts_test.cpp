@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 using test::readFile;
 using test::writeFile;
 
-constexpr char mapText[] =
+constexpr char kMapText[] =
     "; user's map\n"
     "[Fonts]\n"
     "hebrew1=dosenglishr\n"
@@ -37,7 +37,7 @@ class TfrmFontsTest : public ::testing::Test {
  protected:
   TfrmFontsTest() {
     fs::create_directories(dataDir);
-    writeFile(dataDir / "VrnFonts.txt", mapText);
+    writeFile(dataDir / "VrnFonts.txt", kMapText);
     fonts.FormCreate();
   }
 

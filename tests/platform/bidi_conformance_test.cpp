@@ -52,7 +52,7 @@
 namespace vrn::platform {
 namespace {
 
-constexpr const char* testFile = "/usr/share/unicode/BidiCharacterTest.txt";
+constexpr const char* kTestFile = "/usr/share/unicode/BidiCharacterTest.txt";
 constexpr int kKnownIcuDivergences = 30;
 
 struct Row {
@@ -226,8 +226,8 @@ std::string show(const std::vector<char32_t>& points) {
 }
 
 TEST(BidiConformance, BidiCharacterTestRowsReorderAsUnicodeSays) {
-  std::ifstream in(testFile);
-  ASSERT_TRUE(in) << testFile << " is missing (Debian package unicode-data)";
+  std::ifstream in(kTestFile);
+  ASSERT_TRUE(in) << kTestFile << " is missing (Debian package unicode-data)";
   std::string line;
   std::getline(in, line);
   const std::optional<Version> version = fileVersion(line);
@@ -235,7 +235,7 @@ TEST(BidiConformance, BidiCharacterTestRowsReorderAsUnicodeSays) {
   const Version icu = icuUnicodeVersion();
   const bool maySkip = *version > icu;
 
-  const std::vector<test::CaseRecord> records = test::readCaseRecords(testFile);
+  const std::vector<test::CaseRecord> records = test::readCaseRecords(kTestFile);
   const int rows = static_cast<int>(records.size());
   int ran = 0;
   int passed = 0;

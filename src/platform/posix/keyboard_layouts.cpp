@@ -17,12 +17,12 @@
 namespace vrn::platform {
 namespace {
 
-constexpr KeyboardLayoutHandle usEnglishHandle = 0x04090409;
-constexpr KeyboardLayoutHandle hebrewHandle = 0x040D040D;
+constexpr KeyboardLayoutHandle kUsEnglishHandle = 0x04090409;
+constexpr KeyboardLayoutHandle kHebrewHandle = 0x040D040D;
 
 struct SimulatedKeyboard {
-  std::vector<KeyboardLayoutHandle> installed{usEnglishHandle, hebrewHandle};
-  KeyboardLayoutHandle current = usEnglishHandle;
+  std::vector<KeyboardLayoutHandle> installed{kUsEnglishHandle, kHebrewHandle};
+  KeyboardLayoutHandle current = kUsEnglishHandle;
   std::map<LanguageListenerId, LanguageChangeListener> listeners;
   LanguageListenerId nextId = 1;
 };
@@ -48,9 +48,9 @@ std::u16string displayNameOf(const std::string& locale, std::uint16_t languageId
                                              static_cast<int32_t>(buffer.size()), &status);
   if (locale.empty() || U_FAILURE(status) || length <= 0) {
     // An identifier ICU does not know still gets a name the user can tell apart.
-    static constexpr char16_t hex[] = u"0123456789ABCDEF";
+    static constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
     std::u16string name = u"Language 0x";
-    for (int shift = 12; shift >= 0; shift -= 4) name += hex[(languageId >> shift) & 0xF];
+    for (int shift = 12; shift >= 0; shift -= 4) name += kHexDigits[(languageId >> shift) & 0xF];
     return name;
   }
   return std::u16string(buffer.data(), static_cast<std::size_t>(std::min(length, 40)));

@@ -49,9 +49,9 @@ std::u16string languageNameOf(std::uint16_t languageId) {
   std::u16string name = localeText(languageId, LOCALE_SENGLISHDISPLAYNAME);
   if (name.empty()) name = localeText(languageId, LOCALE_SENGLANGUAGE);
   if (name.empty()) {
-    static constexpr char16_t hex[] = u"0123456789ABCDEF";
+    static constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
     name = u"Language 0x";
-    for (int shift = 12; shift >= 0; shift -= 4) name += hex[(languageId >> shift) & 0xF];
+    for (int shift = 12; shift >= 0; shift -= 4) name += kHexDigits[(languageId >> shift) & 0xF];
   }
   return name;
 }
