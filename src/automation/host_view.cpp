@@ -64,26 +64,25 @@ void HostView::LoadKeyboardLayouts() {
   KeyboardIsHebrew = encoding::KeyboardIsHebrew();
 }
 
-std::u16string HostView::curStyleFont() const {
-  std::u16string font = CurStyle.get("FontFile").toString();
-  if (font.empty()) font = CurStyle.get("BigFontFile").toString();
-  return font;
+StyleFontType HostView::readCurStyle() const {
+  StyleFontType found;
+  found.font = CurStyle.get("FontFile").toString();
+  if (found.font.empty()) found.font = CurStyle.get("BigFontFile").toString();
+  found.backward = CurStyle.get("TextGenerationFlag").toInt() == kBackwardFlag;
+  return found;
 }
 
-bool HostView::curStyleBackward() const {
-  return CurStyle.get("TextGenerationFlag").toInt() == kBackwardFlag;
-}
-
-StyleFontType HostView::classify(std::u16string font, bool backward, std::u16string_view stored) {
-  fonts_->cStBack = backward;
-  fonts_->SetFntType(font, stored);
-  return {std::move(font), backward, fonts_->cStType};
+StyleFontType HostView::classify(StyleFontType found, std::u16string_view stored) {
+  fonts_->cStBack = found.backward;
+  fonts_->SetFntType(found.font, stored);
+  found.type = fonts_->cStType;
+  return found;
 }
 
 void HostView::ActiveStyleFontType() {
   CurStyle = AcadDoc.obj("ActiveTextStyle");
   CurStyleName = CurStyle.get("name").toString();
-  classify(curStyleFont(), curStyleBackward(), {});
+  classify(readCurStyle(), {});
 }
 
 // CurStyleName stays as the caller set it.
@@ -92,19 +91,16 @@ void HostView::NamedStyleFontType() { classifyTextByStyle(CurStyleName, {}); }
 StyleFontType HostView::classifyTextByStyle(const std::u16string& styleName,
                                             std::u16string_view stored, MissingStyle missing) {
   CurStyleName = styleName;
-  std::u16string font;
-  bool backward = false;
+  StyleFontType found;
   try {
     CurStyle = AcadStyles.call("item", CurStyleName).toObject();
-    font = curStyleFont();
-    backward = curStyleBackward();
+    found = readCurStyle();
   } catch (const host::HostError&) {
     if (missing == MissingStyle::Raise) throw;
     CurStyle = host::Ref();
-    font.clear();
-    backward = false;
+    found = {};
   }
-  return classify(std::move(font), backward, stored);
+  return classify(std::move(found), stored);
 }
 
 std::vector<std::u16string> HostView::StyleNames() const { return namesOf(AcadStyles); }

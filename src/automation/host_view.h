@@ -90,10 +90,10 @@ class HostView {
   void clear();
 
  private:
-  std::u16string curStyleFont() const;
-  bool curStyleBackward() const;
-  // Sets TfrmFonts' backward flag and font type.
-  StyleFontType classify(std::u16string font, bool backward, std::u16string_view stored);
+  // CurStyle's font and backward flag; the type is left to classify.
+  StyleFontType readCurStyle() const;
+  // Sets TfrmFonts' backward flag and font type from what was found.
+  StyleFontType classify(StyleFontType found, std::u16string_view stored);
 
   encoding::TfrmFonts* fonts_;
 };
