@@ -69,8 +69,9 @@ function(vrn_module name)
 endfunction()
 
 # vrn_test_suite(NAME [DEPENDS targets...])
-# Builds vrn_NAME_tests from every *_test.cpp in the calling folder and
-# registers each test with CTest.
+# Builds vrn_NAME_tests from every *_test.cpp in the calling folder, linked
+# with the test-support library (tests/support), and registers each test
+# with CTest.
 function(vrn_test_suite name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
@@ -79,7 +80,8 @@ function(vrn_test_suite name)
   endif()
   add_executable(vrn_${name}_tests ${srcs})
   vrn_sees_all_of_src(vrn_${name}_tests)
-  target_link_libraries(vrn_${name}_tests PRIVATE ${ARG_DEPENDS} GTest::gtest_main GTest::gmock)
+  target_link_libraries(vrn_${name}_tests PRIVATE ${ARG_DEPENDS} vrn_test_support GTest::gtest_main
+                        GTest::gmock)
   target_compile_definitions(vrn_${name}_tests PRIVATE
     VRN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     VRN_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")

@@ -11,10 +11,11 @@
 //
 //   * ONE dispatch entry, `Tautovrn::invoke`, by dispid or by name (ASCII,
 //     any case) with host::Variant arguments, first argument first, as
-//     IDispatch::Invoke receives them. It never throws. It coerces the
-//     arguments to the parameter types of the member table (string, signed
-//     8-bit, object), calls the member and turns every exception into the
-//     member's HRESULT with error information:
+//     IDispatch::Invoke receives them. It never throws. It checks the call
+//     against the member table (automation/iautovrn_members.h), whose
+//     invoker coerces the arguments to the parameter types (string, signed
+//     8-bit, object) and calls the member, and it turns every exception
+//     into the member's HRESULT with error information:
 //
 //       host::HostError with a negative HRESULT  -> that HRESULT
 //       host::SilentAbort                        -> 0xA0004004
@@ -38,19 +39,17 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "automation/iautovrn_members.h"
 #include "host/host_error.h"
 #include "host/object.h"
 #include "host/silent_abort.h"
 #include "host/variant.h"
 
 namespace vrn::automation {
-
-using DISPID = std::int32_t;
 
 // {15468C79-3550-4906-95F6-7C9FF867EC94}
 struct Guid {
@@ -61,42 +60,9 @@ struct Guid {
 };
 inline constexpr Guid IID_Iautovrn{
     0x15468C79, 0x3550, 0x4906, {0x95, 0xF6, 0x7C, 0x9F, 0xF8, 0x67, 0xEC, 0x94}};
-inline constexpr std::u16string_view kIidText = u"{15468C79-3550-4906-95F6-7C9FF867EC94}";
 inline constexpr std::u16string_view kErrorSource = u"vrn.autovrn";
 // The HRESULT of a silent abort (the user cancelled; nothing to report).
 inline constexpr host::HRESULT kSilentAbortHr = static_cast<host::HRESULT>(0xA0004004u);
-
-// ---- The member table: the interface in its function-table order. ----
-
-enum class MemberKind : std::uint8_t { Method, PropertyGet, PropertyPut };
-enum class ParamType : std::uint8_t {
-  String,    // BSTR
-  Int8,      // signed char, VT_I1
-  Dispatch,  // IDispatch*
-};
-enum class ParamDirection : std::uint8_t { In, OutRetval };
-
-struct ParamInfo {
-  std::string_view name;
-  ParamType type;
-  ParamDirection direction = ParamDirection::In;
-};
-
-struct MemberInfo {
-  std::string_view name;
-  DISPID dispid;
-  MemberKind kind;
-  std::span<const ParamInfo> params;  // in declaration order, the retval included
-
-  // The parameters a caller passes (all but the retval).
-  std::size_t inCount() const;
-};
-
-// The eighteen members of Iautovrn, in interface order.
-std::span<const MemberInfo> memberTable();
-// Looks a member up by dispid, or by name ignoring ASCII case.
-const MemberInfo* findMember(DISPID dispid);
-const MemberInfo* findMember(std::string_view name);
 
 // ---- The dispatch entry. ----
 
@@ -122,25 +88,25 @@ class Tautovrn {
   CallResult invoke(std::string_view name, host::Invoke kind, std::span<host::Variant> args);
 
   // ---- The members, in interface order, with their dispids. ----
-  void newtext(const std::u16string& ent);                           // 201
-  void edit(const std::u16string& ent);                              // 202
-  void FontTable();                                                  // 203
-  void mtext(const std::u16string& ent);                             // 204
-  void aver(const std::u16string& value);                            // 206, property put
-  void block(const std::u16string& ent);                             // 207
-  void replace();                                                    // 208
-  void acadtostr(const std::u16string& ent, std::int8_t kind);       // 209
-  void strtoacad(const std::u16string& ent, std::int8_t type);       // 210
-  std::u16string Vrnstr();                                           // 213, property get
-  void acadversin(const std::u16string& ver);                        // 212
-  void HtoMtext();                                                   // 214
-  void Hlib();                                                       // 215
-  void HShowfont();                                                  // 216
-  void Hplot();                                                      // 217
-  void Cmd(const std::u16string& cmd, const std::u16string& par,     // 218
+  void newtext(const std::u16string& ent);                        // 201
+  void edit(const std::u16string& ent);                           // 202
+  void FontTable();                                               // 203
+  void mtext(const std::u16string& ent);                          // 204
+  void aver(const std::u16string& value);                         // 206, property put
+  void block(const std::u16string& ent);                          // 207
+  void replace();                                                 // 208
+  void acadtostr(const std::u16string& ent, std::int8_t kind);    // 209
+  void strtoacad(const std::u16string& ent, std::int8_t type);    // 210
+  std::u16string Vrnstr();                                        // 213, property get
+  void acadversin(const std::u16string& ver);                     // 212
+  void HtoMtext();                                                // 214
+  void Hlib();                                                    // 215
+  void HShowfont();                                               // 216
+  void Hplot();                                                   // 217
+  void Cmd(const std::u16string& cmd, const std::u16string& par,  // 218
            const std::u16string& value);
-  void Convert();                                                    // 219
-  void SetApp(host::ObjectPtr App);                                  // 220
+  void Convert();                    // 219
+  void SetApp(host::ObjectPtr App);  // 220
 
  private:
   CallResult call(const MemberInfo& member, host::Invoke kind, std::span<host::Variant> args);

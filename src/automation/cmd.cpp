@@ -1,5 +1,6 @@
 #include "automation/cmd.h"
 
+#include "ascii/letter_case.h"
 #include "automation/module.h"
 #include "automation/not_available.h"
 #include "encoding/keyboard_switch.h"
@@ -8,16 +9,8 @@
 namespace vrn::automation {
 namespace {
 
-// ISO 639-2 code of Hebrew.
-bool isHebrewCode(const std::u16string& code) {
-  if (code.size() != 3) return false;
-  const char16_t* heb = u"heb";
-  for (std::size_t i = 0; i < 3; ++i) {
-    const char16_t c = code[i] >= u'A' && code[i] <= u'Z' ? static_cast<char16_t>(code[i] + 32) : code[i];
-    if (c != heb[i]) return false;
-  }
-  return true;
-}
+// The ISO 639-2 code of Hebrew, in any case.
+bool isHebrewCode(std::u16string_view code) { return equalsIgnoringAsciiCase(code, u"heb"); }
 
 }  // namespace
 

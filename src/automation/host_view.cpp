@@ -4,6 +4,7 @@
 
 #include "encoding/keyboard_switch.h"
 #include "encoding/tfrm_fonts.h"
+#include "host/host_error.h"
 #include "host/point.h"
 #include "platform/code_page.h"
 #include "platform/keyboard_layouts.h"
@@ -42,7 +43,7 @@ void HostView::RefreshAcad() {
   if (!AcadDoc) throw std::runtime_error("No active document");
   AcadDocCopy = AcadDoc;
   AcadSpace = AcadDoc.get("ActiveSpace").toInt() == kModelSpace ? AcadDoc.obj("ModelSpace")
-                                                                 : AcadDoc.obj("PaperSpace");
+                                                                : AcadDoc.obj("PaperSpace");
   AcadStyles = AcadDoc.obj("TextStyles");
   try {
     CurLayerName = AcadDoc.obj("ActiveLayer").get("name").toString();
@@ -63,27 +64,43 @@ void HostView::LoadKeyboardLayouts() {
   KeyboardIsHebrew = encoding::KeyboardIsHebrew();
 }
 
-std::u16string HostView::curStyleFont() const {
-  std::u16string font = CurStyle.get("FontFile").toString();
-  if (font.empty()) font = CurStyle.get("BigFontFile").toString();
-  return font;
+StyleFontType HostView::readCurStyle() const {
+  StyleFontType found;
+  found.font = CurStyle.get("FontFile").toString();
+  if (found.font.empty()) found.font = CurStyle.get("BigFontFile").toString();
+  found.backward = CurStyle.get("TextGenerationFlag").toInt() == kBackwardFlag;
+  return found;
 }
 
-bool HostView::curStyleBackward() const {
-  return CurStyle.get("TextGenerationFlag").toInt() == kBackwardFlag;
+StyleFontType HostView::classify(StyleFontType found, std::u16string_view stored) {
+  fonts_->cStBack = found.backward;
+  fonts_->SetFntType(found.font, stored);
+  found.type = fonts_->cStType;
+  return found;
 }
 
 void HostView::ActiveStyleFontType() {
   CurStyle = AcadDoc.obj("ActiveTextStyle");
   CurStyleName = CurStyle.get("name").toString();
-  fonts_->cStBack = curStyleBackward();
-  fonts_->SetFntType(curStyleFont());
+  classify(readCurStyle(), {});
 }
 
-void HostView::NamedStyleFontType() {
-  CurStyle = AcadStyles.call("item", CurStyleName).toObject();
-  fonts_->cStBack = curStyleBackward();
-  fonts_->SetFntType(curStyleFont());
+// CurStyleName stays as the caller set it.
+void HostView::NamedStyleFontType() { classifyTextByStyle(CurStyleName, {}); }
+
+StyleFontType HostView::classifyTextByStyle(const std::u16string& styleName,
+                                            std::u16string_view stored, MissingStyle missing) {
+  CurStyleName = styleName;
+  StyleFontType found;
+  try {
+    CurStyle = AcadStyles.call("item", CurStyleName).toObject();
+    found = readCurStyle();
+  } catch (const host::HostError&) {
+    if (missing == MissingStyle::Raise) throw;
+    CurStyle = host::Ref();
+    found = {};
+  }
+  return classify(std::move(found), stored);
 }
 
 std::vector<std::u16string> HostView::StyleNames() const { return namesOf(AcadStyles); }

@@ -13,8 +13,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "encoding/font_type.h"
 #include "host/ref.h"
 #include "host/variant.h"
 
@@ -27,9 +29,22 @@ namespace vrn::automation {
 // One installed keyboard layout. The names are in the byte form (the
 // system's single-byte code page), as the editors' language menus take them.
 struct TLanguageEntry {
-  std::string CountryName;  // the language's name as the system shows it
+  std::string CountryName;      // the language's name as the system shows it
   std::int32_t LanguageID = 0;  // low 16 bits of the layout handle
-  std::string ISOCode;      // three letters, "HEB"
+  std::string ISOCode;          // three letters, "HEB"
+};
+
+// What classifying a text by its style found.
+struct StyleFontType {
+  std::u16string font;    // the style's font file, else its big-font file
+  bool backward = false;  // TextGenerationFlag exactly 2
+  fntType type = fntType::DosHebrew;
+};
+
+// What classifyTextByStyle does with a style the drawing lacks.
+enum class MissingStyle {
+  Raise,                // the host's error propagates
+  ClassifyByTextAlone,  // an empty font name, not backward
 };
 
 class HostView {
@@ -58,11 +73,14 @@ class HostView {
   // and set TfrmFonts' font type and backward flag from it.
   void ActiveStyleFontType();
   void NamedStyleFontType();
-  // CurStyle's font file, or its big-font file when that is empty.
-  std::u16string curStyleFont() const;
-  // CurStyle draws backward: its TextGenerationFlag is exactly 2 (a flag of
-  // 6, backward and upside down, counts as not backward).
-  bool curStyleBackward() const;
+  // The one rule for classifying a stored text by its style, which every
+  // conversion of a drawing's text runs first: CurStyleName := styleName,
+  // CurStyle := that style, TfrmFonts' cStBack := its TextGenerationFlag is
+  // exactly 2 (6, backward and upside down, is not), and SetFntType(font,
+  // stored) sets cStType, where font is the style's font file or, when that
+  // is empty, its big-font file. Returns what it found.
+  StyleFontType classifyTextByStyle(const std::u16string& styleName, std::u16string_view stored,
+                                    MissingStyle missing = MissingStyle::Raise);
 
   // Names in the host's collection order.
   std::vector<std::u16string> StyleNames() const;
@@ -72,6 +90,11 @@ class HostView {
   void clear();
 
  private:
+  // CurStyle's font and backward flag; the type is left to classify.
+  StyleFontType readCurStyle() const;
+  // Sets TfrmFonts' backward flag and font type from what was found.
+  StyleFontType classify(StyleFontType found, std::u16string_view stored);
+
   encoding::TfrmFonts* fonts_;
 };
 

@@ -14,14 +14,16 @@ Module* startedModule = nullptr;
 // user's documents, else the one in the application-data folder, whether
 // that exists or not.
 std::filesystem::path userDataDir(const settings::DataDirRoots& roots) {
-  if (auto dir = settings::chooseDataDir(roots, settings::DataDirSteps::userFoldersOnly)) return *dir;
+  if (auto dir = settings::chooseDataDir(roots, settings::DataDirSteps::UserFoldersOnly))
+    return *dir;
   return roots.appData ? *roots.appData / "Palwen" / "Vornel" / "" : std::filesystem::path();
 }
 
 }  // namespace
 
 Module::Module(ModuleOptions options) {
-  if (startedModule != nullptr) throw host::HostError(host::hr::kUnexpected, "vrn is already started");
+  if (startedModule != nullptr)
+    throw host::HostError(host::hr::kUnexpected, "vrn is already started");
   settings_.roots = std::move(options.roots);
   if (options.dataDir) {
     // The user's folder stands in for the whole rule.

@@ -5,12 +5,12 @@
 #include "automation/module.h"
 #include "encoding/string_conversion.h"
 #include "encoding/tfrm_fonts.h"
+#include "host/entity_type.h"
 
 namespace vrn::automation {
 namespace {
 
-constexpr std::int32_t kTextEntity = 32;
-constexpr std::int32_t kAttributeEntity = 6;
+constexpr int kLastTextKind = 10;
 constexpr int kSavedPairKind = 11;
 
 std::optional<fntType> fontTypeOfKind(int kind) {
@@ -18,33 +18,40 @@ std::optional<fntType> fontTypeOfKind(int kind) {
   return static_cast<fntType>(kind);
 }
 
+std::u16string convertText(StringConversion conversion, const std::u16string& text, int kind) {
+  const auto type = fontTypeOfKind(kind);
+  if (!type) return {};
+  return conversion == StringConversion::AcadToStr ? encoding::AcadToStr(text, *type, false)
+                                                   : encoding::StrToAcad(text, *type, false);
+}
+
 // The single-line text or attribute reference of that handle, if it is one.
 host::Ref textEntity(HostView& view, const std::u16string& handle) {
   host::Ref entity = view.AcadDoc.call("HandleToObject", handle).toObject();
-  const std::int32_t type = entity.get("EntityType").toInt();
-  return type == kTextEntity || type == kAttributeEntity ? entity : host::Ref();
+  const host::EntityType type = host::entityTypeOf(entity);
+  return type == host::EntityType::Text || type == host::EntityType::Attribute ? entity
+                                                                               : host::Ref();
 }
 
 // Looks up the entity's style and sets cStType and cStBack from it.
 void classifyEntityStyle(Module& module, const host::Ref& entity, const std::u16string& text) {
-  HostView& view = module.view();
-  view.CurStyleName = entity.get("StyleName").toString();
-  view.CurStyle = view.AcadStyles.call("item", view.CurStyleName).toObject();
-  const std::u16string font = view.curStyleFont();
-  module.frmFonts().cStBack = view.curStyleBackward();
-  module.frmFonts().SetFntType(font, text);
+  module.view().classifyTextByStyle(entity.get("StyleName").toString(), text);
 }
 
 }  // namespace
 
-std::u16string acadToStrText(const std::u16string& text, int kind) {
-  const auto type = fontTypeOfKind(kind);
-  return type ? encoding::AcadToStr(text, *type, false) : std::u16string();
-}
-
-std::u16string strToAcadText(const std::u16string& text, int type) {
-  const auto fontType = fontTypeOfKind(type);
-  return fontType ? encoding::StrToAcad(text, *fontType, false) : std::u16string();
+void convertString(Module& module, StringConversion conversion, const std::u16string& ent,
+                   int kind) {
+  if (kind <= kLastTextKind) {
+    module.Vrnstr = convertText(conversion, ent, kind);
+    return;
+  }
+  module.view().RefreshAcad();
+  if (conversion == StringConversion::AcadToStr) {
+    AcadToStrByHandle(module, ent, kind);
+  } else {
+    StrToAcadByHandle(module, ent, kind);
+  }
 }
 
 void AcadToStrByHandle(Module& module, const std::u16string& handle, int kind) {

@@ -18,8 +18,15 @@ namespace vrn::automation {
 
 class Module;
 
-std::u16string acadToStrText(const std::u16string& text, int kind);
-std::u16string strToAcadText(const std::u16string& text, int type);
+enum class StringConversion {
+  AcadToStr,  // acadtostr: the stored text to reading order
+  StrToAcad,  // strtoacad: reading order to the stored text
+};
+
+// The member: kind up to 10 converts `ent` itself; a larger kind runs
+// RefreshAcad and converts the entity whose handle `ent` is.
+void convertString(Module& module, StringConversion conversion, const std::u16string& ent,
+                   int kind);
 
 // Both need a refreshed host view. An entity that is neither a single-line
 // text nor an attribute reference changes nothing; a handle of no entity

@@ -3,33 +3,32 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "ascii/letter_case.h"
 #include "automation/module.h"
 #include "cli/progress.h"
 #include "editing/mtext_codec.h"
 #include "encoding/conversions.h"
-#include "encoding/tfrm_fonts.h"
-#include "host/host_error.h"
-#include "host/member_table.h"
+#include "host/entity_type.h"
 #include "host/utf8.h"
 #include "platform/code_page.h"
 
 namespace vrn::cli {
 namespace {
 
-// AutoCAD's EntityType values.
-constexpr std::int32_t kAttributeDefinition = 5;
-constexpr std::int32_t kAttribute = 6;
-constexpr std::int32_t kBlockReference = 7;
-constexpr std::int32_t kMText = 21;
-constexpr std::int32_t kText = 32;
+using host::EntityType;
 
-const char* kindName(std::int32_t entityType) {
+const char* kindName(EntityType entityType) {
   switch (entityType) {
-    case kText: return "TEXT";
-    case kMText: return "MTEXT";
-    case kAttribute: return "ATTRIB";
-    case kAttributeDefinition: return "ATTDEF";
-    default: return nullptr;
+    case EntityType::Text:
+      return "TEXT";
+    case EntityType::MText:
+      return "MTEXT";
+    case EntityType::Attribute:
+      return "ATTRIB";
+    case EntityType::AttributeDefinition:
+      return "ATTDEF";
+    default:
+      return nullptr;
   }
 }
 
@@ -47,10 +46,10 @@ class TextCollector {
 
  private:
   void collectEntity(const host::Ref& entity) {
-    const std::int32_t type = entity.get("EntityType").toInt();
+    const EntityType type = host::entityTypeOf(entity);
     if (const char* kind = kindName(type)) {
-      add(entity, kind, type == kMText);
-    } else if (type == kBlockReference && entity.get("HasAttributes").toBool()) {
+      add(entity, kind, type == EntityType::MText);
+    } else if (type == EntityType::BlockReference && entity.get("HasAttributes").toBool()) {
       const host::Variant attributes = entity.call("GetAttributes");
       for (const host::Variant& attribute : attributes.array().items) {
         add(attribute.toObject(), "ATTRIB", false);
@@ -65,28 +64,21 @@ class TextCollector {
     record.style = entity.get("StyleName").toString();
     record.stored = entity.get("TextString").toString();
     const encoding::FontState state = classify(record);
-    record.text = multiLine ? readMText(record.stored, state) : encoding::AcadToEditWin(record.stored, state);
+    record.text =
+        multiLine ? readMText(record.stored, state) : encoding::AcadToEditWin(record.stored, state);
     texts_.push_back(std::move(record));
     progress_.count(texts_.size());
   }
 
-  // The style's font and backward flag, and the font type TfrmFonts gives them.
+  // The style's font and backward flag, and the font type TfrmFonts gives
+  // them; a style the drawing lacks classifies by the text alone.
   encoding::FontState classify(TextRecord& record) {
-    automation::HostView& view = module_.view();
-    encoding::TfrmFonts& fonts = module_.frmFonts();
-    view.CurStyleName = record.style;
-    try {
-      view.CurStyle = view.AcadStyles.call("item", record.style).toObject();
-      record.font = view.curStyleFont();
-      record.backward = view.curStyleBackward();
-    } catch (const host::HostError&) {
-      // A style the drawing lacks: classify by the text alone.
-      view.CurStyle = host::Ref();
-    }
-    fonts.cStBack = record.backward;
-    fonts.SetFntType(record.font, record.stored);
-    record.fontType = static_cast<int>(fonts.cStType);
-    return encoding::FontState{fonts.cStType, fonts.cStBack};
+    const automation::StyleFontType found = module_.view().classifyTextByStyle(
+        record.style, record.stored, automation::MissingStyle::ClassifyByTextAlone);
+    record.font = found.font;
+    record.backward = found.backward;
+    record.fontType = static_cast<int>(found.type);
+    return encoding::FontState{found.type, found.backward};
   }
 
   static std::u16string readMText(const std::u16string& stored, encoding::FontState state) {
@@ -106,7 +98,7 @@ class TextCollector {
 };
 
 bool isModelSpaceName(const std::u16string& name) {
-  return host::lowerAscii(utf16ToUtf8(name)) == "*model_space";
+  return equalsIgnoringAsciiCase(name, u"*Model_Space");
 }
 
 // Stored texts keep their letter codes: a character whose byte is a control

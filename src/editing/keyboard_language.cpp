@@ -59,7 +59,7 @@ void KeyboardLanguage::synchronise() {
 
 void KeyboardLanguage::followActiveLayout() {
   const bool hebrewActive =
-      platform::languageIdOf(platform::currentKeyboardLayout()) == platform::languageIdOf(platform::hebrewLayout);
+      platform::languageIdOf(platform::currentKeyboardLayout()) == platform::languageIdOf(platform::kHebrewLayout);
   KeyboardLanguage_ = hebrewActive ? kHebrewLanguage : kEnglishLanguage;
   (hebrewActive ? hebrewButton_ : englishButton_).setDown(true);
 }

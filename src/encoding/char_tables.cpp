@@ -1,39 +1,37 @@
 #include "encoding/char_tables.h"
 
-#include "encoding/reorder.h"
-#include "platform/code_page.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <utility>
 
+#include "encoding/reorder.h"
+#include "encoding/reversal.h"
+#include "platform/code_page.h"
+
 namespace vrn::encoding {
 namespace {
 
 using ByteMap = std::array<unsigned char, 256>;
 
-constexpr unsigned char dosAlef = 0x80;
-constexpr unsigned char dosTav = 0x9A;
-constexpr unsigned char winAlef = 0xE0;
-constexpr unsigned char winTav = 0xFA;
-constexpr char16_t dosToUnicodeOffset = 0x550;
-constexpr char16_t unicodeAlef = dosAlef + dosToUnicodeOffset;
-constexpr char16_t unicodeTav = dosTav + dosToUnicodeOffset;
-
-constexpr bool isLeadSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-constexpr bool isTrailSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+constexpr unsigned char kDosAlef = 0x80;
+constexpr unsigned char kDosTav = 0x9A;
+constexpr unsigned char kWinAlef = 0xE0;
+constexpr unsigned char kWinTav = 0xFA;
+constexpr char16_t kDosToUnicodeOffset = 0x550;
+constexpr char16_t kUnicodeAlef = kDosAlef + kDosToUnicodeOffset;
+constexpr char16_t kUnicodeTav = kDosTav + kDosToUnicodeOffset;
 
 // The keys of the 27 letters, alef to tav.
-constexpr std::string_view letterKeys = "tcdsvuzjyhlfkonibxg;p.mera,";
+constexpr std::string_view kLetterKeys = "tcdsvuzjyhlfkonibxg;p.mera,";
 
 struct PunctuationKey {
   char key;
   char dos;
   char win;
 };
-constexpr std::array<PunctuationKey, 4> punctuationKeys = {{
+constexpr std::array<PunctuationKey, 4> kPunctuationKeys = {{
     {'\'', ',', ','},
     {'/', '.', '.'},
     {'q', '/', '\\'},
@@ -50,28 +48,28 @@ constexpr ByteMap identityMap() {
 
 constexpr unsigned char byteOf(char c) { return static_cast<unsigned char>(c); }
 
-enum class Side { dos, win };
+enum class Side { Dos, Win };
 
 constexpr ByteMap keysToLetters(Side side) {
   ByteMap map = identityMap();
-  const unsigned char alef = side == Side::dos ? dosAlef : winAlef;
-  for (std::size_t n = 0; n < letterKeys.size(); ++n) {
-    map[byteOf(letterKeys[n])] = static_cast<unsigned char>(alef + n);
+  const unsigned char alef = side == Side::Dos ? kDosAlef : kWinAlef;
+  for (std::size_t n = 0; n < kLetterKeys.size(); ++n) {
+    map[byteOf(kLetterKeys[n])] = static_cast<unsigned char>(alef + n);
   }
-  for (const PunctuationKey& p : punctuationKeys) {
-    map[byteOf(p.key)] = byteOf(side == Side::dos ? p.dos : p.win);
+  for (const PunctuationKey& p : kPunctuationKeys) {
+    map[byteOf(p.key)] = byteOf(side == Side::Dos ? p.dos : p.win);
   }
   return map;
 }
 
 constexpr ByteMap lettersToKeys(Side side) {
   ByteMap map = identityMap();
-  const unsigned char alef = side == Side::dos ? dosAlef : winAlef;
-  for (const PunctuationKey& p : punctuationKeys) {
-    map[byteOf(side == Side::dos ? p.dos : p.win)] = byteOf(p.key);
+  const unsigned char alef = side == Side::Dos ? kDosAlef : kWinAlef;
+  for (const PunctuationKey& p : kPunctuationKeys) {
+    map[byteOf(side == Side::Dos ? p.dos : p.win)] = byteOf(p.key);
   }
-  for (std::size_t n = 0; n < letterKeys.size(); ++n) {
-    map[alef + n] = byteOf(letterKeys[n]);
+  for (std::size_t n = 0; n < kLetterKeys.size(); ++n) {
+    map[alef + n] = byteOf(kLetterKeys[n]);
   }
   return map;
 }
@@ -84,12 +82,12 @@ constexpr ByteMap shiftRange(unsigned char first, unsigned char last, int by) {
   return map;
 }
 
-constexpr ByteMap engToDosMap = keysToLetters(Side::dos);
-constexpr ByteMap engToWinMap = keysToLetters(Side::win);
-constexpr ByteMap dosToEngMap = lettersToKeys(Side::dos);
-constexpr ByteMap winToEngMap = lettersToKeys(Side::win);
-constexpr ByteMap dosToWinMap = shiftRange(dosAlef, dosTav, winAlef - dosAlef);
-constexpr ByteMap winToDosMap = shiftRange(winAlef, winTav, dosAlef - winAlef);
+constexpr ByteMap kEngToDosMap = keysToLetters(Side::Dos);
+constexpr ByteMap kEngToWinMap = keysToLetters(Side::Win);
+constexpr ByteMap kDosToEngMap = lettersToKeys(Side::Dos);
+constexpr ByteMap kWinToEngMap = lettersToKeys(Side::Win);
+constexpr ByteMap kDosToWinMap = shiftRange(kDosAlef, kDosTav, kWinAlef - kDosAlef);
+constexpr ByteMap kWinToDosMap = shiftRange(kWinAlef, kWinTav, kDosAlef - kWinAlef);
 
 std::string applyMap(const ByteMap& map, std::string s) {
   for (char& c : s) {
@@ -109,13 +107,13 @@ struct ByteRange {
 std::optional<ByteRange> hebrewBytes(fntType ft) {
   switch (ft) {
     case fntType::DosHebrew:
-      return ByteRange{dosAlef, dosTav};
+      return ByteRange{kDosAlef, kDosTav};
     case fntType::DosEnglish:
     case fntType::DosEnglishR:
       return ByteRange{0x60, 0x7A};  // the back-quote and a-z
     case fntType::WindowsHeb:
     case fntType::TrueType:
-      return ByteRange{winAlef, winTav};
+      return ByteRange{kWinAlef, kWinTav};
   }
   return std::nullopt;
 }
@@ -129,11 +127,20 @@ template <typename Text>
 Text mirrorIn(Text s) {
   for (auto& c : s) {
     switch (c) {
-      case '(': c = ')'; break;
-      case ')': c = '('; break;
-      case '<': c = '>'; break;
-      case '>': c = '<'; break;
-      default: break;
+      case '(':
+        c = ')';
+        break;
+      case ')':
+        c = '(';
+        break;
+      case '<':
+        c = '>';
+        break;
+      case '>':
+        c = '<';
+        break;
+      default:
+        break;
     }
   }
   return s;
@@ -144,61 +151,33 @@ Text mirrorIn(Text s) {
 std::string byteForm(std::u16string_view wide) { return platform::toByteForm(wide); }
 std::u16string wideForm(std::string_view bytes) { return platform::fromByteForm(bytes); }
 
-std::string DosToWin(std::string s) { return applyMap(dosToWinMap, std::move(s)); }
-std::string WinToDos(std::string s) { return applyMap(winToDosMap, std::move(s)); }
+std::string DosToWin(std::string s) { return applyMap(kDosToWinMap, std::move(s)); }
+std::string WinToDos(std::string s) { return applyMap(kWinToDosMap, std::move(s)); }
 
 std::u16string DosToUni(std::u16string_view s) {
   const std::string bytes = byteForm(s);
   std::u16string result(s);
   for (std::size_t i = 0; i < result.size(); ++i) {
     const unsigned byte = byteOf(bytes[i]);
-    if (inRange(result[i], dosAlef, dosTav)) {
-      result[i] = static_cast<char16_t>(result[i] + dosToUnicodeOffset);
-    } else if (inRange(byte, dosAlef, dosTav)) {
-      result[i] = static_cast<char16_t>(byte + dosToUnicodeOffset);
+    if (inRange(result[i], kDosAlef, kDosTav)) {
+      result[i] = static_cast<char16_t>(result[i] + kDosToUnicodeOffset);
+    } else if (inRange(byte, kDosAlef, kDosTav)) {
+      result[i] = static_cast<char16_t>(byte + kDosToUnicodeOffset);
     }
   }
   return result;
 }
 
-std::string EngToDos(std::string s) { return applyMap(engToDosMap, std::move(s)); }
-std::string EngToWin(std::string s) { return applyMap(engToWinMap, std::move(s)); }
-char DosToEngChar(char c) { return static_cast<char>(dosToEngMap[byteOf(c)]); }
-std::string DosToEng(std::string s) { return applyMap(dosToEngMap, std::move(s)); }
-std::string WinToEng(std::string s) { return applyMap(winToEngMap, std::move(s)); }
-
-std::string RevStr(std::string s) {
-  std::reverse(s.begin(), s.end());
-  return s;
-}
-
-std::u16string RevStrW(std::u16string s) {
-  std::reverse(s.begin(), s.end());
-  return s;
-}
-
-// Reversed, every pair reads trail-lead; each such neighbourhood was a pair
-// (a lead followed by a trail) before, so swapping them all back restores
-// exactly the pairs.
-void reverseCharactersIn(std::span<char16_t> units) {
-  std::reverse(units.begin(), units.end());
-  for (std::size_t i = 0; i + 1 < units.size(); ++i) {
-    if (isTrailSurrogate(units[i]) && isLeadSurrogate(units[i + 1])) {
-      std::swap(units[i], units[i + 1]);
-      ++i;
-    }
-  }
-}
-
-std::u16string reverseCharacters(std::u16string s) {
-  reverseCharactersIn(s);
-  return s;
-}
+std::string EngToDos(std::string s) { return applyMap(kEngToDosMap, std::move(s)); }
+std::string EngToWin(std::string s) { return applyMap(kEngToWinMap, std::move(s)); }
+char DosToEngChar(char c) { return static_cast<char>(kDosToEngMap[byteOf(c)]); }
+std::string DosToEng(std::string s) { return applyMap(kDosToEngMap, std::move(s)); }
+std::string WinToEng(std::string s) { return applyMap(kWinToEngMap, std::move(s)); }
 
 bool isEnglishOnly(std::u16string_view s, fntType ft) {
   if (ft == fntType::TrueType) {
     return std::none_of(s.begin(), s.end(),
-                        [](char16_t u) { return inRange(u, unicodeAlef, unicodeTav); });
+                        [](char16_t u) { return inRange(u, kUnicodeAlef, kUnicodeTav); });
   }
   const std::optional<ByteRange> range = hebrewBytes(ft);
   return !range || holdsNoByteIn(byteForm(s), *range);
@@ -215,12 +194,8 @@ bool IsEnglishOnlyBytes(std::string_view s, fntType ft) {
 std::string mirrorBrackets(std::string s) { return mirrorIn(std::move(s)); }
 std::u16string mirrorBrackets(std::u16string s) { return mirrorIn(std::move(s)); }
 
-std::u16string cDosToWin(std::u16string_view s) {
-  return wideForm(FixRuns(RevStr(byteForm(s))));
-}
+std::u16string cDosToWin(std::u16string_view s) { return wideForm(FixRuns(RevStr(byteForm(s)))); }
 
-std::u16string cWinToDos(std::u16string_view s) {
-  return wideForm(RevStr(FixRuns(byteForm(s))));
-}
+std::u16string cWinToDos(std::u16string_view s) { return wideForm(RevStr(FixRuns(byteForm(s)))); }
 
 }  // namespace vrn::encoding

@@ -1,7 +1,7 @@
 #pragma once
 // The character-level maps between the three Hebrew letter layouts, the
-// English-only test, string reversal and bracket mirroring. All are pure:
-// none reads the current font state.
+// English-only test and bracket mirroring (string reversal is in
+// encoding/reversal.h). All are pure: none reads the current font state.
 //
 // The 27 letters, alef to tav, keep one offset in every layout:
 //
@@ -20,11 +20,10 @@
 // Byte-form routines take their string by value and return it changed, so a
 // chain of them works on one buffer.
 
-#include "encoding/font_type.h"
-
-#include <span>
 #include <string>
 #include <string_view>
+
+#include "encoding/font_type.h"
 
 namespace vrn::encoding {
 
@@ -43,14 +42,6 @@ std::string EngToWin(std::string s);  // keys -> Windows letters
 char DosToEngChar(char c);            // DOS letter -> key
 std::string DosToEng(std::string s);  // DosToEngChar on every byte
 std::string WinToEng(std::string s);  // Windows letters -> keys
-
-std::string RevStr(std::string s);
-// Reverses UTF-16 units: a surrogate pair comes out with its halves swapped.
-std::u16string RevStrW(std::u16string s);
-// Reverses characters, for TrueType texts: a surrogate pair keeps its two
-// units in order. The span form reverses in place.
-std::u16string reverseCharacters(std::u16string s);
-void reverseCharactersIn(std::span<char16_t> units);
 
 // True when s holds no Hebrew letter of the layout of ft: DOS letters for
 // DosHebrew, the keys 0x60-0x7A for DosEnglish(R), Windows letters for

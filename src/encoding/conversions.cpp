@@ -1,11 +1,13 @@
 #include "encoding/conversions.h"
 
-#include "encoding/char_tables.h"
-#include "encoding/reorder.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
+
+#include "encoding/char_tables.h"
+#include "encoding/letter_layouts.h"
+#include "encoding/reorder.h"
+#include "encoding/reversal.h"
 
 namespace vrn::encoding {
 
@@ -19,8 +21,8 @@ using platform::ReadingDirection;
 // maps work byte by byte, so they commute with the reorderings (FixRuns with
 // a reversal too), and the chain runs fused over one buffer: map in place,
 // FixRuns in place, then one pass to wide form that reverses, maps and
-// mirrors by table. The tables are built from the character-table routines
-// themselves.
+// mirrors by table. The tables are built from the layouts' own maps
+// (encoding/letter_layouts.h).
 //
 //   AcadToEditWin   map to Windows letters, FixRuns, reverse unless type 2
 //                   (and once more when backward), mirror. For DosHebrew the
@@ -33,9 +35,9 @@ using ByteTable = std::array<unsigned char, 256>;
 using WideTable = std::array<char16_t, 256>;
 
 struct LetterTables {
-  std::array<ByteTable, 4> toEditor;       // stored bytes to Windows letters
-  std::array<WideTable, 4> toStoredWide;   // Windows letters to stored, mirrored, wide
-  WideTable mirroredWide;                  // mirrored, wide
+  std::array<ByteTable, 4> toEditor;      // stored bytes to Windows letters
+  std::array<WideTable, 4> toStoredWide;  // Windows letters to stored, mirrored, wide
+  WideTable mirroredWide;                 // mirrored, wide
 };
 
 std::string everyByte() {
@@ -62,12 +64,11 @@ WideTable wideTable(const std::string& mapped) {
 LetterTables buildLetterTables() {
   const std::string all = everyByte();
   LetterTables t{};
-  t.toEditor = {byteTable(DosToWin(all)), byteTable(DosToWin(EngToDos(all))),
-                byteTable(DosToWin(EngToDos(all))), byteTable(all)};
-  t.toStoredWide = {wideTable(mirrorBrackets(WinToDos(all))),
-                    wideTable(mirrorBrackets(DosToEng(WinToDos(all)))),
-                    wideTable(mirrorBrackets(DosToEng(WinToDos(all)))),
-                    wideTable(mirrorBrackets(all))};
+  for (std::size_t layout = 0; layout < t.toEditor.size(); ++layout) {
+    const auto type = static_cast<fntType>(layout);
+    t.toEditor[layout] = byteTable(toWindowsLetters(all, type));
+    t.toStoredWide[layout] = wideTable(mirrorBrackets(fromWindowsLetters(all, type)));
+  }
   t.mirroredWide = wideTable(mirrorBrackets(all));
   return t;
 }
@@ -76,12 +77,6 @@ const LetterTables& letterTables() {
   static const LetterTables tables = buildLetterTables();
   return tables;
 }
-
-bool isLetterLayout(fntType type) { return static_cast<unsigned>(type) <= 3; }
-
-// DosEnglishR stores its text in the opposite order, so it is the one
-// layout whose conversion does not reverse.
-bool reversesOrder(fntType type) { return type != fntType::DosEnglishR; }
 
 std::u16string convertFused(std::string b, const ByteTable* map, bool fixRuns, bool reverse,
                             const WideTable& toWide) {
@@ -170,8 +165,7 @@ std::u16string AcadToEditWin(std::u16string_view ss, FontState font) {
   }
   std::string d = byteForm(ss);
   const LetterTables& tables = letterTables();
-  if ((font.type == fntType::DosHebrew || font.type == fntType::WindowsHeb) &&
-      IsEnglishOnlyBytes(d, font.type)) {
+  if (storedIsEnglishOnly(d, font.type)) {
     return convertFused(std::move(d), nullptr, false, font.backward, tables.mirroredWide);
   }
   const auto layout = static_cast<std::size_t>(font.type);
@@ -193,10 +187,9 @@ std::u16string EditToacadWin(std::u16string_view ss, FontState font, bool revers
   std::string b = byteForm(ss);
   // The editor holds Windows letters, so the DosHebrew shortcut tests the
   // Windows range too. An English-only text keeps every character it has.
-  if ((font.type == fntType::DosHebrew || font.type == fntType::WindowsHeb) &&
-      IsEnglishOnlyBytes(b, fntType::WindowsHeb)) {
-    std::u16string r = font.type == fntType::DosHebrew ? Symbtoacad(std::u16string(ss))
-                                                       : std::u16string(ss);
+  if (readingOrderIsEnglishOnly(b, font.type)) {
+    std::u16string r =
+        font.type == fntType::DosHebrew ? Symbtoacad(std::u16string(ss)) : std::u16string(ss);
     return mirrorBrackets(font.backward ? wideForm(RevStr(byteForm(r))) : std::move(r));
   }
   const auto layout = static_cast<std::size_t>(font.type);
@@ -216,38 +209,22 @@ std::u16string ConvertRightToLeftW(std::u16string_view s) {
   return VisualOrderW(FixRunsW(std::u16string(s)));
 }
 
-std::u16string ConvertLeftToRightW(std::u16string_view s) {
-  return FixRunsW(VisualOrderW(s));
-}
+std::u16string ConvertLeftToRightW(std::u16string_view s) { return FixRunsW(VisualOrderW(s)); }
 
 std::string fAcadToEditWinL(std::string_view ss, std::int16_t ftype, std::int16_t backward,
                             bool RightToLeft) {
-  std::string d = backward != 0 ? RevStr(std::string(ss)) : std::string(ss);
-  std::string x;
-  switch (ftype) {
-    case 0:
-      if (IsEnglishOnlyBytes(d, fntType::DosHebrew)) {
-        return d;
-      }
-      x = FixRuns(RevStr(DosToWin(std::move(d))));
-      break;
-    case 1:
-      x = FixRuns(RevStr(DosToWin(EngToDos(std::move(d)))));
-      break;
-    case 2:
-      x = FixRuns(DosToWin(EngToDos(std::move(d))));
-      break;
-    case 3:
-      if (IsEnglishOnlyBytes(d, fntType::WindowsHeb)) {
-        return d;
-      }
-      x = RevStr(FixRuns(std::move(d)));
-      break;
-    case 4:
-      return VisualOrder(d);
-    default:
-      return {};
+  if (ftype < 0 || ftype > static_cast<std::int16_t>(fntType::TrueType)) {
+    return {};
   }
+  const auto type = static_cast<fntType>(ftype);
+  std::string d = backward != 0 ? RevStr(std::string(ss)) : std::string(ss);
+  if (type == fntType::TrueType) {
+    return VisualOrder(d);
+  }
+  if (storedIsEnglishOnly(d, type)) {
+    return d;
+  }
+  std::string x = storedToReadingOrder(std::move(d), type);
   std::string r = RightToLeft ? std::move(x) : RevStr(VisualOrder(FixRuns(std::move(x))));
   return mirrorBrackets(std::move(r));
 }
@@ -273,8 +250,8 @@ std::u16string AAcadToEditWin(std::u16string_view ss, FontState font, bool Right
       type = fntType::DosHebrew;
     }
   }
-  std::string r = fAcadToEditWinL(bytes, static_cast<std::int16_t>(type),
-                                  font.backward ? 1 : 0, RightToLeft);
+  std::string r =
+      fAcadToEditWinL(bytes, static_cast<std::int16_t>(type), font.backward ? 1 : 0, RightToLeft);
   return wideForm(reverseTTF ? RevStr(std::move(r)) : r);
 }
 

@@ -1,5 +1,7 @@
 #include "encoding/font_classification.h"
 
+#include "ascii/letter_case.h"
+
 namespace vrn::encoding {
 namespace {
 
@@ -28,22 +30,21 @@ std::u16string_view mappingWordOf(fntType type) {
     case fntType::DosEnglish:
     case fntType::DosEnglishR:
     case fntType::WindowsHeb:
-      return fontMappingWords[static_cast<std::size_t>(type)];
+      return kFontMappingWords[static_cast<std::size_t>(type)];
     default:
       return u"TrueType";
   }
 }
 
 std::optional<fntType> typeOfMappingWord(std::u16string_view word) {
-  std::u16string upper = upperCaseAscii(word);
-  for (std::size_t i = 0; i < fontMappingWords.size(); ++i) {
-    if (upper == upperCaseAscii(fontMappingWords[i])) return static_cast<fntType>(i);
+  for (std::size_t i = 0; i < kFontMappingWords.size(); ++i) {
+    if (equalsIgnoringAsciiCase(word, kFontMappingWords[i])) return static_cast<fntType>(i);
   }
   return std::nullopt;
 }
 
 std::u16string fontMapKey(std::u16string_view fsname) {
-  return upperCaseAscii(splitName(fsname).fileStem);
+  return upperAscii(splitName(fsname).fileStem);
 }
 
 FontClassification classifyFont(std::u16string_view fsname, const FontMapGrid& fontmaps) {
@@ -51,15 +52,15 @@ FontClassification classifyFont(std::u16string_view fsname, const FontMapGrid& f
   FontClassification result;
   result.emptyFileName = name.fileName.empty();
   if (result.emptyFileName) result.type = fntType::TrueType;
-  result.cStFont = upperCaseAscii(name.withoutExtension);
+  result.cStFont = upperAscii(name.withoutExtension);
   if (result.cStFont.starts_with(u"VORNEL")) {
     result.type = fntType::WindowsHeb;
-    result.by = ClassifiedBy::vornelName;
+    result.by = ClassifiedBy::VornelName;
     return result;
   }
-  if (upperCaseAscii(name.extension) == u".TTF") {
+  if (equalsIgnoringAsciiCase(name.extension, u".TTF")) {
     result.type = fntType::TrueType;
-    result.by = ClassifiedBy::trueTypeExtension;
+    result.by = ClassifiedBy::TrueTypeExtension;
     return result;
   }
   if (auto row = fontmaps.findKey(name.fileStem)) {

@@ -25,8 +25,8 @@
 namespace vrn::encoding {
 
 // The pick list of the mapping column, in this order.
-inline constexpr std::array<std::u16string_view, 4> fontMappingWords{
-    u"DosHebrew", u"DosEnglish", u"DosEnglishR", u"Windows"};
+inline constexpr std::array<std::u16string_view, 4> kFontMappingWords{u"DosHebrew", u"DosEnglish",
+                                                                      u"DosEnglishR", u"Windows"};
 
 // The word written into the map for a type: "TrueType" for 4 and any other value.
 std::u16string_view mappingWordOf(fntType type);
@@ -38,13 +38,13 @@ std::optional<fntType> typeOfMappingWord(std::u16string_view word);
 // upper-cased.
 std::u16string fontMapKey(std::u16string_view fsname);
 
-enum class ClassifiedBy { vornelName, trueTypeExtension, fontMap };
+enum class ClassifiedBy { VornelName, TrueTypeExtension, FontMap };
 
 struct FontClassification {
   fntType type = fntType::DosHebrew;
   std::u16string cStFont;  // fsname without extension, upper-cased, folder kept
   bool emptyFileName = false;
-  ClassifiedBy by = ClassifiedBy::fontMap;
+  ClassifiedBy by = ClassifiedBy::FontMap;
 };
 
 FontClassification classifyFont(std::u16string_view fsname, const FontMapGrid& fontmaps);

@@ -2,20 +2,22 @@
 
 #include <algorithm>
 
+#include "ascii/letter_case.h"
+
 namespace vrn::encoding {
 
 namespace {
-constexpr std::u16string_view fontsSection = u"Fonts";
+constexpr std::u16string_view kFontsSection = u"Fonts";
 }
 
 std::vector<std::u16string> readFontList(const platform::IniFile& fontfile) {
-  std::vector<std::u16string> fontlist = fontfile.readSection(fontsSection);
+  std::vector<std::u16string> fontlist = fontfile.readSection(kFontsSection);
   auto byUpperCase = [](const std::u16string& a, const std::u16string& b) {
-    return upperCaseAscii(a) < upperCaseAscii(b);
+    return upperAscii(a) < upperAscii(b);
   };
   std::stable_sort(fontlist.begin(), fontlist.end(), byUpperCase);
   auto sameUpperCase = [](const std::u16string& a, const std::u16string& b) {
-    return upperCaseAscii(a) == upperCaseAscii(b);
+    return equalsIgnoringAsciiCase(a, b);
   };
   fontlist.erase(std::unique(fontlist.begin(), fontlist.end(), sameUpperCase), fontlist.end());
   return fontlist;
@@ -24,16 +26,16 @@ std::vector<std::u16string> readFontList(const platform::IniFile& fontfile) {
 void appendFontRows(FontMapGrid& fontmaps, const platform::IniFile& fontfile,
                     const std::vector<std::u16string>& fontlist) {
   for (const std::u16string& font : fontlist) {
-    fontmaps.appendRow({font, fontfile.readString(fontsSection, font, u"")});
+    fontmaps.appendRow({font, fontfile.readString(kFontsSection, font, u"")});
   }
 }
 
 void writeFontMap(platform::IniFile& fontfile, const FontMapGrid& fontmaps, EmptyKeys emptyKeys) {
-  fontfile.eraseSection(fontsSection);
+  fontfile.eraseSection(kFontsSection);
   for (std::size_t i = 1; i < fontmaps.rowCount(); ++i) {
     const FontMapRow& row = fontmaps.row(i);
-    if (row.key.empty() && emptyKeys == EmptyKeys::skip) continue;
-    fontfile.writeString(fontsSection, row.key, row.mapping);
+    if (row.key.empty() && emptyKeys == EmptyKeys::Skip) continue;
+    fontfile.writeString(kFontsSection, row.key, row.mapping);
   }
   fontfile.updateFile();
 }

@@ -20,7 +20,7 @@ std::vector<std::u16string> readFontList(const platform::IniFile& fontfile);
 void appendFontRows(FontMapGrid& fontmaps, const platform::IniFile& fontfile,
                     const std::vector<std::u16string>& fontlist);
 
-enum class EmptyKeys { skip, write };
+enum class EmptyKeys { Skip, Write };
 
 // Erases [Fonts] and writes every entry row in grid order, then puts it
 // into the file. Throws platform::IniWriteError.

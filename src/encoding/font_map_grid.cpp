@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace vrn::encoding {
+#include "ascii/letter_case.h"
 
-std::u16string upperCaseAscii(std::u16string_view text) {
-  std::u16string result(text);
-  for (char16_t& c : result) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-  }
-  return result;
-}
+namespace vrn::encoding {
 
 FontMapGrid::FontMapGrid() : rows_{{u"Fonts", u"Mapping"}} {}
 
@@ -55,9 +49,8 @@ void FontMapGrid::selectRow(std::size_t index) {
 }
 
 std::optional<std::size_t> FontMapGrid::findKey(std::u16string_view name) const {
-  std::u16string wanted = upperCaseAscii(name);
   for (std::size_t i = 1; i < rows_.size(); ++i) {
-    if (upperCaseAscii(rows_[i].key) == wanted) return i;
+    if (equalsIgnoringAsciiCase(rows_[i].key, name)) return i;
   }
   return std::nullopt;
 }

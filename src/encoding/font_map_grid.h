@@ -2,9 +2,10 @@
 // FontMapGrid: the rows of the font map as the form's grid shows them.
 // Row 0 is the title row ("Fonts", "Mapping"); rows 1..n are the entries,
 // a font name and its mapping word. The mapping column offers the pick
-// list of every entry row (fontMappingWords). The grid is data only; the
+// list of every entry row (kFontMappingWords). The grid is data only; the
 // form that shows it comes with the user interface.
 
+#include <cassert>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -40,7 +41,10 @@ class FontMapGrid {
   void clearRows();
 
   // The selected entry row; 0 when there is none.
-  std::size_t selectedRow() const { return selected_; }
+  std::size_t selectedRow() const {
+    assert(selected_ <= entryCount());
+    return selected_;
+  }
   void selectRow(std::size_t index);
 
   // The first entry row whose key equals name, ASCII letters compared
@@ -51,8 +55,5 @@ class FontMapGrid {
   std::vector<FontMapRow> rows_;
   std::size_t selected_ = 0;
 };
-
-// ASCII letters upper-cased; other characters stay as they are.
-std::u16string upperCaseAscii(std::u16string_view text);
 
 }  // namespace vrn::encoding

@@ -19,4 +19,8 @@ enum class fntType : std::uint8_t {
   TrueType = 4,
 };
 
+// One of the five types. The conversions take any value (an unknown one
+// gives an empty text); the font state of TfrmFonts holds only these.
+constexpr bool isKnownFontType(fntType type) { return type <= fntType::TrueType; }
+
 }  // namespace vrn

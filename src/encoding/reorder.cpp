@@ -1,15 +1,16 @@
 #include "encoding/reorder.h"
 
-#include "encoding/char_tables.h"
-#include "platform/bidi.h"
-#include "platform/code_page.h"
-
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
+
+#include "encoding/reversal.h"
+#include "platform/bidi.h"
+#include "platform/code_page.h"
 
 namespace vrn::encoding {
 namespace {
@@ -34,7 +35,7 @@ ByteClasses buildRightToLeftBytes() {
   platform::characterClasses(wide, classes);
   ByteClasses rightToLeft{};
   for (std::size_t b = 0; b < classes.size(); ++b) {
-    rightToLeft[b] = classes[b] == platform::rightToLeftLetterClass;
+    rightToLeft[b] = classes[b] == platform::kRightToLeftLetterClass;
   }
   return rightToLeft;
 }
@@ -50,7 +51,7 @@ const ByteClasses& rightToLeftBytes() {
 // units, so they skip the code page both ways; the class of such a unit is
 // the class of its byte. The table covers the whole basic plane; its
 // values are flags, so that one pass can or them together.
-enum UnitClass : std::uint8_t { unitOther = 0, unitRightToLeft = 1, unitOutsideByteForm = 2 };
+enum UnitClass : std::uint8_t { UnitOther = 0, UnitRightToLeft = 1, UnitOutsideByteForm = 2 };
 using UnitClasses = std::vector<UnitClass>;
 
 UnitClasses buildUnitClasses() {
@@ -61,10 +62,10 @@ UnitClasses buildUnitClasses() {
   const std::string bytes = platform::toByteForm(everyUnit);
   const std::u16string back = platform::fromByteForm(bytes);
   const ByteClasses& rightToLeft = rightToLeftBytes();
-  UnitClasses classes(everyUnit.size(), unitOutsideByteForm);
+  UnitClasses classes(everyUnit.size(), UnitOutsideByteForm);
   for (std::size_t u = 0; u < everyUnit.size(); ++u) {
     if (back[u] == everyUnit[u]) {
-      classes[u] = rightToLeft[static_cast<unsigned char>(bytes[u])] ? unitRightToLeft : unitOther;
+      classes[u] = rightToLeft[static_cast<unsigned char>(bytes[u])] ? UnitRightToLeft : UnitOther;
     }
   }
   return classes;
@@ -77,7 +78,7 @@ const UnitClasses& unitClasses() {
 
 // Per-unit tests that hold their table, for the loops below.
 auto rightToLeftUnitTest() {
-  return [&classes = unitClasses()](char16_t u) { return classes[u] == unitRightToLeft; };
+  return [&classes = unitClasses()](char16_t u) { return classes[u] == UnitRightToLeft; };
 }
 
 auto rightToLeftByteTest() {
@@ -123,9 +124,8 @@ void fixRunsByPlatformClasses(std::u16string& s) {
   thread_local std::vector<std::uint8_t> classes;
   classes.resize(s.size());
   platform::characterClasses(s, classes);
-  reverseOtherRuns(s, [](std::size_t i) {
-    return classes[i] == platform::rightToLeftLetterClass;
-  });
+  reverseOtherRuns(s,
+                   [](std::size_t i) { return classes[i] == platform::kRightToLeftLetterClass; });
 }
 
 // FixRuns(x), reversed when asked, into out in one pass: reversed, the
@@ -173,7 +173,7 @@ void fixRunsInto(std::u16string_view x, IsRightToLeft isRightToLeft, bool revers
 // other rule applies. Read left to right, the span from the first letter to
 // the last is reversed and the end blanks stay; read right to left, the
 // whole line is reversed.
-enum class Shortcut : std::uint8_t { none, asStored, lettersAndBlanks };
+enum class Shortcut : std::uint8_t { None, AsStored, LettersAndBlanks };
 
 template <typename Text, typename IsRightToLeft>
 Shortcut shortcutFor(const Text& s, IsRightToLeft isRightToLeft) {
@@ -185,21 +185,21 @@ Shortcut shortcutFor(const Text& s, IsRightToLeft isRightToLeft) {
     onlyLettersAndBlanks = onlyLettersAndBlanks && (rightToLeft || c == ' ');
   }
   if (!anyRightToLeft) {
-    return Shortcut::asStored;
+    return Shortcut::AsStored;
   }
-  return onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none;
+  return onlyLettersAndBlanks ? Shortcut::LettersAndBlanks : Shortcut::None;
 }
 
 bool appliesTo(Shortcut shortcut, ReadingDirection direction) {
-  return shortcut == Shortcut::lettersAndBlanks ||
-         (shortcut == Shortcut::asStored && direction == ReadingDirection::LeftToRight);
+  return shortcut == Shortcut::LettersAndBlanks ||
+         (shortcut == Shortcut::AsStored && direction == ReadingDirection::LeftToRight);
 }
 
 // The display order of a line the shortcut applies to, into display.
 template <typename View, typename Text>
 void displayShortcut(View s, Shortcut shortcut, ReadingDirection direction, Text& display) {
   display.assign(s.begin(), s.end());
-  if (shortcut == Shortcut::asStored) {
+  if (shortcut == Shortcut::AsStored) {
     return;
   }
   auto first = display.begin();
@@ -240,13 +240,13 @@ WideSummary summarize(std::u16string_view s) {
   for (const char16_t u : s) {
     const UnitClass c = classes[u];
     seen |= c;
-    onlyLettersAndBlanks &= c == unitRightToLeft || u == u' ';
+    onlyLettersAndBlanks &= c == UnitRightToLeft || u == u' ';
   }
-  const bool inByteForm = (seen & unitOutsideByteForm) == 0;
-  if ((seen & unitRightToLeft) == 0) {
-    return {inByteForm, Shortcut::asStored};
+  const bool inByteForm = (seen & UnitOutsideByteForm) == 0;
+  if ((seen & UnitRightToLeft) == 0) {
+    return {inByteForm, Shortcut::AsStored};
   }
-  return {inByteForm, onlyLettersAndBlanks ? Shortcut::lettersAndBlanks : Shortcut::none};
+  return {inByteForm, onlyLettersAndBlanks ? Shortcut::LettersAndBlanks : Shortcut::None};
 }
 
 // The display order of s into display, display's storage reused: by a
@@ -259,15 +259,18 @@ void displayOrderOf(std::u16string_view s, const WideSummary& summary, ReadingDi
   } else {
     platform::displayOrder(s, reading, display);
   }
+  assert(display.size() == s.size());
 }
 
 std::string byteDisplayOrder(std::string_view s, ReadingDirection direction) {
   const Shortcut shortcut = shortcutFor(s, rightToLeftByteTest());
-  if (!appliesTo(shortcut, direction)) {
-    return platform::toByteForm(displayOrderOfBytes(s, direction));
-  }
   std::string display;
-  displayShortcut(s, shortcut, direction, display);
+  if (appliesTo(shortcut, direction)) {
+    displayShortcut(s, shortcut, direction, display);
+  } else {
+    display = platform::toByteForm(displayOrderOfBytes(s, direction));
+  }
+  assert(display.size() == s.size());
   return display;
 }
 
@@ -278,6 +281,17 @@ void reverseIn(std::u16string& s, const WideSummary& summary) {
   } else {
     reverseCharactersIn(s);
   }
+}
+
+// The display order of s, whose summary is given, reversed when asked.
+std::u16string displayOf(std::u16string_view s, const WideSummary& summary,
+                         ReadingDirection reading, bool reversed) {
+  std::u16string display;
+  displayOrderOf(s, summary, reading, display);
+  if (reversed) {
+    reverseIn(display, summary);
+  }
+  return display;
 }
 
 }  // namespace
@@ -300,13 +314,7 @@ std::string VisualOrder(std::string_view s) {
 // form's class table and shortcuts; any other goes to the platform with
 // each unit's own class.
 std::u16string displayWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
-  const WideSummary summary = summarize(s);
-  std::u16string display;
-  displayOrderOf(s, summary, reading, display);
-  if (reversed) {
-    reverseIn(display, summary);
-  }
-  return display;
+  return displayOf(s, summarize(s), reading, reversed);
 }
 
 std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, bool reversed) {
@@ -318,12 +326,7 @@ std::u16string rightToLeftWide(std::u16string_view s, ReadingDirection reading, 
     fixed.assign(s);
     fixRunsByPlatformClasses(fixed);
   }
-  std::u16string display;
-  displayOrderOf(fixed, summary, reading, display);
-  if (reversed) {
-    reverseIn(display, summary);
-  }
-  return display;
+  return displayOf(fixed, summary, reading, reversed);
 }
 
 std::u16string leftToRightWide(std::u16string_view s, ReadingDirection reading, bool reversed) {

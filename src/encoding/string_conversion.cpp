@@ -1,7 +1,9 @@
 #include "encoding/string_conversion.h"
 
 #include "encoding/char_tables.h"
+#include "encoding/letter_layouts.h"
 #include "encoding/reorder.h"
+#include "encoding/reversal.h"
 
 namespace vrn::encoding {
 
@@ -10,62 +12,36 @@ std::string AcadToStr(std::string_view text, fntType type, bool backward) {
     return {};
   }
   std::string work = backward ? RevStr(std::string(text)) : std::string(text);
-  std::string result;
-  switch (type) {
-    case fntType::DosHebrew:
-      result = IsEnglishOnlyBytes(work, fntType::DosHebrew)
-                   ? std::move(work)
-                   : FixRuns(RevStr(DosToWin(std::move(work))));
-      break;
-    case fntType::DosEnglish:
-      result = FixRuns(RevStr(DosToWin(EngToDos(std::move(work)))));
-      break;
-    case fntType::DosEnglishR:
-      result = FixRuns(DosToWin(EngToDos(std::move(work))));
-      break;
-    case fntType::WindowsHeb:
-      result = IsEnglishOnlyBytes(work, fntType::WindowsHeb) ? std::move(work)
-                                                             : RevStr(FixRuns(std::move(work)));
-      break;
-    case fntType::TrueType:
-      return RevStr(LeftToRightDC(work));
-    default:
-      return {};
+  if (type == fntType::TrueType) {
+    return RevStr(LeftToRightDC(work));
   }
-  return mirrorBrackets(std::move(result));
+  if (!isLetterLayout(type)) {
+    return {};
+  }
+  if (!storedIsEnglishOnly(work, type)) {
+    work = storedToReadingOrder(std::move(work), type);
+  }
+  return mirrorBrackets(std::move(work));
 }
 
 std::string StrToAcad(std::string_view text, fntType type, bool backward) {
   if (text.empty()) {
     return {};
   }
+  if (type == fntType::TrueType) {
+    return RightToLeftDC(text);  // neither reversed for backward nor mirrored
+  }
+  if (!isLetterLayout(type)) {
+    return {};
+  }
   std::string work(text);
-  std::string result;
-  switch (type) {
-    case fntType::DosHebrew:
-      result = IsEnglishOnlyBytes(work, fntType::WindowsHeb)
-                   ? std::move(work)
-                   : WinToDos(RevStr(FixRuns(std::move(work))));
-      break;
-    case fntType::DosEnglish:
-      result = DosToEng(WinToDos(RevStr(FixRuns(std::move(work)))));
-      break;
-    case fntType::DosEnglishR:
-      result = DosToEng(WinToDos(FixRuns(std::move(work))));
-      break;
-    case fntType::WindowsHeb:
-      result = IsEnglishOnlyBytes(work, fntType::WindowsHeb) ? std::move(work)
-                                                             : RevStr(FixRuns(std::move(work)));
-      break;
-    case fntType::TrueType:
-      return RightToLeftDC(work);
-    default:
-      return {};
+  if (!readingOrderIsEnglishOnly(work, type)) {
+    work = readingOrderToStored(std::move(work), type);
   }
   if (backward) {
-    result = RevStr(std::move(result));
+    work = RevStr(std::move(work));
   }
-  return mirrorBrackets(std::move(result));
+  return mirrorBrackets(std::move(work));
 }
 
 // The screen context reads right to left (VisualOrderDC).

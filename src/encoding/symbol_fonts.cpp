@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "encoding/font_map_grid.h"
+#include "ascii/letter_case.h"
 
 namespace vrn::encoding {
 namespace {
@@ -34,9 +34,8 @@ std::vector<SymbolFont> readSymbolFonts(const platform::IniFile& fontfile) {
 }
 
 const tsymb* findSymbolFont(const std::vector<SymbolFont>& fonts, std::u16string_view name) {
-  std::u16string wanted = upperCaseAscii(name);
   for (const SymbolFont& font : fonts) {
-    if (upperCaseAscii(font.name) == wanted) return &font.symbols;
+    if (equalsIgnoringAsciiCase(font.name, name)) return &font.symbols;
   }
   return nullptr;
 }

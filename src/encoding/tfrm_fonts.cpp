@@ -1,6 +1,7 @@
 #include "encoding/tfrm_fonts.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "encoding/char_tables.h"
 #include "encoding/conversions.h"
@@ -28,11 +29,11 @@ TfrmFonts::TfrmFonts(settings::Settings& settings) : settings_(settings) {}
 
 void TfrmFonts::FormCreate() {
   settings_.DataDir =
-      *settings::chooseDataDir(settings_.roots, settings::DataDirSteps::withMachineFallback);
-  settings_.Rinistr = settings::loadIniSettings(settings_.DataDir / settings::hebrewIniName);
-  keyDefinitions = settings::loadKeyDefinitions(settings_.DataDir / settings::editDefName);
+      *settings::chooseDataDir(settings_.roots, settings::DataDirSteps::WithMachineFallback);
+  settings_.Rinistr = settings::loadIniSettings(settings_.DataDir / settings::kHebrewIniName);
+  keyDefinitions = settings::loadKeyDefinitions(settings_.DataDir / settings::kEditDefName);
 
-  fileName = settings_.DataDir / fonts_form::fontMapName;
+  fileName = settings_.DataDir / fonts_form::kFontMapName;
   dialogFolder = settings_.DataDir;
   useFontFile(platform::openIniFile(fileName));
   fontsyms = readSymbolFonts(*fontfile);
@@ -41,7 +42,7 @@ void TfrmFonts::FormCreate() {
 
 void TfrmFonts::FormClose() {
   try {
-    if (fontfile) writeFontMap(*fontfile, fontmaps, EmptyKeys::skip);
+    if (fontfile) writeFontMap(*fontfile, fontmaps, EmptyKeys::Skip);
   } catch (const std::exception&) {
     // Closing must not fail: the map in memory stays as edited.
   }
@@ -52,7 +53,7 @@ void TfrmFonts::FormDestroy() {
   fontlist.clear();
   csymb = nullptr;
   fontsyms.clear();
-  settings::saveIniSettings(settings_.Rinistr, settings_.DataDir / settings::hebrewIniName);
+  settings::saveIniSettings(settings_.Rinistr, settings_.DataDir / settings::kHebrewIniName);
 }
 
 void TfrmFonts::btnNewClick() { fontmaps.selectRow(fontmaps.appendRow({})); }
@@ -83,7 +84,7 @@ void TfrmFonts::SpeedButton1Click(const fs::path& mapFile) {
 
 void TfrmFonts::SpeedButton2Click(const fs::path& mapFile) {
   auto file = platform::openIniFile(mapFile);
-  writeFontMap(*file, fontmaps, EmptyKeys::write);
+  writeFontMap(*file, fontmaps, EmptyKeys::Write);
   fontfile = std::move(file);
   fileName = mapFile;
   dialogFolder = mapFile.parent_path();
@@ -104,24 +105,27 @@ void TfrmFonts::SetFntType(std::u16string_view fsname) {
   FontClassification found = classifyFont(fsname, fontmaps);
   cStFont = std::move(found.cStFont);
   cStType = found.type;
+  assert(isKnownFontType(cStType));
 }
 
 void TfrmFonts::SetFntType(std::u16string_view fsname, std::u16string_view str) {
   FontClassification found = classifyFont(fsname, fontmaps);
   cStFont = std::move(found.cStFont);
   cStType = found.type;
-  if (found.by == ClassifiedBy::fontMap && cStType == fntType::WindowsHeb && !str.empty() &&
+  if (found.by == ClassifiedBy::FontMap && cStType == fntType::WindowsHeb && !str.empty() &&
       holdsDosLetter(str)) {
     cStType = fntType::DosHebrew;
   }
+  assert(isKnownFontType(cStType));
 }
 
 fntType TfrmFonts::GetFntType(std::u16string_view fsname) {
   FontClassification found = classifyFont(fsname, fontmaps);
   cStFont = std::move(found.cStFont);
   if (found.emptyFileName) cStType = fntType::TrueType;
-  if (found.by == ClassifiedBy::vornelName) cStType = fntType::WindowsHeb;
-  if (found.by == ClassifiedBy::trueTypeExtension) cStType = fntType::TrueType;
+  if (found.by == ClassifiedBy::VornelName) cStType = fntType::WindowsHeb;
+  if (found.by == ClassifiedBy::TrueTypeExtension) cStType = fntType::TrueType;
+  assert(isKnownFontType(found.type) && isKnownFontType(cStType));
   return found.type;
 }
 
@@ -134,11 +138,7 @@ void TfrmFonts::changefnt(std::u16string_view fname, fntType ft) {
     fontmaps.appendRow({std::move(name), std::move(mapping)});
   }
   if (!fontfile) throw platform::IniWriteError(fileName);
-  writeFontMap(*fontfile, fontmaps, EmptyKeys::write);
-}
-
-std::vector<std::u16string> TfrmFonts::fontmapsGetPickList() {
-  return {fontMappingWords.begin(), fontMappingWords.end()};
+  writeFontMap(*fontfile, fontmaps, EmptyKeys::Write);
 }
 
 std::u16string TfrmFonts::KeyDefText(settings::ShiftState shift, std::uint16_t key) const {

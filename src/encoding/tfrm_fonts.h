@@ -13,6 +13,7 @@
 // them. The window itself (grid, buttons, dialogs) comes with the user
 // interface; the handlers here take the file a dialog would have chosen.
 
+#include <cassert>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -31,18 +32,18 @@ namespace vrn::encoding {
 
 // The form's own texts.
 namespace fonts_form {
-inline constexpr char16_t caption[] = u"Fonts Definition";
-inline constexpr char16_t fileLabel[] = u"File";
-inline constexpr char16_t newCaption[] = u"&New";
-inline constexpr char16_t deleteCaption[] = u"&Delete";
-inline constexpr char16_t newFromFileCaption[] = u"&New from file";
-inline constexpr char16_t loadHint[] = u"Load  new Font Defenition File";
-inline constexpr char16_t saveAsHint[] = u"Load   Font Defenition File As ..";
-inline constexpr char16_t fontFileFilter[] = u"Autocad Fonts|*.shx;*.shp|True Type|*.ttf";
-inline constexpr char16_t fontFileExtension[] = u"*.shx";
-inline constexpr char16_t fontMapFilter[] = u"Font Definitio Files(*.txt)|*.txt";
-inline constexpr char16_t fontMapExtension[] = u"txt";
-inline constexpr char fontMapName[] = "VrnFonts.txt";
+inline constexpr char16_t kCaption[] = u"Fonts Definition";
+inline constexpr char16_t kFileLabel[] = u"File";
+inline constexpr char16_t kNewCaption[] = u"&New";
+inline constexpr char16_t kDeleteCaption[] = u"&Delete";
+inline constexpr char16_t kNewFromFileCaption[] = u"&New from file";
+inline constexpr char16_t kLoadHint[] = u"Load  new Font Defenition File";
+inline constexpr char16_t kSaveAsHint[] = u"Load   Font Defenition File As ..";
+inline constexpr char16_t kFontFileFilter[] = u"Autocad Fonts|*.shx;*.shp|True Type|*.ttf";
+inline constexpr char16_t kFontFileExtension[] = u"*.shx";
+inline constexpr char16_t kFontMapFilter[] = u"Font Definitio Files(*.txt)|*.txt";
+inline constexpr char16_t kFontMapExtension[] = u"txt";
+inline constexpr char kFontMapName[] = "VrnFonts.txt";
 }  // namespace fonts_form
 
 class TfrmFonts {
@@ -89,7 +90,6 @@ class TfrmFonts {
   // Records that font fname has type ft and writes the whole map at once,
   // rows without a font name too. Throws platform::IniWriteError.
   void changefnt(std::u16string_view fname, fntType ft);
-  static std::vector<std::u16string> fontmapsGetPickList();
 
   // The text editdef.txt defines for a key press (key: virtual-key code).
   std::u16string KeyDefText(settings::ShiftState shift, std::uint16_t key) const;
@@ -106,7 +106,10 @@ class TfrmFonts {
   std::u16string AAcadToEditWin(std::u16string_view ss, fntType ftype, bool backward,
                                 bool RightToLeft) const;
 
-  FontState currentFontState() const { return {cStType, cStBack}; }
+  FontState currentFontState() const {
+    assert(isKnownFontType(cStType));
+    return {cStType, cStBack};
+  }
 
   // --- state ---
   FontMapGrid fontmaps;
@@ -115,8 +118,8 @@ class TfrmFonts {
   std::unique_ptr<platform::IniFile> fontfile;
   std::vector<std::u16string> fontlist;
   std::vector<SymbolFont> fontsyms;
-  std::filesystem::path fileName;       // the "File" field: the map file in use
-  std::filesystem::path dialogFolder;   // initial folder of the map dialogs
+  std::filesystem::path fileName;      // the "File" field: the map file in use
+  std::filesystem::path dialogFolder;  // initial folder of the map dialogs
   std::u16string cStFont;
   fntType cStType = fntType::DosHebrew;
   bool cStBack = false;

@@ -2,15 +2,8 @@
 
 namespace vrn::host {
 
-std::string lowerAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
-void requireArgs(std::span<Variant> args, std::size_t min, std::size_t max, std::string_view member) {
+void requireArgs(std::span<Variant> args, std::size_t min, std::size_t max,
+                 std::string_view member) {
   if (args.size() < min || args.size() > max) {
     throw HostError(hr::kBadParamCount, "Wrong number of arguments for " + std::string(member));
   }

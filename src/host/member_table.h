@@ -10,15 +10,19 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "ascii/letter_case.h"
 #include "host/host_error.h"
 #include "host/variant.h"
 
 namespace vrn::host {
 
-std::string lowerAscii(std::string_view text);
+// Member names are folded this way; the built-in drawing's tables spell it
+// host::lowerAscii.
+using vrn::lowerAscii;
 
 // Raises DISP_E_BADPARAMCOUNT unless `args` holds between `min` and `max` values.
-void requireArgs(std::span<Variant> args, std::size_t min, std::size_t max, std::string_view member);
+void requireArgs(std::span<Variant> args, std::size_t min, std::size_t max,
+                 std::string_view member);
 
 template <class T>
 class MemberTable {
@@ -34,7 +38,7 @@ class MemberTable {
   // A property read that takes no arguments.
   MemberTable& get(std::string_view name, std::function<Variant(T&)> getter) {
     return read(name, [getter = std::move(getter), n = std::string(name)](T& self,
-                                                                         std::span<Variant> args) {
+                                                                          std::span<Variant> args) {
       requireArgs(args, 0, 0, n);
       return getter(self);
     });
@@ -51,12 +55,14 @@ class MemberTable {
     }
     const Member& m = it->second;
     if (kind == Invoke::Put) {
-      if (!m.writer) throw HostError(hr::kMemberNotFound, "Property is read-only: " + std::string(name));
+      if (!m.writer)
+        throw HostError(hr::kMemberNotFound, "Property is read-only: " + std::string(name));
       if (args.empty()) throw HostError(hr::kBadParamCount, "No value for " + std::string(name));
       m.writer(self, args.back());
       return {};
     }
-    if (!m.reader) throw HostError(hr::kMemberNotFound, "Property is write-only: " + std::string(name));
+    if (!m.reader)
+      throw HostError(hr::kMemberNotFound, "Property is write-only: " + std::string(name));
     return m.reader(self, args);
   }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "ascii/blanks.h"
 #include "host/host_error.h"
 #include "host/utf8.h"
 
@@ -16,16 +17,14 @@ namespace {
 // OLE reads text as a number when the whole text, blanks aside, is one.
 double parseNumber(const std::u16string& text) {
   std::string ascii;
-  for (char16_t c : text) {
+  for (char16_t c : trimBlanks(text)) {
     if (c > 0x7F) typeMismatch();
     ascii += static_cast<char>(c);
   }
-  const auto first = ascii.find_first_not_of(" \t");
-  const auto last = ascii.find_last_not_of(" \t");
-  if (first == std::string::npos) typeMismatch();
+  if (ascii.empty()) typeMismatch();
   double value = 0;
-  const char* begin = ascii.data() + first;
-  const char* end = ascii.data() + last + 1;
+  const char* begin = ascii.data();
+  const char* end = ascii.data() + ascii.size();
   if (*begin == '+') ++begin;
   const auto [ptr, ec] = std::from_chars(begin, end, value);
   if (ec != std::errc() || ptr != end) typeMismatch();

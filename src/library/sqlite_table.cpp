@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
+#include "ascii/letter_case.h"
 #include "host/utf8.h"
 #include "platform/number_text.h"
 
 namespace vrn::library {
-namespace {
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-}  // namespace
 
 SqliteTable::SqliteTable(SqliteStatement& statement) {
   const int columns = statement.columnCount();
@@ -29,7 +22,8 @@ SqliteTable::SqliteTable(SqliteStatement& statement) {
 }
 
 int SqliteTable::columnIndex(std::string_view name) const {
-  const auto found = std::ranges::find_if(columnNames_, [&](const std::string& n) { return sameNameIgnoringCase(n, name); });
+  const auto found = std::ranges::find_if(
+      columnNames_, [&](const std::string& n) { return equalsIgnoringAsciiCase(n, name); });
   return found == columnNames_.end() ? -1 : static_cast<int>(found - columnNames_.begin());
 }
 

@@ -1,5 +1,6 @@
 #include "library/tree.h"
 
+#include <cassert>
 #include <stdexcept>
 
 namespace vrn::library {
@@ -16,6 +17,16 @@ TreeNode* nextInOrder(const TreeNode* node, const TreeNode* root) {
 }
 
 }  // namespace
+
+// The node's neighbours and its parent (or the top level) point back at it.
+bool Tree::linkedBothWays(const TreeNode& node) const {
+  const TreeNode* first = node.parent_ != nullptr ? node.parent_->firstChild_ : firstTop_;
+  const TreeNode* last = node.parent_ != nullptr ? node.parent_->lastChild_ : lastTop_;
+  return (node.prev_ != nullptr ? node.prev_->next_ : first) == &node &&
+         (node.next_ != nullptr ? node.next_->prev_ : last) == &node &&
+         (node.prev_ == nullptr || node.prev_->parent_ == node.parent_) &&
+         (node.next_ == nullptr || node.next_->parent_ == node.parent_);
+}
 
 std::vector<TreeNode*> TreeNode::children() const {
   std::vector<TreeNode*> result;
@@ -93,6 +104,8 @@ TreeNode* Tree::findByData(std::int32_t data) const {
 }
 
 void Tree::link(TreeNode& node, TreeNode* parent, TreeNode* before) {
+  assert(node.parent_ == nullptr && node.prev_ == nullptr && node.next_ == nullptr);
+  assert(before == nullptr || before->parent_ == parent);
   TreeNode*& first = parent != nullptr ? parent->firstChild_ : firstTop_;
   TreeNode*& last = parent != nullptr ? parent->lastChild_ : lastTop_;
   node.parent_ = parent;
@@ -100,9 +113,11 @@ void Tree::link(TreeNode& node, TreeNode* parent, TreeNode* before) {
   node.prev_ = before != nullptr ? before->prev_ : last;
   (node.prev_ != nullptr ? node.prev_->next_ : first) = &node;
   (before != nullptr ? before->prev_ : last) = &node;
+  assert(linkedBothWays(node));
 }
 
 void Tree::unlink(TreeNode& node) {
+  assert(linkedBothWays(node));
   TreeNode*& first = node.parent_ != nullptr ? node.parent_->firstChild_ : firstTop_;
   TreeNode*& last = node.parent_ != nullptr ? node.parent_->lastChild_ : lastTop_;
   (node.prev_ != nullptr ? node.prev_->next_ : first) = node.next_;
@@ -113,6 +128,7 @@ void Tree::unlink(TreeNode& node) {
 // Drops the node from the tree's storage; the last node takes its slot.
 void Tree::forget(TreeNode& node) {
   const std::size_t slot = node.slot_;
+  assert(slot < nodes_.size() && nodes_[slot].get() == &node);
   if (slot + 1 != nodes_.size()) {
     nodes_[slot] = std::move(nodes_.back());
     nodes_[slot]->slot_ = slot;

@@ -6,6 +6,7 @@
 // moving and removing a node cost the same whatever its place; the tree owns
 // every node, and a node pointer stays valid until the node is removed.
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -75,7 +76,10 @@ class Tree {
   // Suspended updates: a view showing the tree repaints only after the
   // outermost endUpdate.
   void beginUpdate() { ++updateDepth_; }
-  void endUpdate() { --updateDepth_; }
+  void endUpdate() {
+    assert(updateDepth_ > 0);
+    --updateDepth_;
+  }
   bool updating() const { return updateDepth_ > 0; }
 
  private:
@@ -83,6 +87,7 @@ class Tree {
   void unlink(TreeNode& node);
   void checkMove(const TreeNode& node, const TreeNode* parent) const;
   void forget(TreeNode& node);
+  bool linkedBothWays(const TreeNode& node) const;
 
   std::vector<std::unique_ptr<TreeNode>> nodes_;
   TreeNode* firstTop_ = nullptr;

@@ -16,10 +16,10 @@ enum class ReadingDirection : std::uint8_t { LeftToRight, RightToLeft };
 // The class character placement reports for a right-to-left letter
 // (GCPCLASS_HEBREW, which Arabic letters share). Other values only mean
 // "not a right-to-left letter".
-inline constexpr std::uint8_t rightToLeftLetterClass = 2;
+inline constexpr std::uint8_t kRightToLeftLetterClass = 2;
 
 // classes[i] := the class of text[i]; exactly the letters of right-to-left
-// scripts (bidirectional class R or AL) get rightToLeftLetterClass, and both
+// scripts (bidirectional class R or AL) get kRightToLeftLetterClass, and both
 // halves of a surrogate pair get the class of their character. classes must
 // be as long as text.
 void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes);

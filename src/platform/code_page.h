@@ -16,7 +16,7 @@
 
 namespace vrn::platform {
 
-inline constexpr char codePageDefaultChar = '?';
+inline constexpr char kCodePageDefaultChar = '?';
 
 std::u16string fromByteForm(std::string_view bytes);
 std::string toByteForm(std::u16string_view wide);

@@ -2,15 +2,15 @@
 
 #include <limits>
 
+#include "ascii/blanks.h"
+
 namespace vrn::platform {
 
 IniWriteError::IniWriteError(const std::filesystem::path& file)
     : std::runtime_error("Unable to write to " + file.string()) {}
 
 std::optional<std::int32_t> parseInt32(std::u16string_view text) {
-  auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  text = trimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) {
     negative = text.front() == u'-';

@@ -20,8 +20,8 @@ namespace vrn::platform {
 
 using KeyboardLayoutHandle = std::uint32_t;
 
-inline constexpr KeyboardLayoutHandle usEnglishLayout = 0x0409;
-inline constexpr KeyboardLayoutHandle hebrewLayout = 0x040D;
+inline constexpr KeyboardLayoutHandle kUsEnglishLayout = 0x0409;
+inline constexpr KeyboardLayoutHandle kHebrewLayout = 0x040D;
 
 constexpr std::uint16_t languageIdOf(KeyboardLayoutHandle layout) {
   return static_cast<std::uint16_t>(layout & 0xFFFFu);

@@ -9,7 +9,7 @@ namespace vrn::platform {
 
 using WideToByteTable = std::array<unsigned char, 0x10000>;
 
-// Every unit's byte, or codePageDefaultChar; called once.
+// Every unit's byte, or kCodePageDefaultChar; called once.
 WideToByteTable buildWideToByte();
 
 }  // namespace vrn::platform

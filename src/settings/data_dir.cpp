@@ -30,7 +30,7 @@ DataDirRoots DataDirRoots::fromPlatform() {
 std::optional<fs::path> chooseDataDir(const DataDirRoots& roots, DataDirSteps steps) {
   if (auto documents = productFolderIn(roots.documents)) return documents;
   if (auto appData = productFolderIn(roots.appData)) return appData;
-  if (steps == DataDirSteps::userFoldersOnly) return std::nullopt;
+  if (steps == DataDirSteps::UserFoldersOnly) return std::nullopt;
   return withTrailingSeparator(roots.machine);
 }
 

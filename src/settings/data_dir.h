@@ -22,10 +22,10 @@ struct DataDirRoots {
   static DataDirRoots fromPlatform();
 };
 
-enum class DataDirSteps { userFoldersOnly, withMachineFallback };
+enum class DataDirSteps { UserFoldersOnly, WithMachineFallback };
 
-// Module start uses userFoldersOnly (nullopt when neither folder exists);
-// TfrmFonts.FormCreate uses withMachineFallback, which always answers.
+// Module start uses UserFoldersOnly (nullopt when neither folder exists);
+// TfrmFonts.FormCreate uses WithMachineFallback, which always answers.
 std::optional<std::filesystem::path> chooseDataDir(const DataDirRoots& roots, DataDirSteps steps);
 
 }  // namespace vrn::settings

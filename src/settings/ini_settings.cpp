@@ -8,8 +8,8 @@
 namespace vrn::settings {
 namespace {
 
-using Field = std::variant<std::int32_t IniSettings::*, std::u16string IniSettings::*,
-                           bool IniSettings::*>;
+using Field =
+    std::variant<std::int32_t IniSettings::*, std::u16string IniSettings::*, bool IniSettings::*>;
 
 struct Key {
   std::u16string_view section;
@@ -18,7 +18,7 @@ struct Key {
 };
 
 // In the order the keys are read and written.
-constexpr std::array<Key, 18> keys{{
+constexpr std::array<Key, 18> kKeys{{
     {u"Textedit", u"Width", &IniSettings::txthw},
     {u"Textedit", u"Left", &IniSettings::txtl},
     {u"Textedit", u"MapNew", &IniSettings::curmapn},
@@ -49,7 +49,7 @@ struct Overloaded : Ts... {
 IniSettings loadIniSettings(const std::filesystem::path& file) {
   auto ini = platform::openIniFile(file);
   IniSettings settings;
-  for (const Key& key : keys) {
+  for (const Key& key : kKeys) {
     std::visit(Overloaded{
                    [&](std::int32_t IniSettings::*f) {
                      settings.*f = ini->readInteger(key.section, key.name, settings.*f);
@@ -68,17 +68,18 @@ IniSettings loadIniSettings(const std::filesystem::path& file) {
 
 void saveIniSettings(const IniSettings& settings, const std::filesystem::path& file) {
   auto ini = platform::openIniFile(file);
-  for (const Key& key : keys) {
-    std::visit(Overloaded{
-                   [&](std::int32_t IniSettings::*f) {
-                     ini->writeInteger(key.section, key.name, settings.*f);
-                   },
-                   [&](std::u16string IniSettings::*f) {
-                     ini->writeString(key.section, key.name, settings.*f);
-                   },
-                   [&](bool IniSettings::*f) { ini->writeBool(key.section, key.name, settings.*f); },
-               },
-               key.field);
+  for (const Key& key : kKeys) {
+    std::visit(
+        Overloaded{
+            [&](std::int32_t IniSettings::*f) {
+              ini->writeInteger(key.section, key.name, settings.*f);
+            },
+            [&](std::u16string IniSettings::*f) {
+              ini->writeString(key.section, key.name, settings.*f);
+            },
+            [&](bool IniSettings::*f) { ini->writeBool(key.section, key.name, settings.*f); },
+        },
+        key.field);
   }
   ini->updateFile();
 }

@@ -28,7 +28,7 @@
 
 namespace vrn::settings {
 
-inline constexpr char hebrewIniName[] = "Hebrew.ini";
+inline constexpr char kHebrewIniName[] = "Hebrew.ini";
 
 struct IniSettings {
   std::int32_t curmapn = 1;

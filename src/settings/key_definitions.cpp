@@ -3,28 +3,29 @@
 #include <algorithm>
 #include <optional>
 
+#include "ascii/letter_case.h"
 #include "platform/ini_file.h"
 
 namespace vrn::settings {
 namespace {
 
-constexpr std::uint16_t vkF1 = 0x70;
-constexpr std::uint16_t vkF12 = 0x7B;
-constexpr std::uint16_t vk0 = 0x30;
-constexpr std::uint16_t vk9 = 0x39;
+constexpr std::uint16_t kVkF1 = 0x70;
+constexpr std::uint16_t kVkF12 = 0x7B;
+constexpr std::uint16_t kVk0 = 0x30;
+constexpr std::uint16_t kVk9 = 0x39;
 
-constexpr std::size_t lastFunctionKey = 12;
+constexpr std::size_t kLastFunctionKey = 12;
 
 // "F3", "f12" or "F00012" -> the number; anything but decimal digits after
 // the F is no name. Any length: a number past F12 stays past it (no wrap).
 std::optional<std::size_t> functionKeyNumber(std::u16string_view name) {
-  if (name.empty() || (name.front() != u'F' && name.front() != u'f')) return std::nullopt;
+  if (!equalsIgnoringAsciiCase(name.substr(0, 1), u"F")) return std::nullopt;
   name.remove_prefix(1);
   if (name.empty()) return std::nullopt;
   std::size_t number = 0;
   for (char16_t c : name) {
     if (c < u'0' || c > u'9') return std::nullopt;
-    number = std::min(number * 10 + static_cast<std::size_t>(c - u'0'), lastFunctionKey + 1);
+    number = std::min(number * 10 + static_cast<std::size_t>(c - u'0'), kLastFunctionKey + 1);
   }
   return number;
 }
@@ -53,7 +54,7 @@ KeyDefinitions loadKeyDefinitions(const std::filesystem::path& file) {
   auto ini = platform::openIniFile(file);
   for (const std::u16string& name : ini->readSection(u"FKeys")) {
     auto number = functionKeyNumber(name);
-    if (number && *number >= 1 && *number <= lastFunctionKey) {
+    if (number && *number >= 1 && *number <= kLastFunctionKey) {
       definitions.fkeys[*number] = ini->readString(u"FKeys", name, u"");
     }
   }
@@ -64,9 +65,9 @@ KeyDefinitions loadKeyDefinitions(const std::filesystem::path& file) {
 
 std::u16string KeyDefinitions::KeyDefText(ShiftState shift, std::uint16_t key) const {
   if (missing) return {};
-  if (key >= vkF1 && key <= vkF12) return fkeys[key - vkF1 + 1u];
-  if (key < vk0 || key > vk9) return {};
-  std::size_t digit = key - vk0;
+  if (key >= kVkF1 && key <= kVkF12) return fkeys[key - kVkF1 + 1u];
+  if (key < kVk0 || key > kVk9) return {};
+  std::size_t digit = key - kVk0;
   if (shift == ShiftState{.alt = true}) return alts[digit];
   if (shift == ShiftState{.ctrl = true}) return ctrls[digit];
   return {};

@@ -15,7 +15,7 @@
 
 namespace vrn::settings {
 
-inline constexpr char editDefName[] = "editdef.txt";
+inline constexpr char kEditDefName[] = "editdef.txt";
 
 // The modifier keys held with a key press.
 struct ShiftState {

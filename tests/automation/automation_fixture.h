@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "../support/temp_dir.h"
 #include "automation/autovrn.h"
 #include "automation/module.h"
 #include "platform/posix/simulated_keyboard.h"
+#include "support/temp_dir.h"
 
 namespace vrn::automation::testing {
 
@@ -28,7 +28,9 @@ class AutomationTest : public ::testing::Test {
     std::vector<host::Variant> list{host::Variant(args)...};
     return object.invoke(member, host::Invoke::Method, list);
   }
-  std::u16string vrnstr() { return object.invoke("Vrnstr", host::Invoke::Get, {}).value.toString(); }
+  std::u16string vrnstr() {
+    return object.invoke("Vrnstr", host::Invoke::Get, {}).value.toString();
+  }
 
   test::TempDir tempDir;
   const std::filesystem::path& dataDir = tempDir.path();

@@ -45,8 +45,10 @@ TEST_F(AutomationTest, CallsThatDoNotFitTheTable) {
       {"too few arguments", call("acadtostr", u"x"), host::hr::kBadParamCount},
       {"too many arguments", call("Hplot", 1), host::hr::kBadParamCount},
       {"put on a method", object.invoke("acadversin", Invoke::Put, one), host::hr::kMemberNotFound},
-      {"read of a write-only property", object.invoke("aver", Invoke::Get, {}), host::hr::kMemberNotFound},
-      {"put on a read-only property", object.invoke("Vrnstr", Invoke::Put, one), host::hr::kMemberNotFound},
+      {"read of a write-only property", object.invoke("aver", Invoke::Get, {}),
+       host::hr::kMemberNotFound},
+      {"put on a read-only property", object.invoke("Vrnstr", Invoke::Put, one),
+       host::hr::kMemberNotFound},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -132,10 +134,17 @@ TEST_F(AutomationTest, FormMembersRefreshFirstThenSayTheyAreNotAvailable) {
     bool refreshes;
   };
   const Case cases[] = {
-      {"newtext", {u"1A"}, true},     {"edit", {u"1A"}, true},     {"FontTable", {}, false},
-      {"mtext", {u""}, true},         {"block", {u"1A"}, true},    {"replace", {}, true},
-      {"HtoMtext", {}, true},         {"Hlib", {}, true},          {"HShowfont", {}, true},
-      {"Hplot", {}, true},            {"Convert", {}, true},
+      {"newtext", {u"1A"}, true},
+      {"edit", {u"1A"}, true},
+      {"FontTable", {}, false},
+      {"mtext", {u""}, true},
+      {"block", {u"1A"}, true},
+      {"replace", {}, true},
+      {"HtoMtext", {}, true},
+      {"Hlib", {}, true},
+      {"HShowfont", {}, true},
+      {"Hplot", {}, true},
+      {"Convert", {}, true},
       {"Cmd", {u"about_vrn", u"", u""}, false},
       {"Cmd", {u"hfont_convert", u"", u""}, true},
   };
@@ -233,9 +242,14 @@ TEST_F(AutomationTest, SetLangSwitchesTheKeyboard) {
   EXPECT_EQ(platform::languageIdOf(platform::currentKeyboardLayout()), 0x040D);
   ASSERT_EQ(call("Cmd", u"set_lang", u"", u"").hr, host::hr::kOk);
   EXPECT_EQ(platform::languageIdOf(platform::currentKeyboardLayout()), 0x0409);
-  ASSERT_EQ(call("Cmd", u"set_lang", u"heb", u"").hr, host::hr::kOk);
-  ASSERT_EQ(call("Cmd", u"set_lang", u"he", u"").hr, host::hr::kOk);
-  EXPECT_EQ(platform::languageIdOf(platform::currentKeyboardLayout()), 0x0409);
+  // A code that only shares letters with Hebrew's is another language.
+  for (const char16_t* other : {u"he", u"hex", u"HEBR", u"xheb"}) {
+    ASSERT_EQ(call("Cmd", u"set_lang", u"heb", u"").hr, host::hr::kOk);
+    ASSERT_EQ(platform::languageIdOf(platform::currentKeyboardLayout()), 0x040D);
+    ASSERT_EQ(call("Cmd", u"set_lang", other, u"").hr, host::hr::kOk);
+    EXPECT_EQ(platform::languageIdOf(platform::currentKeyboardLayout()), 0x0409)
+        << utf16ToUtf8(other);
+  }
 }
 
 TEST(AutomationWithoutModule, EveryMemberFailsWithEUnexpected) {

@@ -29,7 +29,8 @@ class FakeObject : public host::Object {
     return *this;
   }
 
-  host::Variant invoke(std::string_view name, host::Invoke kind, std::span<host::Variant> args) override {
+  host::Variant invoke(std::string_view name, host::Invoke kind,
+                       std::span<host::Variant> args) override {
     const std::string key = host::lowerAscii(name);
     log.push_back(key);
     if (kind == host::Invoke::Put) {
@@ -51,7 +52,8 @@ class FakeObject : public host::Object {
 // A collection: count, and item by index.
 struct FakeCollection : host::Object {
   std::vector<host::Variant> items;
-  host::Variant invoke(std::string_view name, host::Invoke, std::span<host::Variant> args) override {
+  host::Variant invoke(std::string_view name, host::Invoke,
+                       std::span<host::Variant> args) override {
     if (host::lowerAscii(name) == "count") return static_cast<std::int32_t>(items.size());
     return items.at(static_cast<std::size_t>(args[0].toInt()));
   }

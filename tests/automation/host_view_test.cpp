@@ -69,7 +69,8 @@ TEST_F(HostViewTest, UnprotectedStepsFailTheRefreshWithTheStateRenewedSoFar) {
   EXPECT_EQ(view().CurLayerName, u"old");
 
   FakeAcad gone;
-  gone.app->fail("version", [] { throw host::HostError(host::hr::kFail, "RPC server unavailable"); });
+  gone.app->fail("version",
+                 [] { throw host::HostError(host::hr::kFail, "RPC server unavailable"); });
   setApp(gone.app);
   EXPECT_THROW(view().RefreshAcad(), host::HostError);
   EXPECT_EQ(view().AcadDoc.ptr(), acad.doc);
@@ -87,7 +88,7 @@ TEST_F(HostViewTest, KeyboardLayoutsComeFromTheSystem) {
   EXPECT_EQ(view().Languages[1].ISOCode.size(), 3u);
   EXPECT_FALSE(view().KeyboardIsHebrew);
 
-  platform::activateKeyboardLayout(platform::hebrewLayout);
+  platform::activateKeyboardLayout(platform::kHebrewLayout);
   view().LoadKeyboardLayouts();
   EXPECT_TRUE(view().KeyboardIsHebrew);
 }

@@ -16,7 +16,6 @@ namespace fs = std::filesystem;
 
 class ModuleTest : public ::testing::Test {
  protected:
-
   ModuleOptions options(std::optional<fs::path> dataDir = std::nullopt) const {
     ModuleOptions options;
     options.roots = {root / "Documents", root / "config", root / "machine"};
@@ -38,7 +37,9 @@ TEST_F(ModuleTest, DataDirectoryRule) {
   const Case cases[] = {
       {"neither user folder holds it", {}, "machine/"},
       {"application data", {"config/Palwen/Vornel"}, "config/Palwen/Vornel/"},
-      {"documents first", {"config/Palwen/Vornel", "Documents/Palwen/Vornel"}, "Documents/Palwen/Vornel/"},
+      {"documents first",
+       {"config/Palwen/Vornel", "Documents/Palwen/Vornel"},
+       "Documents/Palwen/Vornel/"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

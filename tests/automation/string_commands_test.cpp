@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "drawing_fixture.h"
+#include <functional>
+
+#include "automation_drawing_fixture.h"
 #include "encoding/string_conversion.h"
 #include "encoding/tfrm_fonts.h"
 #include "platform/code_page.h"
@@ -10,7 +12,7 @@
 namespace vrn::automation::testing {
 namespace {
 
-using ByHandleTest = DrawingTest;
+using ByHandleTest = AutomationDrawingTest;
 
 // Bet alef, then "(1)": stored in visual order in DOS letters.
 const std::u16string kStored = u"(1) \u0081\u0080";
@@ -61,17 +63,48 @@ TEST_F(ByHandleTest, KindElevenConvertsBackWithTheSavedPair) {
   EXPECT_EQ(vrnstr(), edited);
 }
 
+// The pair saved by acadtostr of kind 11 holds even when the entity's style
+// is no longer what it was: the text went out under that pair.
+TEST_F(ByHandleTest, KindElevenConvertsBackWithTheSavedPairAfterTheStyleChanged) {
+  const auto setBackwardStylesFlag = [this](int flag) {
+    Ref(doc.obj("TextStyles").call("item", u"Backward").toObject()).put("TextGenerationFlag", flag);
+  };
+  struct Case {
+    const char* what;
+    std::function<void(Ref& entity)> change;
+  };
+  const Case cases[] = {
+      {"the entity takes another style", [](Ref& entity) { entity.put("StyleName", u"Forward"); }},
+      {"its style draws forward now", [&](Ref&) { setBackwardStylesFlag(0); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setBackwardStylesFlag(2);
+    const auto handle = addText(kStored, u"Backward");
+    ASSERT_EQ(call("acadtostr", handle, 11).hr, host::hr::kOk);
+    const std::u16string logical = vrnstr();
+    Ref entity = doc.call("HandleToObject", handle).toObject();
+    entity.put("TextString", logical);
+    c.change(entity);
+
+    ASSERT_EQ(call("strtoacad", handle, 11).hr, host::hr::kOk);
+    // Back as it was stored, letter codes and all.
+    EXPECT_EQ(platform::toByteForm(textOf(handle)), platform::toByteForm(kStored));
+    EXPECT_TRUE(module->frmFonts().cStBack);
+  }
+}
+
 TEST_F(ByHandleTest, OtherEntitiesChangeNothing) {
   const auto mtext =
       Ref(doc.obj("ModelSpace").call("AddMText", MakePoint(0, 0), 10.0, u"\u0081\u0080").toObject())
           .get("Handle")
           .toString();
-  const auto solid = Ref(doc.obj("ModelSpace")
-                             .call("AddSolid", MakePoint(0, 0), MakePoint(1, 0), MakePoint(0, 1),
-                                   MakePoint(1, 1))
-                             .toObject())
-                         .get("Handle")
-                         .toString();
+  const auto solid =
+      Ref(doc.obj("ModelSpace")
+              .call("AddSolid", MakePoint(0, 0), MakePoint(1, 0), MakePoint(0, 1), MakePoint(1, 1))
+              .toObject())
+          .get("Handle")
+          .toString();
   ASSERT_EQ(call("acadtostr", u"keep", 0).hr, host::hr::kOk);
   for (const auto& handle : {mtext, solid}) {
     for (const char* member : {"acadtostr", "strtoacad"}) {

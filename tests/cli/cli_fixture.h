@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "../support/temp_dir.h"
 #include "cli/cli.h"
 #include "drawing/application.h"
 #include "dxf/dxf_files.h"
 #include "host/point.h"
 #include "host/ref.h"
 #include "host/utf8.h"
+#include "support/temp_dir.h"
 
 namespace vrn::cli::testing {
 
@@ -85,13 +85,17 @@ class CliTest : public ::testing::Test {
     // letters, brackets mirrored; reversed once more for the backward style.
     forwardText = text(model, u" )1(\u0081\u0080", u"HEBDOS");
     backwardText = text(model, u"\u0080\u0081(1) ", u"BACK");
-    host::Ref m = model.call("AddMText", host::toVariant({0, 10, 0}), 50.0,
-                             u"{\\fArial|b0;\u0081\u0080\\Pabc}").toObject();
+    host::Ref m = model
+                      .call("AddMText", host::toVariant({0, 10, 0}), 50.0,
+                            u"{\\fArial|b0;\u0081\u0080\\Pabc}")
+                      .toObject();
     m.put("StyleName", u"HEBDOS");
     mtext = utf16ToUtf8(m.get("Handle").toString());
-    const host::Ref corners = model.call("AddSolid", host::toVariant({0, 0, 0}), host::toVariant({1, 0, 0}),
-                                         host::toVariant({0, 1, 0}), host::toVariant({1, 1, 0}))
-                                  .toObject();
+    const host::Ref corners =
+        model
+            .call("AddSolid", host::toVariant({0, 0, 0}), host::toVariant({1, 0, 0}),
+                  host::toVariant({0, 1, 0}), host::toVariant({1, 1, 0}))
+            .toObject();
     solid = utf16ToUtf8(corners.get("Handle").toString());
     paperText = text(doc.obj("PaperSpace"), u"\u0082", u"HEBDOS");
     doc.call("SaveAs", utf8ToUtf16(drawing));

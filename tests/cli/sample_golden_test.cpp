@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::cli::testing {
 namespace {
@@ -29,7 +29,8 @@ Output runCommand(const std::string& command) {
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
   std::array<char, 4096> buffer;
-  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
+  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+    result.out.append(buffer.data(), n);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
@@ -43,13 +44,15 @@ class SampleGolden : public ::testing::Test {
  protected:
   void expectGolden(const std::string& arguments, const std::string& goldenName) {
     const fs::path source = VRN_SOURCE_DIR;
-    const std::string command = quoted(VRN_CLI_EXECUTABLE) + " texts " + quoted(source / "examples/sample.dxf") +
-                                " --font-map " + quoted(source / "examples/VrnFonts.txt") +
-                                " --data-dir " + quoted(dataDir.path()) + arguments;
+    const std::string command = quoted(VRN_CLI_EXECUTABLE) + " texts " +
+                                quoted(source / "examples/sample.dxf") + " --font-map " +
+                                quoted(source / "examples/VrnFonts.txt") + " --data-dir " +
+                                quoted(dataDir.path()) + arguments;
     const Output result = runCommand(command);
     ASSERT_EQ(result.status, 0) << command;
     const fs::path golden = fs::path(VRN_TEST_DATA_DIR) / goldenName;
-    if (std::getenv("VRN_UPDATE_GOLDEN") != nullptr) std::ofstream(golden, std::ios::binary) << result.out;
+    if (std::getenv("VRN_UPDATE_GOLDEN") != nullptr)
+      std::ofstream(golden, std::ios::binary) << result.out;
     EXPECT_EQ(result.out, readFile(golden)) << command;
   }
 

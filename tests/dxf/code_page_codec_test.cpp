@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "support/cp1255_table.h"
+
 namespace vrn::dxf {
 namespace {
 
@@ -40,23 +42,16 @@ TEST(CodePageCodec, EveryByteOfEveryCodePageRoundTrips) {
 
 // Windows' own conversion table of code page 1255, byte by byte.
 TEST(CodePageCodec, Ansi1255IsWindowsTable) {
-  std::ifstream file(VRN_TEST_DATA_DIR "/cp1255.txt");
-  ASSERT_TRUE(file) << "cannot read cp1255.txt";
+  const auto table = test::readCp1255Table();
   const auto codec = codePageCodec("ANSI_1255");
-  std::string line;
   int cases = 0;
-  int rows = 0;
-  while (std::getline(file, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    ++rows;
-    unsigned byte = 0;
-    unsigned unit = 0;
-    if (std::sscanf(line.c_str(), "0x%X U+%X", &byte, &unit) != 2) continue;
+  const int rows = static_cast<int>(table.size());
+  for (const auto& [byte, unit] : table) {
     const std::string bytes(1, static_cast<char>(byte));
-    EXPECT_EQ(codec->decode(bytes), std::u16string(1, static_cast<char16_t>(unit))) << line;
+    EXPECT_EQ(codec->decode(bytes), std::u16string(1, unit)) << "byte " << unsigned{byte};
     // An escape's start and what caret notation writes are covered below.
     if (bytes == "\\" || bytes == "^" || byte < 0x20) continue;
-    EXPECT_EQ(codec->encode(std::u16string(1, static_cast<char16_t>(unit))), bytes) << line;
+    EXPECT_EQ(codec->encode(std::u16string(1, unit)), bytes) << "byte " << unsigned{byte};
     ++cases;
   }
   std::printf("cp1255 table: %d cases\n", cases);

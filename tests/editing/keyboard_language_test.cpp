@@ -29,8 +29,8 @@ class KeyboardLanguageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::resetSimulatedKeyboard();
-    platform::installSimulatedKeyboardLayouts({platform::usEnglishLayout, platform::hebrewLayout, kGerman},
-                                              platform::usEnglishLayout);
+    platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout, platform::kHebrewLayout, kGerman},
+                                              platform::kUsEnglishLayout);
   }
   void TearDown() override { platform::resetSimulatedKeyboard(); }
   ui::headless::HeadlessToolkit toolkit;
@@ -44,8 +44,8 @@ TEST_F(KeyboardLanguageTest, ANotificationArmsTheTimerWhoseTickMakesButtonsAndLa
     std::int32_t language;  // after the tick
   };
   const Case cases[] = {
-      {true, platform::usEnglishLayout, kEnglishLanguage},
-      {false, platform::hebrewLayout, kHebrewLanguage},
+      {true, platform::kUsEnglishLayout, kEnglishLanguage},
+      {false, platform::kHebrewLayout, kHebrewLanguage},
       {true, kGerman, kEnglishLanguage},  // a third language: the other one of the two
       {false, kGerman, kHebrewLanguage},
   };
@@ -55,7 +55,7 @@ TEST_F(KeyboardLanguageTest, ANotificationArmsTheTimerWhoseTickMakesButtonsAndLa
     form.keyboard.languageChanged(c.switchedTo);
     EXPECT_TRUE(form.Timer3.enabled());
     EXPECT_TRUE(form.keyboard.LanguageSyncBusy());
-    form.keyboard.languageChanged(platform::hebrewLayout);  // dropped while busy
+    form.keyboard.languageChanged(platform::kHebrewLayout);  // dropped while busy
     form.keyboard.timerTick();
     EXPECT_FALSE(form.Timer3.enabled());
     EXPECT_FALSE(form.keyboard.LanguageSyncBusy());
@@ -69,17 +69,17 @@ TEST_F(KeyboardLanguageTest, ANotificationArmsTheTimerWhoseTickMakesButtonsAndLa
 TEST_F(KeyboardLanguageTest, TheHookHearsTheSystemSwitchUntilRemoved) {
   form.keyboard.startHebrew();
   form.keyboard.installHook();
-  platform::activateKeyboardLayout(platform::usEnglishLayout);
+  platform::activateKeyboardLayout(platform::kUsEnglishLayout);
   EXPECT_TRUE(form.Timer3.enabled());
   form.keyboard.timerTick();
   EXPECT_TRUE(form.tbEng.down());
   form.keyboard.removeHook();
-  platform::activateKeyboardLayout(platform::hebrewLayout);
+  platform::activateKeyboardLayout(platform::kHebrewLayout);
   EXPECT_FALSE(form.Timer3.enabled());
 }
 
 TEST_F(KeyboardLanguageTest, WithoutAHebrewLayoutTheEditorBelievesEnglish) {
-  platform::installSimulatedKeyboardLayouts({platform::usEnglishLayout}, platform::usEnglishLayout);
+  platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout}, platform::kUsEnglishLayout);
   form.keyboard.startHebrew();
   EXPECT_EQ(form.keyboard.language(), kEnglishLanguage);
   EXPECT_TRUE(form.tbEng.down());

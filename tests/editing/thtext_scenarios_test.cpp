@@ -47,7 +47,7 @@ host::Ref modelSpaceLast(const Scenario& s) {
 host::Point3 insertionPoint(const host::Ref& e) { return host::toPoint(e.get("InsertionPoint")); }
 
 bool englishActive() {
-  return platform::languageIdOf(platform::currentKeyboardLayout()) == platform::languageIdOf(platform::usEnglishLayout);
+  return platform::languageIdOf(platform::currentKeyboardLayout()) == platform::languageIdOf(platform::kUsEnglishLayout);
 }
 
 std::u16string textOf(const Scenario& s, const char16_t* handle) {
@@ -291,7 +291,7 @@ const Case kCases[] = {
      "expect EditDos Text ab\n"
      "key Enter\n",
      nullptr,
-     [](Scenario&) { platform::installSimulatedKeyboardLayouts({platform::usEnglishLayout}, platform::usEnglishLayout); }},
+     [](Scenario&) { platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout}, platform::kUsEnglishLayout); }},
     {"a saved place off the monitor is brought back onto it", "newtext", u"HEB-DOS",
      "expect Thtext Top 920\nkey Escape\n", nullptr, [](Scenario& s) { s.module().Rinistr().txtt = 5000; }},
     {"an attribute is edited without New Line", "block", u"D5",

@@ -7,12 +7,12 @@
 namespace vrn::encoding {
 namespace {
 
-constexpr auto dos = fntType::DosHebrew;
-constexpr auto eng = fntType::DosEnglish;
-constexpr auto engR = fntType::DosEnglishR;
-constexpr auto win = fntType::WindowsHeb;
-constexpr auto ttf = fntType::TrueType;
-const auto unknown = static_cast<fntType>(7);
+constexpr auto kDos = fntType::DosHebrew;
+constexpr auto kEng = fntType::DosEnglish;
+constexpr auto kEngR = fntType::DosEnglishR;
+constexpr auto kWin = fntType::WindowsHeb;
+constexpr auto kTtf = fntType::TrueType;
+const auto kUnknown = static_cast<fntType>(7);
 
 TEST(IsEnglishOnly, LooksOnlyAtTheLettersOfTheLayout) {
   struct Row {
@@ -21,14 +21,27 @@ TEST(IsEnglishOnly, LooksOnlyAtTheLettersOfTheLayout) {
     bool expected;
   };
   const Row rows[] = {
-      {u"abc", eng, false},     {u"abc", engR, false},     {u"abc", dos, true},
-      {u"ABC 12", eng, true},   {u"`", eng, false},        {u"{", eng, true},
-      {u"", dos, true},         {u"", eng, true},          {u"", ttf, true},
-      {u"\u05D0", win, false},  {u"\u05EA", ttf, false},   {u"\u05D0", dos, true},
-      {u"\u20AC", dos, false},  {u"\u0080", dos, false},   {u"\u203A", dos, true},  // 0x9B
-      {u"\u05F4", win, true},   {u"\uF894", win, true},    {u"\u05D0", unknown, true},
+      {u"abc", kEng, false},
+      {u"abc", kEngR, false},
+      {u"abc", kDos, true},
+      {u"ABC 12", kEng, true},
+      {u"`", kEng, false},
+      {u"{", kEng, true},
+      {u"", kDos, true},
+      {u"", kEng, true},
+      {u"", kTtf, true},
+      {u"\u05D0", kWin, false},
+      {u"\u05EA", kTtf, false},
+      {u"\u05D0", kDos, true},
+      {u"\u20AC", kDos, false},
+      {u"\u0080", kDos, false},
+      {u"\u203A", kDos, true},  // 0x9B
+      {u"\u05F4", kWin, true},
+      {u"\uF894", kWin, true},
+      {u"\u05D0", kUnknown, true},
       // e-acute's fallback byte is yod's: a letter for the byte layouts only
-      {u"caf\u00E9", win, false}, {u"caf\u00E9", ttf, true},
+      {u"caf\u00E9", kWin, false},
+      {u"caf\u00E9", kTtf, true},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(isEnglishOnly(row.text, row.type), row.expected)
@@ -37,14 +50,14 @@ TEST(IsEnglishOnly, LooksOnlyAtTheLettersOfTheLayout) {
 }
 
 TEST(IsEnglishOnly, BytesAnswerTrueForTheKeyboardLayouts) {
-  EXPECT_TRUE(IsEnglishOnlyBytes("abc", eng));
-  EXPECT_TRUE(IsEnglishOnlyBytes("\x80", engR));
-  EXPECT_FALSE(IsEnglishOnlyBytes("a\x80", dos));
-  EXPECT_TRUE(IsEnglishOnlyBytes("a\x9B\xE0", dos));
-  EXPECT_FALSE(IsEnglishOnlyBytes("\xFA", win));
-  EXPECT_FALSE(IsEnglishOnlyBytes("\xE0", ttf));
-  EXPECT_TRUE(IsEnglishOnlyBytes("\xFB\x9A", win));
-  EXPECT_TRUE(IsEnglishOnlyBytes("\xE0", unknown));
+  EXPECT_TRUE(IsEnglishOnlyBytes("abc", kEng));
+  EXPECT_TRUE(IsEnglishOnlyBytes("\x80", kEngR));
+  EXPECT_FALSE(IsEnglishOnlyBytes("a\x80", kDos));
+  EXPECT_TRUE(IsEnglishOnlyBytes("a\x9B\xE0", kDos));
+  EXPECT_FALSE(IsEnglishOnlyBytes("\xFA", kWin));
+  EXPECT_FALSE(IsEnglishOnlyBytes("\xE0", kTtf));
+  EXPECT_TRUE(IsEnglishOnlyBytes("\xFB\x9A", kWin));
+  EXPECT_TRUE(IsEnglishOnlyBytes("\xE0", kUnknown));
 }
 
 TEST(MirrorBrackets, SwapsRoundAndAngleBracketsOnly) {

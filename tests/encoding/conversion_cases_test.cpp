@@ -7,25 +7,25 @@
 // that take wide text get the bytes through the code page. A record that
 // does not parse fails the test, so no case is skipped unnoticed.
 
-#include "encoding/char_tables.h"
-#include "encoding/conversions.h"
-#include "encoding/reorder.h"
-#include "encoding/string_conversion.h"
-
 #include <gtest/gtest.h>
 
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iomanip>
-#include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "encoding/char_tables.h"
+#include "encoding/conversions.h"
+#include "encoding/reorder.h"
+#include "encoding/reversal.h"
+#include "encoding/string_conversion.h"
+#include "support/case_records.h"
 
 namespace vrn::encoding {
 namespace {
@@ -44,15 +44,10 @@ struct Case {
   std::u16string expected;
 };
 
-std::string trim(std::string s) {
-  const auto first = s.find_first_not_of(" \t\r");
-  const auto last = s.find_last_not_of(" \t\r");
-  return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
-}
-
 std::optional<unsigned> parseHex(std::string_view digits) {
   unsigned value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
   if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) {
     return std::nullopt;
   }
@@ -91,8 +86,8 @@ std::optional<Args> parseArgs(std::istringstream& tokens) {
       args.rightToLeft = token == "rtl";
     } else if (token == "reverseTTF") {
       args.reverseTTF = true;
-    } else if (int type = 0; std::from_chars(token.data(), token.data() + token.size(), type).ec ==
-                             std::errc()) {
+    } else if (int type = 0;
+               std::from_chars(token.data(), token.data() + token.size(), type).ec == std::errc()) {
       args.type = type;
     } else {
       return std::nullopt;
@@ -102,17 +97,16 @@ std::optional<Args> parseArgs(std::istringstream& tokens) {
 }
 
 std::optional<Case> parseCase(const std::string& line) {
-  const auto bar1 = line.find('|');
-  const auto bar2 = bar1 == std::string::npos ? bar1 : line.find('|', bar1 + 1);
-  if (bar2 == std::string::npos) {
+  const std::vector<std::string> fields = test::splitFields(line, '|');
+  if (fields.size() != 3) {
     return std::nullopt;
   }
-  std::istringstream head(line.substr(0, bar1));
+  std::istringstream head(fields[0]);
   Case c;
   head >> c.routine;
   auto args = parseArgs(head);
-  auto input = parseText(line.substr(bar1 + 1, bar2 - bar1 - 1));
-  auto expected = parseText(line.substr(bar2 + 1));
+  auto input = parseText(fields[1]);
+  auto expected = parseText(fields[2]);
   if (c.routine.empty() || !args || !input || !expected) {
     return std::nullopt;
   }
@@ -157,15 +151,24 @@ const std::map<std::string, Routine>& routines() {
       {"VisualOrderW", [](const Args&, const std::u16string& s) { return VisualOrderW(s); }},
       {"cDosToWin", [](const Args&, const std::u16string& s) { return cDosToWin(s); }},
       {"cWinToDos", [](const Args&, const std::u16string& s) { return cWinToDos(s); }},
-      {"ConvertRightToLeft", [](const Args&, const std::u16string& s) { return ConvertRightToLeft(s); }},
-      {"ConvertLeftToRight", [](const Args&, const std::u16string& s) { return ConvertLeftToRight(s); }},
-      {"ConvertRightToLeftW", [](const Args&, const std::u16string& s) { return ConvertRightToLeftW(s); }},
-      {"ConvertLeftToRightW", [](const Args&, const std::u16string& s) { return ConvertLeftToRightW(s); }},
-      {"AcadToEditDos", [](const Args& a, const std::u16string& s) { return AcadToEditDos(s, fontOf(a)); }},
-      {"EditToacadDos", [](const Args& a, const std::u16string& s) { return EditToacadDos(s, fontOf(a)); }},
-      {"AcadToEditWin", [](const Args& a, const std::u16string& s) { return AcadToEditWin(s, fontOf(a)); }},
+      {"ConvertRightToLeft",
+       [](const Args&, const std::u16string& s) { return ConvertRightToLeft(s); }},
+      {"ConvertLeftToRight",
+       [](const Args&, const std::u16string& s) { return ConvertLeftToRight(s); }},
+      {"ConvertRightToLeftW",
+       [](const Args&, const std::u16string& s) { return ConvertRightToLeftW(s); }},
+      {"ConvertLeftToRightW",
+       [](const Args&, const std::u16string& s) { return ConvertLeftToRightW(s); }},
+      {"AcadToEditDos",
+       [](const Args& a, const std::u16string& s) { return AcadToEditDos(s, fontOf(a)); }},
+      {"EditToacadDos",
+       [](const Args& a, const std::u16string& s) { return EditToacadDos(s, fontOf(a)); }},
+      {"AcadToEditWin",
+       [](const Args& a, const std::u16string& s) { return AcadToEditWin(s, fontOf(a)); }},
       {"EditToacadWin",
-       [](const Args& a, const std::u16string& s) { return EditToacadWin(s, fontOf(a), a.reverseTTF); }},
+       [](const Args& a, const std::u16string& s) {
+         return EditToacadWin(s, fontOf(a), a.reverseTTF);
+       }},
       {"AAcadToEditWin",
        [](const Args& a, const std::u16string& s) {
          return AAcadToEditWin(s, fontOf(a), a.rightToLeft, a.reverseTTF);
@@ -197,44 +200,31 @@ std::string show(const std::u16string& s) {
   return out.str();
 }
 
-bool isRecord(const std::string& line) { return !line.empty() && line[0] != '#'; }
+// One case: false when the record does not parse or names no routine.
+bool runCase(const test::CaseRecord& record) {
+  const std::optional<Case> c = parseCase(record.text);
+  if (!c) {
+    ADD_FAILURE() << record.where << ": record does not parse";
+    return false;
+  }
+  const auto routine = routines().find(c->routine);
+  if (routine == routines().end()) {
+    ADD_FAILURE() << record.where << ": unknown routine " << c->routine;
+    return false;
+  }
+  const std::u16string actual = routine->second(c->args, c->input);
+  EXPECT_EQ(actual, c->expected) << record.where << ": " << record.text << "\n  got "
+                                 << show(actual);
+  return true;
+}
 
 TEST(ConversionCases, EveryRecordOfTheDataFilesHolds) {
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(VRN_TEST_DATA_DIR "/cases")) {
-    if (entry.path().extension() != ".txt") {
-      continue;
+    if (entry.path().extension() == ".txt") {
+      ++files;
+      test::runCaseRecords(entry.path(), runCase);
     }
-    ++files;
-    std::ifstream in(entry.path());
-    std::string line;
-    int records = 0;
-    int ran = 0;
-    for (int number = 1; std::getline(in, line); ++number) {
-      line = trim(line);
-      if (!isRecord(line)) {
-        continue;
-      }
-      ++records;
-      const std::string where = entry.path().filename().string() + ":" + std::to_string(number);
-      const std::optional<Case> c = parseCase(line);
-      if (!c) {
-        ADD_FAILURE() << where << ": record does not parse: " << line;
-        continue;
-      }
-      const auto routine = routines().find(c->routine);
-      if (routine == routines().end()) {
-        ADD_FAILURE() << where << ": unknown routine " << c->routine;
-        continue;
-      }
-      const std::u16string actual = routine->second(c->args, c->input);
-      ++ran;
-      EXPECT_EQ(actual, c->expected) << where << ": " << line << "\n  got " << show(actual);
-    }
-    std::cout << entry.path().filename().string() << ": ran " << ran << " of " << records
-              << " cases\n";
-    EXPECT_GT(records, 0) << entry.path();
-    EXPECT_EQ(ran, records) << entry.path();
   }
   EXPECT_GT(files, 0) << "no case files in " << VRN_TEST_DATA_DIR "/cases";
 }

@@ -2,12 +2,6 @@
 // comes back from the editor form, and each logical text from the drawing
 // form.
 
-#include "encoding/char_tables.h"
-#include "encoding/conversions.h"
-#include "encoding/reorder.h"
-#include "encoding/string_conversion.h"
-#include "platform/bidi.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,11 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "encoding/char_tables.h"
+#include "encoding/conversions.h"
+#include "encoding/reorder.h"
+#include "encoding/reversal.h"
+#include "encoding/string_conversion.h"
+#include "platform/bidi.h"
+
 namespace vrn::encoding {
 namespace {
 
-constexpr int textsPerCase = 1500;
-constexpr std::size_t maxLength = 40;
+constexpr int kTextsPerCase = 1500;
+constexpr std::size_t kMaxLength = 40;
 
 std::string asciiPrintable() {
   std::string s;
@@ -39,16 +40,19 @@ std::string range(unsigned first, unsigned last) {
   return s;
 }
 
-const std::string dosLetters = range(0x80, 0x9A);
-const std::string winLetters = range(0xE0, 0xFA);
+const std::string kDosLetters = range(0x80, 0x9A);
+const std::string kWinLetters = range(0xE0, 0xFA);
 
 // The characters a stored text of each type holds: ASCII and, for the
 // letter layouts, their letters (DosEnglish draws them on the ASCII keys).
 std::string storedAlphabet(fntType type) {
   switch (type) {
-    case fntType::DosHebrew: return asciiPrintable() + dosLetters;
-    case fntType::WindowsHeb: return asciiPrintable() + winLetters;
-    default: return asciiPrintable();
+    case fntType::DosHebrew:
+      return asciiPrintable() + kDosLetters;
+    case fntType::WindowsHeb:
+      return asciiPrintable() + kWinLetters;
+    default:
+      return asciiPrintable();
   }
 }
 
@@ -70,7 +74,7 @@ class TextGenerator {
   template <typename Text, typename Alphabet>
   Text draw(const Alphabet& alphabet) {
     Text text;
-    const std::size_t length = pick(maxLength + 1);
+    const std::size_t length = pick(kMaxLength + 1);
     while (text.size() < length) {
       const std::size_t runStart = pick(alphabet.size());
       const std::size_t runSpan = 1 + pick(std::min<std::size_t>(12, alphabet.size()));
@@ -87,15 +91,15 @@ class TextGenerator {
   std::mt19937 random_;
 };
 
-const fntType letterLayouts[] = {fntType::DosHebrew, fntType::DosEnglish, fntType::DosEnglishR,
-                                 fntType::WindowsHeb};
+const fntType kLetterLayouts[] = {fntType::DosHebrew, fntType::DosEnglish, fntType::DosEnglishR,
+                                  fntType::WindowsHeb};
 
 TEST(RoundTrip, WindowsEditorFormGivesBackTheStoredText) {
   TextGenerator generate(1);
-  for (fntType type : letterLayouts) {
+  for (fntType type : kLetterLayouts) {
     for (bool backward : {false, true}) {
       const FontState font{type, backward};
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         const std::u16string stored = wideForm(generate.next(storedAlphabet(type)));
         const std::u16string edited = AcadToEditWin(stored, font);
         ASSERT_EQ(EditToacadWin(edited, font, false), stored)
@@ -108,10 +112,10 @@ TEST(RoundTrip, WindowsEditorFormGivesBackTheStoredText) {
 
 TEST(RoundTrip, DosEditorFormGivesBackTheStoredText) {
   TextGenerator generate(2);
-  for (fntType type : letterLayouts) {
+  for (fntType type : kLetterLayouts) {
     for (bool backward : {false, true}) {
       const FontState font{type, backward};
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         const std::u16string stored = wideForm(generate.next(storedAlphabet(type)));
         ASSERT_EQ(EditToacadDos(AcadToEditDos(stored, font), font), stored)
             << "type " << static_cast<int>(type) << " backward " << backward << " text "
@@ -123,10 +127,10 @@ TEST(RoundTrip, DosEditorFormGivesBackTheStoredText) {
 
 TEST(RoundTrip, AcadToStrUndoesStrToAcadForDosAndWindowsLetters) {
   TextGenerator generate(3);
-  const std::string logical = asciiPrintable() + winLetters;
+  const std::string logical = asciiPrintable() + kWinLetters;
   for (fntType type : {fntType::DosHebrew, fntType::WindowsHeb}) {
     for (bool backward : {false, true}) {
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         const std::string text = generate.next(logical);
         ASSERT_EQ(AcadToStr(StrToAcad(text, type, backward), type, backward), text)
             << "type " << static_cast<int>(type) << " backward " << backward << " text " << text;
@@ -141,7 +145,7 @@ TEST(RoundTrip, WideStringConversionsAgreeWithTheByteForms) {
   TextGenerator generate(13);
   for (int type = 0; type <= 5; ++type) {
     for (bool backward : {false, true}) {
-      for (int i = 0; i < textsPerCase / 5; ++i) {
+      for (int i = 0; i < kTextsPerCase / 5; ++i) {
         const std::string text = generate.anyBytes();
         const std::u16string wide = wideForm(text);
         const auto t = static_cast<fntType>(type);
@@ -170,9 +174,15 @@ std::u16string acadToEditWinChain(const std::u16string& src, fntType t, bool bac
         r = wideForm(FixRuns(back ? e : RevStr(e)));
       }
       break;
-    case fntType::DosEnglish: r = wideForm(FixRuns(RevStr(DosToWin(EngToDos(d))))); break;
-    case fntType::DosEnglishR: r = wideForm(FixRuns(DosToWin(EngToDos(d)))); break;
-    default: r = isEnglishOnly(wideForm(d), t) ? wideForm(d) : wideForm(RevStr(FixRuns(d))); break;
+    case fntType::DosEnglish:
+      r = wideForm(FixRuns(RevStr(DosToWin(EngToDos(d)))));
+      break;
+    case fntType::DosEnglishR:
+      r = wideForm(FixRuns(DosToWin(EngToDos(d))));
+      break;
+    default:
+      r = isEnglishOnly(wideForm(d), t) ? wideForm(d) : wideForm(RevStr(FixRuns(d)));
+      break;
   }
   return mirrorBrackets(r);
 }
@@ -184,19 +194,25 @@ std::u16string editToacadWinChain(const std::u16string& src, fntType t, bool bac
     case fntType::DosHebrew:
       r = isEnglishOnly(src, fntType::WindowsHeb) ? src : wideForm(WinToDos(RevStr(FixRuns(b))));
       break;
-    case fntType::DosEnglish: r = wideForm(DosToEng(WinToDos(RevStr(FixRuns(b))))); break;
-    case fntType::DosEnglishR: r = wideForm(DosToEng(WinToDos(FixRuns(b)))); break;
-    default: r = isEnglishOnly(src, t) ? src : wideForm(RevStr(FixRuns(b))); break;
+    case fntType::DosEnglish:
+      r = wideForm(DosToEng(WinToDos(RevStr(FixRuns(b)))));
+      break;
+    case fntType::DosEnglishR:
+      r = wideForm(DosToEng(WinToDos(FixRuns(b))));
+      break;
+    default:
+      r = isEnglishOnly(src, t) ? src : wideForm(RevStr(FixRuns(b)));
+      break;
   }
   return mirrorBrackets(back ? wideForm(RevStr(byteForm(r))) : r);
 }
 
 TEST(Fused, LetterLayoutConversionsMatchTheRoutineChain) {
   TextGenerator generate(9);
-  for (fntType type : letterLayouts) {
+  for (fntType type : kLetterLayouts) {
     for (bool backward : {false, true}) {
       const FontState font{type, backward};
-      for (int i = 0; i < textsPerCase; ++i) {
+      for (int i = 0; i < kTextsPerCase; ++i) {
         std::u16string text = wideForm(generate.anyBytes());
         if (i % 3 == 0 && !text.empty()) {
           text[text.size() / 2] = i % 2 == 0 ? u'\u0416' : u'\u0085';  // off the code page; C1
@@ -249,14 +265,20 @@ TEST(Fused, TrueTypeConversionsMatchTheRoutineChain) {
   constexpr FontState forward{fntType::TrueType, false};
   constexpr FontState backward{fntType::TrueType, true};
   TextGenerator generate(10);
-  const std::string hebrewAndBlanks = winLetters + "    ";
+  const std::string hebrewAndBlanks = kWinLetters + "    ";
   const std::vector<std::u16string> mixed = trueTypePieces();
-  for (int i = 0; i < textsPerCase * 3; ++i) {
+  for (int i = 0; i < kTextsPerCase * 3; ++i) {
     std::u16string text;
     switch (i % 3) {
-      case 0: text = wideForm(generate.anyBytes()); break;
-      case 1: text = wideForm(generate.next(hebrewAndBlanks)); break;
-      default: text = generate.next(mixed); break;
+      case 0:
+        text = wideForm(generate.anyBytes());
+        break;
+      case 1:
+        text = wideForm(generate.next(hebrewAndBlanks));
+        break;
+      default:
+        text = generate.next(mixed);
+        break;
     }
     if (i % 5 == 0 && !text.empty()) {  // off the code page; a lone surrogate
       text[text.size() / 2] = i % 3 == 0 ? u'\u0416' : static_cast<char16_t>(0xD835);
@@ -289,8 +311,8 @@ TEST(Fused, TrueTypeConversionsMatchTheRoutineChain) {
 std::vector<char32_t> sortedCharacters(const std::u16string& s) {
   std::vector<char32_t> characters;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    const bool pair = s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() &&
-                      s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
+    const bool pair = s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+                      s[i + 1] <= 0xDFFF;
     characters.push_back(pair ? 0x10000 + ((char32_t{s[i]} - 0xD800) << 10) +
                                     (char32_t{s[i + 1]} - 0xDC00)
                               : char32_t{s[i]});
@@ -307,7 +329,7 @@ TEST(RoundTrip, TrueTypeKeepsEveryCharacter) {
   const std::vector<std::u16string> mixed = trueTypePieces();
   for (bool backward : {false, true}) {
     const FontState font{fntType::TrueType, backward};
-    for (int i = 0; i < textsPerCase; ++i) {
+    for (int i = 0; i < kTextsPerCase; ++i) {
       const std::u16string text = generate.next(mixed);
       const std::vector<char32_t> characters = sortedCharacters(text);
       const std::string b = byteForm(text);
@@ -325,11 +347,11 @@ TEST(RoundTrip, TrueTypeKeepsEveryCharacter) {
 
 TEST(RoundTrip, ReverseTtfReversesTheFontConverterResult) {
   TextGenerator generate(4);
-  const std::string alphabet = asciiPrintable() + dosLetters + winLetters;
+  const std::string alphabet = asciiPrintable() + kDosLetters + kWinLetters;
   for (int type = 0; type <= 4; ++type) {
     for (bool rightToLeft : {false, true}) {
       const FontState font{static_cast<fntType>(type), rightToLeft};
-      for (int i = 0; i < textsPerCase / 5; ++i) {
+      for (int i = 0; i < kTextsPerCase / 5; ++i) {
         const std::u16string stored = wideForm(generate.next(alphabet));
         ASSERT_EQ(AAcadToEditWin(stored, font, rightToLeft, true),
                   RevStrW(AAcadToEditWin(stored, font, rightToLeft, false)))
@@ -341,7 +363,7 @@ TEST(RoundTrip, ReverseTtfReversesTheFontConverterResult) {
 
 TEST(Reordering, FixRunsThenReversalIsItsOwnInverse) {
   TextGenerator generate(5);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string text = generate.anyBytes();
     ASSERT_EQ(RevStr(FixRuns(RevStr(FixRuns(text)))), text);
     ASSERT_EQ(FixRuns(FixRuns(text)), text);
@@ -352,7 +374,7 @@ TEST(Reordering, FixRunsThenReversalIsItsOwnInverse) {
 // the byte display order with the wide one.
 TEST(Reordering, ByteAndWideFormsAgree) {
   TextGenerator generate(6);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string text = generate.anyBytes();
     ASSERT_EQ(wideForm(FixRuns(text)), FixRunsW(wideForm(text)));
     ASSERT_EQ(wideForm(VisualOrder(text)), VisualOrderW(wideForm(text)));
@@ -367,7 +389,7 @@ TEST(Reordering, LinesWithoutRightToLeftLettersDisplayAsStored) {
   platform::characterClasses(everyChar, classes);
   std::string others;
   for (std::size_t b = 0; b < classes.size(); ++b) {
-    if (classes[b] != platform::rightToLeftLetterClass) {
+    if (classes[b] != platform::kRightToLeftLetterClass) {
       others += static_cast<char>(b);
     }
   }
@@ -388,12 +410,12 @@ TEST(Reordering, LettersAndBlanksDisplayAsThePlatformOrdersThem) {
   platform::characterClasses(everyChar, classes);
   std::string lettersAndBlanks = "    ";
   for (std::size_t b = 0; b < classes.size(); ++b) {
-    if (classes[b] == platform::rightToLeftLetterClass) {
+    if (classes[b] == platform::kRightToLeftLetterClass) {
       lettersAndBlanks += static_cast<char>(b);
     }
   }
   TextGenerator generate(11);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string line = generate.next(lettersAndBlanks);
     std::u16string readRightToLeft;
     platform::displayOrder(wideForm(line), platform::ReadingDirection::RightToLeft,
@@ -405,7 +427,7 @@ TEST(Reordering, LettersAndBlanksDisplayAsThePlatformOrdersThem) {
 
 TEST(Reordering, DisplayOrderKeepsTheCharacters) {
   TextGenerator generate(7);
-  for (int i = 0; i < textsPerCase; ++i) {
+  for (int i = 0; i < kTextsPerCase; ++i) {
     const std::string text = generate.anyBytes();
     for (const std::string& display : {VisualOrder(text), VisualOrderDC(text)}) {
       std::string sortedText = text;

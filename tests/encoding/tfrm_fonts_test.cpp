@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/temp_dir.h"
+#include "ascii/letter_case.h"
 #include "encoding/conversions.h"
 #include "host/utf8.h"
+#include "support/temp_dir.h"
 
 namespace vrn::encoding {
 namespace {
@@ -13,7 +14,7 @@ namespace fs = std::filesystem;
 using test::readFile;
 using test::writeFile;
 
-constexpr char mapText[] =
+constexpr char kMapText[] =
     "; user's map\n"
     "[Fonts]\n"
     "hebrew1=dosenglishr\n"
@@ -36,13 +37,14 @@ class TfrmFontsTest : public ::testing::Test {
  protected:
   TfrmFontsTest() {
     fs::create_directories(dataDir);
-    writeFile(dataDir / "VrnFonts.txt", mapText);
+    writeFile(dataDir / "VrnFonts.txt", kMapText);
     fonts.FormCreate();
   }
 
   std::vector<FontMapRow> rows() const {
     std::vector<FontMapRow> result;
-    for (std::size_t i = 1; i < fonts.fontmaps.rowCount(); ++i) result.push_back(fonts.fontmaps.row(i));
+    for (std::size_t i = 1; i < fonts.fontmaps.rowCount(); ++i)
+      result.push_back(fonts.fontmaps.row(i));
     return result;
   }
 
@@ -144,7 +146,7 @@ TEST_F(TfrmFontsTest, GetFntTypeSetsTheCurrentTypeOnlyForFixedAnswers) {
     fonts.cStFont = u"before";
     EXPECT_EQ(fonts.GetFntType(c.fsname), c.answer) << utf16ToUtf8(c.fsname);
     EXPECT_EQ(fonts.cStType, c.cStTypeAfter) << utf16ToUtf8(c.fsname);
-    EXPECT_EQ(fonts.cStFont, upperCaseAscii(fs::path(c.fsname).replace_extension().u16string()));
+    EXPECT_EQ(fonts.cStFont, upperAscii(fs::path(c.fsname).replace_extension().u16string()));
   }
 }
 

@@ -7,7 +7,7 @@
 
 #include "host/utf8.h"
 #include "library/sqlite_error.h"
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::library {
 namespace {
@@ -22,9 +22,10 @@ class DbCommandsTest : public ::testing::Test {
 
 TEST_F(DbCommandsTest, GetTableQuotesEveryFieldAndEndsEveryLineWithCrLf) {
   EXPECT_TRUE(db_sqlexec(path, u"CREATE TABLE t (a, b, c)"));
-  EXPECT_TRUE(db_sqlexec(path,
-                         u"INSERT INTO t VALUES ('abc', '', 1), ('say \"hi\"', NULL, 2.5), ('two\r\nlines', 'a\\b', "
-                         u"X'414243'), ('עברית', -7, 'x')"));
+  EXPECT_TRUE(db_sqlexec(
+      path,
+      u"INSERT INTO t VALUES ('abc', '', 1), ('say \"hi\"', NULL, 2.5), ('two\r\nlines', 'a\\b', "
+      u"X'414243'), ('עברית', -7, 'x')"));
   struct Case {
     const char16_t* query;
     std::u16string_view text;
@@ -33,7 +34,8 @@ TEST_F(DbCommandsTest, GetTableQuotesEveryFieldAndEndsEveryLineWithCrLf) {
            Case{u"SELECT * FROM t WHERE rowid = 1", u"\"abc\" \"\" \"1\"\r\n"},
            Case{u"SELECT * FROM t WHERE rowid = 2", u"\"say \\\"hi\\\"\" \"\" \"2.5\"\r\n"},
            Case{u"SELECT * FROM t WHERE rowid = 3", u"\"two\r\nlines\" \"a\\b\" \"ABC\"\r\n"},
-           Case{u"SELECT a FROM t WHERE rowid IN (1, 4) ORDER BY rowid", u"\"abc\"\r\n\"עברית\"\r\n"},
+           Case{u"SELECT a FROM t WHERE rowid IN (1, 4) ORDER BY rowid",
+                u"\"abc\"\r\n\"עברית\"\r\n"},
            Case{u"SELECT * FROM t WHERE 0", u""},
            Case{u"", u""},
        }) {

@@ -4,7 +4,7 @@
 
 #include "host/host_error.h"
 #include "library/sqlite_error.h"
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::library {
 namespace {

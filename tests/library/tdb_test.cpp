@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "host/utf8.h"
 #include "host/host_error.h"
+#include "host/utf8.h"
 #include "library/sqlite_error.h"
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::library {
 namespace {
@@ -21,8 +21,8 @@ std::string describe(const std::vector<TreeNode*>& nodes) {
   std::string text;
   for (const TreeNode* n : nodes) {
     if (!text.empty()) text += ',';
-    text += utf16ToUtf8(n->caption()) + '#' + std::to_string(n->data()) + ':' + std::to_string(n->imageIndex()) +
-            '/' + std::to_string(n->selectedIndex());
+    text += utf16ToUtf8(n->caption()) + '#' + std::to_string(n->data()) + ':' +
+            std::to_string(n->imageIndex()) + '/' + std::to_string(n->selectedIndex());
     if (n->hasChildren()) text += '[' + describe(n->children()) + ']';
   }
   return text;
@@ -62,10 +62,14 @@ TEST_F(TdbTest, ANewFileHoldsTheSixTablesAndTheRootRow) {
   EXPECT_EQ(rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"),
             "LibTree;LispTree;BlockHistory;Clips;SearchCombo;BlocksAttr;");
   EXPECT_EQ(rows("SELECT sql FROM sqlite_master WHERE name = 'LibTree'"),
-            "CREATE TABLE LibTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] TEXT ,[id_parent] "
+            "CREATE TABLE LibTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] "
+            "TEXT ,[id_parent] "
             "INTEGER,[txt] TEXT COLLATE NOCASE);");
-  EXPECT_EQ(db.sSQL(), "CREATE TABLE BlocksAttr  ([ID] INTEGER PRIMARY KEY,[bname] TEXT COLLATE NOCASE,[json] TEXT)");
-  EXPECT_EQ(rows("SELECT nid, id_parent, name, txt, typeof(icon) FROM LibTree"), "0|-1|All Categories||null;");
+  EXPECT_EQ(db.sSQL(),
+            "CREATE TABLE BlocksAttr  ([ID] INTEGER PRIMARY KEY,[bname] TEXT COLLATE NOCASE,[json] "
+            "TEXT)");
+  EXPECT_EQ(rows("SELECT nid, id_parent, name, txt, typeof(icon) FROM LibTree"),
+            "0|-1|All Categories||null;");
 
   std::int32_t maxid = 99;
   EXPECT_EQ(fill(maxid), "All Categories#0:0/1");
@@ -84,7 +88,8 @@ class FillTreeTest : public TdbTest, public ::testing::WithParamInterface<FillCa
 TEST_P(FillTreeTest, BuildsTheTreeFromTheRowsInIdOrder) {
   raw.execute("DELETE FROM LibTree");
   const FillCase& c = GetParam();
-  if (*c.rows != '\0') raw.execute(std::string("INSERT INTO LibTree (nid, id_parent, icon, name) VALUES ") + c.rows);
+  if (*c.rows != '\0')
+    raw.execute(std::string("INSERT INTO LibTree (nid, id_parent, icon, name) VALUES ") + c.rows);
   std::int32_t maxid = 99;
   EXPECT_EQ(fill(maxid), c.tree);
   EXPECT_EQ(maxid, c.maxid);
@@ -95,14 +100,17 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, FillTreeTest,
     ::testing::Values(
         FillCase{"Empty", "", "", -1},
-        FillCase{"IconRules", "(0,-1,0,'c'),(1,0,2,'t'),(2,0,NULL,'n')", "c#0:0/1[t#1:2/2,n#2:0/1]", 2},
-        FillCase{"ChildBeforeParent", "(0,-1,0,'r'),(5,3,2,'c1'),(6,3,2,'c2'),(3,0,0,'p'),(7,3,2,'c3')",
+        FillCase{"IconRules", "(0,-1,0,'c'),(1,0,2,'t'),(2,0,NULL,'n')", "c#0:0/1[t#1:2/2,n#2:0/1]",
+                 2},
+        FillCase{"ChildBeforeParent",
+                 "(0,-1,0,'r'),(5,3,2,'c1'),(6,3,2,'c2'),(3,0,0,'p'),(7,3,2,'c3')",
                  "r#0:0/1[p#3:0/1[c1#5:2/2,c2#6:2/2,c3#7:2/2]]", 7},
         FillCase{"ParentAfterItsLaterSiblings", "(0,-1,0,'r'),(5,3,2,'c'),(4,0,0,'q'),(3,0,0,'p')",
                  "r#0:0/1[q#4:0/1,p#3:0/1[c#5:2/2]]", 5},
         FillCase{"OrphansUnderAPlaceholder", "(0,-1,0,'r'),(5,9,2,'x'),(6,9,2,'y')",
                  "r#0:0/1,#-9:0/0[x#5:2/2,y#6:2/2]", 6},
-        FillCase{"DuplicateNidMovesTheEarlierNode", "(1,-1,0,'a'),(2,-1,0,'b'),(1,2,2,'a2')", "b#2:0/1[a2#1:2/2]", 2},
+        FillCase{"DuplicateNidMovesTheEarlierNode", "(1,-1,0,'a'),(2,-1,0,'b'),(1,2,2,'a2')",
+                 "b#2:0/1[a2#1:2/2]", 2},
         FillCase{"ParentCycleKeepsEveryNode", "(1,2,0,'a'),(2,1,0,'b')", "b#2:0/1[a#1:0/1]", 2},
         FillCase{"OwnParent", "(4,4,0,'self')", "self#4:0/1", 4}),
     [](const ::testing::TestParamInfo<FillCase>& row) { return std::string(row.param.name); });
@@ -112,7 +120,8 @@ TEST(TdbCreate, FindsOrMakesTheDatabaseFile) {
     const char* path;  // below the test directory
     const char* file;
   };
-  for (const Case& c : {Case{"", "vrn.db"}, Case{"new/data/", "new/data/vrn.db"}, Case{"lib/my.db", "lib/my.db"}}) {
+  for (const Case& c :
+       {Case{"", "vrn.db"}, Case{"new/data/", "new/data/vrn.db"}, Case{"lib/my.db", "lib/my.db"}}) {
     TempDir dir;
     const fs::path path = dir.path() / c.path;
     {
@@ -149,13 +158,15 @@ TEST(TdbCreate, AnOlderFileGainsBlocksAttrAndKeepsItsRows) {
   {
     SqliteDb old((dir / "vrn.db").string());
     old.execute(
-        "CREATE TABLE LibTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] TEXT ,[id_parent] "
+        "CREATE TABLE LibTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] TEXT "
+        ",[id_parent] "
         "INTEGER,[txt] TEXT COLLATE NOCASE);"
         "INSERT INTO LibTree (nid, id_parent, name) VALUES (0, -1, 'old root'), (1, 0, 'kept')");
   }
   Tdb db(dir.path());
   EXPECT_EQ(db.sSQL(),
-            "CREATE TABLE IF NOT EXISTS BlocksAttr  ([ID] INTEGER PRIMARY KEY,[bname] TEXT COLLATE NOCASE,[json] TEXT)");
+            "CREATE TABLE IF NOT EXISTS BlocksAttr  ([ID] INTEGER PRIMARY KEY,[bname] TEXT COLLATE "
+            "NOCASE,[json] TEXT)");
   Tree tree;
   std::int32_t maxid = -1;
   db.FillTree(tree, "LibTree", maxid);
@@ -198,14 +209,15 @@ TEST_F(TdbTest, ALockedFileGivesSqlitesMessageAndLosesNothing) {
 
 TEST_F(TdbTest, SearchUsesLikeWildcardsAndAsciiCase) {
   raw.execute(
-      "INSERT INTO LibTree (nid, txt) VALUES (1, 'abc'), (2, 'x ABC y'), (3, 'xyz'), (4, 'שלום עולם'), (5, NULL),"
+      "INSERT INTO LibTree (nid, txt) VALUES (1, 'abc'), (2, 'x ABC y'), (3, 'xyz'), (4, 'שלום "
+      "עולם'), (5, NULL),"
       "(6, 'aXc')");
   struct Case {
     std::u16string_view pat;
     Tidxarray nids;
   };
-  for (const Case& c : {Case{u"a_c", {1, 2, 6}}, Case{u"ABC", {1, 2}}, Case{u"abc", {1, 2}}, Case{u"עולם", {4}},
-                        Case{u"none", {}}, Case{u"", {0, 1, 2, 3, 4, 6}}}) {
+  for (const Case& c : {Case{u"a_c", {1, 2, 6}}, Case{u"ABC", {1, 2}}, Case{u"abc", {1, 2}},
+                        Case{u"עולם", {4}}, Case{u"none", {}}, Case{u"", {0, 1, 2, 3, 4, 6}}}) {
     EXPECT_EQ(db.Search(c.pat), c.nids) << utf16ToUtf8(c.pat);
   }
 }
@@ -218,7 +230,8 @@ TEST_F(TdbTest, UpdateTopicInsertsAMissingRowThenUpdatesIt) {
   topic->setImageIndex(2);
 
   db.UpdateTopic(*topic, {u"שורה", u"two"}, "LibTree");
-  EXPECT_EQ(rows("SELECT nid, id_parent, name, typeof(icon) FROM LibTree WHERE nid = 7"), "7|0|New Topic|null;");
+  EXPECT_EQ(rows("SELECT nid, id_parent, name, typeof(icon) FROM LibTree WHERE nid = 7"),
+            "7|0|New Topic|null;");
   EXPECT_EQ(db.ReadTopic(*topic, "LibTree"), u"שורה\r\ntwo");
   std::int32_t maxid = -1;
   EXPECT_EQ(fill(maxid), "All Categories#0:0/1[New Topic#7:0/1]");
@@ -249,7 +262,8 @@ TEST_F(TdbTest, ReadTopicGivesEmptyTextOnAnyFailure) {
 
 TEST_F(TdbTest, SwapNodeExchangesNidNameTextAndIcon) {
   raw.execute(
-      "INSERT INTO LibTree (nid, id_parent, icon, name, txt) VALUES (1, 0, 0, 'cat', 'c text'), (2, 0, 2, 'top', "
+      "INSERT INTO LibTree (nid, id_parent, icon, name, txt) VALUES (1, 0, 0, 'cat', 'c text'), "
+      "(2, 0, 2, 'top', "
       "'t text')");
   Tree tree;
   std::int32_t maxid = -1;
@@ -271,11 +285,13 @@ TEST_F(TdbTest, SwapNodeExchangesNidNameTextAndIcon) {
   db.FillTree(tree, "LibTree", maxid);
   const std::vector<TreeNode*> three = tree.first()->children();
   db.SwapNode(*three[1], *three[2], "LibTree");
-  EXPECT_EQ(rows("SELECT nid, typeof(icon) FROM LibTree ORDER BY ID"), "0|null;2|integer;3|null;1|integer;");
+  EXPECT_EQ(rows("SELECT nid, typeof(icon) FROM LibTree ORDER BY ID"),
+            "0|null;2|integer;3|null;1|integer;");
 }
 
 TEST_F(TdbTest, DeleteNodeRemovesOnlyItsRow) {
-  raw.execute("INSERT INTO LibTree (nid, id_parent, icon, name) VALUES (1, 0, 2, 'a'), (2, 0, 2, 'b')");
+  raw.execute(
+      "INSERT INTO LibTree (nid, id_parent, icon, name) VALUES (1, 0, 2, 'a'), (2, 0, 2, 'b')");
   Tree tree;
   std::int32_t maxid = -1;
   db.FillTree(tree, "LibTree", maxid);
@@ -301,13 +317,15 @@ TEST_F(TdbTest, ListsRoundTripInOrder) {
 }
 
 TEST_F(TdbTest, ReadJsonMatchesOnlyTheNamedBlock) {
-  raw.execute(R"(INSERT INTO BlocksAttr (bname, json) VALUES ('Door', '{"d":1}'), ('a"b', '{"q":2}'), ('json', '{"j":3}'))");
+  raw.execute(
+      R"(INSERT INTO BlocksAttr (bname, json) VALUES ('Door', '{"d":1}'), ('a"b', '{"q":2}'), ('json', '{"j":3}'))");
   struct Case {
     std::u16string_view bname;
     std::u16string_view json;
   };
-  for (const Case& c : {Case{u"Door", u"{\"d\":1}"}, Case{u"DOOR", u"{\"d\":1}"}, Case{u"a\"b", u"{\"q\":2}"},
-                        Case{u"json", u"{\"j\":3}"}, Case{u"bname", u""}, Case{u"ID", u""}, Case{u"Window", u""}}) {
+  for (const Case& c :
+       {Case{u"Door", u"{\"d\":1}"}, Case{u"DOOR", u"{\"d\":1}"}, Case{u"a\"b", u"{\"q\":2}"},
+        Case{u"json", u"{\"j\":3}"}, Case{u"bname", u""}, Case{u"ID", u""}, Case{u"Window", u""}}) {
     EXPECT_EQ(db.ReadJson("BlocksAttr", c.bname), c.json) << utf16ToUtf8(c.bname);
   }
   EXPECT_EQ(db.ReadJson("NoSuchTable", u"Door"), u"");

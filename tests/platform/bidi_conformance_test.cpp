@@ -25,15 +25,14 @@
 // same wrong levels on exactly those rows: overrides and embeddings around
 // isolates (X6a for PDI) and paired brackets, nonspacing marks after a
 // bracket (N0, also behind ZWJ or ZWSP), and 64 nested bracket pairs (the
-// BD16 stack limit). No drawing label reaches these corners.
+// BD16 stack limit). No drawing label reaches these corners. Those 30 are
+// the most the harness excuses: a new divergence, from a new ICU or a new
+// file, fails until someone has looked at it.
 
-#include "platform/bidi.h"
-
+#include <gtest/gtest.h>
 #include <unicode/ubidi.h>
 #include <unicode/uchar.h>
 #include <unicode/uversion.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
@@ -47,11 +46,14 @@
 #include <vector>
 
 #include "displayed.h"
+#include "platform/bidi.h"
+#include "support/case_records.h"
 
 namespace vrn::platform {
 namespace {
 
-constexpr const char* testFile = "/usr/share/unicode/BidiCharacterTest.txt";
+constexpr const char* kTestFile = "/usr/share/unicode/BidiCharacterTest.txt";
+constexpr int kKnownIcuDivergences = 30;
 
 struct Row {
   std::vector<char32_t> text;
@@ -200,7 +202,8 @@ Version icuUnicodeVersion() {
 // "# BidiCharacterTest-15.0.0.txt" on the first line.
 std::optional<Version> fileVersion(const std::string& firstLine) {
   Version v{};
-  if (std::sscanf(firstLine.c_str(), "# BidiCharacterTest-%d.%d.%d.txt", &v[0], &v[1], &v[2]) != 3) {
+  if (std::sscanf(firstLine.c_str(), "# BidiCharacterTest-%d.%d.%d.txt", &v[0], &v[1], &v[2]) !=
+      3) {
     return std::nullopt;
   }
   return v;
@@ -223,8 +226,8 @@ std::string show(const std::vector<char32_t>& points) {
 }
 
 TEST(BidiConformance, BidiCharacterTestRowsReorderAsUnicodeSays) {
-  std::ifstream in(testFile);
-  ASSERT_TRUE(in) << testFile << " is missing (Debian package unicode-data)";
+  std::ifstream in(kTestFile);
+  ASSERT_TRUE(in) << kTestFile << " is missing (Debian package unicode-data)";
   std::string line;
   std::getline(in, line);
   const std::optional<Version> version = fileVersion(line);
@@ -232,20 +235,17 @@ TEST(BidiConformance, BidiCharacterTestRowsReorderAsUnicodeSays) {
   const Version icu = icuUnicodeVersion();
   const bool maySkip = *version > icu;
 
-  int rows = 0;
+  const std::vector<test::CaseRecord> records = test::readCaseRecords(kTestFile);
+  const int rows = static_cast<int>(records.size());
   int ran = 0;
   int passed = 0;
   int skipped = 0;
   int icuDivergences = 0;
   std::string divergentLines;
-  for (int number = 2; std::getline(in, line); ++number) {
-    if (line.empty() || line[0] == '#') {
-      continue;
-    }
-    ++rows;
-    const std::optional<Row> row = parseRow(line);
+  for (const test::CaseRecord& record : records) {
+    const std::optional<Row> row = parseRow(record.text);
     if (!row) {
-      ADD_FAILURE() << "line " << number << " does not parse: " << line;
+      ADD_FAILURE() << record.where << " does not parse: " << record.text;
       continue;
     }
     if (maySkip && std::any_of(row->text.begin(), row->text.end(),
@@ -270,9 +270,9 @@ TEST(BidiConformance, BidiCharacterTestRowsReorderAsUnicodeSays) {
     if (icuReading.paragraphLevelAsFile && icuReading.levelsDifferFromFile &&
         actual == withoutRemoved(icuReading.order)) {
       ++icuDivergences;
-      divergentLines += " " + std::to_string(number);
+      divergentLines += " " + record.where;
     } else {
-      ADD_FAILURE() << "line " << number << ": " << line << "\n  got " << show(actual)
+      ADD_FAILURE() << record.where << ": " << record.text << "\n  got " << show(actual)
                     << "\n  ICU " << show(withoutRemoved(icuReading.order))
                     << (icuReading.levelsDifferFromFile ? "" : " (ICU's levels match the file)");
     }
@@ -282,8 +282,10 @@ TEST(BidiConformance, BidiCharacterTestRowsReorderAsUnicodeSays) {
             << ", ran " << ran << ", passed " << passed << ", ICU divergences " << icuDivergences
             << ", skipped " << skipped << "\n";
   if (icuDivergences > 0) {
-    std::cout << "ICU divergences on lines" << divergentLines << "\n";
+    std::cout << "ICU divergences on" << divergentLines << "\n";
   }
+  EXPECT_LE(icuDivergences, kKnownIcuDivergences)
+      << "rows excused as ICU's own divergences:" << divergentLines;
   EXPECT_GT(rows, 90000);
   EXPECT_EQ(ran + skipped, rows);
   EXPECT_EQ(passed + icuDivergences, ran);

@@ -18,7 +18,7 @@ std::vector<std::uint8_t> classesOf(std::u16string_view text) {
   return classes;
 }
 
-bool isRightToLeft(std::uint8_t c) { return c == rightToLeftLetterClass; }
+bool isRightToLeft(std::uint8_t c) { return c == kRightToLeftLetterClass; }
 
 TEST(CharacterClasses, RightToLeftLettersExactly) {
   struct Row {
@@ -26,12 +26,22 @@ TEST(CharacterClasses, RightToLeftLettersExactly) {
     bool rightToLeft;
   };
   const Row rows[] = {
-      {u'\u05D0', true},   {u'\u05EA', true},  {u'\u05BE', true},   // maqaf is R
-      {u'\u0627', true},   {u'\u06CC', true},  {u'\u200F', true},   // Arabic; RLM
-      {u'\u05B8', false},  {u'\u0660', false},                      // a point; Arabic digit
-      {u'a', false},       {u'1', false},      {u' ', false},       {u'(', false},
-      {u'\u202B', false},  {u'\u2067', false}, {u'\uF88D', false},  // RLE, RLI, private use
-      {char16_t{0xD802}, false},                                          // lone surrogate
+      {u'\u05D0', true},
+      {u'\u05EA', true},
+      {u'\u05BE', true},  // maqaf is R
+      {u'\u0627', true},
+      {u'\u06CC', true},
+      {u'\u200F', true},  // Arabic; RLM
+      {u'\u05B8', false},
+      {u'\u0660', false},  // a point; Arabic digit
+      {u'a', false},
+      {u'1', false},
+      {u' ', false},
+      {u'(', false},
+      {u'\u202B', false},
+      {u'\u2067', false},
+      {u'\uF88D', false},         // RLE, RLI, private use
+      {char16_t{0xD802}, false},  // lone surrogate
   };
   for (const Row& row : rows) {
     const auto classes = classesOf(std::u16string(1, row.unit));

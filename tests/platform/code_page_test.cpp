@@ -2,41 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
+#include <vector>
+
+#include "support/cp1255_table.h"
 
 namespace vrn::platform {
 namespace {
 
-// data/cp1255.txt lists what MultiByteToWideChar(1255) gives for each byte.
+// Windows' own table, byte by byte (tests/support/data/cp1255.txt).
 TEST(CodePage, EveryByteDecodesAsWindowsDoesAndRoundTrips) {
-  std::ifstream in(VRN_TEST_DATA_DIR "/cp1255.txt");
-  ASSERT_TRUE(in) << "missing data/cp1255.txt";
-  std::string line;
-  int records = 0;
-  int ran = 0;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') {
-      continue;
-    }
-    ++records;
-    unsigned byte = 0;
-    unsigned unit = 0;
-    if (std::sscanf(line.c_str(), "0x%2X U+%4X", &byte, &unit) != 2 || byte > 0xFF) {
-      ADD_FAILURE() << "bad line: " << line;
-      continue;
-    }
-    ++ran;
+  const std::vector<test::Cp1255Entry> table = test::readCp1255Table();
+  for (const auto& [byte, unit] : table) {
     const std::string bytes(1, static_cast<char>(byte));
-    EXPECT_EQ(fromByteForm(bytes), std::u16string(1, static_cast<char16_t>(unit))) << line;
-    EXPECT_EQ(toByteForm(fromByteForm(bytes)), bytes) << line;
+    EXPECT_EQ(fromByteForm(bytes), std::u16string(1, unit)) << "byte " << unsigned{byte};
+    EXPECT_EQ(toByteForm(fromByteForm(bytes)), bytes) << "byte " << unsigned{byte};
   }
-  std::cout << "cp1255.txt: ran " << ran << " of " << records << " bytes\n";
-  EXPECT_EQ(ran, 256);
-  EXPECT_EQ(ran, records);
+  std::cout << "cp1255.txt: ran " << table.size() << " bytes\n";
+  EXPECT_EQ(table.size(), 256u);
 }
 
 TEST(CodePage, WideCharactersWithoutAWindows1255Code) {
@@ -46,13 +30,13 @@ TEST(CodePage, WideCharactersWithoutAWindows1255Code) {
   };
   const Row rows[] = {
       {u'\u00E0', 0xE0},  // a-grave: Latin-1 carries it at the byte of alef
-      {u'\u00FA', 0xFA},  {u'\u00C0', 0xC0},  {u'\u00A4', 0xA4},
+      {u'\u00FA', 0xFA}, {u'\u00C0', 0xC0}, {u'\u00A4', 0xA4},
       {u'\u0160', 0x8A},  // S-caron, Windows-1252
-      {u'\u0152', 0x8C},  {u'\u0178', 0x9F},  {u'\u017E', 0x9E},
+      {u'\u0152', 0x8C}, {u'\u0178', 0x9F}, {u'\u017E', 0x9E},
       {u'\u0085', 0x85},  // a C1 control: Latin-1
       {u'\u00D7', 0xAA},  // Windows-1255 has it elsewhere and wins
-      {u'\u20AA', 0xA4},  {u'\u05D0', 0xE0},  {u'\u200F', 0xFE},
-      {u'\u0100', '?'},   {u'\u0416', '?'},   {char16_t{0xD83D}, '?'},
+      {u'\u20AA', 0xA4}, {u'\u05D0', 0xE0}, {u'\u200F', 0xFE},
+      {u'\u0100', '?'},  {u'\u0416', '?'},  {char16_t{0xD83D}, '?'},
       {u'\uFFFF', '?'},
   };
   for (const Row& row : rows) {

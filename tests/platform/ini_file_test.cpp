@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::platform {
 namespace {
@@ -75,10 +75,18 @@ TEST(ParseInt32, OnlyDecimal32BitIntegersParse) {
     std::optional<std::int32_t> value;
   };
   const Case cases[] = {
-      {u"12", 12},          {u" -7 ", -7},          {u"+4", 4},
-      {u"2147483647", 2147483647}, {u"-2147483648", INT32_MIN}, {u"2147483648", std::nullopt},
-      {u"-2147483649", std::nullopt}, {u"12a", std::nullopt}, {u"", std::nullopt},
-      {u"-", std::nullopt}, {u"0x10", std::nullopt},  {u"99999999999999999999", std::nullopt},
+      {u"12", 12},
+      {u" -7 ", -7},
+      {u"+4", 4},
+      {u"2147483647", 2147483647},
+      {u"-2147483648", INT32_MIN},
+      {u"2147483648", std::nullopt},
+      {u"-2147483649", std::nullopt},
+      {u"12a", std::nullopt},
+      {u"", std::nullopt},
+      {u"-", std::nullopt},
+      {u"0x10", std::nullopt},
+      {u"99999999999999999999", std::nullopt},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(parseInt32(cases[i].text), cases[i].value) << "case " << i;
@@ -142,7 +150,8 @@ TEST_F(IniFileTest, ReadsUtf8Utf16AndWindows1255Files) {
   auto ini = open(cases[3].bytes);
   ini->writeString(u"S", u"k2", shalom);
   ini->updateFile();
-  EXPECT_EQ(readFile(file), "[S]\nk=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\nk2=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\n");
+  EXPECT_EQ(readFile(file),
+            "[S]\nk=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\nk2=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\n");
 }
 
 TEST_F(IniFileTest, UnwritableFolderFailsWithTheFileNameAndLeavesNothingBehind) {

@@ -41,15 +41,15 @@ TEST_F(KeyboardLayoutsTest, ActivationByLanguageOrHandleNotifiesOnChangeOnly) {
   std::vector<KeyboardLayoutHandle> seen;
   auto id = addLanguageChangeListener([&](KeyboardLayoutHandle l) { seen.push_back(l); });
 
-  EXPECT_TRUE(activateKeyboardLayout(hebrewLayout));
-  EXPECT_TRUE(activateKeyboardLayout(hebrewLayout));  // already current: no notification
+  EXPECT_TRUE(activateKeyboardLayout(kHebrewLayout));
+  EXPECT_TRUE(activateKeyboardLayout(kHebrewLayout));  // already current: no notification
   EXPECT_TRUE(userSwitchesKeyboardLayout(0x04070407));
   EXPECT_FALSE(activateKeyboardLayout(0x0419));  // Russian is not installed
   EXPECT_EQ(currentKeyboardLayout(), 0x04070407u);
   EXPECT_EQ(seen, (std::vector<KeyboardLayoutHandle>{0x040D040D, 0x04070407}));
 
   removeLanguageChangeListener(id);
-  activateKeyboardLayout(usEnglishLayout);
+  activateKeyboardLayout(kUsEnglishLayout);
   EXPECT_EQ(seen.size(), 2u);
 }
 
@@ -60,10 +60,10 @@ TEST_F(KeyboardLayoutsTest, ListenersMayUnregisterAndSwitchFromInsideANotificati
   addLanguageChangeListener([&](KeyboardLayoutHandle layout) {
     ++first;
     removeLanguageChangeListener(secondId);
-    if (languageIdOf(layout) != 0x0409) activateKeyboardLayout(usEnglishLayout);
+    if (languageIdOf(layout) != 0x0409) activateKeyboardLayout(kUsEnglishLayout);
   });
   secondId = addLanguageChangeListener([&](KeyboardLayoutHandle) { ++second; });
-  activateKeyboardLayout(hebrewLayout);
+  activateKeyboardLayout(kHebrewLayout);
   EXPECT_EQ(first, 2);  // the switch to Hebrew and the one back to English
   EXPECT_EQ(second, 0);
   EXPECT_EQ(currentKeyboardLayout(), 0x04090409u);

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::platform {
 namespace {
@@ -67,7 +67,8 @@ TEST_F(UserFoldersTest, UserDirsFileNamesTheDocumentsFolder) {
       {"XDG_DOCUMENTS_DIR=\"/unclosed", home / "Documents"},
   };
   for (const Case& c : cases) {
-    test::writeFile(home / ".config" / "user-dirs.dirs", "XDG_MUSIC_DIR=\"$HOME/M\"\n" + c.line + "\n");
+    test::writeFile(home / ".config" / "user-dirs.dirs",
+                    "XDG_MUSIC_DIR=\"$HOME/M\"\n" + c.line + "\n");
     EXPECT_EQ(documentsFolder(), c.expected) << c.line;
   }
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/temp_dir.h"
 #include "platform/ini_file.h"
+#include "support/temp_dir.h"
 
 namespace vrn::settings {
 namespace {

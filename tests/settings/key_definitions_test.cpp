@@ -2,18 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace vrn::settings {
 namespace {
 
 constexpr std::uint16_t vkF(int n) { return static_cast<std::uint16_t>(0x6F + n); }
 constexpr std::uint16_t vkDigit(int d) { return static_cast<std::uint16_t>(0x30 + d); }
-constexpr ShiftState none{};
-constexpr ShiftState alt{.alt = true};
-constexpr ShiftState ctrl{.ctrl = true};
-constexpr ShiftState shift{.shift = true};
-constexpr ShiftState ctrlAlt{.alt = true, .ctrl = true};
+constexpr ShiftState kNone{};
+constexpr ShiftState kAlt{.alt = true};
+constexpr ShiftState kCtrl{.ctrl = true};
+constexpr ShiftState kShift{.shift = true};
+constexpr ShiftState kCtrlAlt{.alt = true, .ctrl = true};
 
 class KeyDefinitionsTest : public ::testing::Test {
  protected:
@@ -34,14 +34,14 @@ TEST_F(KeyDefinitionsTest, EditdefLinesDefineTheKeys) {
     std::u16string text;
   };
   const Case cases[] = {
-      {none, vkF(3), u"abc"},     {shift, vkF(5), u"padded"},
-      {ctrlAlt, vkF(3), u"abc"},  {none, vkF(4), u""},
-      {none, vkF(12), u"twelve"}, {none, vkF(11), u"eleven"},
-      {none, vkF(1), u""},        {alt, vkDigit(1), u"first"},
-      {alt, vkDigit(2), u"two"},  {ctrl, vkDigit(1), u"twelve"},
-      {ctrlAlt, vkDigit(1), u""}, {none, vkDigit(1), u""},
-      {shift, vkDigit(1), u""},   {alt, 0x41, u""},
-      {alt, 0x7C, u""},
+      {kNone, vkF(3), u"abc"},     {kShift, vkF(5), u"padded"},
+      {kCtrlAlt, vkF(3), u"abc"},  {kNone, vkF(4), u""},
+      {kNone, vkF(12), u"twelve"}, {kNone, vkF(11), u"eleven"},
+      {kNone, vkF(1), u""},        {kAlt, vkDigit(1), u"first"},
+      {kAlt, vkDigit(2), u"two"},  {kCtrl, vkDigit(1), u"twelve"},
+      {kCtrlAlt, vkDigit(1), u""}, {kNone, vkDigit(1), u""},
+      {kShift, vkDigit(1), u""},   {kAlt, 0x41, u""},
+      {kAlt, 0x7C, u""},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(defs.KeyDefText(c.shift, c.key), c.text) << "key " << c.key;
@@ -53,7 +53,7 @@ TEST_F(KeyDefinitionsTest, MissingFileMakesEveryTextEmpty) {
   KeyDefinitions defs = loadKeyDefinitions(file);
   EXPECT_TRUE(defs.missing);
   defs.fkeys[1] = u"set by hand";
-  EXPECT_EQ(defs.KeyDefText(none, vkF(1)), u"");
+  EXPECT_EQ(defs.KeyDefText(kNone, vkF(1)), u"");
 }
 
 }  // namespace

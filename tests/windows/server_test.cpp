@@ -1,9 +1,8 @@
 // vrn.dll as a COM client meets it: the exports, the class factory, and the
 // automation object called through IDispatch with error information.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <string>
@@ -15,8 +14,10 @@
 namespace vrn::com {
 namespace {
 
-constexpr GUID classId{0xDB500687, 0xC5BA, 0x42C5, {0xA6, 0x20, 0x30, 0xD2, 0xBB, 0xE1, 0x5B, 0xC5}};
-constexpr GUID interfaceId{0x15468C79, 0x3550, 0x4906, {0x95, 0xF6, 0x7C, 0x9F, 0xF8, 0x67, 0xEC, 0x94}};
+constexpr GUID kClassId{
+    0xDB500687, 0xC5BA, 0x42C5, {0xA6, 0x20, 0x30, 0xD2, 0xBB, 0xE1, 0x5B, 0xC5}};
+constexpr GUID kInterfaceId{
+    0x15468C79, 0x3550, 0x4906, {0x95, 0xF6, 0x7C, 0x9F, 0xF8, 0x67, 0xEC, 0x94}};
 
 using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
@@ -28,17 +29,19 @@ class ServerTest : public ::testing::Test {
     ASSERT_NE(module_, nullptr);
     getClassObject_ = reinterpret_cast<GetClassObject>(
         reinterpret_cast<void*>(GetProcAddress(module_, "DllGetClassObject")));
-    canUnloadNow_ =
-        reinterpret_cast<CanUnloadNow>(reinterpret_cast<void*>(GetProcAddress(module_, "DllCanUnloadNow")));
+    canUnloadNow_ = reinterpret_cast<CanUnloadNow>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "DllCanUnloadNow")));
     ASSERT_NE(getClassObject_, nullptr);
     ASSERT_NE(canUnloadNow_, nullptr);
   }
 
   IDispatch* newObject() {
     IClassFactory* factory = nullptr;
-    EXPECT_HRESULT_SUCCEEDED(getClassObject_(classId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
+    EXPECT_HRESULT_SUCCEEDED(
+        getClassObject_(kClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
     IDispatch* object = nullptr;
-    EXPECT_HRESULT_SUCCEEDED(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object)));
+    EXPECT_HRESULT_SUCCEEDED(
+        factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object)));
     factory->Release();
     return object;
   }
@@ -46,7 +49,8 @@ class ServerTest : public ::testing::Test {
   static DISPID dispidOf(IDispatch* object, const wchar_t* name) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     DISPID id = DISPID_UNKNOWN;
-    EXPECT_HRESULT_SUCCEEDED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)) << name;
+    EXPECT_HRESULT_SUCCEEDED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))
+        << name;
     return id;
   }
 
@@ -62,8 +66,8 @@ class ServerTest : public ::testing::Test {
       params.cNamedArgs = 1;
     }
     UINT argumentError = 0;
-    const HRESULT hr =
-        object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, exception, &argumentError);
+    const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
+                                      exception, &argumentError);
     for (VARIANT& v : reversed) VariantClear(&v);
     return hr;
   }
@@ -102,18 +106,21 @@ TEST_F(ServerTest, ClassObjectForOtherClassesOrInterfaces) {
   EXPECT_EQ(getClassObject_(IID_IDispatch, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(out, nullptr);
   out = reinterpret_cast<void*>(1);
-  EXPECT_EQ(getClassObject_(classId, IID_IDispatch, &out), E_NOINTERFACE);
+  EXPECT_EQ(getClassObject_(kClassId, IID_IDispatch, &out), E_NOINTERFACE);
   EXPECT_EQ(out, nullptr);
 }
 
 TEST_F(ServerTest, FactoryMakesNewObjectsAndKeepsTheModuleLoaded) {
   IClassFactory* factory = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(getClassObject_(classId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
+  ASSERT_HRESULT_SUCCEEDED(
+      getClassObject_(kClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
   EXPECT_EQ(canUnloadNow_(), S_FALSE);
   IUnknown* first = nullptr;
   IUnknown* second = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&first)));
-  ASSERT_HRESULT_SUCCEEDED(factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&second)));
+  ASSERT_HRESULT_SUCCEEDED(
+      factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&first)));
+  ASSERT_HRESULT_SUCCEEDED(
+      factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&second)));
   EXPECT_NE(first, second);
   IUnknown* aggregated = reinterpret_cast<IUnknown*>(1);
   EXPECT_EQ(factory->CreateInstance(first, IID_IUnknown, reinterpret_cast<void**>(&aggregated)),
@@ -125,7 +132,8 @@ TEST_F(ServerTest, FactoryMakesNewObjectsAndKeepsTheModuleLoaded) {
   second->Release();
   EXPECT_EQ(canUnloadNow_(), S_FALSE);  // the lock
   IClassFactory* again = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(getClassObject_(classId, IID_IClassFactory, reinterpret_cast<void**>(&again)));
+  ASSERT_HRESULT_SUCCEEDED(
+      getClassObject_(kClassId, IID_IClassFactory, reinterpret_cast<void**>(&again)));
   again->LockServer(FALSE);
   again->Release();
   EXPECT_EQ(canUnloadNow_(), S_OK);
@@ -139,7 +147,8 @@ TEST_F(ServerTest, NamesGiveTheDispidsIgnoringCase) {
   EXPECT_EQ(dispidOf(object, L"SetApp"), 220);
   LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"nosuchmember")};
   DISPID id = 0;
-  EXPECT_EQ(object->GetIDsOfNames(IID_NULL, unknown, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME);
+  EXPECT_EQ(object->GetIDsOfNames(IID_NULL, unknown, 1, LOCALE_USER_DEFAULT, &id),
+            DISP_E_UNKNOWNNAME);
   object->Release();
 }
 
@@ -164,13 +173,15 @@ TEST_F(ServerTest, OneByteKindOutOfRangeOverflows) {
 TEST_F(ServerTest, FailureCarriesErrorInformation) {
   IDispatch* object = newObject();
   ISupportErrorInfo* support = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)));
-  EXPECT_EQ(support->InterfaceSupportsErrorInfo(interfaceId), S_OK);
+  ASSERT_HRESULT_SUCCEEDED(
+      object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)));
+  EXPECT_EQ(support->InterfaceSupportsErrorInfo(kInterfaceId), S_OK);
   support->Release();
 
   // A member that needs the host fails while no application was given.
   EXCEPINFO exception{};
-  EXPECT_EQ(call(object, 201, DISPATCH_METHOD, {text(L"2F")}, nullptr, &exception), DISP_E_EXCEPTION);
+  EXPECT_EQ(call(object, 201, DISPATCH_METHOD, {text(L"2F")}, nullptr, &exception),
+            DISP_E_EXCEPTION);
   EXPECT_LT(exception.scode, 0);
   ASSERT_NE(exception.bstrSource, nullptr);
   EXPECT_STREQ(exception.bstrSource, L"vrn.autovrn");
@@ -182,13 +193,14 @@ TEST_F(ServerTest, FailureCarriesErrorInformation) {
 
   // Called on the vtable, the member leaves it in the thread's error information.
   Iautovrn* dual = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(object->QueryInterface(__uuidof(Iautovrn), reinterpret_cast<void**>(&dual)));
+  ASSERT_HRESULT_SUCCEEDED(
+      object->QueryInterface(__uuidof(Iautovrn), reinterpret_cast<void**>(&dual)));
   EXPECT_HRESULT_FAILED(dual->Convert());
   IErrorInfo* error = nullptr;
   ASSERT_EQ(GetErrorInfo(0, &error), S_OK);
   GUID guid{};
   error->GetGUID(&guid);
-  EXPECT_TRUE(IsEqualGUID(guid, interfaceId));
+  EXPECT_TRUE(IsEqualGUID(guid, kInterfaceId));
   BSTR source = nullptr;
   error->GetSource(&source);
   EXPECT_STREQ(source, L"vrn.autovrn");

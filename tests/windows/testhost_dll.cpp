@@ -24,9 +24,11 @@ namespace {
 using namespace vrn::com;
 
 // {8BB15F21-C1F9-47E3-9448-92FE4AEA4112}
-constexpr GUID CLSID_testhost{0x8BB15F21, 0xC1F9, 0x47E3, {0x94, 0x48, 0x92, 0xFE, 0x4A, 0xEA, 0x41, 0x12}};
+constexpr GUID CLSID_testhost{
+    0x8BB15F21, 0xC1F9, 0x47E3, {0x94, 0x48, 0x92, 0xFE, 0x4A, 0xEA, 0x41, 0x12}};
 
-const ClassEntry testhostClass{CLSID_testhost, u"vrn.testhost", u"vrn test drawing host", u"1.0", std::nullopt};
+const ClassEntry kTesthostClass{CLSID_testhost, u"vrn.testhost", u"vrn test drawing host", u"1.0",
+                                std::nullopt};
 
 IUnknown* createTestHost() {
   try {
@@ -43,11 +45,13 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, 
   return getClassObject(clsid, CLSID_testhost, &createTestHost, iid, out);
 }
 
-extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return serverLock().canUnload() ? S_OK : S_FALSE; }
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+  return serverLock().canUnload() ? S_OK : S_FALSE;
+}
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
   try {
-    registerClass(testhostClass, registeredModulePath());
+    registerClass(kTesthostClass, registeredModulePath());
     return S_OK;
   } catch (...) {
     return E_FAIL;
@@ -56,7 +60,7 @@ extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
 
 extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
   try {
-    unregisterClass(testhostClass);
+    unregisterClass(kTesthostClass);
     return S_OK;
   } catch (...) {
     return E_FAIL;

@@ -1,9 +1,8 @@
 // The type library embedded in vrn.dll, read back through OLE Automation's
 // own type-library machinery: what every client binds to.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -13,9 +12,12 @@
 namespace vrn::com {
 namespace {
 
-constexpr GUID libraryId{0x04702E75, 0x034C, 0x4BEB, {0x93, 0xCF, 0xF7, 0x45, 0x13, 0x36, 0xEF, 0x33}};
-constexpr GUID interfaceId{0x15468C79, 0x3550, 0x4906, {0x95, 0xF6, 0x7C, 0x9F, 0xF8, 0x67, 0xEC, 0x94}};
-constexpr GUID classId{0xDB500687, 0xC5BA, 0x42C5, {0xA6, 0x20, 0x30, 0xD2, 0xBB, 0xE1, 0x5B, 0xC5}};
+constexpr GUID kLibraryId{
+    0x04702E75, 0x034C, 0x4BEB, {0x93, 0xCF, 0xF7, 0x45, 0x13, 0x36, 0xEF, 0x33}};
+constexpr GUID kInterfaceId{
+    0x15468C79, 0x3550, 0x4906, {0x95, 0xF6, 0x7C, 0x9F, 0xF8, 0x67, 0xEC, 0x94}};
+constexpr GUID kClassId{
+    0xDB500687, 0xC5BA, 0x42C5, {0xA6, 0x20, 0x30, 0xD2, 0xBB, 0xE1, 0x5B, 0xC5}};
 
 struct Member {
   const wchar_t* name;
@@ -24,7 +26,7 @@ struct Member {
   std::vector<VARTYPE> params;  // the retval last
 };
 
-const std::vector<Member> members = {
+const std::vector<Member> kMembers = {
     {L"newtext", 201, INVOKE_FUNC, {VT_BSTR}},
     {L"edit", 202, INVOKE_FUNC, {VT_BSTR}},
     {L"FontTable", 203, INVOKE_FUNC, {}},
@@ -70,7 +72,7 @@ class TypeLibraryTest : public ::testing::Test {
 TEST_F(TypeLibraryTest, LibraryIdentity) {
   TLIBATTR* attributes = nullptr;
   ASSERT_HRESULT_SUCCEEDED(library_->GetLibAttr(&attributes));
-  EXPECT_TRUE(IsEqualGUID(attributes->guid, libraryId));
+  EXPECT_TRUE(IsEqualGUID(attributes->guid, kLibraryId));
   EXPECT_EQ(attributes->wMajorVerNum, 1);
   EXPECT_EQ(attributes->wMinorVerNum, 0);
   EXPECT_EQ(attributes->lcid, 0x409u);
@@ -87,7 +89,7 @@ TEST_F(TypeLibraryTest, LibraryIdentity) {
 
 TEST_F(TypeLibraryTest, ClassAndInterfaceIdentity) {
   ITypeInfo* coclass = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(library_->GetTypeInfoOfGuid(classId, &coclass));
+  ASSERT_HRESULT_SUCCEEDED(library_->GetTypeInfoOfGuid(kClassId, &coclass));
   TYPEATTR* classAttributes = nullptr;
   ASSERT_HRESULT_SUCCEEDED(coclass->GetTypeAttr(&classAttributes));
   EXPECT_EQ(classAttributes->typekind, TKIND_COCLASS);
@@ -97,11 +99,13 @@ TEST_F(TypeLibraryTest, ClassAndInterfaceIdentity) {
   coclass->Release();
 
   ITypeInfo* dual = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(library_->GetTypeInfoOfGuid(interfaceId, &dual));
+  ASSERT_HRESULT_SUCCEEDED(library_->GetTypeInfoOfGuid(kInterfaceId, &dual));
   TYPEATTR* attributes = nullptr;
   ASSERT_HRESULT_SUCCEEDED(dual->GetTypeAttr(&attributes));
-  EXPECT_EQ(attributes->typekind, TKIND_DISPATCH);  // a dual interface shows its dispatch side first
-  EXPECT_EQ(attributes->wTypeFlags & (TYPEFLAG_FDUAL | TYPEFLAG_FDISPATCHABLE), TYPEFLAG_FDUAL | TYPEFLAG_FDISPATCHABLE);
+  EXPECT_EQ(attributes->typekind,
+            TKIND_DISPATCH);  // a dual interface shows its dispatch side first
+  EXPECT_EQ(attributes->wTypeFlags & (TYPEFLAG_FDUAL | TYPEFLAG_FDISPATCHABLE),
+            TYPEFLAG_FDUAL | TYPEFLAG_FDISPATCHABLE);
   dual->ReleaseTypeAttr(attributes);
   HREFTYPE vtableSide = 0;
   ASSERT_HRESULT_SUCCEEDED(dual->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableSide));
@@ -121,18 +125,18 @@ TEST_F(TypeLibraryTest, ClassAndInterfaceIdentity) {
 // IDispatch's four, in order, with their dispids and parameter types.
 TEST_F(TypeLibraryTest, MembersInOrderWithDispidsAndTypes) {
   ITypeInfo* dual = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(library_->GetTypeInfoOfGuid(interfaceId, &dual));
+  ASSERT_HRESULT_SUCCEEDED(library_->GetTypeInfoOfGuid(kInterfaceId, &dual));
   HREFTYPE vtableSide = 0;
   ASSERT_HRESULT_SUCCEEDED(dual->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableSide));
   ITypeInfo* vtable = nullptr;
   ASSERT_HRESULT_SUCCEEDED(dual->GetRefTypeInfo(vtableSide, &vtable));
   TYPEATTR* attributes = nullptr;
   ASSERT_HRESULT_SUCCEEDED(vtable->GetTypeAttr(&attributes));
-  ASSERT_EQ(attributes->cFuncs, members.size());
+  ASSERT_EQ(attributes->cFuncs, kMembers.size());
   vtable->ReleaseTypeAttr(attributes);
 
-  for (std::size_t i = 0; i < members.size(); ++i) {
-    const Member& expected = members[i];
+  for (std::size_t i = 0; i < kMembers.size(); ++i) {
+    const Member& expected = kMembers[i];
     SCOPED_TRACE(testing::Message() << "member " << i + 1);
     FUNCDESC* function = nullptr;
     ASSERT_HRESULT_SUCCEEDED(vtable->GetFuncDesc(static_cast<UINT>(i), &function));

@@ -16,10 +16,10 @@
 namespace vrn::platform {
 namespace {
 
-constexpr std::uint8_t otherClass = 1;
+constexpr std::uint8_t kOtherClass = 1;
 
 // Longest text handed to ICU in one piece; far above any label.
-constexpr std::size_t maxReorderChunk = 8192;
+constexpr std::size_t kMaxReorderChunk = 8192;
 
 struct BidiCloser {
   void operator()(UBiDi* bidi) const { ubidi_close(bidi); }
@@ -57,13 +57,13 @@ void reverseByLevels(const UBiDiLevel* levels, char16_t* text, std::size_t lengt
 }
 
 bool holdsSurrogate(std::u16string_view line) {
-  return std::any_of(line.begin(), line.end(),
-                     [](char16_t u) { return U16_IS_SURROGATE(u); });
+  return std::any_of(line.begin(), line.end(), [](char16_t u) { return U16_IS_SURROGATE(u); });
 }
 
 // Appends the display order of line to display, or the line itself should
 // ICU fail (out of memory): unordered, but nothing lost.
-void appendReordered(std::u16string_view line, ReadingDirection direction, std::u16string& display) {
+void appendReordered(std::u16string_view line, ReadingDirection direction,
+                     std::u16string& display) {
   const std::size_t at = display.size();
   UBiDi* bidi = threadBidi();
   if (bidi == nullptr || line.empty()) {
@@ -91,15 +91,15 @@ void appendReordered(std::u16string_view line, ReadingDirection direction, std::
   }
 }
 
-// The end of the piece that starts at start: at most maxReorderChunk units,
+// The end of the piece that starts at start: at most kMaxReorderChunk units,
 // after the last blank of its second half when there is one, and never
 // between the halves of a surrogate pair.
 std::size_t chunkEnd(std::u16string_view line, std::size_t start) {
-  std::size_t end = start + maxReorderChunk;
+  std::size_t end = start + kMaxReorderChunk;
   if (end >= line.size()) {
     return line.size();
   }
-  for (std::size_t i = end; i > start + maxReorderChunk / 2; --i) {
+  for (std::size_t i = end; i > start + kMaxReorderChunk / 2; --i) {
     if (line[i - 1] == u' ') {
       return i;
     }
@@ -124,17 +124,16 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
       units = 2;
     }
     const UCharDirection direction = u_charDirection(c);
-    const bool rightToLeft =
-        direction == U_RIGHT_TO_LEFT || direction == U_RIGHT_TO_LEFT_ARABIC;
+    const bool rightToLeft = direction == U_RIGHT_TO_LEFT || direction == U_RIGHT_TO_LEFT_ARABIC;
     for (std::size_t k = 0; k < units; ++k, ++i) {
-      classes[i] = rightToLeft ? rightToLeftLetterClass : otherClass;
+      classes[i] = rightToLeft ? kRightToLeftLetterClass : kOtherClass;
     }
   }
 }
 
 void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16string& display) {
   display.clear();
-  if (line.size() <= maxReorderChunk) {
+  if (line.size() <= kMaxReorderChunk) {
     appendReordered(line, direction, display);
     return;
   }

@@ -9,9 +9,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -19,6 +19,7 @@
 #include <iterator>
 #include <variant>
 
+#include "ascii/blanks.h"
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
 
@@ -34,17 +35,10 @@ bool sameName(std::u16string_view a, std::u16string_view b) {
          U_SUCCESS(status);
 }
 
-std::u16string_view trimmed(std::u16string_view text) {
-  auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::u16string withoutLineBreaks(std::u16string_view text) {
   std::u16string result(text);
-  std::replace_if(result.begin(), result.end(),
-                  [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
+  std::replace_if(
+      result.begin(), result.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
   return result;
 }
 
@@ -70,8 +64,8 @@ std::string toUtf8(std::u16string_view text) {
                      nullptr, &status);
   std::string result(static_cast<std::size_t>(length), '\0');
   status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(result.data(), length, nullptr, text.data(),
-                     static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
+  u_strToUTF8WithSub(result.data(), length, nullptr, text.data(), static_cast<int32_t>(text.size()),
+                     0xFFFD, nullptr, &status);
   return result;
 }
 
@@ -110,13 +104,13 @@ struct Section {
 Line parseLine(std::u16string_view text) {
   Line line;
   line.text = text;
-  std::u16string_view body = trimmed(text);
+  std::u16string_view body = trimBlanks(text);
   if (body.empty() || body.front() == u';') return line;
   std::size_t equals = body.find(u'=');
   if (equals == std::u16string_view::npos) return line;
   line.isEntry = true;
-  line.key = trimmed(body.substr(0, equals));
-  line.value = trimmed(body.substr(equals + 1));
+  line.key = trimBlanks(body.substr(0, equals));
+  line.value = trimBlanks(body.substr(equals + 1));
   return line;
 }
 
@@ -128,11 +122,11 @@ std::vector<Section> parseFile(std::u16string_view text) {
     std::u16string_view line = text.substr(0, end);
     text.remove_prefix(end == std::u16string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
-    std::u16string_view body = trimmed(line);
+    std::u16string_view body = trimBlanks(line);
     if (!body.empty() && body.front() == u'[') {
       // An unclosed bracket still opens a section: the name runs to the end.
       std::u16string_view name = body.substr(1, body.find(u']') - 1);
-      sections.push_back({true, std::u16string(trimmed(name)), std::u16string(line), {}});
+      sections.push_back({true, std::u16string(trimBlanks(name)), std::u16string(line), {}});
       continue;
     }
     sections.back().lines.push_back(parseLine(line));
@@ -230,9 +224,8 @@ class IniDocument {
   }
 
   void apply(const EraseOperation& op) {
-    std::erase_if(sections_, [&](const Section& s) {
-      return s.hasHeader && sameName(s.name, op.section);
-    });
+    std::erase_if(sections_,
+                  [&](const Section& s) { return s.hasHeader && sameName(s.name, op.section); });
   }
 
   std::u16string text() const {
@@ -246,9 +239,8 @@ class IniDocument {
 
  private:
   std::vector<Section>::const_iterator sectionNamed(std::u16string_view name) const {
-    return std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) {
-      return s.hasHeader && sameName(s.name, name);
-    });
+    return std::find_if(sections_.begin(), sections_.end(),
+                        [&](const Section& s) { return s.hasHeader && sameName(s.name, name); });
   }
 
   Section& sectionForWriting(const std::u16string& name) {
@@ -313,7 +305,8 @@ class PosixIniFile final : public IniFile {
   void reload() const {
     stamp_ = FileStamp::of(file_);
     document_.emplace(decodeFile(readWholeFile(file_)));
-    for (const Operation& op : pending_) std::visit([&](const auto& o) { document_->apply(o); }, op);
+    for (const Operation& op : pending_)
+      std::visit([&](const auto& o) { document_->apply(o); }, op);
   }
 
   const IniDocument& current() const {

@@ -2,6 +2,8 @@
 // state is per thread and every caller runs on the user-interface thread.
 // Names come from ICU's locale data for the layout's language identifier.
 
+#include "platform/keyboard_layouts.h"
+
 #include <unicode/uloc.h>
 #include <unicode/ustring.h>
 
@@ -9,18 +11,18 @@
 #include <array>
 #include <map>
 
-#include "platform/keyboard_layouts.h"
+#include "ascii/letter_case.h"
 #include "platform/posix/simulated_keyboard.h"
 
 namespace vrn::platform {
 namespace {
 
-constexpr KeyboardLayoutHandle usEnglishHandle = 0x04090409;
-constexpr KeyboardLayoutHandle hebrewHandle = 0x040D040D;
+constexpr KeyboardLayoutHandle kUsEnglishHandle = 0x04090409;
+constexpr KeyboardLayoutHandle kHebrewHandle = 0x040D040D;
 
 struct SimulatedKeyboard {
-  std::vector<KeyboardLayoutHandle> installed{usEnglishHandle, hebrewHandle};
-  KeyboardLayoutHandle current = usEnglishHandle;
+  std::vector<KeyboardLayoutHandle> installed{kUsEnglishHandle, kHebrewHandle};
+  KeyboardLayoutHandle current = kUsEnglishHandle;
   std::map<LanguageListenerId, LanguageChangeListener> listeners;
   LanguageListenerId nextId = 1;
 };
@@ -40,27 +42,23 @@ std::string localeOf(std::uint16_t languageId) {
 std::u16string displayNameOf(const std::string& locale, std::uint16_t languageId) {
   std::array<UChar, 40> buffer{};
   UErrorCode status = U_ZERO_ERROR;
-  int32_t length = locale.empty() ? 0
-      : uloc_getDisplayName(locale.c_str(), "en", buffer.data(),
-                            static_cast<int32_t>(buffer.size()), &status);
+  int32_t length = locale.empty()
+                       ? 0
+                       : uloc_getDisplayName(locale.c_str(), "en", buffer.data(),
+                                             static_cast<int32_t>(buffer.size()), &status);
   if (locale.empty() || U_FAILURE(status) || length <= 0) {
     // An identifier ICU does not know still gets a name the user can tell apart.
-    static constexpr char16_t hex[] = u"0123456789ABCDEF";
+    static constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
     std::u16string name = u"Language 0x";
-    for (int shift = 12; shift >= 0; shift -= 4) name += hex[(languageId >> shift) & 0xF];
+    for (int shift = 12; shift >= 0; shift -= 4) name += kHexDigits[(languageId >> shift) & 0xF];
     return name;
   }
   return std::u16string(buffer.data(), static_cast<std::size_t>(std::min(length, 40)));
 }
 
 std::u16string isoCodeOf(const std::string& locale) {
-  const char* code = locale.empty() ? "" : uloc_getISO3Language(locale.c_str());
-  std::u16string result;
-  for (const char* c = code; *c != '\0'; ++c) {
-    char upper = (*c >= 'a' && *c <= 'z') ? static_cast<char>(*c - 'a' + 'A') : *c;
-    result += static_cast<char16_t>(upper);
-  }
-  return result;
+  const std::string code = upperAscii(locale.empty() ? "" : uloc_getISO3Language(locale.c_str()));
+  return std::u16string(code.begin(), code.end());
 }
 
 bool matches(KeyboardLayoutHandle installed, KeyboardLayoutHandle wanted) {

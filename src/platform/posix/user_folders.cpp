@@ -1,5 +1,7 @@
 // XDG base and user directories stand for the Windows shell folders.
 
+#include "platform/user_folders.h"
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -7,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/user_folders.h"
+#include "ascii/blanks.h"
 
 namespace vrn::platform {
 namespace {
@@ -22,8 +24,8 @@ std::optional<std::string> environment(const char* name) {
 
 std::optional<fs::path> homeFolder() {
   if (auto home = environment("HOME")) return fs::path(*home);
-  if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr &&
-                                                 *entry->pw_dir != '\0') {
+  if (const passwd* entry = getpwuid(getuid());
+      entry != nullptr && entry->pw_dir != nullptr && *entry->pw_dir != '\0') {
     return fs::path(entry->pw_dir);
   }
   return std::nullopt;
@@ -44,11 +46,9 @@ std::optional<fs::path> userDirsEntry(const fs::path& file, const std::string& n
   std::string line;
   std::optional<fs::path> found;
   while (std::getline(in, line)) {
-    std::size_t start = line.find_first_not_of(" \t");
-    if (start == std::string::npos || line.compare(start, name.size() + 1, name + "=") != 0) {
-      continue;
-    }
-    std::string value = line.substr(start + name.size() + 1);
+    const std::string_view entry = trimBlanks(line);
+    if (!entry.starts_with(name + "=")) continue;
+    std::string value(entry.substr(name.size() + 1));
     if (value.size() < 2 || value.front() != '"') continue;
     std::size_t close = value.find('"', 1);
     if (close == std::string::npos) continue;

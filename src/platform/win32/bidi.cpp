@@ -5,8 +5,8 @@
 
 #include "platform/bidi.h"
 
-#include <windows.h>
 #include <usp10.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -27,8 +27,9 @@ std::vector<SCRIPT_ITEM> itemize(std::u16string_view line, ReadingDirection dire
   std::vector<SCRIPT_ITEM> items(line.size() + 2);
   for (;;) {
     int count = 0;
-    const HRESULT hr = ScriptItemize(reinterpret_cast<const WCHAR*>(line.data()), static_cast<int>(line.size()),
-                                     static_cast<int>(items.size()) - 1, &control, &state, items.data(), &count);
+    const HRESULT hr =
+        ScriptItemize(reinterpret_cast<const WCHAR*>(line.data()), static_cast<int>(line.size()),
+                      static_cast<int>(items.size()) - 1, &control, &state, items.data(), &count);
     if (hr == E_OUTOFMEMORY) {
       items.resize(items.size() * 2);
       continue;
@@ -73,12 +74,12 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
   std::fill(classes.begin(), classes.end(), std::uint8_t{0});
   if (text.empty()) return;
   std::vector<WORD> types(text.size());
-  if (!GetStringTypeW(CT_CTYPE2, reinterpret_cast<const WCHAR*>(text.data()), static_cast<int>(text.size()),
-                      types.data())) {
+  if (!GetStringTypeW(CT_CTYPE2, reinterpret_cast<const WCHAR*>(text.data()),
+                      static_cast<int>(text.size()), types.data())) {
     return;
   }
   for (std::size_t i = 0; i < text.size() && i < classes.size(); ++i) {
-    if (types[i] == C2_RIGHTTOLEFT) classes[i] = rightToLeftLetterClass;
+    if (types[i] == C2_RIGHTTOLEFT) classes[i] = kRightToLeftLetterClass;
   }
   // GetStringTypeW classes units; a surrogate pair is one character, and
   // its class is what the system's itemizer resolves for the pair alone.
@@ -87,12 +88,14 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
   // as right-to-left there too.
   for (std::size_t i = 0; i + 1 < text.size() && i + 1 < classes.size(); ++i) {
     if (!isHighSurrogate(text[i]) || !isLowSurrogate(text[i + 1])) continue;
-    const char32_t character = 0x10000 + ((char32_t{text[i]} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00);
-    const bool inRightToLeftBlock =
-        (character >= 0x10800 && character <= 0x10FFF) || (character >= 0x1E800 && character <= 0x1EFFF);
+    const char32_t character =
+        0x10000 + ((char32_t{text[i]} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00);
+    const bool inRightToLeftBlock = (character >= 0x10800 && character <= 0x10FFF) ||
+                                    (character >= 0x1E800 && character <= 0x1EFFF);
     const auto items = itemize(text.substr(i, 2), ReadingDirection::LeftToRight);
-    const bool rightToLeft = inRightToLeftBlock || (items.size() == 2 && (items[0].a.s.uBidiLevel & 1) != 0);
-    classes[i] = classes[i + 1] = rightToLeft ? rightToLeftLetterClass : std::uint8_t{0};
+    const bool rightToLeft =
+        inRightToLeftBlock || (items.size() == 2 && (items[0].a.s.uBidiLevel & 1) != 0);
+    classes[i] = classes[i + 1] = rightToLeft ? kRightToLeftLetterClass : std::uint8_t{0};
     ++i;
   }
 }
@@ -106,7 +109,8 @@ void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16
   std::vector<BYTE> levels(runs);
   for (std::size_t i = 0; i < runs; ++i) levels[i] = static_cast<BYTE>(items[i].a.s.uBidiLevel);
   std::vector<int> visualToLogical(runs);
-  if (FAILED(ScriptLayout(static_cast<int>(runs), levels.data(), visualToLogical.data(), nullptr))) {
+  if (FAILED(
+          ScriptLayout(static_cast<int>(runs), levels.data(), visualToLogical.data(), nullptr))) {
     throw std::runtime_error("ScriptLayout failed");
   }
   out.reserve(line.size());

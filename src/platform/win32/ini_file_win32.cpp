@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ascii/blanks.h"
 #include "platform/ini_file.h"
 #include "platform/win32/wide_text.h"
 
@@ -52,11 +53,15 @@ class ProfileIniFile final : public IniFile {
 
   const std::filesystem::path& fileName() const override { return file_; }
 
-  std::optional<std::u16string> findString(std::u16string_view section, std::u16string_view key) const override {
+  std::optional<std::u16string> findString(std::u16string_view section,
+                                           std::u16string_view key) const override {
     const std::u16string keyName(key);
     for (const std::u16string& line : sectionLines(section)) {
       const auto equals = line.find(u'=');
-      if (equals == std::u16string::npos || !sameName(trimmed(line.substr(0, equals)), keyName)) continue;
+      if (equals == std::u16string::npos ||
+          !sameName(std::u16string(trimBlanks(std::u16string_view(line).substr(0, equals))),
+                    keyName))
+        continue;
       return profileString(section, keyName);
     }
     return std::nullopt;
@@ -66,12 +71,13 @@ class ProfileIniFile final : public IniFile {
     std::vector<std::u16string> keys;
     for (const std::u16string& line : sectionLines(section)) {
       const auto equals = line.find(u'=');
-      keys.push_back(trimmed(equals == std::u16string::npos ? line : line.substr(0, equals)));
+      keys.emplace_back(trimBlanks(std::u16string_view(line).substr(0, equals)));
     }
     return keys;
   }
 
-  void writeString(std::u16string_view section, std::u16string_view key, std::u16string_view value) override {
+  void writeString(std::u16string_view section, std::u16string_view key,
+                   std::u16string_view value) override {
     const std::u16string sectionName = oneLine(section);
     const std::u16string keyName = oneLine(key);
     const std::u16string text = oneLine(value);
@@ -84,7 +90,8 @@ class ProfileIniFile final : public IniFile {
     const std::u16string sectionName(section);
     // Each call removes the first section of the name.
     while (hasSection(sectionName)) {
-      if (!WritePrivateProfileStringW(wide(sectionName), nullptr, nullptr, wide(name_))) throw IniWriteError(file_);
+      if (!WritePrivateProfileStringW(wide(sectionName), nullptr, nullptr, wide(name_)))
+        throw IniWriteError(file_);
     }
   }
 
@@ -94,15 +101,9 @@ class ProfileIniFile final : public IniFile {
   }
 
  private:
-  static std::u16string trimmed(std::u16string_view text) {
-    while (!text.empty() && (text.front() == u' ' || text.front() == u'\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) text.remove_suffix(1);
-    return std::u16string(text);
-  }
-
   static bool sameName(const std::u16string& a, const std::u16string& b) {
-    return CompareStringOrdinal(wide(a), static_cast<int>(a.size()), wide(b), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
+    return CompareStringOrdinal(wide(a), static_cast<int>(a.size()), wide(b),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
   }
 
   // The lines of the first section of the name, comments left out.
@@ -112,7 +113,7 @@ class ProfileIniFile final : public IniFile {
       return GetPrivateProfileSectionW(wide(sectionName), buffer, size, wide(name_));
     });
     std::erase_if(lines, [](const std::u16string& line) {
-      const std::u16string text = trimmed(line);
+      const std::u16string_view text = trimBlanks(line);
       return text.empty() || text.front() == u';';
     });
     return lines;
@@ -122,15 +123,17 @@ class ProfileIniFile final : public IniFile {
     const auto names = stringList([&](wchar_t* buffer, DWORD size) {
       return GetPrivateProfileSectionNamesW(buffer, size, wide(name_));
     });
-    return std::any_of(names.begin(), names.end(), [&](const std::u16string& n) { return sameName(n, section); });
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::u16string& n) { return sameName(n, section); });
   }
 
   std::u16string profileString(std::u16string_view section, const std::u16string& key) const {
     const std::u16string sectionName(section);
     std::vector<wchar_t> buffer(1024);
     for (;;) {
-      const DWORD length = GetPrivateProfileStringW(wide(sectionName), wide(key), L"", buffer.data(),
-                                                    static_cast<DWORD>(buffer.size()), wide(name_));
+      const DWORD length =
+          GetPrivateProfileStringW(wide(sectionName), wide(key), L"", buffer.data(),
+                                   static_cast<DWORD>(buffer.size()), wide(name_));
       if (length + 1 < buffer.size()) return fromWide(buffer.data(), length);
       buffer.resize(buffer.size() * 2);
     }

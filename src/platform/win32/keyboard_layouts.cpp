@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 
+#include "ascii/letter_case.h"
 #include "platform/win32/wide_text.h"
 
 namespace vrn::platform {
@@ -40,26 +41,23 @@ std::u16string localeText(std::uint16_t languageId, LCTYPE type) {
   wchar_t buffer[LOCALE_NAME_MAX_LENGTH * 2] = {};
   const int length = GetLocaleInfoW(MAKELCID(languageId, SORT_DEFAULT), type, buffer,
                                     static_cast<int>(std::size(buffer)));
-  return length > 1 ? win32::fromWide(buffer, static_cast<std::size_t>(length - 1)) : std::u16string();
+  return length > 1 ? win32::fromWide(buffer, static_cast<std::size_t>(length - 1))
+                    : std::u16string();
 }
 
 std::u16string languageNameOf(std::uint16_t languageId) {
   std::u16string name = localeText(languageId, LOCALE_SENGLISHDISPLAYNAME);
   if (name.empty()) name = localeText(languageId, LOCALE_SENGLANGUAGE);
   if (name.empty()) {
-    static constexpr char16_t hex[] = u"0123456789ABCDEF";
+    static constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
     name = u"Language 0x";
-    for (int shift = 12; shift >= 0; shift -= 4) name += hex[(languageId >> shift) & 0xF];
+    for (int shift = 12; shift >= 0; shift -= 4) name += kHexDigits[(languageId >> shift) & 0xF];
   }
   return name;
 }
 
 std::u16string isoCodeOf(std::uint16_t languageId) {
-  std::u16string code = localeText(languageId, LOCALE_SISO639LANGNAME2);
-  for (char16_t& c : code) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-  }
-  return code;
+  return upperAscii(localeText(languageId, LOCALE_SISO639LANGNAME2));
 }
 
 bool matches(KeyboardLayoutHandle installed, KeyboardLayoutHandle wanted) {
@@ -92,8 +90,9 @@ KeyboardLayoutHandle currentKeyboardLayout() { return handleOf(GetKeyboardLayout
 
 bool activateKeyboardLayout(KeyboardLayoutHandle layout) {
   const std::vector<HKL> layouts = layoutList();
-  const auto found = std::find_if(layouts.begin(), layouts.end(),
-                                  [layout](HKL installed) { return matches(handleOf(installed), layout); });
+  const auto found = std::find_if(layouts.begin(), layouts.end(), [layout](HKL installed) {
+    return matches(handleOf(installed), layout);
+  });
   if (found == layouts.end()) return false;
   const KeyboardLayoutHandle before = currentKeyboardLayout();
   if (ActivateKeyboardLayout(*found, KLF_REORDER) == nullptr) return false;

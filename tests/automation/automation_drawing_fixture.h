@@ -15,7 +15,7 @@ using host::Ref;
 
 // "Forward" and "Backward" styles with a DOS Hebrew shape font, and texts in
 // them; the drawing is handed over with SetApp.
-class DrawingTest : public AutomationTest {
+class AutomationDrawingTest : public AutomationTest {
  protected:
   void SetUp() override {
     AutomationTest::SetUp();
