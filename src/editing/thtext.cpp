@@ -419,7 +419,7 @@ void Thtext::editDosChange() {
 void Thtext::editDosKeyDown(ui::KeyEvent& key) {
   const std::u16string text = EditDos.text();
   const int caret = EditDos.selStart();
-  if (key.key == ui::vk::back || key.key == ui::vk::del) {
+  if (key.key == ui::vk::kBack || key.key == ui::vk::kDel) {
     deleteF = true;
     if (EditDos.selLength() > 0 || text.empty()) return;
     const bool hebrewAfter = caret < static_cast<int>(text.size()) &&
@@ -427,14 +427,14 @@ void Thtext::editDosKeyDown(ui::KeyEvent& key) {
                              text[static_cast<std::size_t>(caret)] <= u'\u05EA';
     if (keyboard.hebrew() && hebrewAfter) {
       // Inside Hebrew, Backspace removes the letter on the right, Delete the one on the left.
-      if (key.key == ui::vk::back) EditDos.setSelStart(caret + 1);
-      if (key.key == ui::vk::del && caret > 0) EditDos.setSelStart(caret - 1);
+      if (key.key == ui::vk::kBack) EditDos.setSelStart(caret + 1);
+      if (key.key == ui::vk::kDel && caret > 0) EditDos.setSelStart(caret - 1);
     }
     return;
   }
   deleteF = false;
   const bool plain = !key.shift.alt && !key.shift.ctrl;
-  const bool letterOrSpace = key.key == ui::vk::space || (key.key >= 'A' && key.key <= 'Z');
+  const bool letterOrSpace = key.key == ui::vk::kSpace || (key.key >= 'A' && key.key <= 'Z');
   if (keyboard.hebrew() && plain && letterOrSpace && pCurLoc > 0) EditDos.setSelStart(pCurLoc - 1);
 }
 

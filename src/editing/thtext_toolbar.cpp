@@ -57,7 +57,7 @@ std::u16string styleFont(const host::Ref& style) {
 
 void Thtext::Edit1KeyDown(ui::KeyEvent& key) {
   if (state_.ActiveEditor != ScreenEditor::Windows) return;
-  deleteF = key.key == ui::vk::back || key.key == ui::vk::del;
+  deleteF = key.key == ui::vk::kBack || key.key == ui::vk::kDel;
   if (!fonts_.keyDefinitions.missing) {
     // A key that editdef.txt defines types its text; the others keep their codes.
     const std::u16string text =

@@ -70,10 +70,10 @@ void ComboBox::defaultKeyDown(const KeyEvent& key) {
   if (style_ == ComboStyle::DropDown) return TextBox::defaultKeyDown(key);
   int last = count() - 1;
   int target = itemIndex_;
-  if (key.is(vk::up) || key.is(vk::left)) target = std::max(itemIndex_ - 1, 0);
-  if (key.is(vk::down) || key.is(vk::right)) target = std::min(itemIndex_ + 1, last);
-  if (key.is(vk::home)) target = 0;
-  if (key.is(vk::end)) target = last;
+  if (key.is(vk::kUp) || key.is(vk::kLeft)) target = std::max(itemIndex_ - 1, 0);
+  if (key.is(vk::kDown) || key.is(vk::kRight)) target = std::min(itemIndex_ + 1, last);
+  if (key.is(vk::kHome)) target = 0;
+  if (key.is(vk::kEnd)) target = last;
   if (target != itemIndex_) choose(target);
 }
 

@@ -8,7 +8,7 @@ namespace {
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-constexpr std::u16string_view lineBreak = u"\r\n";
+constexpr std::u16string_view kLineBreak = u"\r\n";
 
 }  // namespace
 
@@ -45,7 +45,7 @@ std::size_t EditBuffer::previousBoundary(std::size_t position) const {
   if (position == 0) return 0;
   if (position >= 2) {
     std::u16string_view pair(text_.data() + position - 2, 2);
-    if (pair == lineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1]))) return position - 2;
+    if (pair == kLineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1]))) return position - 2;
   }
   return position - 1;
 }
@@ -54,7 +54,7 @@ std::size_t EditBuffer::nextBoundary(std::size_t position) const {
   if (position >= text_.size()) return text_.size();
   if (position + 2 <= text_.size()) {
     std::u16string_view pair(text_.data() + position, 2);
-    if (pair == lineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1]))) return position + 2;
+    if (pair == kLineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1]))) return position + 2;
   }
   return position + 1;
 }
@@ -110,13 +110,13 @@ bool EditBuffer::undo() {
 
 std::size_t EditBuffer::lineStartOf(std::size_t position) const {
   if (!multiLine_ || position < 2) return 0;
-  std::size_t found = text_.rfind(lineBreak, position - 2);
+  std::size_t found = text_.rfind(kLineBreak, position - 2);
   return found == std::u16string::npos ? 0 : found + 2;
 }
 
 std::size_t EditBuffer::lineEndOf(std::size_t position) const {
   if (!multiLine_) return text_.size();
-  std::size_t found = text_.find(lineBreak, lineStartOf(position));
+  std::size_t found = text_.find(kLineBreak, lineStartOf(position));
   return found == std::u16string::npos ? text_.size() : found;
 }
 
@@ -159,7 +159,7 @@ void EditBuffer::move(Motion motion, bool extend) {
 int EditBuffer::lineCount() const {
   if (!multiLine_) return 1;
   int count = 1;
-  for (std::size_t at = text_.find(lineBreak); at != std::u16string::npos; at = text_.find(lineBreak, at + 2)) {
+  for (std::size_t at = text_.find(kLineBreak); at != std::u16string::npos; at = text_.find(kLineBreak, at + 2)) {
     ++count;
   }
   return count;
@@ -169,8 +169,8 @@ int EditBuffer::lineFromChar(int position) const {
   if (!multiLine_) return 0;
   std::size_t end = clamp(position);
   int line = 0;
-  for (std::size_t at = text_.find(lineBreak); at != std::u16string::npos && at + 2 <= end;
-       at = text_.find(lineBreak, at + 2)) {
+  for (std::size_t at = text_.find(kLineBreak); at != std::u16string::npos && at + 2 <= end;
+       at = text_.find(kLineBreak, at + 2)) {
     ++line;
   }
   return line;
@@ -180,7 +180,7 @@ int EditBuffer::lineStart(int line) const {
   if (!multiLine_ || line <= 0) return 0;
   std::size_t at = 0;
   for (int i = 0; i < line; ++i) {
-    at = text_.find(lineBreak, at);
+    at = text_.find(kLineBreak, at);
     if (at == std::u16string::npos) return -1;
     at += 2;
   }

@@ -235,20 +235,20 @@ bool Form::routeKeyDown(KeyEvent& key) {
 }
 
 bool Form::dialogKey(const KeyEvent& key, Control* target) {
-  if (key.is(vk::enter)) {
+  if (key.is(vk::kEnter)) {
     auto* focusedButton = dynamic_cast<Button*>(target);
     Button* button = focusedButton ? focusedButton : defaultButton();
     if (!button) return false;
     button->click();
     return true;
   }
-  if (key.is(vk::escape)) {
+  if (key.is(vk::kEscape)) {
     Button* button = cancelButton();
     if (!button) return false;
     button->click();
     return true;
   }
-  if (key.is(vk::tab) || key.is(vk::tab, {.shift = true})) {
+  if (key.is(vk::kTab) || key.is(vk::kTab, {.shift = true})) {
     focusNext(key.shift.shift);
     return true;
   }

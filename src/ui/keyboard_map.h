@@ -21,8 +21,8 @@
 
 namespace vrn::ui {
 
-inline constexpr std::uint16_t usEnglishLanguage = 0x0409;
-inline constexpr std::uint16_t hebrewLanguage = 0x040D;
+inline constexpr std::uint16_t kUsEnglishLanguage = 0x0409;
+inline constexpr std::uint16_t kHebrewLanguage = 0x040D;
 
 // The character a key types under a language's layout: 0 for keys that
 // type nothing (arrows, F-keys, Delete) and for any key held with Ctrl or

@@ -25,24 +25,24 @@ struct KeyEvent {
 };
 
 namespace vk {
-inline constexpr std::uint16_t back = 0x08;
-inline constexpr std::uint16_t tab = 0x09;
-inline constexpr std::uint16_t enter = 0x0D;
-inline constexpr std::uint16_t escape = 0x1B;
-inline constexpr std::uint16_t space = 0x20;
-inline constexpr std::uint16_t pageUp = 0x21;
-inline constexpr std::uint16_t pageDown = 0x22;
-inline constexpr std::uint16_t end = 0x23;
-inline constexpr std::uint16_t home = 0x24;
-inline constexpr std::uint16_t left = 0x25;
-inline constexpr std::uint16_t up = 0x26;
-inline constexpr std::uint16_t right = 0x27;
-inline constexpr std::uint16_t down = 0x28;
-inline constexpr std::uint16_t insert = 0x2D;
-inline constexpr std::uint16_t del = 0x2E;
-inline constexpr std::uint16_t f1 = 0x70;
-inline constexpr std::uint16_t f2 = 0x71;
-inline constexpr std::uint16_t f12 = 0x7B;
+inline constexpr std::uint16_t kBack = 0x08;
+inline constexpr std::uint16_t kTab = 0x09;
+inline constexpr std::uint16_t kEnter = 0x0D;
+inline constexpr std::uint16_t kEscape = 0x1B;
+inline constexpr std::uint16_t kSpace = 0x20;
+inline constexpr std::uint16_t kPageUp = 0x21;
+inline constexpr std::uint16_t kPageDown = 0x22;
+inline constexpr std::uint16_t kEnd = 0x23;
+inline constexpr std::uint16_t kHome = 0x24;
+inline constexpr std::uint16_t kLeft = 0x25;
+inline constexpr std::uint16_t kUp = 0x26;
+inline constexpr std::uint16_t kRight = 0x27;
+inline constexpr std::uint16_t kDown = 0x28;
+inline constexpr std::uint16_t kInsert = 0x2D;
+inline constexpr std::uint16_t kDel = 0x2E;
+inline constexpr std::uint16_t kF1 = 0x70;
+inline constexpr std::uint16_t kF2 = 0x71;
+inline constexpr std::uint16_t kF12 = 0x7B;
 
 // 'A'..'Z' and '0'..'9' are their own codes.
 constexpr std::uint16_t letter(char upper) { return static_cast<std::uint16_t>(upper); }

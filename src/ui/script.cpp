@@ -237,8 +237,8 @@ const std::map<std::string, Parser>& parsers() {
       {"layout", [](Arguments& a) -> Action {
          std::string name = lower(a.word("he or en"));
          a.end();
-         if (name == "he") return Layout{hebrewLanguage};
-         if (name == "en") return Layout{usEnglishLanguage};
+         if (name == "he") return Layout{kHebrewLanguage};
+         if (name == "en") return Layout{kUsEnglishLanguage};
          throw Problem{"layout must be he or en, not \"" + name + "\""};
        }},
       {"wait", [](Arguments& a) -> Action {
@@ -301,8 +301,8 @@ Action parseAction(std::string_view line) {
 }
 
 Script parseWithPrefix(std::string_view text, const std::string& prefix) {
-  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-  if (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   Script script;
   std::vector<std::string> problems;
   int number = 0;
@@ -357,11 +357,11 @@ Script load(const std::filesystem::path& file) {
 
 std::optional<KeyEvent> parseKeyName(std::string_view name) {
   static const std::map<std::string, std::uint16_t> named = {
-      {"enter", vk::enter},     {"return", vk::enter},    {"escape", vk::escape}, {"esc", vk::escape},
-      {"backspace", vk::back},  {"tab", vk::tab},         {"space", vk::space},   {"delete", vk::del},
-      {"del", vk::del},         {"insert", vk::insert},   {"left", vk::left},     {"right", vk::right},
-      {"up", vk::up},           {"down", vk::down},       {"home", vk::home},     {"end", vk::end},
-      {"pageup", vk::pageUp},   {"pagedown", vk::pageDown},
+      {"enter", vk::kEnter},     {"return", vk::kEnter},    {"escape", vk::kEscape}, {"esc", vk::kEscape},
+      {"backspace", vk::kBack},  {"tab", vk::kTab},         {"space", vk::kSpace},   {"delete", vk::kDel},
+      {"del", vk::kDel},         {"insert", vk::kInsert},   {"left", vk::kLeft},     {"right", vk::kRight},
+      {"up", vk::kUp},           {"down", vk::kDown},       {"home", vk::kHome},     {"end", vk::kEnd},
+      {"pageup", vk::kPageUp},   {"pagedown", vk::kPageDown},
   };
   KeyEvent event;
   while (true) {
@@ -388,7 +388,7 @@ std::optional<KeyEvent> parseKeyName(std::string_view name) {
     int number = 0;
     auto [end, error] = std::from_chars(key.data() + 1, key.data() + key.size(), number);
     if (error != std::errc() || end != key.data() + key.size() || number < 1 || number > 12) return std::nullopt;
-    event.key = static_cast<std::uint16_t>(vk::f1 + number - 1);
+    event.key = static_cast<std::uint16_t>(vk::kF1 + number - 1);
   } else {
     return std::nullopt;
   }

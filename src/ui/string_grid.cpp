@@ -9,7 +9,7 @@
 namespace vrn::ui {
 namespace {
 
-constexpr int defaultColWidth = 64;
+constexpr int kDefaultColWidth = 64;
 
 }  // namespace
 
@@ -22,7 +22,7 @@ StringGrid::StringGrid(Form& form, std::string name, int colCount, int rowCount)
 void StringGrid::setColCount(int count) {
   colCount_ = std::max(count, 0);
   for (Row& row : rows_) row.cells.resize(static_cast<std::size_t>(colCount_));
-  colWidths_.resize(static_cast<std::size_t>(colCount_), defaultColWidth);
+  colWidths_.resize(static_cast<std::size_t>(colCount_), kDefaultColWidth);
   changed(Aspect::Cells);
 }
 

@@ -119,8 +119,8 @@ void TextBox::userReplaceText(std::u16string text) {
 }
 
 bool TextBox::wantsKey(const KeyEvent& key) const {
-  if (key.is(vk::enter)) return takesReturns();
-  if (key.is(vk::tab)) return takesTabs();
+  if (key.is(vk::kEnter)) return takesReturns();
+  if (key.is(vk::kTab)) return takesTabs();
   return false;
 }
 
@@ -135,24 +135,24 @@ void TextBox::defaultKeyDown(const KeyEvent& key) {
   bool plain = key.shift == none || key.shift == shift;
   if (plain) {
     switch (key.key) {
-      case vk::left: return motion(Motion::Left);
-      case vk::right: return motion(Motion::Right);
-      case vk::up: return motion(Motion::Up);
-      case vk::down: return motion(Motion::Down);
-      case vk::home: return motion(Motion::LineStart);
-      case vk::end: return motion(Motion::LineEnd);
+      case vk::kLeft: return motion(Motion::Left);
+      case vk::kRight: return motion(Motion::Right);
+      case vk::kUp: return motion(Motion::Up);
+      case vk::kDown: return motion(Motion::Down);
+      case vk::kHome: return motion(Motion::LineStart);
+      case vk::kEnd: return motion(Motion::LineEnd);
       default: break;
     }
   }
-  if (key.is(vk::home, ctrl) || key.is(vk::home, {.shift = true, .ctrl = true})) return motion(Motion::TextStart);
-  if (key.is(vk::end, ctrl) || key.is(vk::end, {.shift = true, .ctrl = true})) return motion(Motion::TextEnd);
-  if (key.is(vk::del)) {
+  if (key.is(vk::kHome, ctrl) || key.is(vk::kHome, {.shift = true, .ctrl = true})) return motion(Motion::TextStart);
+  if (key.is(vk::kEnd, ctrl) || key.is(vk::kEnd, {.shift = true, .ctrl = true})) return motion(Motion::TextEnd);
+  if (key.is(vk::kDel)) {
     if (!typingEdits()) return form().toolkit().beep();
     return afterUserEdit(buffer_.deleteForward());
   }
-  if (key.is(vk::letter('X'), ctrl) || key.is(vk::del, shift)) return cutToClipboard();
-  if (key.is(vk::letter('C'), ctrl) || key.is(vk::insert, ctrl)) return copyToClipboard();
-  if (key.is(vk::letter('V'), ctrl) || key.is(vk::insert, shift)) return pasteFromClipboard();
+  if (key.is(vk::letter('X'), ctrl) || key.is(vk::kDel, shift)) return cutToClipboard();
+  if (key.is(vk::letter('C'), ctrl) || key.is(vk::kInsert, ctrl)) return copyToClipboard();
+  if (key.is(vk::letter('V'), ctrl) || key.is(vk::kInsert, shift)) return pasteFromClipboard();
   if (key.is(vk::letter('A'), ctrl)) return selectAll();
   if (key.is(vk::letter('Z'), ctrl) && typingEdits()) {
     return afterUserEdit(buffer_.undo());

@@ -267,13 +267,13 @@ bool TreeView::userDrag(TreeNode& source, TreeNode* target, HitPart part) {
 }
 
 bool TreeView::wantsKey(const KeyEvent& key) const {
-  return edited_ && (key.is(vk::enter) || key.is(vk::escape));
+  return edited_ && (key.is(vk::kEnter) || key.is(vk::kEscape));
 }
 
 void TreeView::defaultKeyDown(const KeyEvent& key) {
   if (!edited_) return;
-  if (key.is(vk::enter)) return endEdit(false);
-  if (key.is(vk::escape)) return endEdit(true);
+  if (key.is(vk::kEnter)) return endEdit(false);
+  if (key.is(vk::kEscape)) return endEdit(true);
   editor_->defaultKeyDown(key);
 }
 

@@ -181,7 +181,7 @@ TEST_P(ControlsTest, TreeCaptionsAreEditedInPlace) {
   form.TreeView1.select(&topic);
   form.setActiveControl(&form.TreeView1);
   form.TreeView1.onKeyDown = [&](ui::KeyEvent& key) {
-    if (key.is(ui::vk::f2) && form.TreeView1.selected()) form.TreeView1.beginEdit(*form.TreeView1.selected());
+    if (key.is(ui::vk::kF2) && form.TreeView1.selected()) form.TreeView1.beginEdit(*form.TreeView1.selected());
   };
   form.TreeView1.onEdited = [&](ui::TreeNode& node, std::u16string& text) {
     form.note("edited:" + utf16ToUtf8(node.text()) + "->" + utf16ToUtf8(text));

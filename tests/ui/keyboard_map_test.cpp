@@ -24,15 +24,15 @@ TEST(KeyboardMapTest, TypingFollowsTheActiveLayout) {
     std::u16string result;
   };
   const Case cases[] = {
-      {u"שלום 12", hebrewLanguage, u"שלום 12"},
-      {u"שלום 12", usEnglishLanguage, u"akuo 12"},   // the keys of those letters
-      {u"ךםןףץת", usEnglishLanguage, u"loi;.,"},      // final letters sit on l o i ; . ,
-      {u"abc", hebrewLanguage, u"שנב"},
-      {u"ABC", hebrewLanguage, u"ABC"},               // Shift types Latin capitals
-      {u"()[]<>{}", hebrewLanguage, u"()[]<>{}"},     // swapped keys, same characters
-      {u"/'.,;", hebrewLanguage, u"/'.,;"},
-      {u"/'.,;", usEnglishLanguage, u"/'.,;"},
-      {u"é\r", usEnglishLanguage, u"??"},             // no key types these
+      {u"שלום 12", kHebrewLanguage, u"שלום 12"},
+      {u"שלום 12", kUsEnglishLanguage, u"akuo 12"},   // the keys of those letters
+      {u"ךםןףץת", kUsEnglishLanguage, u"loi;.,"},      // final letters sit on l o i ; . ,
+      {u"abc", kHebrewLanguage, u"שנב"},
+      {u"ABC", kHebrewLanguage, u"ABC"},               // Shift types Latin capitals
+      {u"()[]<>{}", kHebrewLanguage, u"()[]<>{}"},     // swapped keys, same characters
+      {u"/'.,;", kHebrewLanguage, u"/'.,;"},
+      {u"/'.,;", kUsEnglishLanguage, u"/'.,;"},
+      {u"é\r", kUsEnglishLanguage, u"??"},             // no key types these
   };
   for (const Case& c : cases) {
     EXPECT_EQ(utf16ToUtf8(typed(c.wanted, c.language)), utf16ToUtf8(c.result)) << utf16ToUtf8(c.wanted);
@@ -53,13 +53,13 @@ TEST(KeyboardMapTest, HebrewKeysAndSwappedDelimiters) {
       {0xC0, {}, u';', u'`'},                    {vk::letter('W'), {}, u'\'', u'w'},
       {vk::digit(9), {.shift = true}, u')', u'('}, {vk::digit(0), {.shift = true}, u'(', u')'},
       {0xBC, {.shift = true}, u'>', u'<'},       {0xDB, {}, u']', u'['},
-      {vk::enter, {}, u'\r', u'\r'},             {vk::back, {}, 0x08, 0x08},
+      {vk::kEnter, {}, u'\r', u'\r'},             {vk::kBack, {}, 0x08, 0x08},
       {vk::letter('A'), {.ctrl = true}, 0, 0},   {vk::digit(5), {.alt = true}, 0, 0},
-      {vk::del, {}, 0, 0},                       {vk::f2, {}, 0, 0},
+      {vk::kDel, {}, 0, 0},                       {vk::kF2, {}, 0, 0},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(characterOf(hebrewLanguage, c.key, c.shift), c.hebrew) << c.key;
-    EXPECT_EQ(characterOf(usEnglishLanguage, c.key, c.shift), c.english) << c.key;
+    EXPECT_EQ(characterOf(kHebrewLanguage, c.key, c.shift), c.hebrew) << c.key;
+    EXPECT_EQ(characterOf(kUsEnglishLanguage, c.key, c.shift), c.english) << c.key;
     EXPECT_EQ(characterOf(0x0407, c.key, c.shift), c.english) << "other layouts type as US English";
   }
 }

@@ -35,7 +35,7 @@ TEST(ScriptTest, ActionsReadTheirArguments) {
   EXPECT_EQ(std::get<Type>(script.lines[0].action).text, u"שלום 12");
   EXPECT_EQ(std::get<Type>(script.lines[1].action).text, u"  two spaces \"quoted\"  ");
   EXPECT_TRUE(std::get<Key>(script.lines[2].action).key.is(vk::digit(5), {.alt = true}));
-  EXPECT_TRUE(std::get<Key>(script.lines[3].action).key.is(vk::f2, {.shift = true, .ctrl = true}));
+  EXPECT_TRUE(std::get<Key>(script.lines[3].action).key.is(vk::kF2, {.shift = true, .ctrl = true}));
   EXPECT_EQ(std::get<Click>(script.lines[4].action).part, u"0");
   EXPECT_EQ(std::get<Menu>(script.lines[5].action).caption, u"STANDARD & CO");
   EXPECT_EQ(std::get<Select>(script.lines[6].action).length, 3);

@@ -17,9 +17,9 @@ namespace {
 using namespace vrn::com;
 
 const ClassEntry autovrnClass{CLSID_autovrn, u"vrn.autovrn", u"autovrn Object", u"1.0", LIBID_vrn};
-constexpr unsigned short libraryMajor = 1;
-constexpr unsigned short libraryMinor = 0;
-constexpr LCID libraryLocale = 0x409;
+constexpr unsigned short kLibraryMajor = 1;
+constexpr unsigned short kLibraryMinor = 0;
+constexpr LCID kLibraryLocale = 0x409;
 
 std::unique_ptr<vrn::automation::Module>& module() {
   static std::unique_ptr<vrn::automation::Module> instance;
@@ -83,7 +83,7 @@ extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
 extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
   try {
     unregisterClass(autovrnClass);
-    unregisterTypeLibrary(LIBID_vrn, libraryMajor, libraryMinor, libraryLocale);
+    unregisterTypeLibrary(LIBID_vrn, kLibraryMajor, kLibraryMinor, kLibraryLocale);
     return S_OK;
   } catch (...) {
     return E_FAIL;

@@ -191,7 +191,7 @@ class Performer {
 
   void operator()(const script::Layout& action) {
     if (!platform::activateKeyboardLayout(action.language)) {
-      throw ActionError(std::string("no ") + (action.language == hebrewLanguage ? "Hebrew" : "US English") +
+      throw ActionError(std::string("no ") + (action.language == kHebrewLanguage ? "Hebrew" : "US English") +
                         " keyboard layout is installed");
     }
   }
