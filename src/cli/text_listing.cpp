@@ -171,19 +171,25 @@ void printTexts(const std::vector<TextRecord>& texts, std::ostream& out) {
   }
 }
 
+// Written one text at a time, in the layout of a whole document dumped with
+// an indent of 2: the texts of a large drawing never stand in memory twice.
 void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  for (const TextRecord& t : texts) {
-    list.push_back({{"handle", utf16ToUtf8(t.handle)},
-                    {"entity", t.entity},
-                    {"style", utf16ToUtf8(t.style)},
-                    {"font", utf16ToUtf8(t.font)},
-                    {"fontType", t.fontType},
-                    {"backward", t.backward},
-                    {"stored", utf16ToUtf8(t.stored)},
-                    {"text", utf16ToUtf8(t.text)}});
+  if (texts.empty()) {
+    out << "[]\n";
+    return;
   }
-  out << list.dump(2) << '\n';
+  const auto quoted = [](const std::string& value) { return nlohmann::json(value).dump(); };
+  const char* separator = "[\n";
+  for (const TextRecord& t : texts) {
+    out << separator << "  {\n    \"handle\": " << quoted(utf16ToUtf8(t.handle))
+        << ",\n    \"entity\": " << quoted(t.entity) << ",\n    \"style\": " << quoted(utf16ToUtf8(t.style))
+        << ",\n    \"font\": " << quoted(utf16ToUtf8(t.font)) << ",\n    \"fontType\": " << t.fontType
+        << ",\n    \"backward\": " << (t.backward ? "true" : "false")
+        << ",\n    \"stored\": " << quoted(utf16ToUtf8(t.stored))
+        << ",\n    \"text\": " << quoted(utf16ToUtf8(t.text)) << "\n  }";
+    separator = ",\n";
+  }
+  out << "\n]\n";
 }
 
 }  // namespace vrn::cli
