@@ -17,6 +17,13 @@ namespace hr = host::hr;
 
 bool isPaper(const Entity& e) { return e.record.integer(67) == 1; }
 
+bool sameAscii(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+           return lower(x) == lower(y);
+         });
+}
+
 }  // namespace
 
 Document::Document(DrawingData data, std::string path, std::string name,
@@ -236,7 +243,7 @@ std::string Document::encode(std::u16string_view text) const { return data_.code
 
 Table* Document::table(std::string_view name) {
   for (Table& t : data_.tables) {
-    if (host::lowerAscii(t.head.value(2)) == host::lowerAscii(name)) return &t;
+    if (sameAscii(t.head.value(2), name)) return &t;
   }
   return nullptr;
 }
@@ -248,13 +255,21 @@ bool Document::hasEntry(std::string_view tableName, std::u16string_view name) {
 }
 
 Record* Document::tableEntry(std::string_view tableName, std::u16string_view name) {
+  const std::size_t at = entryIndex(tableName, name);
+  return at == Record::npos ? nullptr : &table(tableName)->entries[at];
+}
+
+std::size_t Document::entryIndex(std::string_view tableName, std::u16string_view name) {
   Table* t = table(tableName);
-  if (!t) return nullptr;
-  const std::string wanted = host::lowerAscii(utf16ToUtf8(name));
-  for (Record& r : t->entries) {
-    if (host::lowerAscii(utf16ToUtf8(entryName(r))) == wanted) return &r;
+  if (!t) return Record::npos;
+  auto [index, made] = entryIndices_.try_emplace(host::lowerAscii(tableName));
+  if (made) {
+    for (std::size_t i = 0; i < t->entries.size(); ++i) {
+      index->second.try_emplace(host::lowerAscii(utf16ToUtf8(entryName(t->entries[i]))), i);
+    }
   }
-  return nullptr;
+  const auto found = index->second.find(host::lowerAscii(utf16ToUtf8(name)));
+  return found == index->second.end() ? Record::npos : found->second;
 }
 
 std::u16string Document::headerString(std::string_view variable, int code,
@@ -301,6 +316,7 @@ void Document::rememberEntity(const EntityPtr& entity) {
 
 // Found again by name when undone: adding a table moves the others.
 void Document::rememberTable(Table& t) {
+  tablesChanged();
   journal_.remember(&t, [this, name = std::string(t.head.value(2)), before = t] {
     if (Table* now = table(name)) *now = before;
   });
@@ -312,6 +328,7 @@ void Document::rememberHeader() {
 
 void Document::undo() {
   journal_.undo();
+  tablesChanged();
   spaceCache_.clear();
   // Restoring the header may bring back an older $HANDSEED; handles given
   // out since must stay below it.

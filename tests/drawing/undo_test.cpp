@@ -38,6 +38,20 @@ TEST_F(DrawingTest, UndoTakesBackAWholeMarkedGroup) {
   EXPECT_TRUE(exists(keptHandle));
 }
 
+// Styles are found by name through an index of the tables, which must
+// follow what adding a style and undoing it do to them.
+TEST_F(DrawingTest, StylesByNameFollowAnAddAndItsUndo) {
+  const Ref styles = docRef.obj("TextStyles");
+  styles.call("Add", "Later");
+  styles.call("Add", "LATER");  // the same style: nothing new
+  EXPECT_EQ(styles.get("Count").toInt(), 2);
+  EXPECT_EQ(Ref(styles.call("Item", "later").toObject()).get("Name").toString(), u"Later");
+  docRef.call("SendCommand", "U ");
+  EXPECT_THROW(styles.call("Item", "Later"), host::HostError);
+  styles.call("Add", "Later");
+  EXPECT_EQ(styles.get("Count").toInt(), 2);
+}
+
 // A new text is created, and fitted out, before the editor's mark; Cancel
 // sends "U " twice: the first takes back the typing (nothing, when the user
 // typed nothing), the second the text itself, and never the work before it.
