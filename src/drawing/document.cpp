@@ -311,18 +311,21 @@ Record* Document::activeDimStyle() {
 // --- journal -------------------------------------------------------------------------
 
 void Document::rememberEntity(const EntityPtr& entity) {
+  if (journal_.remembers(entity.get())) return;
   journal_.remember(entity.get(), [entity, before = *entity] { *entity = before; });
 }
 
 // Found again by name when undone: adding a table moves the others.
 void Document::rememberTable(Table& t) {
   tablesChanged();
+  if (journal_.remembers(&t)) return;
   journal_.remember(&t, [this, name = std::string(t.head.value(2)), before = t] {
     if (Table* now = table(name)) *now = before;
   });
 }
 
 void Document::rememberHeader() {
+  if (journal_.remembers(&data_.header)) return;
   journal_.remember(&data_.header, [this, before = data_.header] { data_.header = before; });
 }
 

@@ -157,6 +157,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // nothing changed (writing a value a property already has is no change).
   template <class Edit>
   void changeRecord(const EntityPtr& entity, Edit&& edit) {
+    if (journal_.remembers(entity.get())) {
+      edit(entity->record);
+      return;
+    }
     Entity before = *entity;
     edit(entity->record);
     if (entity->record.groups() != before.record.groups()) {

@@ -7,6 +7,7 @@
 #include "drawing/undo_journal.h"
 #include "drawing_fixture.h"
 #include "host/host_error.h"
+#include "host/utf8.h"
 
 namespace vrn::drawing::testing {
 namespace {
@@ -144,6 +145,42 @@ TEST_F(DrawingTest, UndoWithNothingToUndoAndUnbalancedMarksAreHarmless) {
   docRef.call("EndUndoMark");
   docRef.call("SendCommand", "U ");
   EXPECT_EQ(text.get("TextString").toString(), u"a");
+}
+
+// Callers skip making a restore for what the open step holds already; a
+// save inside the step must not let a later change leave the drawing clean.
+TEST(UndoJournal, RemembersWhatTheOpenStepHoldsWhileTheDrawingIsChanged) {
+  UndoJournal journal;
+  int first = 0;
+  int second = 0;
+  journal.startMark();
+  EXPECT_FALSE(journal.remembers(&first));
+  journal.remember(&first, [] {});
+  EXPECT_TRUE(journal.remembers(&first));
+  EXPECT_FALSE(journal.remembers(&second));
+  journal.markClean();
+  EXPECT_FALSE(journal.remembers(&first));
+  journal.remember(&first, [] {});
+  EXPECT_TRUE(journal.dirty());
+  journal.endMark();
+  EXPECT_FALSE(journal.remembers(&first));
+  EXPECT_EQ(journal.steps(), 1u);
+}
+
+// A drawing-wide walk changes every text inside one mark; one undo takes
+// every change back, each to its state before the mark.
+TEST_F(DrawingTest, OneUndoTakesBackAWalkOverManyTexts) {
+  std::vector<Ref> texts;
+  for (int i = 0; i < 50; ++i) texts.push_back(addText(("t" + std::to_string(i)).c_str(), 0, i, 1));
+  docRef.call("StartUndoMark");
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const Ref& text : texts) text.put("TextString", utf8ToUtf16("pass " + std::to_string(pass)));
+  }
+  docRef.call("EndUndoMark");
+  docRef.call("SendCommand", "U ");
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    EXPECT_EQ(texts[i].get("TextString").toString(), utf8ToUtf16("t" + std::to_string(i)));
+  }
 }
 
 TEST(CommandLine, FindsTheCommandsTyped) {
