@@ -66,20 +66,28 @@ std::vector<Group>& Record::edit() {
   return groups_;
 }
 
-// Asked of every record, most of which are never read further: a record
-// read from a file begins with its 0 group, found without noting the others.
-std::string_view Record::type() const {
-  if (split_ || !places_.empty()) return value(0);
+// The type and handle (the first two groups) are asked of every record at
+// load, most of which are never read further: they are read straight from
+// the text, and only a read of any other group notes where all of them lie.
+bool Record::inHead(int code, std::size_t from, std::size_t& index, std::string_view& value) const {
+  if (split_ || !places_.empty()) return false;
   GroupCursor cursor(original_);
-  int code = 0;
-  std::string_view value;
-  while (cursor.next(code, value)) {
-    if (code == 0) return value;
+  int groupCode = 0;
+  for (std::size_t i = 0; i < kHeadGroups && cursor.next(groupCode, value); ++i) {
+    if (i >= from && groupCode == code) {
+      index = i;
+      return true;
+    }
   }
-  return {};
+  return false;
 }
 
+std::string_view Record::type() const { return value(0); }
+
 std::size_t Record::find(int code, std::size_t from) const {
+  std::size_t index = 0;
+  std::string_view value;
+  if (inHead(code, from, index, value)) return index;
   if (!split_) {
     const auto& at = places();
     for (std::size_t i = from; i < at.size(); ++i) {
@@ -94,6 +102,9 @@ std::size_t Record::find(int code, std::size_t from) const {
 }
 
 std::string_view Record::value(int code, std::string_view fallback) const {
+  std::size_t index = 0;
+  std::string_view value;
+  if (inHead(code, 0, index, value)) return value;
   const std::size_t i = find(code);
   if (i == npos) return fallback;
   return split_ ? std::string_view(groups_[i].value) : valueAt(places_[i]);
