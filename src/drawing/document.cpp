@@ -45,10 +45,11 @@ Document::Document(DrawingData data, std::string path, std::string name,
 // --- handles ------------------------------------------------------------------
 
 void Document::indexHandles() {
-  std::vector<EntityPtr> all;
+  std::vector<const EntityPtr*> all;
+  all.reserve(data_.entities.size());
   const auto collect = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
     for (const EntityPtr& e : list) {
-      all.push_back(e);
+      all.push_back(&e);
       for (const EntityPtr& c : e->children) parents_[c.get()] = e.get();
       self(e->children, self);
     }
@@ -60,11 +61,13 @@ void Document::indexHandles() {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
     nextHandle_ = std::max(seed.value_or(1), highestHandle(data_) + 1);
   }
-  for (const EntityPtr& e : all) {
-    const auto own = writesHandles_ ? recordHandle(e->record) : std::nullopt;
+  byHandle_.reserve(all.size());
+  handles_.reserve(all.size());
+  for (const EntityPtr* e : all) {
+    const auto own = writesHandles_ ? recordHandle((*e)->record) : std::nullopt;
     // Entities without a handle of their own (or with one that another
     // entity of a damaged file already has) get one in memory only.
-    indexEntity(e, own && !byHandle_.contains(*own) ? *own : nextHandle_++);
+    indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextHandle_++);
   }
 }
 
