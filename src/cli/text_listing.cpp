@@ -178,15 +178,22 @@ void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
     out << "[]\n";
     return;
   }
-  const auto quoted = [](const std::string& value) { return nlohmann::json(value).dump(); };
+  std::string entry;
+  const auto add = [&entry](const char* key, const std::string& value, const char* after = ",\n") {
+    entry.append("    \"").append(key).append("\": ").append(nlohmann::json(value).dump()).append(after);
+  };
   const char* separator = "[\n";
   for (const TextRecord& t : texts) {
-    out << separator << "  {\n    \"handle\": " << quoted(utf16ToUtf8(t.handle))
-        << ",\n    \"entity\": " << quoted(t.entity) << ",\n    \"style\": " << quoted(utf16ToUtf8(t.style))
-        << ",\n    \"font\": " << quoted(utf16ToUtf8(t.font)) << ",\n    \"fontType\": " << t.fontType
-        << ",\n    \"backward\": " << (t.backward ? "true" : "false")
-        << ",\n    \"stored\": " << quoted(utf16ToUtf8(t.stored))
-        << ",\n    \"text\": " << quoted(utf16ToUtf8(t.text)) << "\n  }";
+    entry.assign(separator).append("  {\n");
+    add("handle", utf16ToUtf8(t.handle));
+    add("entity", t.entity);
+    add("style", utf16ToUtf8(t.style));
+    add("font", utf16ToUtf8(t.font));
+    entry.append("    \"fontType\": ").append(std::to_string(t.fontType)).append(",\n");
+    entry.append("    \"backward\": ").append(t.backward ? "true" : "false").append(",\n");
+    add("stored", utf16ToUtf8(t.stored));
+    add("text", utf16ToUtf8(t.text), "\n  }");
+    out.write(entry.data(), static_cast<std::streamsize>(entry.size()));
     separator = ",\n";
   }
   out << "\n]\n";
