@@ -62,7 +62,6 @@ void Document::indexHandles() {
     nextHandle_ = std::max(seed.value_or(1), highestHandle(data_) + 1);
   }
   byHandle_.reserve(all.size());
-  handles_.reserve(all.size());
   for (const EntityPtr* e : all) {
     const auto own = writesHandles_ ? recordHandle((*e)->record) : std::nullopt;
     // Entities without a handle of their own (or with one that another
@@ -73,7 +72,7 @@ void Document::indexHandles() {
 
 void Document::indexEntity(const EntityPtr& entity, Handle handle) {
   byHandle_[handle] = entity;
-  handles_[entity.get()] = handle;
+  entity->handle = handle;
 }
 
 Handle Document::takeHandle() {
@@ -110,8 +109,7 @@ std::string Document::newRecordHandle() {
 }
 
 std::string Document::handleOf(const Entity& entity) const {
-  const auto it = handles_.find(&entity);
-  return it == handles_.end() ? std::string() : formatHandle(it->second);
+  return entity.handle == 0 ? std::string() : formatHandle(entity.handle);
 }
 
 EntityPtr Document::findEntity(std::string_view handle) const {

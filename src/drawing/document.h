@@ -199,7 +199,6 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   bool writesHandles_ = false;
   Handle nextHandle_ = 1;
   std::unordered_map<Handle, EntityPtr> byHandle_;
-  std::unordered_map<const Entity*, Handle> handles_;
   std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
   std::vector<std::u16string> commandLog_;
