@@ -163,19 +163,32 @@ void printTexts(const std::vector<TextRecord>& texts, std::ostream& out) {
   }
 }
 
+// Written one text at a time, in the layout of a whole document dumped with
+// an indent of 2: the texts of a large drawing never stand in memory twice.
 void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  for (const TextRecord& t : texts) {
-    list.push_back({{"handle", utf16ToUtf8(t.handle)},
-                    {"entity", t.entity},
-                    {"style", utf16ToUtf8(t.style)},
-                    {"font", utf16ToUtf8(t.font)},
-                    {"fontType", t.fontType},
-                    {"backward", t.backward},
-                    {"stored", utf16ToUtf8(t.stored)},
-                    {"text", utf16ToUtf8(t.text)}});
+  if (texts.empty()) {
+    out << "[]\n";
+    return;
   }
-  out << list.dump(2) << '\n';
+  std::string entry;
+  const auto add = [&entry](const char* key, const std::string& value, const char* after = ",\n") {
+    entry.append("    \"").append(key).append("\": ").append(nlohmann::json(value).dump()).append(after);
+  };
+  const char* separator = "[\n";
+  for (const TextRecord& t : texts) {
+    entry.assign(separator).append("  {\n");
+    add("handle", utf16ToUtf8(t.handle));
+    add("entity", t.entity);
+    add("style", utf16ToUtf8(t.style));
+    add("font", utf16ToUtf8(t.font));
+    entry.append("    \"fontType\": ").append(std::to_string(t.fontType)).append(",\n");
+    entry.append("    \"backward\": ").append(t.backward ? "true" : "false").append(",\n");
+    add("stored", utf16ToUtf8(t.stored));
+    add("text", utf16ToUtf8(t.text), "\n  }");
+    out.write(entry.data(), static_cast<std::streamsize>(entry.size()));
+    separator = ",\n";
+  }
+  out << "\n]\n";
 }
 
 }  // namespace vrn::cli

@@ -17,6 +17,13 @@ namespace hr = host::hr;
 
 bool isPaper(const Entity& e) { return e.record.integer(67) == 1; }
 
+bool sameAscii(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+           return lower(x) == lower(y);
+         });
+}
+
 }  // namespace
 
 Document::Document(DrawingData data, std::string path, std::string name,
@@ -38,10 +45,11 @@ Document::Document(DrawingData data, std::string path, std::string name,
 // --- handles ------------------------------------------------------------------
 
 void Document::indexHandles() {
-  std::vector<EntityPtr> all;
+  std::vector<const EntityPtr*> all;
+  all.reserve(data_.entities.size());
   const auto collect = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
     for (const EntityPtr& e : list) {
-      all.push_back(e);
+      all.push_back(&e);
       for (const EntityPtr& c : e->children) parents_[c.get()] = e.get();
       self(e->children, self);
     }
@@ -53,17 +61,18 @@ void Document::indexHandles() {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
     nextHandle_ = std::max(seed.value_or(1), highestHandle(data_) + 1);
   }
-  for (const EntityPtr& e : all) {
-    const auto own = writesHandles_ ? recordHandle(e->record) : std::nullopt;
+  byHandle_.reserve(all.size());
+  for (const EntityPtr* e : all) {
+    const auto own = writesHandles_ ? recordHandle((*e)->record) : std::nullopt;
     // Entities without a handle of their own (or with one that another
     // entity of a damaged file already has) get one in memory only.
-    indexEntity(e, own && !byHandle_.contains(*own) ? *own : nextHandle_++);
+    indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextHandle_++);
   }
 }
 
 void Document::indexEntity(const EntityPtr& entity, Handle handle) {
   byHandle_[handle] = entity;
-  handles_[entity.get()] = handle;
+  entity->handle = handle;
 }
 
 Handle Document::takeHandle() {
@@ -100,8 +109,7 @@ std::string Document::newRecordHandle() {
 }
 
 std::string Document::handleOf(const Entity& entity) const {
-  const auto it = handles_.find(&entity);
-  return it == handles_.end() ? std::string() : formatHandle(it->second);
+  return entity.handle == 0 ? std::string() : formatHandle(entity.handle);
 }
 
 EntityPtr Document::findEntity(std::string_view handle) const {
@@ -236,7 +244,7 @@ std::string Document::encode(std::u16string_view text) const { return data_.code
 
 Table* Document::table(std::string_view name) {
   for (Table& t : data_.tables) {
-    if (host::lowerAscii(t.head.value(2)) == host::lowerAscii(name)) return &t;
+    if (sameAscii(t.head.value(2), name)) return &t;
   }
   return nullptr;
 }
@@ -248,13 +256,21 @@ bool Document::hasEntry(std::string_view tableName, std::u16string_view name) {
 }
 
 Record* Document::tableEntry(std::string_view tableName, std::u16string_view name) {
+  const std::size_t at = entryIndex(tableName, name);
+  return at == Record::npos ? nullptr : &table(tableName)->entries[at];
+}
+
+std::size_t Document::entryIndex(std::string_view tableName, std::u16string_view name) {
   Table* t = table(tableName);
-  if (!t) return nullptr;
-  const std::string wanted = host::lowerAscii(utf16ToUtf8(name));
-  for (Record& r : t->entries) {
-    if (host::lowerAscii(utf16ToUtf8(entryName(r))) == wanted) return &r;
+  if (!t) return Record::npos;
+  auto [index, made] = entryIndices_.try_emplace(host::lowerAscii(tableName));
+  if (made) {
+    for (std::size_t i = 0; i < t->entries.size(); ++i) {
+      index->second.try_emplace(host::lowerAscii(utf16ToUtf8(entryName(t->entries[i]))), i);
+    }
   }
-  return nullptr;
+  const auto found = index->second.find(host::lowerAscii(utf16ToUtf8(name)));
+  return found == index->second.end() ? Record::npos : found->second;
 }
 
 std::u16string Document::headerString(std::string_view variable, int code,
@@ -296,22 +312,27 @@ Record* Document::activeDimStyle() {
 // --- journal -------------------------------------------------------------------------
 
 void Document::rememberEntity(const EntityPtr& entity) {
+  if (journal_.remembers(entity.get())) return;
   journal_.remember(entity.get(), [entity, before = *entity] { *entity = before; });
 }
 
 // Found again by name when undone: adding a table moves the others.
 void Document::rememberTable(Table& t) {
+  tablesChanged();
+  if (journal_.remembers(&t)) return;
   journal_.remember(&t, [this, name = std::string(t.head.value(2)), before = t] {
     if (Table* now = table(name)) *now = before;
   });
 }
 
 void Document::rememberHeader() {
+  if (journal_.remembers(&data_.header)) return;
   journal_.remember(&data_.header, [this, before = data_.header] { data_.header = before; });
 }
 
 void Document::undo() {
   journal_.undo();
+  tablesChanged();
   spaceCache_.clear();
   // Restoring the header may bring back an older $HANDSEED; handles given
   // out since must stay below it.

@@ -114,6 +114,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   Table* table(std::string_view name);
   // The entry of `table` named `name` (ignoring case), or null.
   Record* tableEntry(std::string_view table, std::u16string_view name);
+  // The index in `table` of its first entry named `name` (ignoring case),
+  // or npos; answered from an index of the names that every change to the
+  // tables drops, so a lookup per text costs one hash.
+  std::size_t entryIndex(std::string_view table, std::u16string_view name);
   // True when `table` has an entry `name`, the implicit Standard style included.
   bool hasEntry(std::string_view table, std::u16string_view name);
   std::u16string entryName(const Record& entry) const { return decode(entry.value(2)); }
@@ -153,6 +157,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // nothing changed (writing a value a property already has is no change).
   template <class Edit>
   void changeRecord(const EntityPtr& entity, Edit&& edit) {
+    if (journal_.remembers(entity.get())) {
+      edit(entity->record);
+      return;
+    }
     Entity before = *entity;
     edit(entity->record);
     if (entity->record.groups() != before.record.groups()) {
@@ -179,6 +187,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   void stamp(Record& record, Handle handle, const std::string& owner) const;
   std::string ownerHandle(const Space& space);
   std::vector<EntityPtr>* containerOf(const Entity& entity);
+  void tablesChanged() { entryIndices_.clear(); }
 
   DrawingData data_;
   std::string path_;
@@ -190,13 +199,14 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   bool writesHandles_ = false;
   Handle nextHandle_ = 1;
   std::unordered_map<Handle, EntityPtr> byHandle_;
-  std::unordered_map<const Entity*, Handle> handles_;
   std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
   std::vector<std::u16string> commandLog_;
   mutable std::map<std::pair<int, std::size_t>, std::vector<EntityPtr>> spaceCache_;
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
   Record implicitStandard_;
+  // Lower-case table name -> lower-case entry name -> index of its first entry.
+  std::unordered_map<std::string, std::unordered_map<std::string, std::size_t>> entryIndices_;
 };
 
 using DocumentPtr = std::shared_ptr<Document>;

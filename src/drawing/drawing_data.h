@@ -11,6 +11,7 @@
 // group 67 = 1 marks paper space, as DXF has it. Other paper-space layouts
 // keep their entities in their *Paper_SpaceN block.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -32,6 +33,9 @@ struct Entity {
   std::vector<EntityPtr> children;
   std::optional<Record> seqend;
   bool erased = false;  // erased entities stay for undo but are neither found nor written
+  // The handle the document knows the entity by (its own, or one given in
+  // memory); 0 until the document has indexed it.
+  std::uint64_t handle = 0;
   // A justified single-line text whose string was rewritten keeps its first
   // point (group 10) as it was computed for the old string, which had this
   // many characters; AutoCAD computes it anew from the alignment point when

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <optional>
 
 #include "drawing/dxf_lines.h"
 
@@ -35,30 +34,25 @@ class GroupCursor {
   const char* end_;
 };
 
-struct FoundGroup {
-  std::size_t index;
-  std::string_view value;
-};
-
-// The first group with `code` at or after index `from` of a record's text.
-std::optional<FoundGroup> findInText(std::string_view text, int code, std::size_t from) {
-  GroupCursor cursor(text);
-  int groupCode = 0;
-  std::string_view value;
-  for (std::size_t i = 0; cursor.next(groupCode, value); ++i) {
-    if (i >= from && groupCode == code) return FoundGroup{i, value};
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
-const std::vector<Group>& Record::groups() const {
-  if (!split_) {
+const std::vector<Record::GroupAt>& Record::places() const {
+  if (places_.empty()) {
     GroupCursor cursor(original_);
     int code = 0;
     std::string_view value;
-    while (cursor.next(code, value)) groups_.push_back({code, std::string(value)});
+    while (cursor.next(code, value)) {
+      places_.push_back({code, static_cast<std::uint32_t>(value.data() - original_.data()),
+                         static_cast<std::uint32_t>(value.size())});
+    }
+  }
+  return places_;
+}
+
+const std::vector<Group>& Record::groups() const {
+  if (!split_) {
+    for (const GroupAt& at : places()) groups_.push_back({at.code, std::string(valueAt(at))});
+    std::vector<GroupAt>().swap(places_);
     split_ = true;
   }
   return groups_;
@@ -72,12 +66,34 @@ std::vector<Group>& Record::edit() {
   return groups_;
 }
 
+// The type and handle (the first two groups) are asked of every record at
+// load, most of which are never read further: they are read straight from
+// the text, and only a read of any other group notes where all of them lie.
+bool Record::inHead(int code, std::size_t from, std::size_t& index, std::string_view& value) const {
+  if (split_ || !places_.empty()) return false;
+  GroupCursor cursor(original_);
+  int groupCode = 0;
+  for (std::size_t i = 0; i < kHeadGroups && cursor.next(groupCode, value); ++i) {
+    if (i >= from && groupCode == code) {
+      index = i;
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string_view Record::type() const { return value(0); }
 
 std::size_t Record::find(int code, std::size_t from) const {
+  std::size_t index = 0;
+  std::string_view value;
+  if (inHead(code, from, index, value)) return index;
   if (!split_) {
-    const auto found = findInText(original_, code, from);
-    return found ? found->index : npos;
+    const auto& at = places();
+    for (std::size_t i = from; i < at.size(); ++i) {
+      if (at[i].code == code) return i;
+    }
+    return npos;
   }
   for (std::size_t i = from; i < groups_.size(); ++i) {
     if (groups_[i].code == code) return i;
@@ -86,12 +102,12 @@ std::size_t Record::find(int code, std::size_t from) const {
 }
 
 std::string_view Record::value(int code, std::string_view fallback) const {
-  if (!split_) {
-    const auto found = findInText(original_, code, 0);
-    return found ? found->value : fallback;
-  }
+  std::size_t index = 0;
+  std::string_view value;
+  if (inHead(code, 0, index, value)) return value;
   const std::size_t i = find(code);
-  return i == npos ? fallback : std::string_view(groups_[i].value);
+  if (i == npos) return fallback;
+  return split_ ? std::string_view(groups_[i].value) : valueAt(places_[i]);
 }
 
 double Record::number(int code, double fallback) const {

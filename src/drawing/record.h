@@ -17,7 +17,8 @@
 // someone first asks for them: most records of a large drawing are never
 // read one by one, and one string per group would cost more than reading
 // the whole file. value(), find() and the readers built on them look into
-// the text directly until then, without splitting it.
+// the text directly until then, without splitting it: the first of them
+// notes where each group's value lies, so the text is scanned only once.
 
 #include <cstdint>
 #include <initializer_list>
@@ -79,8 +80,20 @@ class Record {
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
  private:
+  // Where a group of the original text lies in it.
+  struct GroupAt {
+    std::int32_t code;
+    std::uint32_t offset;
+    std::uint32_t size;
+  };
+  const std::vector<GroupAt>& places() const;
+  static constexpr std::size_t kHeadGroups = 2;
+  bool inHead(int code, std::size_t from, std::size_t& index, std::string_view& value) const;
+  std::string_view valueAt(const GroupAt& at) const { return original_.substr(at.offset, at.size); }
+
   // Splitting the original text into groups_ does not change what the
-  // record holds, only how: hence a cache that const readers may fill.
+  // record holds, only how: hence caches that const readers may fill.
+  mutable std::vector<GroupAt> places_;
   mutable std::vector<Group> groups_;
   mutable bool split_ = true;
   std::shared_ptr<const std::string> buffer_;

@@ -168,15 +168,16 @@ Variant TableEntryObject::invoke(std::string_view name, host::Invoke kind,
   return membersFor(kind_).invoke(*this, name, kind, args);
 }
 
+// Shape files live in the STYLE table too, but are no text styles.
+bool TableObject::shows(const Record& entry) const {
+  return kind_ != TableKind::TextStyles || ((entry.integer(70) & 1) == 0 && !entry.value(2).empty());
+}
+
 std::vector<std::size_t> TableObject::entries() const {
   std::vector<std::size_t> out;
   if (const Table* t = document_->table(tableName(kind_))) {
     for (std::size_t i = 0; i < t->entries.size(); ++i) {
-      const Record& r = t->entries[i];
-      // Shape files live in the STYLE table too, but are no text styles.
-      if (kind_ == TableKind::TextStyles && ((r.integer(70) & 1) != 0 || r.value(2).empty()))
-        continue;
-      out.push_back(i);
+      if (shows(t->entries[i])) out.push_back(i);
     }
   }
   if (kind_ == TableKind::TextStyles && document_->implicitStandardStyle()) {
@@ -186,6 +187,15 @@ std::vector<std::size_t> TableObject::entries() const {
 }
 
 host::ObjectPtr TableObject::item(const Variant& index) const {
+  // By name, the first entry of that name is the one, unless the collection
+  // hides it (then the names of all it shows are searched below).
+  if (index.type() == Variant::Type::String) {
+    const char* table = tableName(kind_);
+    const std::size_t at = document_->entryIndex(table, index.toString());
+    if (at != Record::npos && shows(document_->table(table)->entries[at])) {
+      return std::make_shared<TableEntryObject>(document_, kind_, at);
+    }
+  }
   const auto list = entries();
   std::vector<std::u16string> names;
   for (std::size_t i : list) {

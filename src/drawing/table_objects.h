@@ -58,6 +58,8 @@ class TableObject final : public host::Object {
   host::ObjectPtr addTextStyle(std::u16string_view name);
 
  private:
+  bool shows(const Record& entry) const;
+
   DocumentPtr document_;
   TableKind kind_;
 };

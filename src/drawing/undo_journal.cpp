@@ -4,14 +4,9 @@
 
 namespace vrn::drawing {
 
-bool UndoJournal::Step::holds(const void* key) const {
-  return std::any_of(changes.begin(), changes.end(),
-                     [key](const Change& c) { return c.key == key; });
-}
-
 void UndoJournal::openStep(bool marked) {
   closeStep();
-  steps_.push_back(Step{{}, marked, false});
+  steps_.push_back(Step{{}, {}, marked, false});
   stepOpen_ = true;
 }
 
@@ -60,7 +55,7 @@ void UndoJournal::record(const void* key, Restore restore, bool creates) {
   const bool alone = !stepOpen_ && callDepth_ == 0 && markDepth_ == 0;
   if (!stepOpen_) openStep(false);
   Step& step = steps_.back();
-  if (!step.holds(key)) step.changes.push_back(Change{key, std::move(restore)});
+  if (step.keys.insert(key).second) step.changes.push_back(Change{key, std::move(restore)});
   step.creates = step.creates || creates;
   if (alone) closeStep();
 }

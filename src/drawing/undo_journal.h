@@ -22,6 +22,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 namespace vrn::drawing {
@@ -40,6 +41,12 @@ class UndoJournal {
 
   // Called before `key` changes; only the first call per step is kept.
   void remember(const void* key, Restore restore);
+  // True when the open step holds `key`'s earlier state already and the
+  // drawing counts as changed: remembering it again would change nothing,
+  // so a caller may skip making the restore.
+  bool remembers(const void* key) const {
+    return stepOpen_ && dirty_ && steps_.back().keys.contains(key);
+  }
   // Called when the object `key` is created; `restore` takes it away.
   void created(const void* key, Restore restore);
   // A command was typed at the command line: it ends a new object's set-up.
@@ -61,9 +68,10 @@ class UndoJournal {
   };
   struct Step {
     std::vector<Change> changes;
+    std::unordered_set<const void*> keys;  // of the changes, so a step of many is searched at once
     bool marked = false;   // made by an undo mark: kept even when empty
     bool creates = false;  // created objects outside a mark
-    bool holds(const void* key) const;
+    bool holds(const void* key) const { return keys.contains(key); }
   };
 
   void openStep(bool marked);

@@ -13,6 +13,7 @@
 #include "dxf/dxf_reader.h"
 #include "dxf/dxf_writer.h"
 #include "host/host_error.h"
+#include "platform/disk_flush.h"
 
 namespace vrn::dxf {
 namespace {
@@ -75,6 +76,10 @@ void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
   writeDxf(data, [&](std::string_view piece) { out.write(piece.data(), static_cast<std::streamsize>(piece.size())); });
   out.close();
   if (!out) fail(path + ": cannot write the drawing" + reason());
+  // Renamed over the old drawing before its bytes reach the disk, a power
+  // cut could leave neither drawing.
+  const std::string notFlushed = platform::flushFileToDisk(temporary);
+  if (!notFlushed.empty()) fail(path + ": cannot write the drawing to the disk (" + notFlushed + ")");
 }
 
 }  // namespace
@@ -93,6 +98,7 @@ void DxfFiles::save(const drawing::DrawingData& data, const std::string& path) c
     if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
     fs::rename(temporary, target, error);
     if (error) fail(path + ": cannot replace the drawing with the saved one (" + error.message() + ")");
+    platform::flushFolderToDisk(target.parent_path());
   } catch (...) {
     std::error_code ignored;
     fs::remove(temporary, ignored);

@@ -7,6 +7,7 @@
 #include "drawing/undo_journal.h"
 #include "drawing_fixture.h"
 #include "host/host_error.h"
+#include "host/utf8.h"
 
 namespace vrn::drawing::testing {
 namespace {
@@ -36,6 +37,20 @@ TEST_F(DrawingTest, UndoTakesBackAWholeMarkedGroup) {
   EXPECT_EQ(docRef.call("GetVariable", "TEXTSIZE").toDouble(), 2.5);
   EXPECT_EQ(docRef.obj("TextStyles").get("Count").toInt(), 1);
   EXPECT_TRUE(exists(keptHandle));
+}
+
+// Styles are found by name through an index of the tables, which must
+// follow what adding a style and undoing it do to them.
+TEST_F(DrawingTest, StylesByNameFollowAnAddAndItsUndo) {
+  const Ref styles = docRef.obj("TextStyles");
+  styles.call("Add", "Later");
+  styles.call("Add", "LATER");  // the same style: nothing new
+  EXPECT_EQ(styles.get("Count").toInt(), 2);
+  EXPECT_EQ(Ref(styles.call("Item", "later").toObject()).get("Name").toString(), u"Later");
+  docRef.call("SendCommand", "U ");
+  EXPECT_THROW(styles.call("Item", "Later"), host::HostError);
+  styles.call("Add", "Later");
+  EXPECT_EQ(styles.get("Count").toInt(), 2);
 }
 
 // A new text is created, and fitted out, before the editor's mark; Cancel
@@ -130,6 +145,42 @@ TEST_F(DrawingTest, UndoWithNothingToUndoAndUnbalancedMarksAreHarmless) {
   docRef.call("EndUndoMark");
   docRef.call("SendCommand", "U ");
   EXPECT_EQ(text.get("TextString").toString(), u"a");
+}
+
+// Callers skip making a restore for what the open step holds already; a
+// save inside the step must not let a later change leave the drawing clean.
+TEST(UndoJournal, RemembersWhatTheOpenStepHoldsWhileTheDrawingIsChanged) {
+  UndoJournal journal;
+  int first = 0;
+  int second = 0;
+  journal.startMark();
+  EXPECT_FALSE(journal.remembers(&first));
+  journal.remember(&first, [] {});
+  EXPECT_TRUE(journal.remembers(&first));
+  EXPECT_FALSE(journal.remembers(&second));
+  journal.markClean();
+  EXPECT_FALSE(journal.remembers(&first));
+  journal.remember(&first, [] {});
+  EXPECT_TRUE(journal.dirty());
+  journal.endMark();
+  EXPECT_FALSE(journal.remembers(&first));
+  EXPECT_EQ(journal.steps(), 1u);
+}
+
+// A drawing-wide walk changes every text inside one mark; one undo takes
+// every change back, each to its state before the mark.
+TEST_F(DrawingTest, OneUndoTakesBackAWalkOverManyTexts) {
+  std::vector<Ref> texts;
+  for (int i = 0; i < 50; ++i) texts.push_back(addText(("t" + std::to_string(i)).c_str(), 0, i, 1));
+  docRef.call("StartUndoMark");
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const Ref& text : texts) text.put("TextString", utf8ToUtf16("pass " + std::to_string(pass)));
+  }
+  docRef.call("EndUndoMark");
+  docRef.call("SendCommand", "U ");
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    EXPECT_EQ(texts[i].get("TextString").toString(), utf8ToUtf16("t" + std::to_string(i)));
+  }
 }
 
 TEST(CommandLine, FindsTheCommandsTyped) {
