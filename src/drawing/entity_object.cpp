@@ -5,6 +5,7 @@
 #include <functional>
 #include <numbers>
 
+#include "host/entity_type.h"
 #include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/utf8.h"
@@ -12,6 +13,7 @@
 namespace vrn::drawing {
 namespace {
 
+using host::EntityType;
 using host::HostError;
 using host::Variant;
 namespace hr = host::hr;
@@ -20,48 +22,48 @@ struct KindName {
   std::string_view type;
   EntityKind kind;
   const char* objectName;
-  int entityType;
+  EntityType entityType;
 };
 
 // AutoCAD's class names and entity type codes of the DXF entity types.
 constexpr std::array kKinds{
-    KindName{"TEXT", EntityKind::Text, "AcDbText", 32},
-    KindName{"MTEXT", EntityKind::MText, "AcDbMText", 21},
-    KindName{"ATTRIB", EntityKind::Attribute, "AcDbAttribute", 6},
-    KindName{"ATTDEF", EntityKind::AttributeDefinition, "AcDbAttributeDefinition", 5},
-    KindName{"INSERT", EntityKind::BlockReference, "AcDbBlockReference", 7},
-    KindName{"DIMENSION", EntityKind::Dimension, "AcDbRotatedDimension", 15},
-    KindName{"SOLID", EntityKind::Solid, "AcDbSolid", 30},
-    KindName{"3DFACE", EntityKind::Other, "AcDbFace", 1},
-    KindName{"ARC", EntityKind::Other, "AcDbArc", 4},
-    KindName{"CIRCLE", EntityKind::Other, "AcDbCircle", 8},
-    KindName{"ELLIPSE", EntityKind::Other, "AcDbEllipse", 16},
-    KindName{"HATCH", EntityKind::Other, "AcDbHatch", 17},
-    KindName{"LEADER", EntityKind::Other, "AcDbLeader", 18},
-    KindName{"LINE", EntityKind::Other, "AcDbLine", 19},
-    KindName{"POINT", EntityKind::Other, "AcDbPoint", 22},
-    KindName{"POLYLINE", EntityKind::Other, "AcDb2dPolyline", 23},
-    KindName{"LWPOLYLINE", EntityKind::Other, "AcDbPolyline", 24},
-    KindName{"RAY", EntityKind::Other, "AcDbRay", 27},
-    KindName{"REGION", EntityKind::Other, "AcDbRegion", 28},
-    KindName{"SHAPE", EntityKind::Other, "AcDbShape", 29},
-    KindName{"SPLINE", EntityKind::Other, "AcDbSpline", 31},
-    KindName{"TOLERANCE", EntityKind::Other, "AcDbFcf", 33},
-    KindName{"TRACE", EntityKind::Other, "AcDbTrace", 34},
-    KindName{"VIEWPORT", EntityKind::Other, "AcDbViewport", 35},
-    KindName{"XLINE", EntityKind::Other, "AcDbXline", 36},
-    KindName{"MLINE", EntityKind::Other, "AcDbMline", 40},
+    KindName{"TEXT", EntityKind::Text, "AcDbText", EntityType::Text},
+    KindName{"MTEXT", EntityKind::MText, "AcDbMText", EntityType::MText},
+    KindName{"ATTRIB", EntityKind::Attribute, "AcDbAttribute", EntityType::Attribute},
+    KindName{"ATTDEF", EntityKind::AttributeDefinition, "AcDbAttributeDefinition", EntityType::AttributeDefinition},
+    KindName{"INSERT", EntityKind::BlockReference, "AcDbBlockReference", EntityType::BlockReference},
+    KindName{"DIMENSION", EntityKind::Dimension, "AcDbRotatedDimension", EntityType::DimRotated},
+    KindName{"SOLID", EntityKind::Solid, "AcDbSolid", EntityType::Solid},
+    KindName{"3DFACE", EntityKind::Other, "AcDbFace", EntityType::Face3d},
+    KindName{"ARC", EntityKind::Other, "AcDbArc", EntityType::Arc},
+    KindName{"CIRCLE", EntityKind::Other, "AcDbCircle", EntityType::Circle},
+    KindName{"ELLIPSE", EntityKind::Other, "AcDbEllipse", EntityType::Ellipse},
+    KindName{"HATCH", EntityKind::Other, "AcDbHatch", EntityType::Hatch},
+    KindName{"LEADER", EntityKind::Other, "AcDbLeader", EntityType::Leader},
+    KindName{"LINE", EntityKind::Other, "AcDbLine", EntityType::Line},
+    KindName{"POINT", EntityKind::Other, "AcDbPoint", EntityType::Point},
+    KindName{"POLYLINE", EntityKind::Other, "AcDb2dPolyline", EntityType::Polyline},
+    KindName{"LWPOLYLINE", EntityKind::Other, "AcDbPolyline", EntityType::LightweightPolyline},
+    KindName{"RAY", EntityKind::Other, "AcDbRay", EntityType::Ray},
+    KindName{"REGION", EntityKind::Other, "AcDbRegion", EntityType::Region},
+    KindName{"SHAPE", EntityKind::Other, "AcDbShape", EntityType::Shape},
+    KindName{"SPLINE", EntityKind::Other, "AcDbSpline", EntityType::Spline},
+    KindName{"TOLERANCE", EntityKind::Other, "AcDbFcf", EntityType::Tolerance},
+    KindName{"TRACE", EntityKind::Other, "AcDbTrace", EntityType::Trace},
+    KindName{"VIEWPORT", EntityKind::Other, "AcDbViewport", EntityType::Viewport},
+    KindName{"XLINE", EntityKind::Other, "AcDbXline", EntityType::Xline},
+    KindName{"MLINE", EntityKind::Other, "AcDbMline", EntityType::MLine},
 };
 
 // Dimension subtypes (group 70, low bits) and their class names and codes.
-constexpr std::array<std::pair<const char*, int>, 7> kDimensions{{
-    {"AcDbRotatedDimension", 15},
-    {"AcDbAlignedDimension", 9},
-    {"AcDb2LineAngularDimension", 10},
-    {"AcDbDiametricDimension", 12},
-    {"AcDbRadialDimension", 14},
-    {"AcDb3PointAngularDimension", 41},
-    {"AcDbOrdinateDimension", 13},
+constexpr std::array<std::pair<const char*, EntityType>, 7> kDimensions{{
+    {"AcDbRotatedDimension", EntityType::DimRotated},
+    {"AcDbAlignedDimension", EntityType::DimAligned},
+    {"AcDb2LineAngularDimension", EntityType::DimAngular},
+    {"AcDbDiametricDimension", EntityType::DimDiametric},
+    {"AcDbRadialDimension", EntityType::DimRadial},
+    {"AcDb3PointAngularDimension", EntityType::Dim3PointAngular},
+    {"AcDbOrdinateDimension", EntityType::DimOrdinate},
 }};
 
 const KindName* find(const Record& record) {
@@ -71,7 +73,7 @@ const KindName* find(const Record& record) {
   return nullptr;
 }
 
-const std::pair<const char*, int>& dimensionOf(const Record& record) {
+const std::pair<const char*, EntityType>& dimensionOf(const Record& record) {
   const auto subtype = static_cast<std::size_t>(record.integer(70) & 7);
   return kDimensions[subtype < kDimensions.size() ? subtype : 0];
 }
@@ -171,9 +173,9 @@ std::string objectNameOf(const Record& record) {
 }
 
 int entityTypeOf(const Record& record) {
-  if (record.type() == "DIMENSION") return dimensionOf(record).second;
+  if (record.type() == "DIMENSION") return static_cast<int>(dimensionOf(record).second);
   const KindName* k = find(record);
-  return k ? k->entityType : 0;
+  return k ? static_cast<int>(k->entityType) : 0;
 }
 
 const GroupPlace& entityPlace() {

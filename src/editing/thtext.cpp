@@ -6,6 +6,7 @@
 #include "editing/justification.h"
 #include "encoding/keyboard_switch.h"
 #include "encoding/tfrm_fonts.h"
+#include "host/entity_type.h"
 #include "host/host_error.h"
 #include "host/point.h"
 #include "host/utf8.h"
@@ -14,7 +15,6 @@
 namespace vrn::editing {
 namespace {
 
-constexpr int kSingleLineText = 32;
 constexpr double kNextLineSpacing = 1.5;  // heights between two lines of New Line
 constexpr int kDesignHeight = 120;
 constexpr int kEditLeft = 8;
@@ -361,7 +361,7 @@ void Thtext::showFontTypeAndCaption(const std::u16string& styleName, const std::
 // ---- live writing ---------------------------------------------------------------------
 
 bool Thtext::singleLineText() const {
-  return eText && readOr(0, [&] { return eText.get("EntityType").toInt(); }) == kSingleLineText;
+  return eText && readOr(host::EntityType{}, [&] { return host::entityTypeOf(eText); }) == host::EntityType::Text;
 }
 
 ui::Edit& Thtext::activeEdit() { return state_.ActiveEditor == ScreenEditor::Dos ? EditDos : Edit1; }
