@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "ascii/letter_case.h"
 #include "automation/module.h"
 #include "cli/progress.h"
-#include "editing/mtext_codec.h"
+#include "drawing_ops/text_walk.h"
+#include "editing/mtext_reading.h"
 #include "encoding/conversions.h"
 #include "host/entity_type.h"
 #include "host/utf8.h"
@@ -17,18 +17,16 @@ namespace {
 
 using host::EntityType;
 
-const char* kindName(EntityType entityType) {
-  switch (entityType) {
+const char* kindName(EntityType type) {
+  switch (type) {
     case EntityType::Text:
       return "TEXT";
     case EntityType::MText:
       return "MTEXT";
     case EntityType::Attribute:
       return "ATTRIB";
-    case EntityType::AttributeDefinition:
-      return "ATTDEF";
     default:
-      return nullptr;
+      return "ATTDEF";
   }
 }
 
@@ -37,39 +35,22 @@ class TextCollector {
   TextCollector(automation::Module& module, Progress& progress)
       : module_(module), progress_(progress) {}
 
-  void collectContainer(const host::Ref& container) {
-    const std::int32_t count = container.get("count").toInt();
-    for (std::int32_t i = 0; i < count; ++i) collectEntity(container.call("item", i).toObject());
+  void add(const host::Ref& entity, EntityType type) {
+    TextRecord record;
+    record.handle = entity.get("Handle").toString();
+    record.entity = kindName(type);
+    record.style = entity.get("StyleName").toString();
+    record.stored = entity.get("TextString").toString();
+    const encoding::FontState state = classify(record);
+    record.text = type == EntityType::MText ? editing::mtextInReadingOrder(record.stored, state)
+                                            : encoding::AcadToEditWin(record.stored, state);
+    texts_.push_back(std::move(record));
+    progress_.count(texts_.size());
   }
 
   std::vector<TextRecord> take() { return std::move(texts_); }
 
  private:
-  void collectEntity(const host::Ref& entity) {
-    const EntityType type = host::entityTypeOf(entity);
-    if (const char* kind = kindName(type)) {
-      add(entity, kind, type == EntityType::MText);
-    } else if (type == EntityType::BlockReference && entity.get("HasAttributes").toBool()) {
-      const host::Variant attributes = entity.call("GetAttributes");
-      for (const host::Variant& attribute : attributes.array().items) {
-        add(attribute.toObject(), "ATTRIB", false);
-      }
-    }
-  }
-
-  void add(const host::Ref& entity, const char* kind, bool multiLine) {
-    TextRecord record;
-    record.handle = entity.get("Handle").toString();
-    record.entity = kind;
-    record.style = entity.get("StyleName").toString();
-    record.stored = entity.get("TextString").toString();
-    const encoding::FontState state = classify(record);
-    record.text =
-        multiLine ? readMText(record.stored, state) : encoding::AcadToEditWin(record.stored, state);
-    texts_.push_back(std::move(record));
-    progress_.count(texts_.size());
-  }
-
   // The style's font and backward flag, and the font type TfrmFonts gives
   // them; a style the drawing lacks classifies by the text alone.
   encoding::FontState classify(TextRecord& record) {
@@ -81,25 +62,10 @@ class TextCollector {
     return encoding::FontState{found.type, found.backward};
   }
 
-  static std::u16string readMText(const std::u16string& stored, encoding::FontState state) {
-    std::u16string text;
-    const auto paragraphs =
-        editing::splitParagraphs(editing::stripFormatGroup(editing::DecodeUnicodeEscapes(stored)));
-    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
-      if (i > 0) text += u'\n';
-      text += encoding::AcadToEditWin(paragraphs[i], state);
-    }
-    return text;
-  }
-
   automation::Module& module_;
   Progress& progress_;
   std::vector<TextRecord> texts_;
 };
-
-bool isModelSpaceName(const std::u16string& name) {
-  return equalsIgnoringAsciiCase(name, u"*Model_Space");
-}
 
 // Stored texts keep their letter codes: a character whose byte is a control
 // code or one of 0x7F-0x9F (where the DOS letters live; Windows-1255 shows
@@ -136,19 +102,9 @@ std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& d
   module.view().AcadStyles = document.obj("TextStyles");
   TextCollector collector(module, progress);
   progress.step("reading texts");
-  collector.collectContainer(document.obj("ModelSpace"));
-  const host::Ref blocks = document.obj("Blocks");
-  const std::int32_t count = blocks.get("count").toInt();
-  for (std::int32_t i = 0; i < count; ++i) {
-    const host::Ref block = blocks.call("item", i).toObject();
-    const std::u16string name = block.get("Name").toString();
-    const bool layout = block.get("IsLayout").toBool();
-    // Paper-space layouts and named blocks; anonymous blocks ("*D1", "*U2")
-    // belong to dimensions and tables and hold no text of the user's.
-    if ((layout && !isModelSpaceName(name)) || (!layout && !name.starts_with(u"*"))) {
-      collector.collectContainer(block);
-    }
-  }
+  drawing_ops::forEachText(document, [&collector](const host::Ref& text, EntityType type) {
+    collector.add(text, type);
+  });
   progress.finish();
   return collector.take();
 }

@@ -1,0 +1,20 @@
+#pragma once
+// The walk of the drawing-wide operations over every text of a drawing: the
+// single-line texts, multi-line texts and attribute definitions of model
+// space, of every paper-space layout and of every named block, and the
+// attributes of their block references, in drawing order. Anonymous blocks
+// ("*D1", "*U2") belong to dimensions and tables and hold no text of the
+// user's.
+
+#include <functional>
+
+#include "host/entity_type.h"
+#include "host/ref.h"
+
+namespace vrn::drawing_ops {
+
+using TextVisitor = std::function<void(const host::Ref& text, host::EntityType type)>;
+
+void forEachText(const host::Ref& document, const TextVisitor& visit);
+
+}  // namespace vrn::drawing_ops
