@@ -1,3 +1,4 @@
+#include "ascii/letter_case.h"
 #include "com/dispatch_as_host_object.h"
 
 #include <dispex.h>
@@ -77,7 +78,7 @@ class CallArguments {
 DispatchAsHostObject::DispatchAsHostObject(IDispatch* dispatch) : dispatch_(dispatch) {}
 
 DISPID DispatchAsHostObject::dispidOf(std::string_view name) {
-  const std::string key = host::lowerAscii(name);
+  const std::string key = lowerAscii(name);
   if (const auto it = dispids_.find(key); it != dispids_.end()) return it->second;
 
   const std::u16string wideName = utf8ToUtf16(name);

@@ -1,3 +1,4 @@
+#include "ascii/letter_case.h"
 #include "com/host_object_as_dispatch.h"
 
 #include <set>
@@ -105,9 +106,9 @@ class HostObjectAsDispatch final : public ComObject<IDispatch> {
 
  private:
   DISPID idOf(const std::string& name) {
-    const std::string key = host::lowerAscii(name);
+    const std::string key = lowerAscii(name);
     for (std::size_t i = 0; i < names_.size(); ++i) {
-      if (host::lowerAscii(names_[i]) == key) return static_cast<DISPID>(i + 1);
+      if (lowerAscii(names_[i]) == key) return static_cast<DISPID>(i + 1);
     }
     names_.push_back(name);
     return static_cast<DISPID>(names_.size());

@@ -1,3 +1,4 @@
+#include "ascii/letter_case.h"
 #include "drawing/block_objects.h"
 
 #include "drawing/collection_index.h"
@@ -141,7 +142,7 @@ std::vector<Space> BlocksObject::spaces() const {
   std::vector<Space> out{{Space::Kind::Model, 0}, {Space::Kind::Paper, 0}};
   const auto& blocks = document_->data().blocks;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    const std::string lower = host::lowerAscii(blocks[i].begin.value(2));
+    const std::string lower = lowerAscii(blocks[i].begin.value(2));
     if (!isSpaceName(lower)) out.push_back({Space::Kind::Block, i});
   }
   return out;

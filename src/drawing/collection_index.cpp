@@ -1,3 +1,4 @@
+#include "ascii/letter_case.h"
 #include "drawing/collection_index.h"
 
 #include "host/host_error.h"
@@ -15,7 +16,7 @@ std::size_t collectionIndex(const host::Variant& index, std::size_t count) {
 }
 
 bool sameName(std::u16string_view a, std::u16string_view b) {
-  return host::lowerAscii(utf16ToUtf8(a)) == host::lowerAscii(utf16ToUtf8(b));
+  return lowerAscii(utf16ToUtf8(a)) == lowerAscii(utf16ToUtf8(b));
 }
 
 std::size_t namedIndex(const host::Variant& index, const std::vector<std::u16string>& names) {

@@ -1,3 +1,4 @@
+#include "ascii/letter_case.h"
 #include "drawing/document.h"
 
 #include <algorithm>
@@ -150,7 +151,7 @@ Space Document::activeSpace() const {
 }
 
 bool isLayoutBlockName(std::string_view name) {
-  return host::lowerAscii(name).starts_with("*paper_space");
+  return lowerAscii(name).starts_with("*paper_space");
 }
 
 std::vector<EntityPtr> Document::allEntities() const {
@@ -251,8 +252,8 @@ Table* Document::table(std::string_view name) {
 
 bool Document::hasEntry(std::string_view tableName, std::u16string_view name) {
   if (tableEntry(tableName, name)) return true;
-  const Record* standard = host::lowerAscii(tableName) == "style" ? implicitStandardStyle() : nullptr;
-  return standard && host::lowerAscii(utf16ToUtf8(name)) == host::lowerAscii(standard->value(2));
+  const Record* standard = lowerAscii(tableName) == "style" ? implicitStandardStyle() : nullptr;
+  return standard && lowerAscii(utf16ToUtf8(name)) == lowerAscii(standard->value(2));
 }
 
 Record* Document::tableEntry(std::string_view tableName, std::u16string_view name) {
@@ -263,13 +264,13 @@ Record* Document::tableEntry(std::string_view tableName, std::u16string_view nam
 std::size_t Document::entryIndex(std::string_view tableName, std::u16string_view name) {
   Table* t = table(tableName);
   if (!t) return Record::npos;
-  auto [index, made] = entryIndices_.try_emplace(host::lowerAscii(tableName));
+  auto [index, made] = entryIndices_.try_emplace(lowerAscii(tableName));
   if (made) {
     for (std::size_t i = 0; i < t->entries.size(); ++i) {
-      index->second.try_emplace(host::lowerAscii(utf16ToUtf8(entryName(t->entries[i]))), i);
+      index->second.try_emplace(lowerAscii(utf16ToUtf8(entryName(t->entries[i]))), i);
     }
   }
-  const auto found = index->second.find(host::lowerAscii(utf16ToUtf8(name)));
+  const auto found = index->second.find(lowerAscii(utf16ToUtf8(name)));
   return found == index->second.end() ? Record::npos : found->second;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ascii/letter_case.h"
 #include "drawing/collection_index.h"
 #include "drawing/document.h"
 #include "host/member_table.h"
@@ -16,7 +17,7 @@ constexpr std::array<std::string_view, 9> kTableOrder{
     "vport", "ltype", "layer", "style", "view", "ucs", "appid", "dimstyle", "block_record"};
 
 std::size_t tableRank(const Table& t) {
-  const std::string name = host::lowerAscii(t.head.value(2));
+  const std::string name = lowerAscii(t.head.value(2));
   return static_cast<std::size_t>(std::find(kTableOrder.begin(), kTableOrder.end(), name) -
                                   kTableOrder.begin());
 }

@@ -6,6 +6,7 @@
 // SCREENSIZE) and any other name are kept in memory as set. A name never
 // set is read from the header when it has "$NAME".
 
+#include "ascii/letter_case.h"
 #include "drawing/document.h"
 #include "drawing/header_variables.h"
 #include "drawing/record_groups.h"
@@ -73,7 +74,7 @@ std::u16string colorName(int color) {
 
 int colorNumber(const Variant& v) {
   if (v.isNumber()) return v.toInt();
-  const std::string text = host::lowerAscii(utf16ToUtf8(v.toString()));
+  const std::string text = lowerAscii(utf16ToUtf8(v.toString()));
   if (text == "bylayer") return 256;
   if (text == "byblock") return 0;
   return Variant(utf8ToUtf16(text)).toInt();
@@ -82,7 +83,7 @@ int colorNumber(const Variant& v) {
 }  // namespace
 
 Variant Document::getVariable(std::string_view name) {
-  const std::string lower = host::lowerAscii(name);
+  const std::string lower = lowerAscii(name);
   if (const auto it = variables_.find(lower); it != variables_.end()) return it->second;
   if (const HeaderVariable* v = headerVariableNamed(lower)) {
     const std::u16string value = headerString(v->variable, v->code, utf8ToUtf16(v->fallback));
@@ -107,7 +108,7 @@ Variant Document::getVariable(std::string_view name) {
 }
 
 void Document::setVariable(std::string_view name, const Variant& value) {
-  const std::string lower = host::lowerAscii(name);
+  const std::string lower = lowerAscii(name);
   if (const HeaderVariable* v = headerVariableNamed(lower)) {
     std::u16string text;
     if (v->type == Type::Text) {

@@ -1,3 +1,4 @@
+#include "ascii/letter_case.h"
 #include "drawing/file_names.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ std::string fileSystemName(std::string_view path) {
 }
 
 bool hasDxfExtension(std::string_view path) {
-  return host::lowerAscii(fileNameOf(path)).ends_with(".dxf");
+  return lowerAscii(fileNameOf(path)).ends_with(".dxf");
 }
 
 }  // namespace vrn::drawing

@@ -2,16 +2,11 @@
 
 #include <charconv>
 
+#include "ascii/blanks.h"
 #include "drawing/header_variables.h"
 
 namespace vrn::drawing {
 namespace {
-
-std::string_view withoutBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 struct HighestHandle {
   bool changedOnly;
@@ -36,7 +31,7 @@ constexpr std::size_t kMaxHandleDigits = 16;
 }  // namespace
 
 std::optional<Handle> parseHandle(std::string_view text) {
-  text = withoutBlanks(text);
+  text = trimBlanks(text);
   if (text.empty() || text.size() > kMaxHandleDigits) return std::nullopt;
   Handle value = 0;
   const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);

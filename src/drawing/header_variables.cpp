@@ -1,3 +1,4 @@
+#include "ascii/letter_case.h"
 #include "drawing/header_variables.h"
 
 #include "host/member_table.h"
@@ -7,9 +8,9 @@ namespace {
 
 std::size_t findName(const Record& header, std::string_view name) {
   const auto& groups = header.groups();
-  const std::string wanted = host::lowerAscii(name);
+  const std::string wanted = lowerAscii(name);
   for (std::size_t i = 0; i < groups.size(); ++i) {
-    if (groups[i].code == 9 && host::lowerAscii(groups[i].value) == wanted) return i;
+    if (groups[i].code == 9 && lowerAscii(groups[i].value) == wanted) return i;
   }
   return Record::npos;
 }

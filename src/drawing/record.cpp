@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "ascii/blanks.h"
 #include "drawing/dxf_lines.h"
 
 namespace vrn::drawing {
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 // The groups of a record's original text, one at a time. The DXF reader
 // has checked that text (every code a number, every code with its value)
@@ -23,7 +18,7 @@ class GroupCursor {
 
   bool next(int& code, std::string_view& value) {
     if (pos_ == end_) return false;
-    const std::string_view codeLine = trimmed(nextDxfLine(pos_, end_));
+    const std::string_view codeLine = trimBlanks(nextDxfLine(pos_, end_));
     std::from_chars(codeLine.data(), codeLine.data() + codeLine.size(), code);
     value = nextDxfLine(pos_, end_);
     return true;
@@ -111,7 +106,7 @@ std::string_view Record::value(int code, std::string_view fallback) const {
 }
 
 double Record::number(int code, double fallback) const {
-  const std::string_view text = trimmed(value(code));
+  const std::string_view text = trimBlanks(value(code));
   if (text.empty()) return fallback;
   double result = fallback;
   const char* begin = text.data() + (text.front() == '+' ? 1 : 0);
@@ -120,7 +115,7 @@ double Record::number(int code, double fallback) const {
 }
 
 std::int32_t Record::integer(int code, std::int32_t fallback) const {
-  const std::string_view text = trimmed(value(code));
+  const std::string_view text = trimBlanks(value(code));
   if (text.empty()) return fallback;
   std::int32_t result = fallback;
   const char* begin = text.data() + (text.front() == '+' ? 1 : 0);

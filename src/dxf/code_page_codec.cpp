@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -12,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "ascii/letter_case.h"
 #include "platform/windows_code_pages.h"
 
 namespace vrn::dxf {
@@ -307,16 +307,10 @@ std::optional<char16_t> decodeMif(char page, std::string_view hex) {
   return unit;
 }
 
-std::string upperCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return result;
-}
-
 }  // namespace
 
 std::shared_ptr<const drawing::TextCodec> codePageCodec(std::string_view dwgCodePage) {
-  const std::string name = upperCase(dwgCodePage);
+  const std::string name = upperAscii(dwgCodePage);
   const auto page = std::find_if(std::begin(kCodePages), std::end(kCodePages),
                                  [&](const CodePage& p) { return p.dwgName == name; });
   if (page == std::end(kCodePages)) return nullptr;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "ascii/blanks.h"
 #include "dxf/code_page_codec.h"
 #include "dxf/group_scanner.h"
 #include "drawing/handles.h"
@@ -24,12 +25,6 @@ using drawing::EntityPtr;
 using drawing::Record;
 using drawing::Section;
 using drawing::Table;
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
@@ -99,7 +94,7 @@ bool DxfReader::nextRecord() {
   bool seenZero = lookahead_.code == 0;
   groups_.push_back(lookahead_);
   hasLookahead_ = false;
-  if (seenZero && trimmed(groups_.front().value) == "EOF") {
+  if (seenZero && trimBlanks(groups_.front().value) == "EOF") {
     recordEnd_ = scanner_.position();  // what follows EOF is kept, not read
     return true;
   }
@@ -125,13 +120,13 @@ bool DxfReader::nextRecord() {
 
 std::string_view DxfReader::type() const {
   for (const auto& group : groups_) {
-    if (group.code == 0) return trimmed(group.value);
+    if (group.code == 0) return trimBlanks(group.value);
   }
   return {};
 }
 
 std::string_view DxfReader::nextType() const {
-  return hasLookahead_ && lookahead_.code == 0 ? trimmed(lookahead_.value) : std::string_view{};
+  return hasLookahead_ && lookahead_.code == 0 ? trimBlanks(lookahead_.value) : std::string_view{};
 }
 
 // The record keeps just a view of its text: it splits its groups out of it
@@ -183,7 +178,7 @@ DrawingData DxfReader::read() {
     std::size_t nameAt = 0;
     while (nameAt < groups_.size() && groups_[nameAt].code != 2) ++nameAt;
     if (nameAt == groups_.size()) scanner_.fail(sectionLine, "SECTION without a name (group 2)");
-    const std::string name(trimmed(groups_[nameAt].value));
+    const std::string name(trimBlanks(groups_[nameAt].value));
     const std::string owner = "section " + name;
 
     Section section;
@@ -234,10 +229,10 @@ void DxfReader::readHeader(DrawingData& data, std::size_t from) {
   data.header = makeRecord(from, groups_.size(), false);
   for (std::size_t i = from; i + 1 < groups_.size(); ++i) {
     if (groups_[i].code != 9) continue;
-    const std::string_view name = trimmed(groups_[i].value);
-    if (name == "$ACADVER") acadVer_ = trimmed(groups_[i + 1].value);
+    const std::string_view name = trimBlanks(groups_[i].value);
+    if (name == "$ACADVER") acadVer_ = trimBlanks(groups_[i + 1].value);
     if (name == "$DWGCODEPAGE") {
-      codePage_ = trimmed(groups_[i + 1].value);
+      codePage_ = trimBlanks(groups_[i + 1].value);
       codePageLine_ = groups_[i + 1].line + 1;  // the value's line
     }
   }
@@ -257,7 +252,7 @@ void DxfReader::readTables(DrawingData& data, std::string_view section, std::siz
     Table table;
     table.head = wholeRecord();
     const std::size_t tableLine = line();
-    const std::string owner = "table " + std::string(trimmed(table.head.value(2)));
+    const std::string owner = "table " + std::string(trimBlanks(table.head.value(2)));
     for (;;) {
       advanceWithin(owner, tableLine, "ENDTAB");
       if (type() == "ENDTAB") break;
@@ -276,7 +271,7 @@ void DxfReader::readBlocks(DrawingData& data, std::string_view section, std::siz
     if (type() != "BLOCK") scanner_.fail(line(), "expected a BLOCK, found \"" + std::string(type().substr(0, 40)) + "\"");
     Block block;
     block.begin = wholeRecord();
-    const std::string owner = "block " + std::string(trimmed(block.begin.value(2)));
+    const std::string owner = "block " + std::string(trimBlanks(block.begin.value(2)));
     readEntities(block.entities, "ENDBLK", owner, line());
     block.end = wholeRecord();
     data.blocks.push_back(std::move(block));
@@ -346,7 +341,7 @@ void rejectUnsupported(std::string_view text, const std::string& fileName) {
     throw host::HostError(host::hr::kFail,
                           fileName + ": DWG drawings are not supported; save the drawing as ASCII DXF");
   }
-  if (trimmed(text).find_first_not_of("\r\n") == std::string_view::npos) {
+  if (trimBlanks(text).find_first_not_of("\r\n") == std::string_view::npos) {
     throw host::HostError(host::hr::kFail, fileName + ": the file is empty");
   }
 }

@@ -16,10 +16,6 @@
 
 namespace vrn::host {
 
-// Member names are folded this way; the built-in drawing's tables spell it
-// host::lowerAscii.
-using vrn::lowerAscii;
-
 // Raises DISP_E_BADPARAMCOUNT unless `args` holds between `min` and `max` values.
 void requireArgs(std::span<Variant> args, std::size_t min, std::size_t max,
                  std::string_view member);
