@@ -29,17 +29,14 @@ void ComboBox::setSorted(bool sorted) {
 int ComboBox::addItem(std::u16string item) { return insertItem(count(), std::move(item)); }
 
 int ComboBox::insertItem(int index, std::u16string item) {
-  int at = items_.insert(index, std::move(item));
-  if (itemIndex_ >= at) ++itemIndex_;
+  const int at = items_.insert(index, std::move(item), itemIndex_);
   changed(Aspect::Items);
   return at;
 }
 
 void ComboBox::deleteItem(int index) {
   if (!items_.contains(index)) return;
-  items_.remove(index);
-  if (itemIndex_ == index) itemIndex_ = -1;
-  if (itemIndex_ > index) --itemIndex_;
+  items_.remove(index, itemIndex_);
   changed(Aspect::Items);
 }
 

@@ -65,4 +65,19 @@ std::u16string ItemList::joined() const {
   return result;
 }
 
+int ItemList::insert(int index, std::u16string text, int& selected) {
+  const int at = insert(index, std::move(text));
+  if (selected >= at) ++selected;
+  return at;
+}
+
+void ItemList::remove(int index, int& selected) {
+  remove(index);
+  if (selected == index) {
+    selected = -1;
+  } else if (selected > index) {
+    --selected;
+  }
+}
+
 }  // namespace vrn::ui

@@ -30,6 +30,10 @@ class ItemList {
   // At index (the end when out of range); a sorted list adds in order instead.
   int insert(int index, std::u16string text);
   void remove(int index);
+  // The same, keeping `selected` (an item index, -1 for none) on the item
+  // it names: a removed selected item leaves none selected.
+  int insert(int index, std::u16string text, int& selected);
+  void remove(int index, int& selected);
   void clear() { items_.clear(); }
   // The first item with exactly this text, or -1.
   int indexOf(std::u16string_view text) const;

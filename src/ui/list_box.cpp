@@ -13,17 +13,14 @@ void ListBox::setSorted(bool sorted) {
 int ListBox::addItem(std::u16string text) { return insertItem(count(), std::move(text)); }
 
 int ListBox::insertItem(int index, std::u16string text) {
-  int at = items_.insert(index, std::move(text));
-  if (itemIndex_ >= at) ++itemIndex_;
+  const int at = items_.insert(index, std::move(text), itemIndex_);
   changed(Aspect::Items);
   return at;
 }
 
 void ListBox::deleteItem(int index) {
   if (!items_.contains(index)) return;
-  items_.remove(index);
-  if (itemIndex_ == index) itemIndex_ = -1;
-  if (itemIndex_ > index) --itemIndex_;
+  items_.remove(index, itemIndex_);
   changed(Aspect::Items);
 }
 
