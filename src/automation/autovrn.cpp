@@ -7,6 +7,7 @@
 #include "automation/cmd.h"
 #include "automation/module.h"
 #include "automation/not_available.h"
+#include "automation/shell_members.h"
 #include "automation/string_commands.h"
 #include "host/utf8.h"
 
@@ -134,10 +135,7 @@ CallResult Tautovrn::call(const MemberInfo& member, Invoke kind, std::span<Varia
 
 void Tautovrn::newtext(const std::u16string&) { refreshThenFormNotAvailable(); }
 void Tautovrn::edit(const std::u16string&) { refreshThenFormNotAvailable(); }
-void Tautovrn::FontTable() {
-  Module::current();
-  formNotAvailable();
-}
+void Tautovrn::FontTable() { showFontTable(Module::current()); }
 void Tautovrn::mtext(const std::u16string&) { refreshThenFormNotAvailable(); }
 void Tautovrn::block(const std::u16string&) { refreshThenFormNotAvailable(); }
 void Tautovrn::replace() { refreshThenFormNotAvailable(); }
