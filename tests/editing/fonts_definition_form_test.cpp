@@ -74,6 +74,7 @@ TEST_F(FontsDefinitionFormTest, ShowsTheMapWithItsCaptionsAndPickList) {
       "expect fontmaps Cells[0,2] odd\n"
       "expect fontmaps Cells[1,2] Garbage\n"
       "expect fontmaps Row 1\n"
+      "expect TfrmFonts Left 768\n"  // (1920 - 384) / 2 on the one monitor
       "cell fontmaps 1 2\n"
       "choose fontmaps DosEnglishR\n"
       "expect fontmaps Cells[1,2] DosEnglishR\n"
