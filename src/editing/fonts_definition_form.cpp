@@ -142,6 +142,8 @@ void FontsDefinitionForm::showRows(int col) {
   if (rows_.selectedRow() >= 1) fontmaps.selectCell(col, gridIndex(rows_.selectedRow()));
 }
 
-void FontsDefinitionForm::showMapFile(const fs::path& mapFile) { Edit1.setText(mapFile.u16string()); }
+void FontsDefinitionForm::showMapFile(const fs::path& mapFile) {
+  Edit1.setText(mapFile.u16string());
+}
 
 }  // namespace vrn::editing

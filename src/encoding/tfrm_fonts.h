@@ -94,8 +94,8 @@ class TfrmFonts {
   std::unique_ptr<platform::IniFile> fontfile;
   std::vector<std::u16string> fontlist;
   std::vector<SymbolFont> fontsyms;
-  std::filesystem::path fileName;       // the "File" field: the map file in use
-  std::filesystem::path dialogFolder;   // initial folder of the map dialogs, kept between showings
+  std::filesystem::path fileName;      // the "File" field: the map file in use
+  std::filesystem::path dialogFolder;  // initial folder of the map dialogs, kept between showings
   std::u16string cStFont;
   fntType cStType = fntType::DosHebrew;
   bool cStBack = false;

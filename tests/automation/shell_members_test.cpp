@@ -24,10 +24,13 @@ constexpr char mapText[] = "[Fonts]\nhebrew1=DosHebrew\nwinfont=Windows\n";
 
 class ShellMembersTest : public ::testing::Test {
  protected:
-  void start(const fs::path& folder) { module.emplace(ModuleOptions{.dataDir = folder, .toolkit = &toolkit}); }
+  void start(const fs::path& folder) {
+    module.emplace(ModuleOptions{.dataDir = folder, .toolkit = &toolkit});
+  }
 
   // Calls the member with the script as the user; the run's failures go to report.
-  CallResult play(std::string_view member, std::vector<host::Variant> args, const std::string& script) {
+  CallResult play(std::string_view member, std::vector<host::Variant> args,
+                  const std::string& script) {
     toolkit.play(ui::script::parse(script), nullptr);
     CallResult result = object.invoke(member, host::Invoke::Method, args);
     report = toolkit.finish();
@@ -54,15 +57,18 @@ TEST_F(ShellMembersTest, FontTableFlowsEndInTheFontMapFile) {
   };
   const Case cases[] = {
       {"add a font",
-       "click btnNew\nset fontmaps NEWFONT\ncell fontmaps 1 3\nchoose fontmaps DosEnglish\nkey Enter\n",
+       "click btnNew\nset fontmaps NEWFONT\n"
+       "cell fontmaps 1 3\nchoose fontmaps DosEnglish\nkey Enter\n",
        "[Fonts]\nhebrew1=DosHebrew\nwinfont=Windows\nNEWFONT=DosEnglish\n"},
       {"delete", "cell fontmaps 0 1\nclick btnDelete\nclick btnOk\n", "[Fonts]\nwinfont=Windows\n"},
       {"new from file",
        "click Button1\nfile /fonts/Romans.shx\nchoose fontmaps Windows\nkey Enter\n",
        "[Fonts]\nRomans=Windows\nhebrew1=DosHebrew\nwinfont=Windows\n"},
-      {"a row without a name is not written", "click btnNew\nkey Enter\n", "[Fonts]\nhebrew1=DosHebrew\nwinfont=Windows\n"},
+      {"a row without a name is not written", "click btnNew\nkey Enter\n",
+       "[Fonts]\nhebrew1=DosHebrew\nwinfont=Windows\n"},
       {"cancel changes nothing",
-       "click btnNew\nset fontmaps NEWFONT\ncell fontmaps 0 1\nclick btnDelete\nkey Escape\n", mapText},
+       "click btnNew\nset fontmaps NEWFONT\ncell fontmaps 0 1\nclick btnDelete\nkey Escape\n",
+       mapText},
       {"the close box changes nothing", "cell fontmaps 0 1\nclick btnDelete\nclose\n", mapText},
   };
   for (const Case& c : cases) {
@@ -79,7 +85,8 @@ TEST_F(ShellMembersTest, FontTableFlowsEndInTheFontMapFile) {
 TEST_F(ShellMembersTest, TheTypeChosenStaysAfterOk) {
   writeFile(dataDir / "VrnFonts.txt", mapText);
   start(dataDir);
-  ASSERT_EQ(fontTable("cell fontmaps 1 1\nchoose fontmaps DosEnglishR\nkey Enter\n").hr, host::hr::kOk);
+  ASSERT_EQ(fontTable("cell fontmaps 1 1\nchoose fontmaps DosEnglishR\nkey Enter\n").hr,
+            host::hr::kOk);
   EXPECT_TRUE(report.ok()) << failures();
   encoding::TfrmFonts& fonts = module->frmFonts();
   EXPECT_EQ(fonts.GetFntType(u"HEBREW1.SHX"), fntType::DosEnglishR);
@@ -101,12 +108,13 @@ TEST_F(ShellMembersTest, AnUnwritableFontMapSaysSoAndLosesNothing) {
       "key Enter\nanswer OK\n"
       "expect TfrmFonts Showing true\n"
       "expect fontmaps Cells[0,1] NEWFONT\n"
-      "click SpeedButton2\nfile " + elsewhere.string() + "\n"
-      "key Enter\n");
+      "click SpeedButton2\nfile " +
+      elsewhere.string() + "\nkey Enter\n");
   EXPECT_EQ(result.hr, host::hr::kOk);
   EXPECT_TRUE(report.ok()) << failures();
-  EXPECT_EQ(toolkit.transcript().lines()[1],
-            "message \"Unable to write to " + (missing / "VrnFonts.txt").string() + "\" [vrn] OK -> OK");
+  EXPECT_EQ(
+      toolkit.transcript().lines()[1],
+      "message \"Unable to write to " + (missing / "VrnFonts.txt").string() + "\" [vrn] OK -> OK");
   EXPECT_EQ(readFile(elsewhere), "[Fonts]\nNEWFONT=Windows\n");
   EXPECT_EQ(module->frmFonts().fileName, elsewhere);
   EXPECT_EQ(module->frmFonts().GetFntType(u"newfont.shx"), fntType::WindowsHeb);
@@ -125,15 +133,17 @@ TEST_F(ShellMembersTest, AboutBoxShowsTheProductAndVersionAndOkClosesIt) {
                                  "key Enter\n");
   EXPECT_EQ(result.hr, host::hr::kOk);
   EXPECT_TRUE(report.ok()) << failures();
-  EXPECT_EQ(toolkit.transcript().lines(),
-            (std::vector<std::string>{"form TAboutBox \"About vrn\" shown", "form TAboutBox closed OK"}));
+  EXPECT_EQ(
+      toolkit.transcript().lines(),
+      (std::vector<std::string>{"form TAboutBox \"About vrn\" shown", "form TAboutBox closed OK"}));
 }
 
 TEST_F(ShellMembersTest, AScriptThatEndsWithTheFormOpenCancelsIt) {
   writeFile(dataDir / "VrnFonts.txt", mapText);
   start(dataDir);
   EXPECT_EQ(fontTable("cell fontmaps 0 1\nclick btnDelete\n").hr, host::hr::kOk);
-  EXPECT_EQ(report.failures, (std::vector<std::string>{"the script ended while form TfrmFonts was open"}));
+  EXPECT_EQ(report.failures,
+            (std::vector<std::string>{"the script ended while form TfrmFonts was open"}));
   EXPECT_EQ(fontMap(), mapText);
 }
 

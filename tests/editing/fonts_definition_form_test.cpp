@@ -46,7 +46,8 @@ class FontsDefinitionFormTest : public ::testing::Test {
   }
   std::vector<FontMapRow> rows() const {
     std::vector<FontMapRow> result;
-    for (std::size_t i = 1; i < fonts.fontmaps.rowCount(); ++i) result.push_back(fonts.fontmaps.row(i));
+    for (std::size_t i = 1; i < fonts.fontmaps.rowCount(); ++i)
+      result.push_back(fonts.fontmaps.row(i));
     return result;
   }
   std::string failures() const { return report.ok() ? "" : report.failures.front(); }
@@ -61,8 +62,9 @@ class FontsDefinitionFormTest : public ::testing::Test {
 };
 
 TEST_F(FontsDefinitionFormTest, ShowsTheMapWithItsCaptionsAndPickList) {
-  run("expect TfrmFonts Caption Fonts Definition\n"
-      "expect Edit1 Text " + (dataDir / "VrnFonts.txt").string() + "\n"
+  const std::string showsMapFile = "expect Edit1 Text " + (dataDir / "VrnFonts.txt").string();
+  run("expect TfrmFonts Caption Fonts Definition\n" + showsMapFile +
+      "\n"
       "expect Label1 Caption File\n"
       "expect btnNew Caption &New\n"
       "expect btnDelete Caption &Delete\n"
@@ -92,8 +94,12 @@ TEST_F(FontsDefinitionFormTest, TheButtonsEditTheRowsAndOkWritesThem) {
   const std::string picked = (dir / "some" / "Picked.SHX").string();
   const Case cases[] = {
       {"new row, named and mapped",
-       "click btnNew\nexpect fontmaps Row 4\nset fontmaps added\ncell fontmaps 1 4\nchoose fontmaps Windows\n",
-       {{u"hebrew1", u"DosHebrew"}, {u"odd", u"Garbage"}, {u"winfont", u"Windows"}, {u"added", u"Windows"}},
+       "click btnNew\nexpect fontmaps Row 4\nset fontmaps added\n"
+       "cell fontmaps 1 4\nchoose fontmaps Windows\n",
+       {{u"hebrew1", u"DosHebrew"},
+        {u"odd", u"Garbage"},
+        {u"winfont", u"Windows"},
+        {u"added", u"Windows"}},
        4},
       {"delete keeps the place",
        "cell fontmaps 0 2\nclick btnDelete\nexpect fontmaps Cells[0,2] winfont\n",
@@ -104,8 +110,12 @@ TEST_F(FontsDefinitionFormTest, TheButtonsEditTheRowsAndOkWritesThem) {
        {{u"hebrew1", u"DosHebrew"}, {u"odd", u"Garbage"}},
        2},
       {"new from file at the selected row, then mapped",
-       "cell fontmaps 0 2\nclick Button1\nfile " + picked + "\nexpect fontmaps Col 1\nchoose fontmaps DosEnglish\n",
-       {{u"hebrew1", u"DosHebrew"}, {u"Picked", u"DosEnglish"}, {u"odd", u"Garbage"}, {u"winfont", u"Windows"}},
+       "cell fontmaps 0 2\nclick Button1\nfile " + picked +
+           "\nexpect fontmaps Col 1\nchoose fontmaps DosEnglish\n",
+       {{u"hebrew1", u"DosHebrew"},
+        {u"Picked", u"DosEnglish"},
+        {u"odd", u"Garbage"},
+        {u"winfont", u"Windows"}},
        2},
       {"new from file of a mapped font selects it",
        "click Button1\nfile /fonts/WINFONT.shx\nexpect fontmaps Row 3\n",
@@ -177,17 +187,16 @@ TEST_F(FontsDefinitionFormTest, SaveAsWritesEveryRowAtOnceAndSwitchesOnlyOnSucce
   const fs::path target = dir / "saved.txt";
   writeFile(target, "[Fonts]\nstale=Windows\n[Keep]\nk=1\n");
   const fs::path unwritable = dir / "no" / "such" / "map.txt";
-  run("click btnNew\n"
-      "click SpeedButton2\nfile " + target.string() + "\n"
-      "expect Edit1 Text " + target.string() + "\n"
-      "click SpeedButton2\nfile " + unwritable.string() + "\nanswer OK\n"
-      "expect Edit1 Text " + target.string() + "\n"
+  const std::string showsTarget = "expect Edit1 Text " + target.string() + "\n";
+  run("click btnNew\nclick SpeedButton2\nfile " + target.string() + "\n" + showsTarget +
+      "click SpeedButton2\nfile " + unwritable.string() + "\nanswer OK\n" + showsTarget +
       "key Escape\n");
   EXPECT_TRUE(report.ok()) << failures();
   EXPECT_EQ(toolkit.transcript().lines()[3],
             "message \"Unable to write to " + unwritable.string() + "\" [vrn] OK -> OK");
   // Every row, the one without a name too; the other sections stay.
-  EXPECT_EQ(readFile(target), "[Keep]\nk=1\n[Fonts]\nhebrew1=DosHebrew\nodd=Garbage\nwinfont=Windows\n=\n");
+  EXPECT_EQ(readFile(target),
+            "[Keep]\nk=1\n[Fonts]\nhebrew1=DosHebrew\nodd=Garbage\nwinfont=Windows\n=\n");
   EXPECT_EQ(fonts.fileName, dataDir / "VrnFonts.txt") << "Cancel keeps the map file in use";
 }
 
