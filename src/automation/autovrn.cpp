@@ -6,6 +6,7 @@
 #include "automation/cmd.h"
 #include "automation/module.h"
 #include "automation/not_available.h"
+#include "automation/shell_members.h"
 #include "automation/string_commands.h"
 #include "automation/text_editor_members.h"
 #include "host/utf8.h"
@@ -93,10 +94,7 @@ CallResult Tautovrn::call(const MemberInfo& member, Invoke kind, std::span<Varia
 
 void Tautovrn::newtext(const std::u16string& ent) { newtextMember(Module::current(), ent); }
 void Tautovrn::edit(const std::u16string& ent) { editMember(Module::current(), ent); }
-void Tautovrn::FontTable() {
-  Module::current();
-  formNotAvailable();
-}
+void Tautovrn::FontTable() { showFontTable(Module::current()); }
 void Tautovrn::mtext(const std::u16string&) { refreshThenFormNotAvailable(); }
 void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(), ent); }
 void Tautovrn::replace() { refreshThenFormNotAvailable(); }

@@ -3,6 +3,7 @@
 #include "ascii/letter_case.h"
 #include "automation/module.h"
 #include "automation/not_available.h"
+#include "automation/shell_members.h"
 #include "encoding/keyboard_switch.h"
 #include "library/db_commands.h"
 
@@ -27,7 +28,7 @@ void runCmd(Module& module, const std::u16string& cmd, const std::u16string& par
       encoding::SetKeyboardEnglish();
     }
   } else if (cmd == u"about_vrn") {
-    formNotAvailable();
+    showAboutBox(module);
   } else if (cmd == u"hfont_convert") {
     module.view().RefreshAcad();
     formNotAvailable();

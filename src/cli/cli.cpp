@@ -50,7 +50,7 @@ struct Context {
       if (!std::filesystem::is_regular_file(*fontMap)) {
         throw std::runtime_error(*fontMap + ": no such font map");
       }
-      module->frmFonts().SpeedButton1Click(*fontMap);
+      module->frmFonts().loadFontMap(*fontMap);
     }
     return module;
   }

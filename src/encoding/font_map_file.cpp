@@ -30,6 +30,13 @@ void appendFontRows(FontMapGrid& fontmaps, const platform::IniFile& fontfile,
   }
 }
 
+FontMapGrid fontMapOf(const platform::IniFile& fontfile) {
+  FontMapGrid fontmaps;
+  appendFontRows(fontmaps, fontfile, readFontList(fontfile));
+  if (fontmaps.entryCount() >= 1) fontmaps.selectRow(1);
+  return fontmaps;
+}
+
 void writeFontMap(platform::IniFile& fontfile, const FontMapGrid& fontmaps, EmptyKeys emptyKeys) {
   fontfile.eraseSection(kFontsSection);
   for (std::size_t i = 1; i < fontmaps.rowCount(); ++i) {

@@ -20,6 +20,10 @@ std::vector<std::u16string> readFontList(const platform::IniFile& fontfile);
 void appendFontRows(FontMapGrid& fontmaps, const platform::IniFile& fontfile,
                     const std::vector<std::u16string>& fontlist);
 
+// The map of fontfile as the form shows it: a row per font of
+// readFontList, with its mapping, the first row selected.
+FontMapGrid fontMapOf(const platform::IniFile& fontfile);
+
 enum class EmptyKeys { Skip, Write };
 
 // Erases [Fonts] and writes every entry row in grid order, then puts it

@@ -3,7 +3,7 @@
 // Row 0 is the title row ("Fonts", "Mapping"); rows 1..n are the entries,
 // a font name and its mapping word. The mapping column offers the pick
 // list of every entry row (kFontMappingWords). The grid is data only; the
-// form that shows it comes with the user interface.
+// window that shows it is editing/fonts_definition_form.
 
 #include <cassert>
 #include <cstddef>
@@ -50,6 +50,9 @@ class FontMapGrid {
   // The first entry row whose key equals name, ASCII letters compared
   // without regard to case.
   std::optional<std::size_t> findKey(std::u16string_view name) const;
+
+  // The same rows and the same selection.
+  friend bool operator==(const FontMapGrid&, const FontMapGrid&) = default;
 
  private:
   std::vector<FontMapRow> rows_;

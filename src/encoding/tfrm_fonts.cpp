@@ -33,19 +33,11 @@ void TfrmFonts::FormCreate() {
   settings_.Rinistr = settings::loadIniSettings(settings_.DataDir / settings::kHebrewIniName);
   keyDefinitions = settings::loadKeyDefinitions(settings_.DataDir / settings::kEditDefName);
 
-  fileName = settings_.DataDir / fonts_form::kFontMapName;
+  const fs::path mapFile = settings_.DataDir / kFontMapName;
+  useFontFile(platform::openIniFile(mapFile), mapFile);
   dialogFolder = settings_.DataDir;
-  useFontFile(platform::openIniFile(fileName));
   fontsyms = readSymbolFonts(*fontfile);
-  showFontMap();
-}
-
-void TfrmFonts::FormClose() {
-  try {
-    if (fontfile) writeFontMap(*fontfile, fontmaps, EmptyKeys::Skip);
-  } catch (const std::exception&) {
-    // Closing must not fail: the map in memory stays as edited.
-  }
+  fontmaps = fontMapOf(*fontfile);
 }
 
 void TfrmFonts::FormDestroy() {
@@ -56,49 +48,30 @@ void TfrmFonts::FormDestroy() {
   settings::saveIniSettings(settings_.Rinistr, settings_.DataDir / settings::kHebrewIniName);
 }
 
-void TfrmFonts::btnNewClick() { fontmaps.selectRow(fontmaps.appendRow({})); }
-
-void TfrmFonts::btnDeleteClick() {
-  if (fontmaps.entryCount() >= 1 && fontmaps.selectedRow() >= 1) {
-    fontmaps.deleteRow(fontmaps.selectedRow());
-  }
-}
-
-void TfrmFonts::Button1Click(const fs::path& fontFile) {
-  std::u16string font = fontFile.stem().u16string();
-  if (font.empty()) return;
-  if (auto existing = fontmaps.findKey(font)) {
-    fontmaps.selectRow(*existing);
-    return;
-  }
-  std::size_t at = fontmaps.selectedRow() >= 1 ? fontmaps.selectedRow() : fontmaps.rowCount();
-  fontmaps.selectRow(fontmaps.insertRow(at, {font, u""}));
-}
-
-void TfrmFonts::SpeedButton1Click(const fs::path& mapFile) {
-  useFontFile(platform::openIniFile(mapFile));
-  showFontMap();
-  fileName = mapFile;
+void TfrmFonts::loadFontMap(const fs::path& mapFile) {
+  useFontFile(platform::openIniFile(mapFile), mapFile);
+  fontmaps = fontMapOf(*fontfile);
   dialogFolder = mapFile.parent_path();
 }
 
-void TfrmFonts::SpeedButton2Click(const fs::path& mapFile) {
-  auto file = platform::openIniFile(mapFile);
-  writeFontMap(*file, fontmaps, EmptyKeys::Write);
-  fontfile = std::move(file);
-  fileName = mapFile;
-  dialogFolder = mapFile.parent_path();
+void TfrmFonts::setFontMap(FontMapGrid rows, const fs::path& mapFile) {
+  if (!fontfile) throw platform::IniWriteError(mapFile);
+  if (mapFile == fileName) {
+    writeFontMap(*fontfile, rows, EmptyKeys::Skip);
+    fontlist = readFontList(*fontfile);
+  } else {
+    auto file = platform::openIniFile(mapFile);
+    writeFontMap(*file, rows, EmptyKeys::Skip);
+    useFontFile(std::move(file), mapFile);
+    dialogFolder = mapFile.parent_path();
+  }
+  fontmaps = std::move(rows);
 }
 
-void TfrmFonts::useFontFile(std::unique_ptr<platform::IniFile> file) {
+void TfrmFonts::useFontFile(std::unique_ptr<platform::IniFile> file, const fs::path& mapFile) {
   fontfile = std::move(file);
   fontlist = readFontList(*fontfile);
-}
-
-void TfrmFonts::showFontMap() {
-  fontmaps.clearRows();
-  appendFontRows(fontmaps, *fontfile, fontlist);
-  if (fontmaps.entryCount() >= 1) fontmaps.selectRow(1);
+  fileName = mapFile;
 }
 
 void TfrmFonts::SetFntType(std::u16string_view fsname) {

@@ -1,6 +1,6 @@
 #pragma once
-// TfrmFonts ("Fonts Definition"): the one font-definition object, created at
-// module start and kept until unload. It owns
+// TfrmFonts ("Fonts Definition"): the model of the one font-definition
+// object, created at module start and kept until unload. It owns
 //
 //   - the font map (fontmaps, from VrnFonts.txt in the data directory) and
 //     the symbol-font table (fontsyms);
@@ -10,8 +10,9 @@
 //
 // and it carries the conversions that read that state. Its FormCreate
 // chooses the data directory and loads the settings; its FormDestroy saves
-// them. The window itself (grid, buttons, dialogs) comes with the user
-// interface; the handlers here take the file a dialog would have chosen.
+// them. The window that shows and edits the map (captions, buttons,
+// dialogs) is editing/fonts_definition_form; it edits a copy and hands it
+// back through setFontMap.
 
 #include <cassert>
 #include <filesystem>
@@ -30,52 +31,30 @@
 
 namespace vrn::encoding {
 
-// The form's own texts.
-namespace fonts_form {
-inline constexpr char16_t kCaption[] = u"Fonts Definition";
-inline constexpr char16_t kFileLabel[] = u"File";
-inline constexpr char16_t kNewCaption[] = u"&New";
-inline constexpr char16_t kDeleteCaption[] = u"&Delete";
-inline constexpr char16_t kNewFromFileCaption[] = u"&New from file";
-inline constexpr char16_t kLoadHint[] = u"Load  new Font Defenition File";
-inline constexpr char16_t kSaveAsHint[] = u"Load   Font Defenition File As ..";
-inline constexpr char16_t kFontFileFilter[] = u"Autocad Fonts|*.shx;*.shp|True Type|*.ttf";
-inline constexpr char16_t kFontFileExtension[] = u"*.shx";
-inline constexpr char16_t kFontMapFilter[] = u"Font Definitio Files(*.txt)|*.txt";
-inline constexpr char16_t kFontMapExtension[] = u"txt";
+// The font map's file in the data directory.
 inline constexpr char kFontMapName[] = "VrnFonts.txt";
-}  // namespace fonts_form
 
 class TfrmFonts {
  public:
   // settings: DataDir and Rinistr, which FormCreate fills and FormDestroy saves.
   explicit TfrmFonts(settings::Settings& settings);
 
-  // --- form events ---
+  // --- module start and unload ---
   // Chooses DataDir (all three steps), reads Hebrew.ini, editdef.txt, then
   // the font map and symbol fonts from DataDir/VrnFonts.txt.
   void FormCreate();
-  // On every close, OK or Cancel: writes the rows with a font name into the
-  // map file. A failure is swallowed: the form still closes.
-  void FormClose();
   // Releases the map file and symbol fonts, then writes Hebrew.ini; throws
   // platform::IniWriteError when that fails.
   void FormDestroy();
-  // "&New": an empty row at the end, selected.
-  void btnNewClick();
-  // "&Delete": the selected row, when there is one.
-  void btnDeleteClick();
-  // "&New from file", with the font file the dialog returned: the font's
-  // name becomes a new row at the selected place, selected so that its
-  // mapping can be picked. A font already in the map is selected instead.
-  void Button1Click(const std::filesystem::path& fontFile);
-  // Load (hint "Load  new Font Defenition File"): the grid shows the chosen
-  // map, which becomes the map file. The symbol fonts stay.
-  void SpeedButton1Click(const std::filesystem::path& mapFile);
-  // Save as (hint "Load   Font Defenition File As .."): every row into the
-  // chosen file, which then becomes the map file. Throws
-  // platform::IniWriteError, and then the old map file stays in use.
-  void SpeedButton2Click(const std::filesystem::path& mapFile);
+
+  // --- the font map in use ---
+  // The map of mapFile replaces the rows, and mapFile becomes the map file
+  // (its folder the dialogs' folder). The symbol fonts stay.
+  void loadFontMap(const std::filesystem::path& mapFile);
+  // The rows edited in the form, and the map file chosen there: writes the
+  // rows with a font name into mapFile, and only when that worked takes
+  // both. Throws platform::IniWriteError, and then nothing has changed.
+  void setFontMap(FontMapGrid rows, const std::filesystem::path& mapFile);
 
   // --- font classification (see encoding/font_classification.h) ---
   // Sets cStType and cStFont; cStBack is left alone.
@@ -119,7 +98,7 @@ class TfrmFonts {
   std::vector<std::u16string> fontlist;
   std::vector<SymbolFont> fontsyms;
   std::filesystem::path fileName;      // the "File" field: the map file in use
-  std::filesystem::path dialogFolder;  // initial folder of the map dialogs
+  std::filesystem::path dialogFolder;  // initial folder of the map dialogs, kept between showings
   std::u16string cStFont;
   fntType cStType = fntType::DosHebrew;
   bool cStBack = false;
@@ -127,8 +106,7 @@ class TfrmFonts {
   bool oldback = false;
 
  private:
-  void showFontMap();
-  void useFontFile(std::unique_ptr<platform::IniFile> file);
+  void useFontFile(std::unique_ptr<platform::IniFile> file, const std::filesystem::path& mapFile);
 
   settings::Settings& settings_;
 };

@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "ascii/letter_case.h"
 #include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/object.h"
@@ -20,18 +21,18 @@ namespace vrn::automation::testing {
 class FakeObject : public host::Object {
  public:
   FakeObject& set(const std::string& name, host::Variant value) {
-    members_.insert_or_assign(host::lowerAscii(name), std::move(value));
+    members_.insert_or_assign(lowerAscii(name), std::move(value));
     return *this;
   }
   // Reading `name` runs `raise`, which throws.
   FakeObject& fail(const std::string& name, std::function<void()> raise) {
-    members_.insert_or_assign(host::lowerAscii(name), std::move(raise));
+    members_.insert_or_assign(lowerAscii(name), std::move(raise));
     return *this;
   }
 
   host::Variant invoke(std::string_view name, host::Invoke kind,
                        std::span<host::Variant> args) override {
-    const std::string key = host::lowerAscii(name);
+    const std::string key = lowerAscii(name);
     log.push_back(key);
     if (kind == host::Invoke::Put) {
       members_.insert_or_assign(key, args.back());
@@ -54,7 +55,7 @@ struct FakeCollection : host::Object {
   std::vector<host::Variant> items;
   host::Variant invoke(std::string_view name, host::Invoke,
                        std::span<host::Variant> args) override {
-    if (host::lowerAscii(name) == "count") return static_cast<std::int32_t>(items.size());
+    if (lowerAscii(name) == "count") return static_cast<std::int32_t>(items.size());
     return items.at(static_cast<std::size_t>(args[0].toInt()));
   }
 };

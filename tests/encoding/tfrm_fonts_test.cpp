@@ -151,7 +151,7 @@ TEST_F(TfrmFontsTest, GetFntTypeSetsTheCurrentTypeOnlyForFixedAnswers) {
 }
 
 TEST_F(TfrmFontsTest, ChangefntAddsOneRowOrUpdatesAndWritesTheWholeMap) {
-  fonts.btnNewClick();  // a row without a name is written too
+  fonts.fontmaps.appendRow({});  // a row without a name is written too
   fonts.changefnt(u"C:\\Fonts\\newfont.shx", fntType::WindowsHeb);
   fonts.changefnt(u"ARIAL.SHX", fntType::DosHebrew);
   fonts.changefnt(u"other.shx", fntType::TrueType);
@@ -170,50 +170,48 @@ TEST_F(TfrmFontsTest, ChangefntAddsOneRowOrUpdatesAndWritesTheWholeMap) {
   EXPECT_EQ(fonts.cStType, fntType::DosHebrew);  // "TrueType" is written, never read
 }
 
-TEST_F(TfrmFontsTest, ClosingWritesTheEditedMapEvenOnCancel) {
-  fonts.fontmaps.selectRow(3);  // odd
-  fonts.btnDeleteClick();
-  EXPECT_EQ(fonts.fontmaps.selectedRow(), 3u);  // now tt
-  fonts.btnNewClick();
-  EXPECT_EQ(fonts.fontmaps.selectedRow(), 6u);
-  fonts.btnNewClick();
-  fonts.fontmaps.setKey(7, u"added");
-  fonts.fontmaps.setMapping(7, u"DosEnglish");
-  fonts.FormClose();  // the row without a name is left out
+TEST_F(TfrmFontsTest, SetFontMapWritesTheRowsWithANameAndTakesThem) {
+  FontMapGrid edited = fonts.fontmaps;
+  edited.deleteRow(3);  // odd
+  edited.appendRow({});
+  edited.selectRow(edited.appendRow({u"added", u"DosEnglish"}));
+  fonts.setFontMap(edited, fonts.fileName);
+  EXPECT_EQ(fonts.fontmaps, edited);  // the row without a name stays in the grid
   EXPECT_EQ(readFile(dataDir / "VrnFonts.txt"),
             "; user's map\n"
             "[SymbolFonts]\nSymb1=\n[symb1]\nb1=65\nb2=x\nb13=70000\nb7=-3\n"
             "[Fonts]\narial=DosEnglish\nhebrew1=dosenglishr\ntt=TrueType\nvornel=DosEnglish\n"
             "WINFONT=Windows\nadded=DosEnglish\n");
+  fonts.SetFntType(u"added.shx");
+  EXPECT_EQ(fonts.cStType, fntType::DosEnglish);
 }
 
-TEST_F(TfrmFontsTest, NewFromFileAddsThePickedFontAtTheSelectedRow) {
-  fonts.fontmaps.selectRow(2);
-  fonts.Button1Click("/some/folder/Picked.SHX");
-  EXPECT_EQ(fonts.fontmaps.row(2), (FontMapRow{u"Picked", u""}));
-  EXPECT_EQ(fonts.fontmaps.row(3).key, u"hebrew1");
-  EXPECT_EQ(fonts.fontmaps.selectedRow(), 2u);
-  EXPECT_EQ(fonts.fontmaps.entryCount(), 7u);
+TEST_F(TfrmFontsTest, SetFontMapOnAnotherFileSwitchesOnlyWhenTheWriteWorked) {
+  const std::string before = readFile(dataDir / "VrnFonts.txt");
+  FontMapGrid edited = fonts.fontmaps;
+  edited.setMapping(1, u"Windows");
 
-  fonts.Button1Click("HEBREW1.shx");  // already mapped: selected, not doubled
-  EXPECT_EQ(fonts.fontmaps.selectedRow(), 3u);
-  EXPECT_EQ(fonts.fontmaps.entryCount(), 7u);
-}
+  const fs::path unwritable = dir / "no" / "such" / "map.txt";
+  EXPECT_THROW(fonts.setFontMap(edited, unwritable), platform::IniWriteError);
+  EXPECT_EQ(fonts.fileName, dataDir / "VrnFonts.txt");
+  EXPECT_EQ(fonts.fontmaps.row(1), (FontMapRow{u"arial", u"DosEnglish"}));
 
-TEST_F(TfrmFontsTest, DeleteOnAnEmptyGridDoesNothing) {
-  fonts.fontmaps.clearRows();
-  fonts.btnDeleteClick();
-  EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
-  fonts.btnNewClick();
-  fonts.btnDeleteClick();
-  EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
-  EXPECT_EQ(fonts.fontmaps.selectedRow(), 0u);
+  const fs::path other = dir / "maps" / "other.txt";
+  fs::create_directories(other.parent_path());
+  fonts.setFontMap(edited, other);
+  EXPECT_EQ(fonts.fileName, other);
+  EXPECT_EQ(fonts.dialogFolder, dir / "maps");
+  EXPECT_EQ(fonts.fontmaps.row(1), (FontMapRow{u"arial", u"Windows"}));
+  EXPECT_EQ(platform::openIniFile(other)->readString(u"Fonts", u"arial", u""), u"Windows");
+  EXPECT_EQ(readFile(dataDir / "VrnFonts.txt"), before);
+  fonts.changefnt(u"later.shx", fntType::DosHebrew);  // into the map file now in use
+  EXPECT_TRUE(platform::openIniFile(other)->findString(u"Fonts", u"LATER").has_value());
 }
 
 TEST_F(TfrmFontsTest, LoadingAnotherMapReplacesTheRowsButNotTheSymbolFonts) {
   const fs::path other = dir / "maps" / "other.txt";
   writeFile(other, "[Fonts]\nzeta=Windows\nalpha=DosEnglish\n[SymbolFonts]\nnew=\n");
-  fonts.SpeedButton1Click(other);
+  fonts.loadFontMap(other);
   EXPECT_EQ(rows(), (std::vector<FontMapRow>{{u"alpha", u"DosEnglish"}, {u"zeta", u"Windows"}}));
   EXPECT_EQ(fonts.fileName, other);
   EXPECT_EQ(fonts.dialogFolder, dir / "maps");
@@ -222,23 +220,6 @@ TEST_F(TfrmFontsTest, LoadingAnotherMapReplacesTheRowsButNotTheSymbolFonts) {
   fonts.changefnt(u"beta.shx", fntType::DosHebrew);
   EXPECT_EQ(platform::openIniFile(other)->readSection(u"Fonts"),
             (std::vector<std::u16string>{u"alpha", u"zeta", u"BETA"}));
-}
-
-TEST_F(TfrmFontsTest, SavingAsWritesEveryRowThereAndSwitchesOnlyOnSuccess) {
-  const fs::path target = dir / "saved.txt";
-  writeFile(target, "[Fonts]\nstale=Windows\n[Keep]\nk=1\n");
-  fonts.SpeedButton2Click(target);
-  auto saved = platform::openIniFile(target);
-  EXPECT_EQ(saved->readSection(u"Fonts").size(), 6u);
-  EXPECT_FALSE(saved->findString(u"Fonts", u"stale").has_value());
-  EXPECT_EQ(saved->readString(u"Keep", u"k", u""), u"1");
-  EXPECT_EQ(fonts.fileName, target);
-
-  const fs::path unwritable = dir / "no" / "such" / "map.txt";
-  EXPECT_THROW(fonts.SpeedButton2Click(unwritable), platform::IniWriteError);
-  EXPECT_EQ(fonts.fileName, target);
-  fonts.changefnt(u"later.shx", fntType::DosHebrew);
-  EXPECT_TRUE(platform::openIniFile(target)->findString(u"Fonts", u"LATER").has_value());
 }
 
 TEST_F(TfrmFontsTest, FormDestroySavesTheSettingsAndTheKeyTextsComeFromEditdef) {
@@ -272,9 +253,10 @@ TEST(TfrmFontsFirstStart, NoDataDirectoryGivesDefaultsAndAnErrorOnlyWhenSaving) 
   fonts.SetFntType(u"hebrew1.shx");
   EXPECT_EQ(fonts.cStType, fntType::DosHebrew);
 
-  fonts.btnNewClick();
-  fonts.fontmaps.setKey(1, u"x");
-  fonts.FormClose();  // swallowed
+  FontMapGrid edited = fonts.fontmaps;
+  edited.appendRow({u"x", u"Windows"});
+  EXPECT_THROW(fonts.setFontMap(edited, fonts.fileName), platform::IniWriteError);
+  EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
   EXPECT_THROW(fonts.changefnt(u"y.shx", fntType::WindowsHeb), platform::IniWriteError);
   try {
     fonts.FormDestroy();
