@@ -52,7 +52,7 @@ FontsDefinitionForm::FontsDefinitionForm(ui::Toolkit& toolkit, encoding::TfrmFon
   Button1.onClick = [this] { Button1Click(); };
   SpeedButton1.onClick = [this] { SpeedButton1Click(); };
   SpeedButton2.onClick = [this] { SpeedButton2Click(); };
-  btnOk.onClick = [this] { btnOkClick(); };
+  onClose = [this] { FormClose(); };
   fontmaps.onSelectCell = [this](int col, int row, bool&) { fontmapsSelectCell(col, row); };
   fontmaps.onSetEditText = [this](int col, int row, const std::u16string& text) {
     fontmapsSetEditText(col, row, text);
@@ -117,9 +117,12 @@ void FontsDefinitionForm::SpeedButton2Click() {
   showMapFile(chosen);
 }
 
-void FontsDefinitionForm::btnOkClick() {
-  fonts_.setFontMap(rows_, mapFile_);
+// Every close, OK or Cancel alike, makes the map as edited the font map and
+// writes it. A failed write is shown (the seam shows what onClose raises)
+// and the window closes all the same; the map in memory stays as edited.
+void FontsDefinitionForm::FormClose() {
   fonts_.dialogFolder = dialogFolder_;
+  fonts_.setFontMap(rows_, mapFile_);
 }
 
 void FontsDefinitionForm::fontmapsSelectCell(int, int row) { rows_.selectRow(rowIndex(row)); }

@@ -5,10 +5,10 @@
 // map as another file.
 //
 // The window edits a copy of the model's map (encoding::TfrmFonts, which
-// lives from module start to unload). OK hands the copy and the map file
-// chosen back to the model, which writes it; when that write fails, the
-// error is shown and the window stays open with every edit. Cancel and the
-// close box leave the model and its map file as they were. Save As writes
+// lives from module start to unload). Every close, OK, Cancel or the close
+// box, hands the copy and the map file chosen back to the model, which
+// writes it; when that write fails, the error is shown, the window closes
+// all the same and the model keeps the edited map in memory. Save As writes
 // the chosen file at once: that file is what the user asked for.
 
 #include <filesystem>
@@ -66,7 +66,7 @@ class FontsDefinitionForm : public ui::Form {
   void Button1Click();
   void SpeedButton1Click();
   void SpeedButton2Click();
-  void btnOkClick();
+  void FormClose();
   void fontmapsSelectCell(int col, int row);
   void fontmapsSetEditText(int col, int row, const std::u16string& text);
 

@@ -55,17 +55,17 @@ void TfrmFonts::loadFontMap(const fs::path& mapFile) {
 }
 
 void TfrmFonts::setFontMap(FontMapGrid rows, const fs::path& mapFile) {
+  fontmaps = std::move(rows);
   if (!fontfile) throw platform::IniWriteError(mapFile);
   if (mapFile == fileName) {
-    writeFontMap(*fontfile, rows, EmptyKeys::Skip);
+    writeFontMap(*fontfile, fontmaps, EmptyKeys::Skip);
     fontlist = readFontList(*fontfile);
   } else {
     auto file = platform::openIniFile(mapFile);
-    writeFontMap(*file, rows, EmptyKeys::Skip);
+    writeFontMap(*file, fontmaps, EmptyKeys::Skip);
     useFontFile(std::move(file), mapFile);
     dialogFolder = mapFile.parent_path();
   }
-  fontmaps = std::move(rows);
 }
 
 void TfrmFonts::useFontFile(std::unique_ptr<platform::IniFile> file, const fs::path& mapFile) {

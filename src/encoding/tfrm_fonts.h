@@ -51,9 +51,10 @@ class TfrmFonts {
   // The map of mapFile replaces the rows, and mapFile becomes the map file
   // (its folder the dialogs' folder). The symbol fonts stay.
   void loadFontMap(const std::filesystem::path& mapFile);
-  // The rows edited in the form, and the map file chosen there: writes the
-  // rows with a font name into mapFile, and only when that worked takes
-  // both. Throws platform::IniWriteError, and then nothing has changed.
+  // The rows edited in the form, and the map file chosen there: the rows
+  // become the map at once, as edited, and those with a font name are
+  // written into mapFile, which becomes the map file when that worked.
+  // Throws platform::IniWriteError after taking the rows.
   void setFontMap(FontMapGrid rows, const std::filesystem::path& mapFile);
 
   // --- font classification (see encoding/font_classification.h) ---

@@ -186,15 +186,17 @@ TEST_F(TfrmFontsTest, SetFontMapWritesTheRowsWithANameAndTakesThem) {
   EXPECT_EQ(fonts.cStType, fntType::DosEnglish);
 }
 
-TEST_F(TfrmFontsTest, SetFontMapOnAnotherFileSwitchesOnlyWhenTheWriteWorked) {
+TEST_F(TfrmFontsTest, SetFontMapOnAnotherFileSwitchesFilesOnlyWhenTheWriteWorked) {
   const std::string before = readFile(dataDir / "VrnFonts.txt");
   FontMapGrid edited = fonts.fontmaps;
   edited.setMapping(1, u"Windows");
 
+  // The edits hold in memory even when the file cannot take them.
   const fs::path unwritable = dir / "no" / "such" / "map.txt";
   EXPECT_THROW(fonts.setFontMap(edited, unwritable), platform::IniWriteError);
   EXPECT_EQ(fonts.fileName, dataDir / "VrnFonts.txt");
-  EXPECT_EQ(fonts.fontmaps.row(1), (FontMapRow{u"arial", u"DosEnglish"}));
+  EXPECT_EQ(fonts.fontmaps.row(1), (FontMapRow{u"arial", u"Windows"}));
+  EXPECT_EQ(readFile(dataDir / "VrnFonts.txt"), before);
 
   const fs::path other = dir / "maps" / "other.txt";
   fs::create_directories(other.parent_path());
@@ -256,7 +258,7 @@ TEST(TfrmFontsFirstStart, NoDataDirectoryGivesDefaultsAndAnErrorOnlyWhenSaving) 
   FontMapGrid edited = fonts.fontmaps;
   edited.appendRow({u"x", u"Windows"});
   EXPECT_THROW(fonts.setFontMap(edited, fonts.fileName), platform::IniWriteError);
-  EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
+  EXPECT_EQ(fonts.fontmaps.rowCount(), 2u);  // kept as edited
   EXPECT_THROW(fonts.changefnt(u"y.shx", fntType::WindowsHeb), platform::IniWriteError);
   try {
     fonts.FormDestroy();
