@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config git
+  cmake ninja-build g++ pkg-config git clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libicu-dev libsqlite3-dev sqlite3 nlohmann-json3-dev libcli11-dev
   python3 python3-ezdxf unicode-data

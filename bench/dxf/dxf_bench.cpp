@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
   }
   const bool identical = fileText(path) == fileText(out);
   std::filesystem::remove(out);
-  std::printf("load=%.6f save=%.6f entities=%zu identical=%d\n", load, save, entities, identical ? 1 : 0);
+  std::printf("load=%.6f save=%.6f entities=%zu identical=%d\n", load, save, entities,
+              identical ? 1 : 0);
   return 0;
 }

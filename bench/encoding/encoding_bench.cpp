@@ -14,10 +14,6 @@
 // machine the figures still move by a third from run to run, so compare
 // ratios within one run.
 
-#include "encoding/char_tables.h"
-#include "encoding/conversions.h"
-#include "encoding/reorder.h"
-
 #include <unicode/ubidi.h>
 
 #include <algorithm>
@@ -30,6 +26,10 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "encoding/char_tables.h"
+#include "encoding/conversions.h"
+#include "encoding/reorder.h"
 
 namespace {
 
@@ -49,10 +49,20 @@ class LabelGenerator {
         label += u' ';
       }
       switch (pick(6)) {
-        case 0: case 1: case 2: label += hebrewWord(); break;
-        case 3: label += number(); break;
-        case 4: label += latinCode(); break;
-        default: label += u'(' + (pick(2) == 0 ? number() : hebrewWord()) + u')'; break;
+        case 0:
+        case 1:
+        case 2:
+          label += hebrewWord();
+          break;
+        case 3:
+          label += number();
+          break;
+        case 4:
+          label += latinCode();
+          break;
+        default:
+          label += u'(' + (pick(2) == 0 ? number() : hebrewWord()) + u')';
+          break;
       }
     }
     return label;
@@ -60,8 +70,7 @@ class LabelGenerator {
 
   // A label with one part that Windows-1255 lacks, as TrueType texts hold.
   std::u16string nextWithForeignPart() {
-    static const char16_t* const parts[] = {u"\u00D812", u"caf\u00E9", u"\u0416-3",
-                                            u"\U0001F4D0"};
+    static const char16_t* const parts[] = {u"\u00D812", u"caf\u00E9", u"\u0416-3", u"\U0001F4D0"};
     return next() + u' ' + parts[pick(4)];
   }
 
@@ -187,7 +196,8 @@ int main() {
   measures.push_back({"  ICU on AcadToEditWin 4's", icuReorder(stored[4], 0), 0});
   measures.push_back({"  ICU on EditToacadWin 4's", icuReorder(reorderedByEditToacad, 0), 0});
   measures.push_back({"  ICU on the not-1255 labels", icuReorder(foreign, 0), 0});
-  measures.push_back({"memcpy", [&bytes] {
+  measures.push_back({"memcpy",
+                      [&bytes] {
                         std::size_t total = 0;
                         char buffer[4096];
                         for (const auto& b : bytes) {
@@ -200,22 +210,22 @@ int main() {
   for (int type = 0; type <= 4; ++type) {
     const FontState font{static_cast<fntType>(type), false};
     const double aim = type == 4 ? 1.2 : 1.0 / 3.0;
-    measures.push_back({"AcadToEditWin type " + std::to_string(type),
-                        convertAll(stored[static_cast<std::size_t>(type)],
-                                   [font](const std::u16string& s) { return AcadToEditWin(s, font); }),
-                        aim});
-    measures.push_back({"EditToacadWin type " + std::to_string(type),
-                        convertAll(editor, [font](const std::u16string& s) {
-                          return EditToacadWin(s, font, false);
-                        }),
-                        aim});
+    measures.push_back(
+        {"AcadToEditWin type " + std::to_string(type),
+         convertAll(stored[static_cast<std::size_t>(type)],
+                    [font](const std::u16string& s) { return AcadToEditWin(s, font); }),
+         aim});
+    measures.push_back(
+        {"EditToacadWin type " + std::to_string(type),
+         convertAll(editor,
+                    [font](const std::u16string& s) { return EditToacadWin(s, font, false); }),
+         aim});
   }
-  measures.push_back({"AcadToEditWin 4, not 1255",
-                      convertAll(foreignStored,
-                                 [trueType](const std::u16string& s) {
-                                   return AcadToEditWin(s, trueType);
-                                 }),
-                      0});
+  measures.push_back(
+      {"AcadToEditWin 4, not 1255",
+       convertAll(foreignStored,
+                  [trueType](const std::u16string& s) { return AcadToEditWin(s, trueType); }),
+       0});
   measures.push_back({"EditToacadWin 4, not 1255",
                       convertAll(foreign,
                                  [trueType](const std::u16string& s) {
@@ -249,7 +259,8 @@ int main() {
   }
   const auto start = std::chrono::steady_clock::now();
   const std::size_t length = VisualOrderW(nested).size();
-  const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+  const std::chrono::duration<double, std::milli> elapsed =
+      std::chrono::steady_clock::now() - start;
   std::printf("\nVisualOrderW of a %zu-unit nested line: %.0f ms\n", length, elapsed.count());
   std::printf("%s\n", allMet ? "all aims met" : "some aims missed");
   return 0;

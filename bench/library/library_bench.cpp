@@ -36,9 +36,10 @@ constexpr const char16_t* kSearchWord = u"ירושלים";
 constexpr const char* kSearchWordUtf8 = "ירושלים";
 
 const std::vector<std::u16string> kWords = {
-    u"שלום",   u"עולם", u"ירושלים", u"תכנית",  u"קומה",  u"חתך",   u"חזית",  u"מפלס", u"קיר",   u"בטון",
-    u"פלדה",   u"גבס",  u"דלת",     u"חלון",   u"מדרגות", u"מעלית", u"חניה",  u"גינה", u"מרפסת", u"גג",
-    u"יסודות", u"ביוב", u"חשמל",    u"אינסטלציה", u"מיזוג", u"תקרה", u"ריצוף", u"טיח",  u"צבע",   u"אבן"};
+    u"שלום",  u"עולם", u"ירושלים", u"תכנית", u"קומה",   u"חתך",  u"חזית",   u"מפלס",
+    u"קיר",   u"בטון", u"פלדה",    u"גבס",   u"דלת",    u"חלון", u"מדרגות", u"מעלית",
+    u"חניה",  u"גינה", u"מרפסת",   u"גג",    u"יסודות", u"ביוב", u"חשמל",   u"אינסטלציה",
+    u"מיזוג", u"תקרה", u"ריצוף",   u"טיח",   u"צבע",    u"אבן"};
 
 std::u16string topicText(std::mt19937& random) {
   std::uniform_int_distribution<std::size_t> word(0, kWords.size() - 1);
@@ -66,7 +67,8 @@ fs::path makeLibrary(const fs::path& dir, int rows) {
   std::shuffle(order.begin(), order.end(), random);
 
   SqliteTransaction transaction(db);
-  auto insert = db.prepare("INSERT INTO LibTree (nid, id_parent, icon, name, txt) VALUES (?, ?, ?, ?, ?)");
+  auto insert =
+      db.prepare("INSERT INTO LibTree (nid, id_parent, icon, name, txt) VALUES (?, ?, ?, ?, ?)");
   for (int nid : order) {
     insert.bind(1, nid)
         .bind(2, parents[static_cast<std::size_t>(nid)])
@@ -86,15 +88,19 @@ double bestMilliseconds(const std::function<void()>& run) {
   for (int i = 0; i < kRuns; ++i) {
     const auto start = std::chrono::steady_clock::now();
     run();
-    best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    best = std::min(
+        best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count());
   }
   return best;
 }
 
 // The sqlite3 command with the query read from a file, rows to /dev/null.
-double sqliteCommandMilliseconds(const fs::path& db, const fs::path& queryFile, const std::string& query) {
+double sqliteCommandMilliseconds(const fs::path& db, const fs::path& queryFile,
+                                 const std::string& query) {
   std::ofstream(queryFile) << query << ";\n";
-  const std::string command = "sqlite3 '" + db.string() + "' < '" + queryFile.string() + "' > /dev/null";
+  const std::string command =
+      "sqlite3 '" + db.string() + "' < '" + queryFile.string() + "' > /dev/null";
   return bestMilliseconds([&] {
     if (std::system(command.c_str()) != 0) {
       std::fprintf(stderr, "sqlite3 failed: %s\n", command.c_str());
@@ -104,8 +110,8 @@ double sqliteCommandMilliseconds(const fs::path& db, const fs::path& queryFile, 
 }
 
 void printRow(const char* what, int rows, double ours, double theirs) {
-  std::printf("%-8s %8d rows   vrn %8.2f ms   sqlite3 %8.2f ms   ratio %5.2f   %6.0f ns/row\n", what, rows, ours,
-              theirs, ours / theirs, ours * 1e6 / rows);
+  std::printf("%-8s %8d rows   vrn %8.2f ms   sqlite3 %8.2f ms   ratio %5.2f   %6.0f ns/row\n",
+              what, rows, ours, theirs, ours / theirs, ours * 1e6 / rows);
 }
 
 }  // namespace
@@ -120,7 +126,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the sqlite3 command is needed for the comparison\n");
     return 1;
   }
-  const fs::path work = fs::temp_directory_path() / ("vrn-library-bench-" + std::to_string(std::random_device()()));
+  const fs::path work =
+      fs::temp_directory_path() / ("vrn-library-bench-" + std::to_string(std::random_device()()));
   const fs::path queryFile = work / "query.sql";
 
   std::printf("FillTree: random tree, rows in random parent order; sqlite3 runs the same SELECT\n");
@@ -131,7 +138,8 @@ int main(int argc, char** argv) {
     Tree tree;
     std::int32_t maxid = 0;
     const double ours = bestMilliseconds([&] { library.FillTree(tree, "LibTree", maxid); });
-    const double theirs = sqliteCommandMilliseconds(db, queryFile, "SELECT  nid,id_parent,icon,name FROM   LibTree ");
+    const double theirs =
+        sqliteCommandMilliseconds(db, queryFile, "SELECT  nid,id_parent,icon,name FROM   LibTree ");
     if (tree.count() != static_cast<std::size_t>(size) + 1 || maxid != size) {
       std::fprintf(stderr, "FillTree built %zu nodes, maxid %d\n", tree.count(), maxid);
       return 1;
@@ -145,7 +153,8 @@ int main(int argc, char** argv) {
   std::size_t found = 0;
   const double ours = bestMilliseconds([&] { found = library.Search(kSearchWord).size(); });
   const double theirs = sqliteCommandMilliseconds(
-      largest, queryFile, std::string("SELECT nid FROM LibTree  WHERE txt LIKE  '%") + kSearchWordUtf8 + "%' ");
+      largest, queryFile,
+      std::string("SELECT nid FROM LibTree  WHERE txt LIKE  '%") + kSearchWordUtf8 + "%' ");
   printRow("Search", rows, ours, theirs);
   std::printf("         %zu topics found\n", found);
 

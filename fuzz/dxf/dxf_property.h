@@ -22,7 +22,8 @@ inline Outcome readAndSave(const std::string& input) {
   } catch (const host::HostError&) {
     return Outcome::Rejected;
   }
-  const std::string again = dxfText(readDxf(std::make_shared<const std::string>(saved), "saved.dxf"));
+  const std::string again =
+      dxfText(readDxf(std::make_shared<const std::string>(saved), "saved.dxf"));
   return again == saved ? Outcome::Saved : Outcome::SavedDifferently;
 }
 

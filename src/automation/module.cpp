@@ -1,7 +1,6 @@
 #include "automation/module.h"
 
 #include "automation/not_available.h"
-
 #include "encoding/tfrm_fonts.h"
 #include "host/host_error.h"
 

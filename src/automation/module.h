@@ -59,8 +59,8 @@ class Module {
   static Module& current();
   static bool started();
 
-  std::u16string Vrnstr;           // the shared result text
-  std::u16string AcadVersionText;  // set by aver and acadversin; nothing reads it
+  std::u16string Vrnstr;                // the shared result text
+  std::u16string AcadVersionText;       // set by aver and acadversin; nothing reads it
   editing::TextEditorState textEditor;  // the single-line editor's choices between openings
 
   // The data directory (ending with a separator) and the settings record.

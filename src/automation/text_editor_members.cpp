@@ -19,7 +19,9 @@ std::u16string upperObjectName(Module& module, const std::u16string& ent) {
   return name;
 }
 
-bool has(const std::u16string& text, std::u16string_view part) { return text.find(part) != std::u16string::npos; }
+bool has(const std::u16string& text, std::u16string_view part) {
+  return text.find(part) != std::u16string::npos;
+}
 
 editing::ThtextServices servicesOf(Module& module) {
   HostView& view = module.view();
@@ -29,7 +31,8 @@ editing::ThtextServices servicesOf(Module& module) {
           module.textEditor};
 }
 
-void showThtext(Module& module, ui::Toolkit& toolkit, const std::u16string& ent, Thtext::EdKind kind) {
+void showThtext(Module& module, ui::Toolkit& toolkit, const std::u16string& ent,
+                Thtext::EdKind kind) {
   ui::OwnedForm<Thtext> form(toolkit, servicesOf(module));
   form->chandle = ent;
   if (kind == Thtext::EdKind::edNew) {

@@ -72,7 +72,8 @@ struct Conversion {
   void run(Context& context) const {
     const bool byHandle = kind >= kFirstHandleKind;
     if (byHandle && !drawing) {
-      throw UsageError("a kind above 10 takes an entity handle: give its drawing with --drawing FILE");
+      throw UsageError(
+          "a kind above 10 takes an entity handle: give its drawing with --drawing FILE");
     }
     if (!byHandle && (drawing || output)) {
       throw UsageError("--drawing and -o go with kinds above 10 (an entity handle)");
@@ -115,7 +116,8 @@ struct Database {
     automation::Tautovrn object;
     callMember(object, "Cmd", {utf8ToUtf16(subCommand), utf8ToUtf16(database), utf8ToUtf16(sql)});
     // The rows come as the automation caller reads them, CR LF lines included.
-    if (subCommand == "db_gettable") context.out << utf16ToUtf8(callMember(object, "Vrnstr", {}).toString());
+    if (subCommand == "db_gettable")
+      context.out << utf16ToUtf8(callMember(object, "Vrnstr", {}).toString());
   }
 };
 
@@ -127,7 +129,8 @@ struct Forms {
 
   void addOptions(CLI::App& command) {
     command.add_option("--script", script, "What the user does in the forms (see README: Scripts)");
-    command.add_option("--transcript", transcript, "Write every form, message box and prompt shown here");
+    command.add_option("--transcript", transcript,
+                       "Write every form, message box and prompt shown here");
   }
 };
 
@@ -181,7 +184,8 @@ struct NewText {
     const auto module = context.startModule(&scripted.toolkit());
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
-    const std::u16string handle = createSingleLineText(session.document(), utf8ToUtf16(style), *point, height);
+    const std::u16string handle =
+        createSingleLineText(session.document(), utf8ToUtf16(style), *point, height);
     callWithForms(object, scripted, session, "newtext", {host::Variant(handle)});
     session.save(output);
   }
@@ -202,19 +206,22 @@ CLI::App* addConversion(CLI::App& app, Conversion& conversion, const std::string
                         const std::string& kindName, const std::string& description) {
   conversion.member = name;
   CLI::App* command = app.add_subcommand(name, description);
-  command->add_option(kindName, conversion.kind,
-                      "0 DosHebrew, 1 DosEnglish, 2 DosEnglishR, 3 WindowsHeb, 4 TrueType; "
-                      "11 and up: TEXT is an entity handle")
+  command
+      ->add_option(kindName, conversion.kind,
+                   "0 DosHebrew, 1 DosEnglish, 2 DosEnglishR, 3 WindowsHeb, 4 TrueType; "
+                   "11 and up: TEXT is an entity handle")
       ->required()
       ->check(CLI::Range(-128, 127));
-  command->add_option("TEXT", conversion.text, "The text (UTF-8), or the entity handle")->required();
+  command->add_option("TEXT", conversion.text, "The text (UTF-8), or the entity handle")
+      ->required();
   command->add_option("--drawing", conversion.drawing, "The DXF drawing that holds the entity");
   return command;
 }
 
 }  // namespace
 
-int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool showProgress) {
+int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+        bool showProgress) {
   CLI::App app{"vrn: Hebrew text in AutoCAD drawings (DXF files)", "vrn"};
   app.require_subcommand(1);
   Context context{out, err, Progress(err, showProgress), std::nullopt, std::nullopt};
@@ -227,8 +234,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   acadtostr->callback([&] { action = [&] { toStr.run(context); }; });
 
   Conversion toAcad;
-  CLI::App* strtoacad = addConversion(app, toAcad, "strtoacad", "TYPE",
-                                      "Reading order to stored text; by handle it is written into the drawing");
+  CLI::App* strtoacad =
+      addConversion(app, toAcad, "strtoacad", "TYPE",
+                    "Reading order to stored text; by handle it is written into the drawing");
   strtoacad->add_option("-o,--output", toAcad.output, "Write the drawing here instead of in place");
   strtoacad->callback([&] { action = [&] { toAcad.run(context); }; });
 
@@ -242,7 +250,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   CLI::App* fontsCommand = app.add_subcommand("fonts", "Print the font map");
   CLI::App* fontsSet = fontsCommand->add_subcommand("set", "Record the type of a font");
   fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")->required();
-  fontsSet->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
+  fontsSet
+      ->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
       ->required()
       ->transform(CLI::CheckedTransformer(fontTypeWords(), CLI::ignore_case));
   fontsCommand->callback([&] {
@@ -250,14 +259,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   });
 
   Database dbExec{"db_sqlexec", {}, {}};
-  CLI::App* dbExecCommand = app.add_subcommand("db-exec", "Execute one SQL statement on a database file");
+  CLI::App* dbExecCommand =
+      app.add_subcommand("db-exec", "Execute one SQL statement on a database file");
   dbExecCommand->add_option("DB", dbExec.database, "SQLite database file")->required();
   dbExecCommand->add_option("SQL", dbExec.sql, "One statement")->required();
   dbExecCommand->callback([&] { action = [&] { dbExec.run(context); }; });
 
   Database dbTable{"db_gettable", {}, {}};
-  CLI::App* dbTableCommand =
-      app.add_subcommand("db-table", "Run a query and print its rows as the automation caller gets them");
+  CLI::App* dbTableCommand = app.add_subcommand(
+      "db-table", "Run a query and print its rows as the automation caller gets them");
   dbTableCommand->add_option("DB", dbTable.database, "SQLite database file")->required();
   dbTableCommand->add_option("SQL", dbTable.sql, "A query")->required();
   dbTableCommand->callback([&] { action = [&] { dbTable.run(context); }; });
@@ -273,13 +283,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   callCommand->callback([&] { action = [&] { call.run(context); }; });
 
   NewText newText;
-  CLI::App* newTextCommand =
-      app.add_subcommand("newtext", "Make a single-line text and type it in the single-line editor");
+  CLI::App* newTextCommand = app.add_subcommand(
+      "newtext", "Make a single-line text and type it in the single-line editor");
   newTextCommand->add_option("FILE", newText.file, "DXF drawing")->required();
   newTextCommand->add_option("--style", newText.style, "Text style of the new text")->required();
   newTextCommand->add_option("--at", newText.at, "Insertion point X,Y or X,Y,Z")->required();
-  newTextCommand->add_option("--height", newText.height, "Text height (default: the drawing's TEXTSIZE)");
-  newTextCommand->add_option("-o,--output", newText.output, "Write the drawing here instead of in place");
+  newTextCommand->add_option("--height", newText.height,
+                             "Text height (default: the drawing's TEXTSIZE)");
+  newTextCommand->add_option("-o,--output", newText.output,
+                             "Write the drawing here instead of in place");
   newText.forms.addOptions(*newTextCommand);
   newTextCommand->callback([&] { action = [&] { newText.run(context); }; });
 

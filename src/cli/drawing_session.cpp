@@ -10,7 +10,8 @@ namespace vrn::cli {
 
 DrawingSession::DrawingSession(automation::Tautovrn& object, const std::string& path,
                                Progress& progress)
-    : application_(drawing::makeApplication(std::make_shared<dxf::DxfFiles>())), progress_(&progress) {
+    : application_(drawing::makeApplication(std::make_shared<dxf::DxfFiles>())),
+      progress_(&progress) {
   progress.step("reading " + path);
   document_ = host::Ref(application_).obj("Documents").call("Open", utf8ToUtf16(path)).toObject();
   progress.finish();

@@ -2,10 +2,9 @@
 // DrawingSession: a DXF drawing opened in the built-in host, handed to the
 // automation object with SetApp, and saved in place or under another name.
 
+#include <memory>
 #include <optional>
 #include <string>
-
-#include <memory>
 
 #include "automation/autovrn.h"
 #include "host/ref.h"

@@ -16,7 +16,8 @@ void printFontMap(const encoding::FontMapGrid& map, std::ostream& out) {
   }
   for (std::size_t i = 0; i < map.rowCount(); ++i) {
     const std::string key = utf16ToUtf8(map.row(i).key);
-    out << key << std::string(width - key.size() + 2, ' ') << utf16ToUtf8(map.row(i).mapping) << '\n';
+    out << key << std::string(width - key.size() + 2, ' ') << utf16ToUtf8(map.row(i).mapping)
+        << '\n';
   }
 }
 

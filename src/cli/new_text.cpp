@@ -13,7 +13,8 @@ std::u16string createSingleLineText(const host::Ref& document, const std::u16str
     document.obj("TextStyles").call("Item", style);  // raises for a style the drawing lacks
     document.call("SetVariable", u"TEXTSTYLE", style);
     const double h = height ? *height : document.call("GetVariable", u"TEXTSIZE").toDouble();
-    const host::Ref text = document.obj("ModelSpace").call("AddText", u"", host::toVariant(at), h).toObject();
+    const host::Ref text =
+        document.obj("ModelSpace").call("AddText", u"", host::toVariant(at), h).toObject();
     text.put("StyleName", style);
     document.call("EndUndoMark");
     return text.get("Handle").toString();

@@ -7,8 +7,10 @@
 
 namespace vrn::cli {
 
-ScriptedRun::ScriptedRun(const std::optional<std::string>& script, std::optional<std::string> transcript)
-    : script_(script ? ui::script::load(*script) : ui::script::Script{}), transcriptPath_(std::move(transcript)) {}
+ScriptedRun::ScriptedRun(const std::optional<std::string>& script,
+                         std::optional<std::string> transcript)
+    : script_(script ? ui::script::load(*script) : ui::script::Script{}),
+      transcriptPath_(std::move(transcript)) {}
 
 void ScriptedRun::start(drawing::Application& application) {
   prompts_.emplace(application, toolkit_.transcript());

@@ -128,7 +128,11 @@ void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
   }
   std::string entry;
   const auto add = [&entry](const char* key, const std::string& value, const char* after = ",\n") {
-    entry.append("    \"").append(key).append("\": ").append(nlohmann::json(value).dump()).append(after);
+    entry.append("    \"")
+        .append(key)
+        .append("\": ")
+        .append(nlohmann::json(value).dump())
+        .append(after);
   };
   const char* separator = "[\n";
   for (const TextRecord& t : texts) {

@@ -71,7 +71,8 @@ class AutovrnObject final : public ComObject<Iautovrn, ISupportErrorInfo> {
     if (index != 0) return DISP_E_BADINDEX;
     return autovrnTypeInfo(info);
   }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override {
     ITypeInfo* info = nullptr;
     HRESULT hr = autovrnTypeInfo(&info);
     if (FAILED(hr)) return hr;
@@ -80,7 +81,8 @@ class AutovrnObject final : public ComObject<Iautovrn, ISupportErrorInfo> {
     return hr;
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
+                                   VARIANT* result, EXCEPINFO* exception,
+                                   UINT* argumentError) override {
     ITypeInfo* info = nullptr;
     HRESULT hr = autovrnTypeInfo(&info);
     if (FAILED(hr)) return hr;
@@ -91,12 +93,22 @@ class AutovrnObject final : public ComObject<Iautovrn, ISupportErrorInfo> {
   }
 
   // Iautovrn: each member in interface order, as its dispid.
-  HRESULT STDMETHODCALLTYPE newtext(BSTR ent) override { return call(201, host::Invoke::Method, {fromBstr(ent)}); }
-  HRESULT STDMETHODCALLTYPE edit(BSTR ent) override { return call(202, host::Invoke::Method, {fromBstr(ent)}); }
+  HRESULT STDMETHODCALLTYPE newtext(BSTR ent) override {
+    return call(201, host::Invoke::Method, {fromBstr(ent)});
+  }
+  HRESULT STDMETHODCALLTYPE edit(BSTR ent) override {
+    return call(202, host::Invoke::Method, {fromBstr(ent)});
+  }
   HRESULT STDMETHODCALLTYPE FontTable() override { return call(203, host::Invoke::Method, {}); }
-  HRESULT STDMETHODCALLTYPE mtext(BSTR ent) override { return call(204, host::Invoke::Method, {fromBstr(ent)}); }
-  HRESULT STDMETHODCALLTYPE put_aver(BSTR value) override { return call(206, host::Invoke::Put, {fromBstr(value)}); }
-  HRESULT STDMETHODCALLTYPE block(BSTR ent) override { return call(207, host::Invoke::Method, {fromBstr(ent)}); }
+  HRESULT STDMETHODCALLTYPE mtext(BSTR ent) override {
+    return call(204, host::Invoke::Method, {fromBstr(ent)});
+  }
+  HRESULT STDMETHODCALLTYPE put_aver(BSTR value) override {
+    return call(206, host::Invoke::Put, {fromBstr(value)});
+  }
+  HRESULT STDMETHODCALLTYPE block(BSTR ent) override {
+    return call(207, host::Invoke::Method, {fromBstr(ent)});
+  }
   HRESULT STDMETHODCALLTYPE replace() override { return call(208, host::Invoke::Method, {}); }
   HRESULT STDMETHODCALLTYPE acadtostr(BSTR ent, signed char kind) override {
     return call(209, host::Invoke::Method, {fromBstr(ent), static_cast<std::int8_t>(kind)});
@@ -112,7 +124,9 @@ class AutovrnObject final : public ComObject<Iautovrn, ISupportErrorInfo> {
     *value = toBstr(result.value.toString());
     return *value != nullptr ? S_OK : E_OUTOFMEMORY;
   }
-  HRESULT STDMETHODCALLTYPE acadversin(BSTR ver) override { return call(212, host::Invoke::Method, {fromBstr(ver)}); }
+  HRESULT STDMETHODCALLTYPE acadversin(BSTR ver) override {
+    return call(212, host::Invoke::Method, {fromBstr(ver)});
+  }
   HRESULT STDMETHODCALLTYPE HtoMtext() override { return call(214, host::Invoke::Method, {}); }
   HRESULT STDMETHODCALLTYPE Hlib() override { return call(215, host::Invoke::Method, {}); }
   HRESULT STDMETHODCALLTYPE HShowfont() override { return call(216, host::Invoke::Method, {}); }
@@ -128,7 +142,8 @@ class AutovrnObject final : public ComObject<Iautovrn, ISupportErrorInfo> {
  private:
   // The member's result; a failure is left in the thread's error
   // information, a success clears what an earlier call left there.
-  automation::CallResult invoke(automation::DISPID dispid, host::Invoke kind, std::vector<Variant> args) {
+  automation::CallResult invoke(automation::DISPID dispid, host::Invoke kind,
+                                std::vector<Variant> args) {
     automation::CallResult result = autovrn_.invoke(dispid, kind, args);
     if (result.failed()) {
       setErrorInfo(result.error.description, result.error.source, guidOf(result.error.guid));

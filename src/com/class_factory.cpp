@@ -43,7 +43,8 @@ class ClassFactory final : public ComObject<IClassFactory> {
 
 IClassFactory* newClassFactory(CreateObject create) { return new ClassFactory(create); }
 
-HRESULT getClassObject(REFCLSID requested, REFCLSID clsid, CreateObject create, REFIID iid, void** out) {
+HRESULT getClassObject(REFCLSID requested, REFCLSID clsid, CreateObject create, REFIID iid,
+                       void** out) {
   if (out == nullptr) return E_POINTER;
   *out = nullptr;
   if (requested != clsid) return CLASS_E_CLASSNOTAVAILABLE;

@@ -13,6 +13,7 @@ using CreateObject = IUnknown* (*)();
 IClassFactory* newClassFactory(CreateObject create);
 
 // DllGetClassObject for a module that serves the class `clsid`.
-HRESULT getClassObject(REFCLSID requested, REFCLSID clsid, CreateObject create, REFIID iid, void** out);
+HRESULT getClassObject(REFCLSID requested, REFCLSID clsid, CreateObject create, REFIID iid,
+                       void** out);
 
 }  // namespace vrn::com

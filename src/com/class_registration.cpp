@@ -1,11 +1,10 @@
 #include "com/class_registration.h"
 
 #include <windows.h>
+#include <wrl/client.h>
 
 #include <stdexcept>
 #include <vector>
-
-#include <wrl/client.h>
 
 #include "com/bstr.h"
 #include "host/utf8.h"
@@ -14,7 +13,8 @@ namespace vrn::com {
 namespace {
 
 [[noreturn]] void fail(const std::u16string& what, long code) {
-  throw std::runtime_error("Registration failed: " + utf16ToUtf8(what) + " (" + std::to_string(code) + ")");
+  throw std::runtime_error("Registration failed: " + utf16ToUtf8(what) + " (" +
+                           std::to_string(code) + ")");
 }
 
 // Creates `key` under the classes root and sets its default value and, when
@@ -27,7 +27,8 @@ void writeKey(const std::u16string& key, const std::u16string& value, const wcha
   if (status != ERROR_SUCCESS) fail(key, status);
   const auto set = [&](const wchar_t* valueName, const std::u16string& data) {
     const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(char16_t));
-    return RegSetValueExW(handle, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+    return RegSetValueExW(handle, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          bytes);
   };
   status = set(nullptr, value);
   if (status == ERROR_SUCCESS && name != nullptr) status = set(name, named);
@@ -55,13 +56,15 @@ std::u16string guidText(const GUID& guid) {
 
 std::u16string modulePath() {
   HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&modulePath), &module);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&modulePath), &module);
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) throw std::runtime_error("The module's path cannot be read");
-    if (length < path.size()) return std::u16string(reinterpret_cast<const char16_t*>(path.data()), length);
+    if (length < path.size())
+      return std::u16string(reinterpret_cast<const char16_t*>(path.data()), length);
     path.resize(path.size() * 2);
   }
 }
@@ -70,7 +73,8 @@ std::u16string registeredModulePath() {
   const std::u16string path = modulePath();
   if (path.find(u' ') == std::u16string::npos) return path;
   std::vector<wchar_t> shortPath(path.size() + 1);
-  const DWORD length = GetShortPathNameW(wide(path), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+  const DWORD length =
+      GetShortPathNameW(wide(path), shortPath.data(), static_cast<DWORD>(shortPath.size()));
   // No short name (8.3 names switched off on the volume): the long path still works.
   if (length == 0 || length >= shortPath.size()) return path;
   return std::u16string(reinterpret_cast<const char16_t*>(shortPath.data()), length);
@@ -102,7 +106,8 @@ void registerTypeLibrary(const std::u16string& path) {
   if (FAILED(hr)) fail(u"type library of " + path, hr);
 }
 
-void unregisterTypeLibrary(const GUID& library, unsigned short major, unsigned short minor, LCID locale) {
+void unregisterTypeLibrary(const GUID& library, unsigned short major, unsigned short minor,
+                           LCID locale) {
   // Not registered (any more) is what removal wants.
   BSTR registeredPath = nullptr;
   if (FAILED(QueryPathOfRegTypeLib(library, major, minor, locale, &registeredPath))) return;

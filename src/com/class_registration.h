@@ -39,6 +39,7 @@ void unregisterClass(const ClassEntry& entry);
 
 // The module's TYPELIB 1 resource, registered from the module's own path.
 void registerTypeLibrary(const std::u16string& path);
-void unregisterTypeLibrary(const GUID& library, unsigned short major, unsigned short minor, LCID locale);
+void unregisterTypeLibrary(const GUID& library, unsigned short major, unsigned short minor,
+                           LCID locale);
 
 }  // namespace vrn::com

@@ -1,9 +1,9 @@
 #include "com/com_variant.h"
 
+#include <wrl/client.h>
+
 #include <cstdint>
 #include <limits>
-
-#include <wrl/client.h>
 
 #include "com/bstr.h"
 #include "com/dispatch_as_host_object.h"
@@ -27,7 +27,8 @@ void check(HRESULT hr) {
 }
 
 Variant fromWideInteger(long long n) {
-  if (n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max()) {
+  if (n >= std::numeric_limits<std::int32_t>::min() &&
+      n <= std::numeric_limits<std::int32_t>::max()) {
     return static_cast<std::int32_t>(n);
   }
   return static_cast<double>(n);
@@ -37,7 +38,8 @@ Variant fromUnknown(IUnknown* unknown) {
   if (unknown == nullptr) return Variant(host::ObjectPtr{});
   if (host::ObjectPtr own = hostObjectOf(unknown)) return Variant(std::move(own));
   ComPtr<IDispatch> dispatch;
-  if (FAILED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.GetAddressOf())))) {
+  if (FAILED(unknown->QueryInterface(IID_IDispatch,
+                                     reinterpret_cast<void**>(dispatch.GetAddressOf())))) {
     throw HostError(host::hr::kTypeMismatch, "Type mismatch: an object without IDispatch");
   }
   return Variant(wrapDispatch(dispatch.Get()));
@@ -101,20 +103,34 @@ Variant fromVariant(const VARIANT& value) {
     case VT_EMPTY:
     case VT_ERROR:  // an optional argument left out
       return {};
-    case VT_NULL: return Variant(host::Null{});
-    case VT_BOOL: return value.boolVal != VARIANT_FALSE;
-    case VT_I1: return static_cast<std::int8_t>(value.cVal);
-    case VT_UI1: return static_cast<std::uint8_t>(value.bVal);
-    case VT_I2: return static_cast<std::int16_t>(value.iVal);
-    case VT_I4: return static_cast<std::int32_t>(value.lVal);
-    case VT_INT: return static_cast<std::int32_t>(value.intVal);
-    case VT_UI2: return static_cast<std::int32_t>(value.uiVal);
-    case VT_UI4: return fromWideInteger(value.ulVal);
-    case VT_UINT: return fromWideInteger(value.uintVal);
-    case VT_I8: return fromWideInteger(value.llVal);
-    case VT_UI8: return static_cast<double>(value.ullVal);
-    case VT_R4: return static_cast<double>(value.fltVal);
-    case VT_R8: return value.dblVal;
+    case VT_NULL:
+      return Variant(host::Null{});
+    case VT_BOOL:
+      return value.boolVal != VARIANT_FALSE;
+    case VT_I1:
+      return static_cast<std::int8_t>(value.cVal);
+    case VT_UI1:
+      return static_cast<std::uint8_t>(value.bVal);
+    case VT_I2:
+      return static_cast<std::int16_t>(value.iVal);
+    case VT_I4:
+      return static_cast<std::int32_t>(value.lVal);
+    case VT_INT:
+      return static_cast<std::int32_t>(value.intVal);
+    case VT_UI2:
+      return static_cast<std::int32_t>(value.uiVal);
+    case VT_UI4:
+      return fromWideInteger(value.ulVal);
+    case VT_UINT:
+      return fromWideInteger(value.uintVal);
+    case VT_I8:
+      return fromWideInteger(value.llVal);
+    case VT_UI8:
+      return static_cast<double>(value.ullVal);
+    case VT_R4:
+      return static_cast<double>(value.fltVal);
+    case VT_R8:
+      return value.dblVal;
     case VT_DATE:
     case VT_CY:
     case VT_DECIMAL: {
@@ -123,10 +139,14 @@ Variant fromVariant(const VARIANT& value) {
       check(VariantChangeType(&asDouble, const_cast<VARIANT*>(&value), 0, VT_R8));
       return asDouble.dblVal;
     }
-    case VT_BSTR: return fromBstr(value.bstrVal);
-    case VT_DISPATCH: return fromUnknown(value.pdispVal);
-    case VT_UNKNOWN: return fromUnknown(value.punkVal);
-    default: typeMismatch(type);
+    case VT_BSTR:
+      return fromBstr(value.bstrVal);
+    case VT_DISPATCH:
+      return fromUnknown(value.pdispVal);
+    case VT_UNKNOWN:
+      return fromUnknown(value.punkVal);
+    default:
+      typeMismatch(type);
   }
 }
 
@@ -173,8 +193,11 @@ SAFEARRAY* toSafeArray(const host::SafeArray& array) {
 void toVariant(const Variant& value, VARIANT& out) {
   VariantClear(&out);
   switch (value.type()) {
-    case Variant::Type::Empty: break;
-    case Variant::Type::Null: out.vt = VT_NULL; break;
+    case Variant::Type::Empty:
+      break;
+    case Variant::Type::Null:
+      out.vt = VT_NULL;
+      break;
     case Variant::Type::Bool:
       out.vt = VT_BOOL;
       out.boolVal = value.toBool() ? VARIANT_TRUE : VARIANT_FALSE;

@@ -1,10 +1,10 @@
-#include "ascii/letter_case.h"
 #include "com/dispatch_as_host_object.h"
 
 #include <dispex.h>
 
 #include <vector>
 
+#include "ascii/letter_case.h"
 #include "com/bstr.h"
 #include "com/com_variant.h"
 #include "com/error_info.h"
@@ -21,9 +21,12 @@ using host::Variant;
 
 WORD flagsOf(Invoke kind) {
   switch (kind) {
-    case Invoke::Method: return DISPATCH_METHOD | DISPATCH_PROPERTYGET;
-    case Invoke::Get: return DISPATCH_PROPERTYGET;
-    case Invoke::Put: return DISPATCH_PROPERTYPUT;
+    case Invoke::Method:
+      return DISPATCH_METHOD | DISPATCH_PROPERTYGET;
+    case Invoke::Get:
+      return DISPATCH_PROPERTYGET;
+    case Invoke::Put:
+      return DISPATCH_PROPERTYPUT;
   }
   return DISPATCH_METHOD;
 }
@@ -90,7 +93,8 @@ DISPID DispatchAsHostObject::dispidOf(std::string_view name) {
     hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &dispid);
     if (hr == E_NOTIMPL) dispatch_.As(&dispatchEx_);
   }
-  if (dispatchEx_ != nullptr) hr = dispatchEx_->GetDispID(bstrName, fdexNameCaseInsensitive, &dispid);
+  if (dispatchEx_ != nullptr)
+    hr = dispatchEx_->GetDispID(bstrName, fdexNameCaseInsensitive, &dispid);
   SysFreeString(bstrName);
   if (FAILED(hr)) {
     if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND) {
@@ -116,11 +120,11 @@ Variant DispatchAsHostObject::invoke(std::string_view name, Invoke kind, std::sp
   EXCEPINFO exception{};
   UINT argumentError = 0;
   const WORD flags = flagsOf(kind);
-  const HRESULT hr =
-      dispatchEx_ != nullptr
-          ? dispatchEx_->InvokeEx(dispid, LOCALE_USER_DEFAULT, flags, &params, &result, &exception, nullptr)
-          : dispatch_->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &exception,
-                              &argumentError);
+  const HRESULT hr = dispatchEx_ != nullptr
+                         ? dispatchEx_->InvokeEx(dispid, LOCALE_USER_DEFAULT, flags, &params,
+                                                 &result, &exception, nullptr)
+                         : dispatch_->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                             &result, &exception, &argumentError);
   if (FAILED(hr)) {
     VariantClear(&result);
     throw invokeError(hr, exception, name);

@@ -12,11 +12,10 @@
 // A failed call raises HostError with the callee's HRESULT and description.
 
 #include <windows.h>
+#include <wrl/client.h>
 
 #include <map>
 #include <string>
-
-#include <wrl/client.h>
 
 #include "host/object.h"
 
@@ -28,7 +27,8 @@ class DispatchAsHostObject final : public host::Object {
  public:
   explicit DispatchAsHostObject(IDispatch* dispatch);
 
-  host::Variant invoke(std::string_view name, host::Invoke kind, std::span<host::Variant> args) override;
+  host::Variant invoke(std::string_view name, host::Invoke kind,
+                       std::span<host::Variant> args) override;
 
   IDispatch* dispatch() const { return dispatch_.Get(); }
 
@@ -37,7 +37,7 @@ class DispatchAsHostObject final : public host::Object {
 
   Microsoft::WRL::ComPtr<IDispatch> dispatch_;
   Microsoft::WRL::ComPtr<IDispatchEx> dispatchEx_;  // set once GetIDsOfNames said E_NOTIMPL
-  std::map<std::string, DISPID> dispids_;             // by lower-case name
+  std::map<std::string, DISPID> dispids_;           // by lower-case name
 };
 
 // The host object for `dispatch` (null gives a null pointer).

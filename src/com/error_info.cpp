@@ -1,9 +1,9 @@
 #include "com/error_info.h"
 
+#include <wrl/client.h>
+
 #include <cstdio>
 #include <string>
-
-#include <wrl/client.h>
 
 #include "com/bstr.h"
 #include "host/utf8.h"
@@ -34,12 +34,14 @@ std::string hresultText(HRESULT hr) {
 
 host::HostError invokeError(HRESULT hr, EXCEPINFO& exception, std::string_view member) {
   if (hr != DISP_E_EXCEPTION) {
-    return host::HostError(hr, "Call of " + std::string(member) + " failed with " + hresultText(hr));
+    return host::HostError(hr,
+                           "Call of " + std::string(member) + " failed with " + hresultText(hr));
   }
   if (exception.pfnDeferredFillIn != nullptr) exception.pfnDeferredFillIn(&exception);
   // A server gives either an HRESULT (scode) or a bare error number (wCode).
   HRESULT code = exception.scode;
-  if (code == S_OK) code = exception.wCode != 0 ? MAKE_HRESULT(1, FACILITY_ITF, exception.wCode) : E_FAIL;
+  if (code == S_OK)
+    code = exception.wCode != 0 ? MAKE_HRESULT(1, FACILITY_ITF, exception.wCode) : E_FAIL;
   std::string description = utf16ToUtf8(fromBstr(exception.bstrDescription));
   if (description.empty()) description = std::string(member) + " failed with " + hresultText(code);
   SysFreeString(exception.bstrDescription);

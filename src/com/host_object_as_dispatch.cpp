@@ -1,10 +1,10 @@
-#include "ascii/letter_case.h"
 #include "com/host_object_as_dispatch.h"
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "ascii/letter_case.h"
 #include "com/bstr.h"
 #include "com/com_object.h"
 #include "com/com_variant.h"
@@ -65,7 +65,8 @@ class HostObjectAsDispatch final : public ComObject<IDispatch> {
     return DISP_E_BADINDEX;
   }
 
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override {
     if (names == nullptr || ids == nullptr) return E_POINTER;
     if (count == 0) return S_OK;
     ids[0] = idOf(utf16ToUtf8(fromBstr(names[0])));
@@ -75,8 +76,10 @@ class HostObjectAsDispatch final : public ComObject<IDispatch> {
   }
 
   HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
-    if (dispid < 1 || static_cast<std::size_t>(dispid) > names_.size()) return DISP_E_MEMBERNOTFOUND;
+                                   VARIANT* result, EXCEPINFO* exception,
+                                   UINT* argumentError) override {
+    if (dispid < 1 || static_cast<std::size_t>(dispid) > names_.size())
+      return DISP_E_MEMBERNOTFOUND;
     if (params == nullptr) return E_POINTER;
     if (argumentError != nullptr) *argumentError = 0;
     const std::string& name = names_[static_cast<std::size_t>(dispid - 1)];
@@ -140,13 +143,15 @@ IDispatch* dispatchOf(const host::ObjectPtr& object) {
 
 host::ObjectPtr hostObjectOf(IUnknown* unknown) {
   IUnknown* identity = nullptr;
-  if (unknown == nullptr || FAILED(unknown->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)))) {
+  if (unknown == nullptr ||
+      FAILED(unknown->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)))) {
     return nullptr;
   }
   const bool ours = liveWrappers().count(identity) != 0;
   identity->Release();
   // IUnknown and IDispatch share the one vtable of a HostObjectAsDispatch.
-  return ours ? static_cast<HostObjectAsDispatch*>(static_cast<IDispatch*>(identity))->object() : nullptr;
+  return ours ? static_cast<HostObjectAsDispatch*>(static_cast<IDispatch*>(identity))->object()
+              : nullptr;
 }
 
 }  // namespace vrn::com

@@ -1,6 +1,6 @@
-#include "ascii/letter_case.h"
 #include "drawing/block_objects.h"
 
+#include "ascii/letter_case.h"
 #include "drawing/collection_index.h"
 #include "drawing/mtext_string.h"
 #include "host/host_error.h"

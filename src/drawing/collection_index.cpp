@@ -1,6 +1,6 @@
-#include "ascii/letter_case.h"
 #include "drawing/collection_index.h"
 
+#include "ascii/letter_case.h"
 #include "host/host_error.h"
 #include "host/member_table.h"
 #include "host/utf8.h"

@@ -1,8 +1,8 @@
-#include "ascii/letter_case.h"
 #include "drawing/document.h"
 
 #include <algorithm>
 
+#include "ascii/letter_case.h"
 #include "drawing/command_line.h"
 #include "drawing/entity_object.h"
 #include "drawing/file_names.h"
@@ -19,10 +19,11 @@ namespace hr = host::hr;
 bool isPaper(const Entity& e) { return e.record.integer(67) == 1; }
 
 bool sameAscii(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-           return lower(x) == lower(y);
-         });
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -361,9 +362,8 @@ void Document::save(const std::string& path) {
   if (target.empty()) throw HostError(hr::kFail, "The drawing has no file name yet; use SaveAs");
   // What the built-in drawing writes is DXF, whatever the name says.
   if (!path.empty() && !hasDxfExtension(path)) {
-    throw HostError(hr::kInvalidArg,
-                    "SaveAs: the built-in drawing writes DXF files only, and " + fileNameOf(path) +
-                        " is not named .dxf");
+    throw HostError(hr::kInvalidArg, "SaveAs: the built-in drawing writes DXF files only, and " +
+                                         fileNameOf(path) + " is not named .dxf");
   }
   files_->save(data_, fileSystemName(target));
   path_ = target;

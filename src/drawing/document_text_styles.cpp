@@ -56,8 +56,9 @@ const Record* Document::implicitStandardStyle() {
 
 Table& Document::styleTable() {
   if (Table* t = table("STYLE")) return *t;
-  const bool hasSection = std::any_of(data_.sections.begin(), data_.sections.end(),
-                                      [](const Section& s) { return s.kind == Section::Kind::Tables; });
+  const bool hasSection =
+      std::any_of(data_.sections.begin(), data_.sections.end(),
+                  [](const Section& s) { return s.kind == Section::Kind::Tables; });
   tablesChanged();
   journal_.remember(&data_.tables, [this, hasSection] {
     std::erase_if(data_.tables, [](const Table& t) { return tableRank(t) == kStyleRank; });

@@ -47,22 +47,22 @@ struct Entity {
 struct Table {
   Record head;  // 0 TABLE, 2 name, ...
   std::vector<Record> entries;
-  Record end;   // 0 ENDTAB
+  Record end;  // 0 ENDTAB
 };
 
 // BLOCK ... ENDBLK with the block's entities.
 struct Block {
   Record begin;  // 0 BLOCK
   std::vector<EntityPtr> entities;
-  Record end;    // 0 ENDBLK
+  Record end;  // 0 ENDBLK
 };
 
 struct Section {
   enum class Kind { Header, Tables, Blocks, Entities, Opaque };
   Kind kind = Kind::Opaque;
-  Record begin;                  // 0 SECTION, 2 name
-  std::vector<Record> records;   // an opaque section's records, in order
-  Record end;                    // 0 ENDSEC
+  Record begin;                 // 0 SECTION, 2 name
+  std::vector<Record> records;  // an opaque section's records, in order
+  Record end;                   // 0 ENDSEC
 };
 
 struct DrawingData {

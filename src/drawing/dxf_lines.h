@@ -13,7 +13,8 @@ namespace vrn::drawing {
 // The line at `pos` without its line end; `pos` moves past it.
 inline std::string_view nextDxfLine(const char*& pos, const char* end) {
   const char* begin = pos;
-  const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
+  const auto* newline =
+      static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
   if (newline == nullptr) {
     pos = end;
     return {begin, static_cast<std::size_t>(end - begin)};

@@ -240,8 +240,7 @@ Box textBoundingBox(const EntityObject& e) {
 
 void addTextMembers(EntityTable& t, EntityKind kind) {
   t.get("TextString", [](EntityObject& e) { return Variant(e.text(1)); })
-      .put("TextString",
-           [](EntityObject& e, const Variant& v) { setTextString(e, v.toString()); })
+      .put("TextString", [](EntityObject& e, const Variant& v) { setTextString(e, v.toString()); })
       .get("StyleName", [](EntityObject& e) { return Variant(e.styleName(7)); })
       .put("StyleName",
            [](EntityObject& e, const Variant& v) {

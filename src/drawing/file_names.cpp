@@ -1,8 +1,8 @@
-#include "ascii/letter_case.h"
 #include "drawing/file_names.h"
 
 #include <algorithm>
 
+#include "ascii/letter_case.h"
 #include "host/member_table.h"
 
 namespace vrn::drawing {

@@ -1,6 +1,6 @@
-#include "ascii/letter_case.h"
 #include "drawing/header_variables.h"
 
+#include "ascii/letter_case.h"
 #include "host/member_table.h"
 
 namespace vrn::drawing {

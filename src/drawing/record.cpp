@@ -14,7 +14,8 @@ namespace {
 // and cut it into lines the same way, so this need not check again.
 class GroupCursor {
  public:
-  explicit GroupCursor(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {}
+  explicit GroupCursor(std::string_view text)
+      : pos_(text.data()), end_(text.data() + text.size()) {}
 
   bool next(int& code, std::string_view& value) {
     if (pos_ == end_) return false;

@@ -170,7 +170,8 @@ Variant TableEntryObject::invoke(std::string_view name, host::Invoke kind,
 
 // Shape files live in the STYLE table too, but are no text styles.
 bool TableObject::shows(const Record& entry) const {
-  return kind_ != TableKind::TextStyles || ((entry.integer(70) & 1) == 0 && !entry.value(2).empty());
+  return kind_ != TableKind::TextStyles ||
+         ((entry.integer(70) & 1) == 0 && !entry.value(2).empty());
 }
 
 std::vector<std::size_t> TableObject::entries() const {

@@ -69,8 +69,8 @@ class UndoJournal {
   struct Step {
     std::vector<Change> changes;
     std::unordered_set<const void*> keys;  // of the changes, so a step of many is searched at once
-    bool marked = false;   // made by an undo mark: kept even when empty
-    bool creates = false;  // created objects outside a mark
+    bool marked = false;                   // made by an undo mark: kept even when empty
+    bool creates = false;                  // created objects outside a mark
     bool holds(const void* key) const { return keys.contains(key); }
   };
 

@@ -8,8 +8,8 @@ namespace {
 using host::EntityType;
 
 bool isText(EntityType type) {
-  return type == EntityType::Text || type == EntityType::MText ||
-         type == EntityType::Attribute || type == EntityType::AttributeDefinition;
+  return type == EntityType::Text || type == EntityType::MText || type == EntityType::Attribute ||
+         type == EntityType::AttributeDefinition;
 }
 
 void visitEntity(const host::Ref& entity, const TextVisitor& visit) {

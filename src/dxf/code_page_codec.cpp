@@ -27,20 +27,20 @@ struct CodePage {
 
 // The code pages AutoCAD names in $DWGCODEPAGE.
 constexpr CodePage kCodePages[] = {
-    {"ANSI_1250", 1250, false},   {"ANSI_1251", 1251, false},  {"ANSI_1252", 1252, false},
-    {"ANSI_1253", 1253, false},   {"ANSI_1254", 1254, false},  {"ANSI_1255", 1255, false},
-    {"ANSI_1256", 1256, false},   {"ANSI_1257", 1257, false},  {"ANSI_1258", 1258, false},
-    {"ANSI_874", 874, false},     {"DOS437", 437, false},      {"DOS850", 850, false},
-    {"DOS852", 852, false},       {"DOS855", 855, false},      {"DOS857", 857, false},
-    {"DOS860", 860, false},       {"DOS861", 861, false},      {"DOS862", 862, false},
-    {"DOS863", 863, false},       {"DOS864", 864, false},      {"DOS865", 865, false},
-    {"DOS866", 866, false},       {"DOS869", 869, false},      {"ISO8859-1", 28591, false},
-    {"ISO8859-2", 28592, false},  {"ISO8859-3", 28593, false}, {"ISO8859-4", 28594, false},
-    {"ISO8859-5", 28595, false},  {"ISO8859-6", 28596, false}, {"ISO8859-7", 28597, false},
-    {"ISO8859-8", 28598, false},  {"ISO8859-9", 28599, false}, {"ISO8859-10", 28600, false},
-    {"MACINTOSH", 10000, false},  {"ASCII", 20127, false},     {"ANSI_932", 932, true},
-    {"DOS932", 932, true},        {"ANSI_936", 936, true},     {"ANSI_949", 949, true},
-    {"ANSI_950", 950, true},      {"ANSI_1361", 1361, true},
+    {"ANSI_1250", 1250, false},  {"ANSI_1251", 1251, false},  {"ANSI_1252", 1252, false},
+    {"ANSI_1253", 1253, false},  {"ANSI_1254", 1254, false},  {"ANSI_1255", 1255, false},
+    {"ANSI_1256", 1256, false},  {"ANSI_1257", 1257, false},  {"ANSI_1258", 1258, false},
+    {"ANSI_874", 874, false},    {"DOS437", 437, false},      {"DOS850", 850, false},
+    {"DOS852", 852, false},      {"DOS855", 855, false},      {"DOS857", 857, false},
+    {"DOS860", 860, false},      {"DOS861", 861, false},      {"DOS862", 862, false},
+    {"DOS863", 863, false},      {"DOS864", 864, false},      {"DOS865", 865, false},
+    {"DOS866", 866, false},      {"DOS869", 869, false},      {"ISO8859-1", 28591, false},
+    {"ISO8859-2", 28592, false}, {"ISO8859-3", 28593, false}, {"ISO8859-4", 28594, false},
+    {"ISO8859-5", 28595, false}, {"ISO8859-6", 28596, false}, {"ISO8859-7", 28597, false},
+    {"ISO8859-8", 28598, false}, {"ISO8859-9", 28599, false}, {"ISO8859-10", 28600, false},
+    {"MACINTOSH", 10000, false}, {"ASCII", 20127, false},     {"ANSI_932", 932, true},
+    {"DOS932", 932, true},       {"ANSI_936", 936, true},     {"ANSI_949", 949, true},
+    {"ANSI_950", 950, true},     {"ANSI_1361", 1361, true},
 };
 
 // Bytes that ICU (the POSIX side) leaves undefined but Windows maps into
@@ -85,7 +85,8 @@ struct Mapping {
 // save: where a byte's unit is taken already (by ASCII, another byte or a
 // pair), the byte gets U+F700 + byte, a private-use unit, or when a pair
 // has that too, U+DC00 + byte, a lone surrogate no code page gives.
-ByteTable singleTable(const CodePage& page, platform::SingleByteTable defined, std::set<char16_t> taken) {
+ByteTable singleTable(const CodePage& page, platform::SingleByteTable defined,
+                      std::set<char16_t> taken) {
   for (unsigned b = 0; b < 0x80; ++b) defined[b] = static_cast<char16_t>(b);
   for (const auto& extra : kWindowsPrivateUse) {
     if (extra.dwgName == page.dwgName) defined[extra.byte] = extra.unit;
@@ -141,8 +142,8 @@ bool isHexDigit(char c) {
 unsigned hexValue(std::string_view digits) {
   unsigned value = 0;
   for (char c : digits) {
-    const unsigned d = c <= '9' ? static_cast<unsigned>(c - '0')
-                                : static_cast<unsigned>((c | 0x20) - 'a' + 10);
+    const unsigned d =
+        c <= '9' ? static_cast<unsigned>(c - '0') : static_cast<unsigned>((c | 0x20) - 'a' + 10);
     value = value * 16 + d;
   }
   return value;
@@ -151,14 +152,16 @@ unsigned hexValue(std::string_view digits) {
 void appendEscape(char16_t unit, std::string& bytes) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   bytes += "\\U+";
-  for (int shift = 12; shift >= 0; shift -= 4) bytes += kHex[static_cast<unsigned>(unit >> shift) & 0xFu];
+  for (int shift = 12; shift >= 0; shift -= 4)
+    bytes += kHex[static_cast<unsigned>(unit >> shift) & 0xFu];
 }
 
 std::optional<char16_t> decodeMif(char page, std::string_view hex);
 
 class CodePageCodec final : public drawing::TextCodec {
  public:
-  explicit CodePageCodec(Mapping mapping) : toUnit_(mapping.single), pairs_(std::move(mapping.pairs)) {
+  explicit CodePageCodec(Mapping mapping)
+      : toUnit_(mapping.single), pairs_(std::move(mapping.pairs)) {
     std::map<char16_t, Bytes> toBytes = std::move(mapping.preferred);
     for (unsigned b = 0x80; b < 256; ++b) toBytes.emplace(toUnit_[b], static_cast<Bytes>(b));
     for (unsigned pair = 0; pair < pairs_.size(); ++pair) {
@@ -199,7 +202,8 @@ class CodePageCodec final : public drawing::TextCodec {
     for (char16_t unit : text) {
       const std::size_t start = bytes.size();
       append(unit, bytes);
-      const bool alone = bytes.size() == start + 1 && lead_[static_cast<unsigned char>(bytes[start])];
+      const bool alone =
+          bytes.size() == start + 1 && lead_[static_cast<unsigned char>(bytes[start])];
       if (loneLead && pairUnit(static_cast<unsigned char>(bytes[loneLead->first]),
                                static_cast<unsigned char>(bytes[start])) != 0) {
         std::string escape;
@@ -244,7 +248,8 @@ class CodePageCodec final : public drawing::TextCodec {
     const auto byte = static_cast<unsigned char>(bytes[at]);
     const bool hasNext = at + 1 < bytes.size();
     if (lead_[byte] && hasNext) {
-      if (const char16_t unit = pairUnit(byte, static_cast<unsigned char>(bytes[at + 1]))) return {unit, 2};
+      if (const char16_t unit = pairUnit(byte, static_cast<unsigned char>(bytes[at + 1])))
+        return {unit, 2};
     }
     if (byte == '\\' && at + 2 < bytes.size() && bytes[at + 2] == '+') {
       if (const auto unit = escapeAt(bytes, at)) return {*unit, bytes[at + 1] == 'U' ? 7u : 8u};
@@ -302,7 +307,7 @@ std::optional<char16_t> decodeMif(char page, std::string_view hex) {
                                      [&](const CodePage& p) { return p.dwgName == name; });
   const unsigned code = hexValue(hex);
   const char16_t unit = codecOf(*codePage)->pairUnit(static_cast<unsigned char>(code >> 8),
-                                                      static_cast<unsigned char>(code & 0xFF));
+                                                     static_cast<unsigned char>(code & 0xFF));
   if (unit == 0) return std::nullopt;
   return unit;
 }

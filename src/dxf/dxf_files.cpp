@@ -20,7 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-[[noreturn]] void fail(const std::string& message) { throw host::HostError(host::hr::kFail, message); }
+[[noreturn]] void fail(const std::string& message) {
+  throw host::HostError(host::hr::kFail, message);
+}
 
 // Paths arrive as UTF-8; on Windows a narrow path would be read in the
 // ANSI code page and a Hebrew file name would be lost.
@@ -49,7 +51,8 @@ std::shared_ptr<const std::string> readWhole(const std::string& path) {
   // Whatever the file holds beyond the size it had (or all of it, when it
   // had none, like a pipe).
   char more[65536];
-  while (in.read(more, sizeof more) || in.gcount() > 0) text->append(more, static_cast<std::size_t>(in.gcount()));
+  while (in.read(more, sizeof more) || in.gcount() > 0)
+    text->append(more, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) fail(path + ": cannot read the drawing" + reason());
   return text;
 }
@@ -58,28 +61,35 @@ std::shared_ptr<const std::string> readWhole(const std::string& path) {
 // random bits.
 fs::path temporaryBeside(const std::string& path) {
   std::random_device device;
-  std::mt19937_64 random((std::uint64_t{device()} << 32) ^ device() ^
-                         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  std::mt19937_64 random(
+      (std::uint64_t{device()} << 32) ^ device() ^
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   for (;;) {
     char suffix[40];
-    std::snprintf(suffix, sizeof suffix, ".%016llx.vrn-tmp", static_cast<unsigned long long>(random()));
+    std::snprintf(suffix, sizeof suffix, ".%016llx.vrn-tmp",
+                  static_cast<unsigned long long>(random()));
     fs::path name = pathOf(path + suffix);
     std::error_code error;
     if (!fs::exists(name, error)) return name;
   }
 }
 
-void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary, const std::string& path) {
+void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
+                    const std::string& path) {
   errno = 0;
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) fail(path + ": cannot create a temporary file beside it to save the drawing" + reason());
-  writeDxf(data, [&](std::string_view piece) { out.write(piece.data(), static_cast<std::streamsize>(piece.size())); });
+  if (!out)
+    fail(path + ": cannot create a temporary file beside it to save the drawing" + reason());
+  writeDxf(data, [&](std::string_view piece) {
+    out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+  });
   out.close();
   if (!out) fail(path + ": cannot write the drawing" + reason());
   // Renamed over the old drawing before its bytes reach the disk, a power
   // cut could leave neither drawing.
   const std::string notFlushed = platform::flushFileToDisk(temporary);
-  if (!notFlushed.empty()) fail(path + ": cannot write the drawing to the disk (" + notFlushed + ")");
+  if (!notFlushed.empty())
+    fail(path + ": cannot write the drawing to the disk (" + notFlushed + ")");
 }
 
 }  // namespace
@@ -97,7 +107,8 @@ void DxfFiles::save(const drawing::DrawingData& data, const std::string& path) c
     const auto status = fs::status(target, error);
     if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
     fs::rename(temporary, target, error);
-    if (error) fail(path + ": cannot replace the drawing with the saved one (" + error.message() + ")");
+    if (error)
+      fail(path + ": cannot replace the drawing with the saved one (" + error.message() + ")");
     platform::flushFolderToDisk(target.parent_path());
   } catch (...) {
     std::error_code ignored;

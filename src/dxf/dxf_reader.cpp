@@ -6,22 +6,22 @@
 #include <vector>
 
 #include "ascii/blanks.h"
+#include "drawing/handles.h"
 #include "dxf/code_page_codec.h"
 #include "dxf/group_scanner.h"
-#include "drawing/handles.h"
 #include "host/host_error.h"
 
 namespace vrn::dxf {
 namespace {
 
 using drawing::Block;
+using drawing::DrawingData;
+using drawing::Entity;
+using drawing::EntityPtr;
 using drawing::formatHandle;
 using drawing::handleCode;
 using drawing::keepHandSeedAbove;
 using drawing::parseHandle;
-using drawing::DrawingData;
-using drawing::Entity;
-using drawing::EntityPtr;
 using drawing::Record;
 using drawing::Section;
 using drawing::Table;
@@ -40,7 +40,8 @@ struct HandleUse {
 
 class DxfReader {
  public:
-  DxfReader(std::shared_ptr<const std::string> buffer, std::string_view text, const std::string& fileName)
+  DxfReader(std::shared_ptr<const std::string> buffer, std::string_view text,
+            const std::string& fileName)
       : buffer_(std::move(buffer)), scanner_(text, fileName) {
     hasLookahead_ = scanner_.next(lookahead_);
   }
@@ -173,7 +174,8 @@ DrawingData DxfReader::read() {
       data.fileEnd.assign(groups_.front().start, buffer_->data() + buffer_->size());
       break;
     }
-    if (t != "SECTION") scanner_.fail(line(), "expected a SECTION, found \"" + std::string(t.substr(0, 40)) + "\"");
+    if (t != "SECTION")
+      scanner_.fail(line(), "expected a SECTION, found \"" + std::string(t.substr(0, 40)) + "\"");
     const std::size_t sectionLine = line();
     std::size_t nameAt = 0;
     while (nameAt < groups_.size() && groups_[nameAt].code != 2) ++nameAt;
@@ -197,7 +199,8 @@ DrawingData DxfReader::read() {
         section.begin = makeRecord(0, nameAt + 1, false);
         readHeader(data, nameAt + 1);
         advanceWithin(owner, sectionLine, "ENDSEC");
-        if (type() != "ENDSEC") scanner_.fail(line(), "unexpected \"" + std::string(type()) + "\" in the HEADER section");
+        if (type() != "ENDSEC")
+          scanner_.fail(line(), "unexpected \"" + std::string(type()) + "\" in the HEADER section");
         break;
       case Section::Kind::Tables:
         section.begin = wholeRecord(false);
@@ -240,7 +243,9 @@ void DxfReader::readHeader(DrawingData& data, std::size_t from) {
 
 std::shared_ptr<const drawing::TextCodec> DxfReader::codecFor() const {
   auto codec = drawingCodec(acadVer_, codePage_);
-  if (!codec) scanner_.fail(codePageLine_, "the code page \"" + codePage_ + "\" ($DWGCODEPAGE) is not supported");
+  if (!codec)
+    scanner_.fail(codePageLine_,
+                  "the code page \"" + codePage_ + "\" ($DWGCODEPAGE) is not supported");
   return codec;
 }
 
@@ -248,7 +253,9 @@ void DxfReader::readTables(DrawingData& data, std::string_view section, std::siz
   for (;;) {
     advanceWithin(section, sectionLine, "ENDSEC");
     if (type() == "ENDSEC") return;
-    if (type() != "TABLE") scanner_.fail(line(), "expected a TABLE, found \"" + std::string(type().substr(0, 40)) + "\"");
+    if (type() != "TABLE")
+      scanner_.fail(line(),
+                    "expected a TABLE, found \"" + std::string(type().substr(0, 40)) + "\"");
     Table table;
     table.head = wholeRecord();
     const std::size_t tableLine = line();
@@ -256,7 +263,8 @@ void DxfReader::readTables(DrawingData& data, std::string_view section, std::siz
     for (;;) {
       advanceWithin(owner, tableLine, "ENDTAB");
       if (type() == "ENDTAB") break;
-      if (type() == "TABLE") scanner_.fail(line(), owner + " (line " + std::to_string(tableLine) + ") has no ENDTAB");
+      if (type() == "TABLE")
+        scanner_.fail(line(), owner + " (line " + std::to_string(tableLine) + ") has no ENDTAB");
       table.entries.push_back(wholeRecord());
     }
     table.end = wholeRecord();
@@ -268,7 +276,9 @@ void DxfReader::readBlocks(DrawingData& data, std::string_view section, std::siz
   for (;;) {
     advanceWithin(section, sectionLine, "ENDSEC");
     if (type() == "ENDSEC") return;
-    if (type() != "BLOCK") scanner_.fail(line(), "expected a BLOCK, found \"" + std::string(type().substr(0, 40)) + "\"");
+    if (type() != "BLOCK")
+      scanner_.fail(line(),
+                    "expected a BLOCK, found \"" + std::string(type().substr(0, 40)) + "\"");
     Block block;
     block.begin = wholeRecord();
     const std::string owner = "block " + std::string(trimBlanks(block.begin.value(2)));
@@ -278,13 +288,14 @@ void DxfReader::readBlocks(DrawingData& data, std::string_view section, std::siz
   }
 }
 
-void DxfReader::readEntities(std::vector<EntityPtr>& entities, std::string_view end, std::string_view owner,
-                             std::size_t ownerLine) {
+void DxfReader::readEntities(std::vector<EntityPtr>& entities, std::string_view end,
+                             std::string_view owner, std::size_t ownerLine) {
   for (;;) {
     advanceWithin(owner, ownerLine, end);
     if (type() == end) return;
     if (end == "ENDBLK" && type() == "BLOCK") {
-      scanner_.fail(line(), std::string(owner) + " (line " + std::to_string(ownerLine) + ") has no ENDBLK");
+      scanner_.fail(line(),
+                    std::string(owner) + " (line " + std::to_string(ownerLine) + ") has no ENDBLK");
     }
     entities.push_back(readEntity());
   }
@@ -322,24 +333,28 @@ void DxfReader::readOpaque(Section& section, std::string_view name, std::size_t 
 
 void DxfReader::checkHandles() {
   std::sort(handles_.begin(), handles_.end());
-  const auto twice = std::adjacent_find(handles_.begin(), handles_.end(),
-                                        [](const HandleUse& a, const HandleUse& b) { return a.handle == b.handle; });
+  const auto twice = std::adjacent_find(
+      handles_.begin(), handles_.end(),
+      [](const HandleUse& a, const HandleUse& b) { return a.handle == b.handle; });
   if (twice == handles_.end()) return;
-  scanner_.fail(std::next(twice)->line, "handle " + formatHandle(twice->handle) + " is used twice (lines " +
-                                           std::to_string(twice->line) + " and " +
-                                           std::to_string(std::next(twice)->line) + ")");
+  scanner_.fail(std::next(twice)->line, "handle " + formatHandle(twice->handle) +
+                                            " is used twice (lines " + std::to_string(twice->line) +
+                                            " and " + std::to_string(std::next(twice)->line) + ")");
 }
 
 // Formats this reader cannot read, told apart by their first bytes.
 void rejectUnsupported(std::string_view text, const std::string& fileName) {
   if (startsWith(text, "AutoCAD Binary DXF")) {
-    throw host::HostError(host::hr::kFail,
-                          fileName + ": binary DXF files are not supported; save the drawing as ASCII DXF");
+    throw host::HostError(
+        host::hr::kFail,
+        fileName + ": binary DXF files are not supported; save the drawing as ASCII DXF");
   }
   if (text.size() >= 6 && startsWith(text, "AC") &&
-      std::all_of(text.begin() + 2, text.begin() + 6, [](char c) { return c >= '0' && c <= '9'; })) {
-    throw host::HostError(host::hr::kFail,
-                          fileName + ": DWG drawings are not supported; save the drawing as ASCII DXF");
+      std::all_of(text.begin() + 2, text.begin() + 6,
+                  [](char c) { return c >= '0' && c <= '9'; })) {
+    throw host::HostError(
+        host::hr::kFail,
+        fileName + ": DWG drawings are not supported; save the drawing as ASCII DXF");
   }
   if (trimBlanks(text).find_first_not_of("\r\n") == std::string_view::npos) {
     throw host::HostError(host::hr::kFail, fileName + ": the file is empty");
@@ -348,7 +363,8 @@ void rejectUnsupported(std::string_view text, const std::string& fileName) {
 
 std::string lineEndOf(std::string_view text) {
   const std::size_t newline = text.find('\n');
-  return newline != std::string_view::npos && newline > 0 && text[newline - 1] == '\r' ? "\r\n" : "\n";
+  return newline != std::string_view::npos && newline > 0 && text[newline - 1] == '\r' ? "\r\n"
+                                                                                       : "\n";
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 
 namespace vrn::dxf {
 
-drawing::DrawingData readDxf(std::shared_ptr<const std::string> buffer, const std::string& fileName);
+drawing::DrawingData readDxf(std::shared_ptr<const std::string> buffer,
+                             const std::string& fileName);
 
 }  // namespace vrn::dxf

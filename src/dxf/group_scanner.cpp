@@ -17,7 +17,8 @@ std::string_view GroupScanner::nextLine() {
 }
 
 bool GroupScanner::onlyBlanksFollow() const {
-  return std::all_of(pos_, end_, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+  return std::all_of(pos_, end_,
+                     [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
 // The usual code line, "  0" or "1000" right-justified: spaces, then
@@ -43,8 +44,10 @@ bool GroupScanner::next(RawGroup& group) {
   group.line = line_;
   if (!quickCode(group.code)) {
     std::string_view codeText = nextLine();
-    while (!codeText.empty() && (codeText.front() == ' ' || codeText.front() == '\t')) codeText.remove_prefix(1);
-    while (!codeText.empty() && (codeText.back() == ' ' || codeText.back() == '\t' || codeText.back() == '\r')) {
+    while (!codeText.empty() && (codeText.front() == ' ' || codeText.front() == '\t'))
+      codeText.remove_prefix(1);
+    while (!codeText.empty() &&
+           (codeText.back() == ' ' || codeText.back() == '\t' || codeText.back() == '\r')) {
       codeText.remove_suffix(1);
     }
     const char* codeEnd = codeText.data() + codeText.size();
@@ -54,7 +57,8 @@ bool GroupScanner::next(RawGroup& group) {
         pos_ = group.start;  // blank lines at the end belong to no record
         return false;
       }
-      fail(group.line, "group code \"" + std::string(codeText.substr(0, 40)) + "\" is not a number");
+      fail(group.line,
+           "group code \"" + std::string(codeText.substr(0, 40)) + "\" is not a number");
     }
   }
   if (pos_ == end_) {
@@ -66,7 +70,8 @@ bool GroupScanner::next(RawGroup& group) {
 }
 
 void GroupScanner::fail(std::size_t line, const std::string& message) const {
-  throw host::HostError(host::hr::kFail, fileName_ + ", line " + std::to_string(line) + ": " + message);
+  throw host::HostError(host::hr::kFail,
+                        fileName_ + ", line " + std::to_string(line) + ": " + message);
 }
 
 }  // namespace vrn::dxf

@@ -13,9 +13,9 @@ namespace vrn::dxf {
 
 struct RawGroup {
   int code = 0;
-  std::string_view value;    // without the line end
+  std::string_view value;       // without the line end
   const char* start = nullptr;  // first byte of the code line
-  std::size_t line = 0;      // 1-based line number of the code line
+  std::size_t line = 0;         // 1-based line number of the code line
 };
 
 class GroupScanner {

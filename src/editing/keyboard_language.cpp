@@ -58,8 +58,8 @@ void KeyboardLanguage::synchronise() {
 }
 
 void KeyboardLanguage::followActiveLayout() {
-  const bool hebrewActive =
-      platform::languageIdOf(platform::currentKeyboardLayout()) == platform::languageIdOf(platform::kHebrewLayout);
+  const bool hebrewActive = platform::languageIdOf(platform::currentKeyboardLayout()) ==
+                            platform::languageIdOf(platform::kHebrewLayout);
   KeyboardLanguage_ = hebrewActive ? kHebrewLanguage : kEnglishLanguage;
   (hebrewActive ? hebrewButton_ : englishButton_).setDown(true);
 }

@@ -144,7 +144,8 @@ std::u16string stripFormatGroup(std::u16string_view text) {
 std::vector<std::u16string> splitParagraphs(std::u16string_view text) {
   std::vector<std::u16string> paragraphs;
   std::size_t start = 0;
-  for (auto brk = text.find(u"\\P"); brk != std::u16string_view::npos; brk = text.find(u"\\P", start)) {
+  for (auto brk = text.find(u"\\P"); brk != std::u16string_view::npos;
+       brk = text.find(u"\\P", start)) {
     paragraphs.emplace_back(text.substr(start, brk - start));
     start = brk + 2;
   }

@@ -30,9 +30,13 @@ double parseNumber(std::u16string_view text) {
   const std::string utf8 = utf16ToUtf8(text);
   const std::size_t first = utf8.find_first_not_of(' ');
   const std::size_t last = utf8.find_last_not_of(' ');
-  const std::string trimmed = first == std::string::npos ? std::string() : utf8.substr(first, last - first + 1);
-  const auto invalid = [&] { return std::invalid_argument("'" + utf8 + "' is not a valid floating point value"); };
-  if (trimmed.empty() || trimmed.find_first_not_of("+-.0123456789eE") != std::string::npos) throw invalid();
+  const std::string trimmed =
+      first == std::string::npos ? std::string() : utf8.substr(first, last - first + 1);
+  const auto invalid = [&] {
+    return std::invalid_argument("'" + utf8 + "' is not a valid floating point value");
+  };
+  if (trimmed.empty() || trimmed.find_first_not_of("+-.0123456789eE") != std::string::npos)
+    throw invalid();
   char* end = nullptr;
   const double value = std::strtod(trimmed.c_str(), &end);
   if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value)) throw invalid();

@@ -107,7 +107,8 @@ Thtext::Thtext(ui::Toolkit& toolkit, ThtextServices services)
     item->setRadioItem(true);
     item->setGroupIndex(1);
   }
-  for (ui::MenuItem* item : {&WindowsPlain1, &DOS1, &previous1, &WindowsPlain2, &DOS2, &previous2}) {
+  for (ui::MenuItem* item :
+       {&WindowsPlain1, &DOS1, &previous1, &WindowsPlain2, &DOS2, &previous2}) {
     item->onClick = [this, item] { WindowsPlain1Click(*item); };
   }
   WindowsPlain1.setChecked(true);
@@ -242,8 +243,9 @@ void Thtext::bindEntity() {
   host::Ref entity = host_.AcadDoc.call("HandleToObject", chandle).toObject();
   const std::u16string name = entity.get("Objectname").toString();
   if (!textLike(name)) {
-    throw host::HostError(host::hr::kInvalidArg,
-                          "The entity is no single-line text, attribute or dimension: " + utf16ToUtf8(name));
+    throw host::HostError(
+        host::hr::kInvalidArg,
+        "The entity is no single-line text, attribute or dimension: " + utf16ToUtf8(name));
   }
   eText = entity;
   isDim = contains(upper(name), u"DIM");
@@ -276,7 +278,8 @@ void Thtext::GetinputNewtext() {
     Edit1.setText(u"");
     changeF = true;
     showStyleControls();
-    showFontTypeAndCaption(eText.get("StyleName").toString(), host_.CurStyle.get("FontFile").toString());
+    showFontTypeAndCaption(eText.get("StyleName").toString(),
+                           host_.CurStyle.get("FontFile").toString());
   } catch (...) {
     failOpening();
     throw;
@@ -351,7 +354,8 @@ void Thtext::showStyleControls() {
   btnNext.setVisible(singleLineText() && !isDim);
 }
 
-void Thtext::showFontTypeAndCaption(const std::u16string& styleName, const std::u16string& fontFile) {
+void Thtext::showFontTypeAndCaption(const std::u16string& styleName,
+                                    const std::u16string& fontFile) {
   const std::size_t slash = fontFile.find_last_of(u"/\\");
   const std::u16string file = slash == std::u16string::npos ? fontFile : fontFile.substr(slash + 1);
   setCaption(u"  Style: " + styleName + u"; Font: " + file);
@@ -361,25 +365,31 @@ void Thtext::showFontTypeAndCaption(const std::u16string& styleName, const std::
 // ---- live writing ---------------------------------------------------------------------
 
 bool Thtext::singleLineText() const {
-  return eText && readOr(host::EntityType{}, [&] { return host::entityTypeOf(eText); }) == host::EntityType::Text;
+  return eText && readOr(host::EntityType{}, [&] { return host::entityTypeOf(eText); }) ==
+                      host::EntityType::Text;
 }
 
-ui::Edit& Thtext::activeEdit() { return state_.ActiveEditor == ScreenEditor::Dos ? EditDos : Edit1; }
+ui::Edit& Thtext::activeEdit() {
+  return state_.ActiveEditor == ScreenEditor::Dos ? EditDos : Edit1;
+}
 
 std::u16string Thtext::toStored(std::u16string_view editorText) const {
   return state_.ActiveEditor == ScreenEditor::Dos ? fonts_.EditToacadDos(editorText)
-                                                 : fonts_.EditToacadWin(editorText);
+                                                  : fonts_.EditToacadWin(editorText);
 }
 
 std::u16string Thtext::toEditor(std::u16string_view stored) const {
-  return state_.ActiveEditor == ScreenEditor::Dos ? fonts_.AcadToEditDos(stored) : fonts_.AcadToEditWin(stored);
+  return state_.ActiveEditor == ScreenEditor::Dos ? fonts_.AcadToEditDos(stored)
+                                                  : fonts_.AcadToEditWin(stored);
 }
 
 std::u16string Thtext::storedText() const {
   return eText.get(isDim ? "TextOverride" : "TextString").toString();
 }
 
-void Thtext::writeText(const std::u16string& text) { eText.put(isDim ? "TextOverride" : "TextString", text); }
+void Thtext::writeText(const std::u16string& text) {
+  eText.put(isDim ? "TextOverride" : "TextString", text);
+}
 
 void Thtext::writeLive(std::u16string_view editorText) {
   scrText = editorText;

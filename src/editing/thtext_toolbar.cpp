@@ -30,10 +30,13 @@ constexpr AltCode kAltCodes[] = {
 };
 
 // tb1 .. tb13 outside a symbol font; the last five insert nothing.
-constexpr const char16_t* kButtonCodes[13] = {u"%%d", u"%%p", u"%%c", u"%%160", u"%%157", u"%%158", u"%%159",
-                                              u"%%161", u"", u"", u"", u"", u""};
+constexpr const char16_t* kButtonCodes[13] = {u"%%d",   u"%%p",   u"%%c",   u"%%160", u"%%157",
+                                              u"%%158", u"%%159", u"%%161", u"",      u"",
+                                              u"",      u"",      u""};
 
-std::u16string ascii(const char* text) { return std::u16string(text, text + std::char_traits<char>::length(text)); }
+std::u16string ascii(const char* text) {
+  return std::u16string(text, text + std::char_traits<char>::length(text));
+}
 
 // "&" in a caption marks the accelerator; a style name shows it as is.
 std::u16string menuCaption(const std::u16string& name) {

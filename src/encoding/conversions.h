@@ -16,11 +16,11 @@
 // a character without a byte in Windows-1255 is lost. TrueType keeps every
 // character, each with its own direction, and surrogate pairs in order.
 
-#include "encoding/font_state.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "encoding/font_state.h"
 
 namespace vrn::encoding {
 

@@ -13,10 +13,10 @@
 // Byte-form routines work on the Windows-1255 byte form, the W forms on
 // UTF-16. All keep the length, and an empty text gives an empty text.
 
-#include "platform/bidi.h"
-
 #include <string>
 #include <string_view>
+
+#include "platform/bidi.h"
 
 namespace vrn::encoding {
 

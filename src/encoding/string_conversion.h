@@ -5,10 +5,10 @@
 // and out; type and backward flag come as arguments, no state is read.
 // Types outside 0-4 give an empty text.
 
-#include "encoding/font_type.h"
-
 #include <string>
 #include <string_view>
+
+#include "encoding/font_type.h"
 
 namespace vrn::encoding {
 

@@ -28,7 +28,19 @@ struct SafeArray {
 
 class Variant {
  public:
-  enum class Type : unsigned char { Empty, Null, Bool, I1, UI1, I2, I4, Double, String, Object, Array };
+  enum class Type : unsigned char {
+    Empty,
+    Null,
+    Bool,
+    I1,
+    UI1,
+    I2,
+    I4,
+    Double,
+    String,
+    Object,
+    Array
+  };
 
   Variant() = default;
   Variant(Null) : value_(Null{}) {}

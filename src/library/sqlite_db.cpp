@@ -8,7 +8,8 @@
 namespace vrn::library {
 
 SqliteDb::SqliteDb(const std::string& utf8Name) {
-  const int rc = sqlite3_open_v2(utf8Name.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  const int rc =
+      sqlite3_open_v2(utf8Name.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (rc != SQLITE_OK) {
     // The handle carries the message and must be closed even on failure.
     const SqliteError error(rc, db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
@@ -33,7 +34,8 @@ SqliteTable SqliteDb::readTable(std::string_view sql) {
 }
 
 bool SqliteDb::tableExists(std::string_view name) {
-  SqliteStatement query(db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)");
+  SqliteStatement query(
+      db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)");
   query.bind(1, utf8ToUtf16(name));
   return query.step() && query.columnInt(0) > 0;
 }

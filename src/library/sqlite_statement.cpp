@@ -8,7 +8,8 @@
 namespace vrn::library {
 
 SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : db_(db) {
-  checkSqlite(db_, sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr));
+  checkSqlite(db_,
+              sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr));
 }
 
 SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
@@ -73,7 +74,9 @@ std::string_view SqliteStatement::columnUtf8(int column) const {
   return std::string_view(reinterpret_cast<const char*>(text), size);
 }
 
-std::int64_t SqliteStatement::columnInt64(int column) const { return sqlite3_column_int64(stmt_, column); }
+std::int64_t SqliteStatement::columnInt64(int column) const {
+  return sqlite3_column_int64(stmt_, column);
+}
 
 std::optional<std::int64_t> SqliteStatement::columnNullableInt(int column) const {
   if (sqlite3_column_type(stmt_, column) == SQLITE_NULL) return std::nullopt;
@@ -85,8 +88,12 @@ std::optional<double> SqliteStatement::columnReal(int column) const {
   return sqlite3_column_double(stmt_, column);
 }
 
-std::u16string SqliteStatement::columnText(int column) const { return utf8ToUtf16(columnUtf8(column)); }
+std::u16string SqliteStatement::columnText(int column) const {
+  return utf8ToUtf16(columnUtf8(column));
+}
 
-std::int32_t SqliteStatement::columnInt(int column) const { return sqlite3_column_int(stmt_, column); }
+std::int32_t SqliteStatement::columnInt(int column) const {
+  return sqlite3_column_int(stmt_, column);
+}
 
 }  // namespace vrn::library

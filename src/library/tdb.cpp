@@ -13,18 +13,24 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kLibTree =
-    "CREATE TABLE LibTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] TEXT ,[id_parent] INTEGER,[txt] TEXT COLLATE NOCASE)";
+    "CREATE TABLE LibTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] TEXT "
+    ",[id_parent] INTEGER,[txt] TEXT COLLATE NOCASE)";
 constexpr std::string_view kLispTree =
-    "CREATE TABLE LispTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] TEXT ,[id_parent] INTEGER,[lsp] TEXT COLLATE NOCASE)";
+    "CREATE TABLE LispTree  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[name] TEXT "
+    ",[id_parent] INTEGER,[lsp] TEXT COLLATE NOCASE)";
 constexpr std::string_view kBlockHistory =
-    "CREATE TABLE BlockHistory  ([ID] INTEGER PRIMARY KEY,[type] INTEGER,[block] TEXT,[tag] TEXT ,[prompt] TEXT ,[value] TEXT,[ddate] DATETIME ,[cod] TEXT )";
+    "CREATE TABLE BlockHistory  ([ID] INTEGER PRIMARY KEY,[type] INTEGER,[block] TEXT,[tag] TEXT "
+    ",[prompt] TEXT ,[value] TEXT,[ddate] DATETIME ,[cod] TEXT )";
 constexpr std::string_view kClips =
-    "CREATE TABLE Clips  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[id_parent] INTEGER ,[kind] INTEGER ,[fmt] TEXT ,[ddate] DATETIME ,[stream] BLOB ,[txt] TEXT)";
-constexpr std::string_view kSearchCombo = "CREATE TABLE  SearchCombo ([ID] INTEGER PRIMARY KEY,[item] TEXT)";
+    "CREATE TABLE Clips  ([ID] INTEGER PRIMARY KEY,[nid] INTEGER,[icon] INTEGER,[id_parent] "
+    "INTEGER ,[kind] INTEGER ,[fmt] TEXT ,[ddate] DATETIME ,[stream] BLOB ,[txt] TEXT)";
+constexpr std::string_view kSearchCombo =
+    "CREATE TABLE  SearchCombo ([ID] INTEGER PRIMARY KEY,[item] TEXT)";
 constexpr std::string_view kBlocksAttr =
     "CREATE TABLE BlocksAttr  ([ID] INTEGER PRIMARY KEY,[bname] TEXT COLLATE NOCASE,[json] TEXT)";
 constexpr std::string_view kBlocksAttrUpgrade =
-    "CREATE TABLE IF NOT EXISTS BlocksAttr  ([ID] INTEGER PRIMARY KEY,[bname] TEXT COLLATE NOCASE,[json] TEXT)";
+    "CREATE TABLE IF NOT EXISTS BlocksAttr  ([ID] INTEGER PRIMARY KEY,[bname] TEXT COLLATE "
+    "NOCASE,[json] TEXT)";
 
 constexpr std::u16string_view kRootName = u"All Categories";
 constexpr int kCategoryIcon = 0;
@@ -50,13 +56,16 @@ std::u16string joinLines(const StringList& lines) {
   return text;
 }
 
-std::int32_t parentData(const TreeNode& node) { return node.parent() != nullptr ? node.parent()->data() : -1; }
+std::int32_t parentData(const TreeNode& node) {
+  return node.parent() != nullptr ? node.parent()->data() : -1;
+}
 
 // A directory is named either by existing as one or by a trailing delimiter.
 bool namesDirectory(const fs::path& path) { return fs::is_directory(path) || !path.has_filename(); }
 
 std::string insertTxtStatement(std::string_view table) {
-  return concat({"INSERT INTO ", table, " (nid, id_parent,name,txt) VALUES", " (:nid, :id_parent, :name, :txt);"});
+  return concat({"INSERT INTO ", table, " (nid, id_parent,name,txt) VALUES",
+                 " (:nid, :id_parent, :name, :txt);"});
 }
 
 void insertTxtRow(SqliteDb& db, std::string_view table, std::int32_t nid, std::int32_t idParent,
@@ -160,7 +169,8 @@ void Tdb::FillTree(Tree& tree, std::string_view /*table*/, std::int32_t& maxid) 
       node->setCaption(rows.fieldAsText(r, nameColumn));
       // A damaged file may make a node its own ancestor; it then stays put
       // rather than cutting its subtree off the tree.
-      if (parent != node && (parent == nullptr || !node->isAncestorOf(*parent))) tree.moveToEnd(*node, parent);
+      if (parent != node && (parent == nullptr || !node->isAncestorOf(*parent)))
+        tree.moveToEnd(*node, parent);
     }
     node->setData(nid);
     node->setImageIndex(icon);
@@ -196,7 +206,9 @@ void Tdb::AddNewTxt(const TreeNode& node, const StringList& txt, std::string_vie
 void Tdb::Add0(std::string_view table) { insertTxtRow(*sldb_, table, 0, -1, kRootName, u""); }
 
 void Tdb::AddNewNode(const TreeNode& node, std::u16string_view txt, std::string_view table) {
-  sldb_->prepare(concat({"INSERT INTO ", table, " (nid, id_parent,name, icon) VALUES", " (:nid, :id_parent, :name, :icon);"}))
+  sldb_
+      ->prepare(concat({"INSERT INTO ", table, " (nid, id_parent,name, icon) VALUES",
+                        " (:nid, :id_parent, :name, :icon);"}))
       .bind(":nid", node.data())
       .bind(":id_parent", parentData(node))
       .bind(":name", txt)
@@ -219,7 +231,9 @@ void Tdb::UpdateNode(const TreeNode& node, std::u16string_view txt, std::string_
 }
 
 void Tdb::DeleteNode(const TreeNode& node, std::string_view table) {
-  sldb_->prepare(concat({"DELETE FROM ", table, " WHERE nid = :nid"})).bind(":nid", node.data()).execute();
+  sldb_->prepare(concat({"DELETE FROM ", table, " WHERE nid = :nid"}))
+      .bind(":nid", node.data())
+      .execute();
 }
 
 bool Tdb::hasRow(const TreeNode& node, std::string_view query) {
@@ -252,7 +266,8 @@ void Tdb::SwapNode(const TreeNode& node1, const TreeNode& node2, std::string_vie
     std::optional<std::int64_t> icon;
   };
   auto readRow = [&](const TreeNode& node) -> std::optional<Row> {
-    SqliteStatement query = sldb_->prepare(concat({"SELECT id,name,txt FROM ", table, " WHERE nid = ? "}));
+    SqliteStatement query =
+        sldb_->prepare(concat({"SELECT id,name,txt FROM ", table, " WHERE nid = ? "}));
     query.bind(1, node.data());
     if (!query.step()) return std::nullopt;
     Row row{query.columnInt64(0), query.columnText(1), query.columnText(2), std::nullopt};
@@ -267,13 +282,17 @@ void Tdb::SwapNode(const TreeNode& node1, const TreeNode& node2, std::string_vie
   if (!row1 || !row2) return;
 
   SqliteTransaction transaction(*sldb_);
-  SqliteStatement update =
-      sldb_->prepare(concat({"UPDATE  ", table, " SET nid=:nid, name =:name, txt = :txt ", "WHERE id = :id"}));
+  SqliteStatement update = sldb_->prepare(
+      concat({"UPDATE  ", table, " SET nid=:nid, name =:name, txt = :txt ", "WHERE id = :id"}));
   // The icon travels with the node too: a topic moved past a category stays
   // a topic when the library is opened again.
-  SqliteStatement updateIcon = sldb_->prepare(concat({"UPDATE  ", table, " SET icon = :icon WHERE id = :id"}));
+  SqliteStatement updateIcon =
+      sldb_->prepare(concat({"UPDATE  ", table, " SET icon = :icon WHERE id = :id"}));
   auto write = [&](const TreeNode& from, const Row& fromRow, const Row& target) {
-    update.bind(":nid", from.data()).bind(":name", fromRow.name).bind(":txt", fromRow.txt).bind(":id", target.id);
+    update.bind(":nid", from.data())
+        .bind(":name", fromRow.name)
+        .bind(":txt", fromRow.txt)
+        .bind(":id", target.id);
     update.execute();
     update.reset();
     updateIcon.bind(":icon", fromRow.icon).bind(":id", target.id).execute();
@@ -294,7 +313,8 @@ void Tdb::ReadList(std::string_view table, StringList& list) {
 void Tdb::WriteList(std::string_view table, const StringList& list) {
   SqliteTransaction transaction(*sldb_);
   sldb_->execute(concat({"DELETE FROM ", table}));
-  SqliteStatement insert = sldb_->prepare(concat({"INSERT INTO ", table, " (item) VALUES (:item)"}));
+  SqliteStatement insert =
+      sldb_->prepare(concat({"INSERT INTO ", table, " (item) VALUES (:item)"}));
   for (const std::u16string& item : list) {
     insert.bind(":item", item).execute();
     insert.reset();
@@ -306,7 +326,8 @@ std::u16string Tdb::ReadJson(std::string_view table, std::u16string_view bname) 
   if (!sldb_->tableExists(table)) return {};
   // Bound, not pasted between quotes: any name, quotes and column names
   // included, matches only its own row.
-  SqliteStatement query = sldb_->prepare(concat({"SELECT [json]  FROM  ", table, " WHERE bname = ? "}));
+  SqliteStatement query =
+      sldb_->prepare(concat({"SELECT [json]  FROM  ", table, " WHERE bname = ? "}));
   query.bind(1, bname);
   return query.step() ? query.columnText(0) : std::u16string();
 }

@@ -12,6 +12,7 @@ namespace vrn::platform {
 // ("\Software\Palwen\Lisp\Blocks"; a leading backslash is allowed), or
 // nullopt when the key cannot be opened for reading, the value is missing or
 // it is not a string. Systems without a registry always give nullopt.
-std::optional<std::u16string> readUserRegistryString(std::u16string_view keyPath, std::u16string_view name);
+std::optional<std::u16string> readUserRegistryString(std::u16string_view keyPath,
+                                                     std::u16string_view name);
 
 }  // namespace vrn::platform

@@ -10,7 +10,8 @@ namespace {
 
 SingleByteTable bytesOf(CodePageConverter& converter) {
   SingleByteTable table{};
-  for (unsigned b = 0; b < table.size(); ++b) table[b] = converter.unitOf(std::string(1, static_cast<char>(b)));
+  for (unsigned b = 0; b < table.size(); ++b)
+    table[b] = converter.unitOf(std::string(1, static_cast<char>(b)));
   return table;
 }
 

@@ -31,7 +31,8 @@ struct DoubleByteTable {
   std::vector<std::optional<char16_t>> pairs = std::vector<std::optional<char16_t>>(0x10000);
   // By unit: a single byte as itself, a pair as lead << 8 | trail (a lead
   // byte is 0x80 or above, so the two never meet).
-  std::vector<std::optional<std::uint16_t>> units = std::vector<std::optional<std::uint16_t>>(0x10000);
+  std::vector<std::optional<std::uint16_t>> units =
+      std::vector<std::optional<std::uint16_t>>(0x10000);
 };
 
 DoubleByteTable doubleByteTable(unsigned codePage);

@@ -45,7 +45,8 @@ std::size_t EditBuffer::previousBoundary(std::size_t position) const {
   if (position == 0) return 0;
   if (position >= 2) {
     std::u16string_view pair(text_.data() + position - 2, 2);
-    if (pair == kLineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1]))) return position - 2;
+    if (pair == kLineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1])))
+      return position - 2;
   }
   return position - 1;
 }
@@ -54,7 +55,8 @@ std::size_t EditBuffer::nextBoundary(std::size_t position) const {
   if (position >= text_.size()) return text_.size();
   if (position + 2 <= text_.size()) {
     std::u16string_view pair(text_.data() + position, 2);
-    if (pair == kLineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1]))) return position + 2;
+    if (pair == kLineBreak || (isHighSurrogate(pair[0]) && isLowSurrogate(pair[1])))
+      return position + 2;
   }
   return position + 1;
 }
@@ -141,15 +143,25 @@ void EditBuffer::move(Motion motion, bool extend) {
       target = collapsing ? std::max(anchor_, caret_) : nextBoundary(caret_);
       break;
     case Motion::Up:
-      target = multiLine_ ? verticalTarget(-1) : (collapsing ? std::min(anchor_, caret_) : previousBoundary(caret_));
+      target = multiLine_ ? verticalTarget(-1)
+                          : (collapsing ? std::min(anchor_, caret_) : previousBoundary(caret_));
       break;
     case Motion::Down:
-      target = multiLine_ ? verticalTarget(+1) : (collapsing ? std::max(anchor_, caret_) : nextBoundary(caret_));
+      target = multiLine_ ? verticalTarget(+1)
+                          : (collapsing ? std::max(anchor_, caret_) : nextBoundary(caret_));
       break;
-    case Motion::LineStart: target = lineStartOf(caret_); break;
-    case Motion::LineEnd: target = lineEndOf(caret_); break;
-    case Motion::TextStart: target = 0; break;
-    case Motion::TextEnd: target = text_.size(); break;
+    case Motion::LineStart:
+      target = lineStartOf(caret_);
+      break;
+    case Motion::LineEnd:
+      target = lineEndOf(caret_);
+      break;
+    case Motion::TextStart:
+      target = 0;
+      break;
+    case Motion::TextEnd:
+      target = text_.size();
+      break;
   }
   caret_ = target;
   if (!extend) anchor_ = caret_;
@@ -159,7 +171,8 @@ void EditBuffer::move(Motion motion, bool extend) {
 int EditBuffer::lineCount() const {
   if (!multiLine_) return 1;
   int count = 1;
-  for (std::size_t at = text_.find(kLineBreak); at != std::u16string::npos; at = text_.find(kLineBreak, at + 2)) {
+  for (std::size_t at = text_.find(kLineBreak); at != std::u16string::npos;
+       at = text_.find(kLineBreak, at + 2)) {
     ++count;
   }
   return count;

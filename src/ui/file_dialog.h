@@ -37,12 +37,14 @@ class FileDialog : public Component {
 
 class OpenDialog : public FileDialog {
  public:
-  OpenDialog(Form& form, std::string name) : FileDialog(form, std::move(name), FileDialogKind::Open) {}
+  OpenDialog(Form& form, std::string name)
+      : FileDialog(form, std::move(name), FileDialogKind::Open) {}
 };
 
 class SaveDialog : public FileDialog {
  public:
-  SaveDialog(Form& form, std::string name) : FileDialog(form, std::move(name), FileDialogKind::Save) {}
+  SaveDialog(Form& form, std::string name)
+      : FileDialog(form, std::move(name), FileDialogKind::Save) {}
 };
 
 }  // namespace vrn::ui

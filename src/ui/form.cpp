@@ -69,7 +69,8 @@ ModalResult Form::showModal() {
     if (first) moveFocus(first, FocusCause::Program);
   });
   if (showing_) toolkit_.runModal(*this);
-  if (showing_) throw std::logic_error("the modal loop of " + name_ + " ended while it was showing");
+  if (showing_)
+    throw std::logic_error("the modal loop of " + name_ + " ended while it was showing");
   return modalResult_;
 }
 
@@ -182,8 +183,10 @@ void Form::focusNext(bool backwards) {
   }
   if (order.empty()) return;
   auto at = std::find(order.begin(), order.end(), activeControl_);
-  std::size_t index = at == order.end() ? order.size() - 1 : static_cast<std::size_t>(at - order.begin());
-  std::size_t next = backwards ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
+  std::size_t index =
+      at == order.end() ? order.size() - 1 : static_cast<std::size_t>(at - order.begin());
+  std::size_t next =
+      backwards ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
   moveFocus(order[next], FocusCause::Keyboard);
 }
 

@@ -17,7 +17,9 @@ struct Rect {
 
   int right() const { return left + width; }
   int bottom() const { return top + height; }
-  bool contains(Point p) const { return p.x >= left && p.x < right() && p.y >= top && p.y < bottom(); }
+  bool contains(Point p) const {
+    return p.x >= left && p.x < right() && p.y >= top && p.y < bottom();
+  }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

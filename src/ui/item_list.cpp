@@ -5,11 +5,14 @@
 namespace vrn::ui {
 namespace {
 
-char16_t foldCase(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+char16_t foldCase(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
 
 bool lessIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char16_t x, char16_t y) { return foldCase(x) < foldCase(y); });
+  return std::lexicographical_compare(
+      a.begin(), a.end(), b.begin(), b.end(),
+      [](char16_t x, char16_t y) { return foldCase(x) < foldCase(y); });
 }
 
 }  // namespace
@@ -27,8 +30,9 @@ int ItemList::add(std::u16string text) { return insert(count(), std::move(text))
 int ItemList::insert(int index, std::u16string text) {
   std::vector<Item>::iterator at;
   if (sorted_) {
-    at = std::upper_bound(items_.begin(), items_.end(), text,
-                          [](const std::u16string& t, const Item& item) { return lessIgnoringCase(t, item.text); });
+    at = std::upper_bound(
+        items_.begin(), items_.end(), text,
+        [](const std::u16string& t, const Item& item) { return lessIgnoringCase(t, item.text); });
   } else {
     at = contains(index) ? items_.begin() + index : items_.end();
   }

@@ -19,9 +19,13 @@ class ItemList {
   const std::vector<Item>& items() const { return items_; }
   int count() const { return static_cast<int>(items_.size()); }
   bool contains(int index) const { return index >= 0 && index < count(); }
-  const std::u16string& text(int index) const { return items_[static_cast<std::size_t>(index)].text; }
+  const std::u16string& text(int index) const {
+    return items_[static_cast<std::size_t>(index)].text;
+  }
   bool checked(int index) const { return items_[static_cast<std::size_t>(index)].checked; }
-  void setChecked(int index, bool checked) { items_[static_cast<std::size_t>(index)].checked = checked; }
+  void setChecked(int index, bool checked) {
+    items_[static_cast<std::size_t>(index)].checked = checked;
+  }
 
   bool sorted() const { return sorted_; }
   void setSorted(bool sorted);

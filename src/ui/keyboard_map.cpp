@@ -8,10 +8,10 @@ namespace {
 
 // The 47 character keys, in the order of the strings below.
 constexpr std::array<std::uint16_t, 47> kCharacterKeys = {
-    0xC0, '1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 0xBD, 0xBB,        // ` 1..0 - =
-    'Q', 'W', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', 0xDB, 0xDD, 0xDC,        // q..p [ ] backslash
-    'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K', 'L', 0xBA, 0xDE,                   // a..l ; '
-    'Z', 'X', 'C', 'V', 'B', 'N', 'M', 0xBC, 0xBE, 0xBF,                       // z..m , . /
+    0xC0, '1', '2', '3', '4', '5', '6', '7',  '8',  '9',  '0',  0xBD, 0xBB,  // ` 1..0 - =
+    'Q',  'W', 'E', 'R', 'T', 'Y', 'U', 'I',  'O',  'P',  0xDB, 0xDD, 0xDC,  // q..p [ ] backslash
+    'A',  'S', 'D', 'F', 'G', 'H', 'J', 'K',  'L',  0xBA, 0xDE,              // a..l ; '
+    'Z',  'X', 'C', 'V', 'B', 'N', 'M', 0xBC, 0xBE, 0xBF,                    // z..m , . /
 };
 
 struct LayoutTable {
@@ -51,12 +51,18 @@ std::optional<KeyEvent> keyOn(const LayoutTable& table, char16_t wanted) {
 char16_t characterOf(std::uint16_t language, std::uint16_t key, ShiftState shift) {
   if (shift.ctrl || shift.alt) return 0;
   switch (key) {
-    case vk::kEnter: return u'\r';
-    case vk::kEscape: return 0x1B;
-    case vk::kBack: return 0x08;
-    case vk::kTab: return u'\t';
-    case vk::kSpace: return u' ';
-    default: break;
+    case vk::kEnter:
+      return u'\r';
+    case vk::kEscape:
+      return 0x1B;
+    case vk::kBack:
+      return 0x08;
+    case vk::kTab:
+      return u'\t';
+    case vk::kSpace:
+      return u' ';
+    default:
+      break;
   }
   const LayoutTable& table = tableOf(language);
   for (std::size_t i = 0; i < kCharacterKeys.size(); ++i) {

@@ -6,8 +6,9 @@
 // Hebrew (0x040D, Windows' layout after SI-1452). Any other language types
 // as US English does. On the Hebrew layout:
 //
-//   key      `  q  w  e  r  t  y  u  i  o  p  [  ]  a  s  d  f  g  h  j  k  l  ;  '  z  x  c  v  b  n  m  ,  .  /
-//   types    ;  /  '  ק  ר  א  ט  ו  ן  ם  פ  ]  [  ש  ד  ג  כ  ע  י  ח  ל  ך  ף  ,  ז  ס  ב  ה  נ  מ  צ  ת  ץ  .
+//   key      `  q  w  e  r  t  y  u  i  o  p  [  ]  a  s  d  f  g  h  j  k  l  ;  '  z  x  c  v  b
+//   n  m  ,  .  / types    ;  /  '  ק  ר  א  ט  ו  ן  ם  פ  ]  [  ש  ד  ג  כ  ע  י  ח  ל  ך  ף  ,
+//   ז  ס  ב  ה  נ  מ  צ  ת  ץ  .
 //
 // Shift with a letter key types the capital Latin letter, and the paired
 // delimiters are swapped: Shift+9 types ")", Shift+0 "(", Shift+, ">",

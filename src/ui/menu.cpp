@@ -23,13 +23,15 @@ std::u16string withoutAccelerator(std::u16string_view caption) {
 MenuItems::~MenuItems() = default;
 
 MenuItem& MenuItems::add(std::string name, std::u16string caption) {
-  items_.push_back(std::make_unique<MenuItem>(menuForm_, std::move(name), std::move(caption), *this, host::Variant()));
+  items_.push_back(std::make_unique<MenuItem>(menuForm_, std::move(name), std::move(caption), *this,
+                                              host::Variant()));
   itemsChanged();
   return *items_.back();
 }
 
 MenuItem& MenuItems::addItem(std::u16string caption, host::Variant value) {
-  items_.push_back(std::make_unique<MenuItem>(menuForm_, std::string(), std::move(caption), *this, std::move(value)));
+  items_.push_back(std::make_unique<MenuItem>(menuForm_, std::string(), std::move(caption), *this,
+                                              std::move(value)));
   itemsChanged();
   return *items_.back();
 }
@@ -47,8 +49,12 @@ MenuItem* MenuItems::findByCaption(std::u16string_view caption) const {
   return nullptr;
 }
 
-MenuItem::MenuItem(Form& form, std::string name, std::u16string caption, MenuItems& parent, host::Variant value)
-    : Component(form, std::move(name)), MenuItems(form), parent_(parent), caption_(std::move(caption)),
+MenuItem::MenuItem(Form& form, std::string name, std::u16string caption, MenuItems& parent,
+                   host::Variant value)
+    : Component(form, std::move(name)),
+      MenuItems(form),
+      parent_(parent),
+      caption_(std::move(caption)),
       value_(std::move(value)) {}
 
 void MenuItem::itemsChanged() const { parent_.itemsChanged(); }

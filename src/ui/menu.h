@@ -70,7 +70,8 @@ class PopupMenu : public Component, public MenuItems {
 
 class MenuItem : public Component, public MenuItems {
  public:
-  MenuItem(Form& form, std::string name, std::u16string caption, MenuItems& parent, host::Variant value);
+  MenuItem(Form& form, std::string name, std::u16string caption, MenuItems& parent,
+           host::Variant value);
 
   const std::u16string& caption() const { return caption_; }
   void setCaption(std::u16string caption);

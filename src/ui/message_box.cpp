@@ -7,10 +7,14 @@ namespace vrn::ui {
 
 std::vector<ModalResult> answersOf(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::OK: return {ModalResult::OK};
-    case MessageButtons::OKCancel: return {ModalResult::OK, ModalResult::Cancel};
-    case MessageButtons::YesNo: return {ModalResult::Yes, ModalResult::No};
-    case MessageButtons::YesNoCancel: return {ModalResult::Yes, ModalResult::No, ModalResult::Cancel};
+    case MessageButtons::OK:
+      return {ModalResult::OK};
+    case MessageButtons::OKCancel:
+      return {ModalResult::OK, ModalResult::Cancel};
+    case MessageButtons::YesNo:
+      return {ModalResult::Yes, ModalResult::No};
+    case MessageButtons::YesNoCancel:
+      return {ModalResult::Yes, ModalResult::No, ModalResult::Cancel};
     case MessageButtons::YesNoCancelAll:
       return {ModalResult::Yes, ModalResult::No, ModalResult::Cancel, ModalResult::All};
   }
@@ -32,11 +36,13 @@ ModalResult messageBox(Toolkit& toolkit, const MessageBoxRequest& request) {
 }
 
 void showMessage(Toolkit& toolkit, std::u16string text) {
-  toolkit.showMessageBox({std::move(text), applicationTitle, MessageButtons::OK, MessageIcon::None, {}});
+  toolkit.showMessageBox(
+      {std::move(text), applicationTitle, MessageButtons::OK, MessageIcon::None, {}});
 }
 
 void showError(Toolkit& toolkit, const std::string& message) {
-  toolkit.showMessageBox({utf8ToUtf16(message), applicationTitle, MessageButtons::OK, MessageIcon::Error, {}});
+  toolkit.showMessageBox(
+      {utf8ToUtf16(message), applicationTitle, MessageButtons::OK, MessageIcon::Error, {}});
 }
 
 }  // namespace vrn::ui

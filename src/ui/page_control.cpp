@@ -37,7 +37,8 @@ void PageControl::userChoose(int index) {
 }
 
 std::optional<std::u16string> PageControl::property(std::string_view name) const {
-  if (sameName(name, "ActivePage")) return activePage() ? activePage()->caption() : std::u16string();
+  if (sameName(name, "ActivePage"))
+    return activePage() ? activePage()->caption() : std::u16string();
   if (sameName(name, "ActivePageIndex")) return propertyText(activePage_);
   return Control::property(name);
 }

@@ -10,8 +10,8 @@ enum class Aspect {
   Text,       // text of an edit, memo or combo box
   Selection,  // caret and selection of an edit; selected item, node or cell
   Caption,
-  Items,      // items of lists, combos, menus, radio groups; panels; pages
-  Checked,    // check boxes, check-list items, menu items; tool buttons' down state
+  Items,    // items of lists, combos, menus, radio groups; panels; pages
+  Checked,  // check boxes, check-list items, menu items; tool buttons' down state
   Visible,
   Enabled,
   Bounds,

@@ -15,17 +15,20 @@ std::u16string propertyText(int value) {
 std::u16string variantText(const host::Variant& value) {
   using Type = host::Variant::Type;
   switch (value.type()) {
-    case Type::Null: return u"Null";
+    case Type::Null:
+      return u"Null";
     case Type::Object:
-    case Type::Array: return {};
-    default: return value.toString();
+    case Type::Array:
+      return {};
+    default:
+      return value.toString();
   }
 }
 
 bool sameName(std::string_view a, std::string_view b) {
   auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::optional<PropertyName> splitPropertyName(std::string_view name) {
@@ -39,7 +42,8 @@ std::optional<PropertyName> splitPropertyName(std::string_view name) {
     std::string_view part = inside.substr(0, comma);
     int value = 0;
     auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-    if (error != std::errc() || end != part.data() + part.size() || part.empty()) return std::nullopt;
+    if (error != std::errc() || end != part.data() + part.size() || part.empty())
+      return std::nullopt;
     result.indexes.push_back(value);
     if (comma == std::string_view::npos) break;
     inside.remove_prefix(comma + 1);

@@ -70,12 +70,14 @@ class Arguments {
     std::string result;
     std::size_t i = 1;
     for (; i < text_.size() && text_[i] != '"'; ++i) {
-      if (text_[i] == '\\' && i + 1 < text_.size() && (text_[i + 1] == '"' || text_[i + 1] == '\\')) ++i;
+      if (text_[i] == '\\' && i + 1 < text_.size() && (text_[i + 1] == '"' || text_[i + 1] == '\\'))
+        ++i;
       result += text_[i];
     }
     if (i >= text_.size()) throw Problem{"unterminated quotes"};
     std::string_view after = text_.substr(i + 1);
-    if (!after.empty() && !isBlank(after.front())) throw Problem{"a space must follow the closing quote"};
+    if (!after.empty() && !isBlank(after.front()))
+      throw Problem{"a space must follow the closing quote"};
     text_ = trimmed(after);
     return result;
   }
@@ -108,9 +110,11 @@ std::string lower(std::string_view text) {
 }
 
 ModalResult answerNamed(std::string_view word) {
-  static const std::map<std::string, ModalResult> answers = {
-      {"yes", ModalResult::Yes}, {"no", ModalResult::No}, {"cancel", ModalResult::Cancel},
-      {"all", ModalResult::All}, {"ok", ModalResult::OK}};
+  static const std::map<std::string, ModalResult> answers = {{"yes", ModalResult::Yes},
+                                                             {"no", ModalResult::No},
+                                                             {"cancel", ModalResult::Cancel},
+                                                             {"all", ModalResult::All},
+                                                             {"ok", ModalResult::OK}};
   auto found = answers.find(lower(word));
   if (found == answers.end()) {
     throw Problem{"answer must be Yes, No, Cancel, All or OK, not \"" + std::string(word) + "\""};
@@ -120,7 +124,7 @@ ModalResult answerNamed(std::string_view word) {
 
 HitPart hitPartNamed(std::string_view word) {
   static const std::map<std::string, HitPart> parts = {
-      {"label", HitPart::Label}, {"icon", HitPart::Icon},   {"indent", HitPart::Indent},
+      {"label", HitPart::Label},   {"icon", HitPart::Icon},   {"indent", HitPart::Indent},
       {"button", HitPart::Button}, {"right", HitPart::Right}, {"nowhere", HitPart::Nowhere}};
   auto found = parts.find(lower(word));
   if (found == parts.end()) {
@@ -153,55 +157,65 @@ using Parser = std::function<Action(Arguments&)>;
 const std::map<std::string, Parser>& parsers() {
   static const std::map<std::string, Parser> table = {
       {"type", [](Arguments& a) -> Action { return Type{wide(a.rest("the text to type"))}; }},
-      {"key", [](Arguments& a) -> Action {
+      {"key",
+       [](Arguments& a) -> Action {
          std::string name = a.word("a key name");
          a.end();
          auto key = parseKeyName(name);
          if (!key) throw Problem{"unknown key \"" + name + "\""};
          return Key{*key, name};
        }},
-      {"click", [](Arguments& a) -> Action {
+      {"click",
+       [](Arguments& a) -> Action {
          Click click{a.word("a control name"), {}};
          if (!a.empty()) click.part = wide(a.word("a part"));
          a.end();
          return click;
        }},
-      {"menu", [](Arguments& a) -> Action {
+      {"menu",
+       [](Arguments& a) -> Action {
          Menu menu{a.word("a menu item name"), {}};
          if (!a.empty()) menu.caption = wide(a.rest("a caption"));
          return menu;
        }},
-      {"caret", [](Arguments& a) -> Action {
+      {"caret",
+       [](Arguments& a) -> Action {
          Caret caret{count(a.word("a position"), "the position")};
          a.end();
          return caret;
        }},
-      {"select", [](Arguments& a) -> Action {
+      {"select",
+       [](Arguments& a) -> Action {
          Select select;
          select.start = count(a.word("a start"), "the start");
          select.length = count(a.word("a length"), "the length");
          a.end();
          return select;
        }},
-      {"set", [](Arguments& a) -> Action {
+      {"set",
+       [](Arguments& a) -> Action {
          std::string control = a.word("a control name");
          return Set{control, wide(a.rest("a text (\"\" for none)"))};
        }},
-      {"check", [](Arguments& a) -> Action {
+      {"check",
+       [](Arguments& a) -> Action {
          Check check{a.word("a control name"), {}, true};
          if (!a.empty()) check.item = wide(a.rest("an item"));
          return check;
        }},
-      {"uncheck", [](Arguments& a) -> Action {
+      {"uncheck",
+       [](Arguments& a) -> Action {
          Check check{a.word("a control name"), {}, false};
          if (!a.empty()) check.item = wide(a.rest("an item"));
          return check;
        }},
-      {"choose", [](Arguments& a) -> Action {
+      {"choose",
+       [](Arguments& a) -> Action {
          std::string control = a.word("a control name");
          return Choose{control, wide(a.rest("an item"))};
        }},
-      {"cell", [](Arguments& a) -> Action {
+      {"cell",
+       [](Arguments& a) -> Action {
          Cell cell;
          cell.control = a.word("a grid name");
          cell.col = count(a.word("a column"), "the column");
@@ -209,12 +223,14 @@ const std::map<std::string, Parser>& parsers() {
          a.end();
          return cell;
        }},
-      {"focus", [](Arguments& a) -> Action {
+      {"focus",
+       [](Arguments& a) -> Action {
          Focus focus{a.word("a control name")};
          a.end();
          return focus;
        }},
-      {"drag", [](Arguments& a) -> Action {
+      {"drag",
+       [](Arguments& a) -> Action {
          Drag drag;
          drag.control = a.word("a tree name");
          drag.from = wide(a.word("the dragged node"));
@@ -223,53 +239,63 @@ const std::map<std::string, Parser>& parsers() {
          a.end();
          return drag;
        }},
-      {"close", [](Arguments& a) -> Action {
+      {"close",
+       [](Arguments& a) -> Action {
          a.end();
          return Close{};
        }},
-      {"resize", [](Arguments& a) -> Action {
+      {"resize",
+       [](Arguments& a) -> Action {
          Resize resize;
          resize.width = count(a.word("a width"), "the width");
          resize.height = count(a.word("a height"), "the height");
          a.end();
          return resize;
        }},
-      {"layout", [](Arguments& a) -> Action {
+      {"layout",
+       [](Arguments& a) -> Action {
          std::string name = lower(a.word("he or en"));
          a.end();
          if (name == "he") return Layout{kHebrewLanguage};
          if (name == "en") return Layout{kUsEnglishLanguage};
          throw Problem{"layout must be he or en, not \"" + name + "\""};
        }},
-      {"wait", [](Arguments& a) -> Action {
+      {"wait",
+       [](Arguments& a) -> Action {
          Wait wait{count(a.word("milliseconds"), "the time")};
          a.end();
          return wait;
        }},
-      {"answer", [](Arguments& a) -> Action {
+      {"answer",
+       [](Arguments& a) -> Action {
          Answer answer{answerNamed(a.word("Yes, No, Cancel, All or OK"))};
          a.end();
          return answer;
        }},
-      {"file", [](Arguments& a) -> Action {
+      {"file",
+       [](Arguments& a) -> Action {
          std::string path = a.rest("a path");
          return File{std::filesystem::path(std::u8string(path.begin(), path.end()))};
        }},
-      {"expect", [](Arguments& a) -> Action {
+      {"expect",
+       [](Arguments& a) -> Action {
          Expect expect;
          expect.control = a.word("a control name");
          expect.property = a.word("a property");
-         if (!splitPropertyName(expect.property)) throw Problem{"bad property \"" + expect.property + "\""};
+         if (!splitPropertyName(expect.property))
+           throw Problem{"bad property \"" + expect.property + "\""};
          expect.value = wide(a.rest("a value (\"\" for empty)"));
          return expect;
        }},
       {"point", [](Arguments& a) -> Action { return Point{pointFrom(a.rest("X,Y or X,Y,Z"))}; }},
-      {"distance", [](Arguments& a) -> Action {
+      {"distance",
+       [](Arguments& a) -> Action {
          Distance distance{number<double>(a.word("a distance"), "the distance")};
          a.end();
          return distance;
        }},
-      {"pick", [](Arguments& a) -> Action {
+      {"pick",
+       [](Arguments& a) -> Action {
          Pick pick;
          do {
            std::string handle = a.word("a handle");
@@ -278,11 +304,13 @@ const std::map<std::string, Parser>& parsers() {
          } while (!a.empty());
          return pick;
        }},
-      {"enter", [](Arguments& a) -> Action {
+      {"enter",
+       [](Arguments& a) -> Action {
          a.end();
          return Enter{};
        }},
-      {"escape", [](Arguments& a) -> Action {
+      {"escape",
+       [](Arguments& a) -> Action {
          a.end();
          return Escape{};
        }},
@@ -295,7 +323,8 @@ Action parseAction(std::string_view line) {
   while (end < line.size() && !isBlank(line[end])) ++end;
   std::string keyword = lower(line.substr(0, end));
   auto found = parsers().find(keyword);
-  if (found == parsers().end()) throw Problem{"unknown action \"" + std::string(line.substr(0, end)) + "\""};
+  if (found == parsers().end())
+    throw Problem{"unknown action \"" + std::string(line.substr(0, end)) + "\""};
   Arguments arguments(line.substr(end));
   return found->second(arguments);
 }
@@ -357,11 +386,12 @@ Script load(const std::filesystem::path& file) {
 
 std::optional<KeyEvent> parseKeyName(std::string_view name) {
   static const std::map<std::string, std::uint16_t> named = {
-      {"enter", vk::kEnter},     {"return", vk::kEnter},    {"escape", vk::kEscape}, {"esc", vk::kEscape},
-      {"backspace", vk::kBack},  {"tab", vk::kTab},         {"space", vk::kSpace},   {"delete", vk::kDel},
-      {"del", vk::kDel},         {"insert", vk::kInsert},   {"left", vk::kLeft},     {"right", vk::kRight},
-      {"up", vk::kUp},           {"down", vk::kDown},       {"home", vk::kHome},     {"end", vk::kEnd},
-      {"pageup", vk::kPageUp},   {"pagedown", vk::kPageDown},
+      {"enter", vk::kEnter},   {"return", vk::kEnter},   {"escape", vk::kEscape},
+      {"esc", vk::kEscape},    {"backspace", vk::kBack}, {"tab", vk::kTab},
+      {"space", vk::kSpace},   {"delete", vk::kDel},     {"del", vk::kDel},
+      {"insert", vk::kInsert}, {"left", vk::kLeft},      {"right", vk::kRight},
+      {"up", vk::kUp},         {"down", vk::kDown},      {"home", vk::kHome},
+      {"end", vk::kEnd},       {"pageup", vk::kPageUp},  {"pagedown", vk::kPageDown},
   };
   KeyEvent event;
   while (true) {
@@ -382,12 +412,14 @@ std::optional<KeyEvent> parseKeyName(std::string_view name) {
   std::string key = lower(name);
   if (auto found = named.find(key); found != named.end()) {
     event.key = found->second;
-  } else if (key.size() == 1 && ((key[0] >= 'a' && key[0] <= 'z') || (key[0] >= '0' && key[0] <= '9'))) {
+  } else if (key.size() == 1 &&
+             ((key[0] >= 'a' && key[0] <= 'z') || (key[0] >= '0' && key[0] <= '9'))) {
     event.key = static_cast<std::uint16_t>(key[0] >= 'a' ? key[0] - 'a' + 'A' : key[0]);
   } else if (key.size() >= 2 && key[0] == 'f') {
     int number = 0;
     auto [end, error] = std::from_chars(key.data() + 1, key.data() + key.size(), number);
-    if (error != std::errc() || end != key.data() + key.size() || number < 1 || number > 12) return std::nullopt;
+    if (error != std::errc() || end != key.data() + key.size() || number < 1 || number > 12)
+      return std::nullopt;
     event.key = static_cast<std::uint16_t>(vk::kF1 + number - 1);
   } else {
     return std::nullopt;

@@ -27,7 +27,8 @@ void StringGrid::setColCount(int count) {
 }
 
 void StringGrid::setRowCount(int count) {
-  rows_.resize(static_cast<std::size_t>(std::max(count, 0)), Row{std::vector<Cell>(static_cast<std::size_t>(colCount_)), {}});
+  rows_.resize(static_cast<std::size_t>(std::max(count, 0)),
+               Row{std::vector<Cell>(static_cast<std::size_t>(colCount_)), {}});
   if (row_ >= rowCount()) row_ = std::max(rowCount() - 1, 0);
   changed(Aspect::Cells);
 }
@@ -49,7 +50,8 @@ const StringGrid::Cell* StringGrid::cellAt(int col, int row) const {
 
 StringGrid::Cell& StringGrid::cellAt(int col, int row) {
   if (!contains(col, row)) {
-    throw std::out_of_range("grid " + name() + " has no cell " + std::to_string(col) + "," + std::to_string(row));
+    throw std::out_of_range("grid " + name() + " has no cell " + std::to_string(col) + "," +
+                            std::to_string(row));
   }
   return rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(col)];
 }

@@ -27,7 +27,9 @@ class StringGrid : public Control {
   void setFixedCols(int count);
   int fixedRows() const { return fixedRows_; }
   void setFixedRows(int count);
-  bool contains(int col, int row) const { return col >= 0 && row >= 0 && col < colCount_ && row < rowCount(); }
+  bool contains(int col, int row) const {
+    return col >= 0 && row >= 0 && col < colCount_ && row < rowCount();
+  }
 
   // Empty outside the grid.
   std::u16string cell(int col, int row) const;

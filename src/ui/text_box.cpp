@@ -135,17 +135,26 @@ void TextBox::defaultKeyDown(const KeyEvent& key) {
   bool plain = key.shift == none || key.shift == shift;
   if (plain) {
     switch (key.key) {
-      case vk::kLeft: return motion(Motion::Left);
-      case vk::kRight: return motion(Motion::Right);
-      case vk::kUp: return motion(Motion::Up);
-      case vk::kDown: return motion(Motion::Down);
-      case vk::kHome: return motion(Motion::LineStart);
-      case vk::kEnd: return motion(Motion::LineEnd);
-      default: break;
+      case vk::kLeft:
+        return motion(Motion::Left);
+      case vk::kRight:
+        return motion(Motion::Right);
+      case vk::kUp:
+        return motion(Motion::Up);
+      case vk::kDown:
+        return motion(Motion::Down);
+      case vk::kHome:
+        return motion(Motion::LineStart);
+      case vk::kEnd:
+        return motion(Motion::LineEnd);
+      default:
+        break;
     }
   }
-  if (key.is(vk::kHome, ctrl) || key.is(vk::kHome, {.shift = true, .ctrl = true})) return motion(Motion::TextStart);
-  if (key.is(vk::kEnd, ctrl) || key.is(vk::kEnd, {.shift = true, .ctrl = true})) return motion(Motion::TextEnd);
+  if (key.is(vk::kHome, ctrl) || key.is(vk::kHome, {.shift = true, .ctrl = true}))
+    return motion(Motion::TextStart);
+  if (key.is(vk::kEnd, ctrl) || key.is(vk::kEnd, {.shift = true, .ctrl = true}))
+    return motion(Motion::TextEnd);
   if (key.is(vk::kDel)) {
     if (!typingEdits()) return form().toolkit().beep();
     return afterUserEdit(buffer_.deleteForward());
@@ -170,8 +179,10 @@ void TextBox::defaultKeyChar(char16_t character) {
     case u'\t':
       if (takesTabs()) typeText(u"\t");
       return;
-    case 0x1B: return;
-    default: typeText(std::u16string_view(&character, 1));
+    case 0x1B:
+      return;
+    default:
+      typeText(std::u16string_view(&character, 1));
   }
 }
 

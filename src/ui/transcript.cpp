@@ -32,7 +32,8 @@ void Transcript::messageBox(const MessageBoxRequest& request, ModalResult answer
       buttonsText(request.buttons) + " -> " + utf16ToUtf8(toText(answer)));
 }
 
-void Transcript::fileDialog(const FileDialogRequest& request, const std::optional<std::filesystem::path>& chosen) {
+void Transcript::fileDialog(const FileDialogRequest& request,
+                            const std::optional<std::filesystem::path>& chosen) {
   std::string kind = request.kind == FileDialogKind::Open ? "open" : "save";
   std::u8string path = chosen ? chosen->u8string() : std::u8string(u8"cancelled");
   add(kind + " file " + inQuotes(request.filter) + " -> " + std::string(path.begin(), path.end()));

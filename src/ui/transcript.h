@@ -27,7 +27,8 @@ class Transcript {
   void formShown(const Form& form);
   void formClosed(const Form& form);
   void messageBox(const MessageBoxRequest& request, ModalResult answer);
-  void fileDialog(const FileDialogRequest& request, const std::optional<std::filesystem::path>& chosen);
+  void fileDialog(const FileDialogRequest& request,
+                  const std::optional<std::filesystem::path>& chosen);
   void add(std::string line) { lines_.push_back(std::move(line)); }
 
   const std::vector<std::string>& lines() const { return lines_; }

@@ -61,7 +61,8 @@ void TreeNode::expandAll(bool expanded) {
 
 int TreeNode::index() const {
   const auto& siblings = tree_.siblingsOf(*this);
-  auto at = std::find_if(siblings.begin(), siblings.end(), [this](const auto& n) { return n.get() == this; });
+  auto at = std::find_if(siblings.begin(), siblings.end(),
+                         [this](const auto& n) { return n.get() == this; });
   return static_cast<int>(at - siblings.begin());
 }
 
@@ -82,9 +83,7 @@ TreeNode* TreeNode::previousSibling() const {
   return at > 0 ? tree_.siblingsOf(*this)[static_cast<std::size_t>(at - 1)].get() : nullptr;
 }
 
-std::u16string TreeNode::path() const {
-  return parent_ ? parent_->path() + u"/" + text_ : text_;
-}
+std::u16string TreeNode::path() const { return parent_ ? parent_->path() + u"/" + text_ : text_; }
 
 // --- TreeView ---
 
@@ -109,7 +108,8 @@ TreeNode& TreeView::add(TreeNode* parent, std::u16string text) {
 TreeNode& TreeView::insert(TreeNode& sibling, std::u16string text) {
   auto& siblings = siblingsOf(sibling);
   auto at = siblings.begin() + sibling.index();
-  auto inserted = siblings.insert(at, std::unique_ptr<TreeNode>(new TreeNode(*this, sibling.parent_, std::move(text))));
+  auto inserted = siblings.insert(
+      at, std::unique_ptr<TreeNode>(new TreeNode(*this, sibling.parent_, std::move(text))));
   nodesChanged();
   return **inserted;
 }
@@ -186,7 +186,8 @@ TreeNode* TreeView::findByPath(std::u16string_view path) const {
   while (true) {
     std::size_t slash = path.find(u'/');
     std::u16string_view caption = path.substr(0, slash);
-    auto at = std::find_if(level->begin(), level->end(), [&](const auto& n) { return n->text() == caption; });
+    auto at = std::find_if(level->begin(), level->end(),
+                           [&](const auto& n) { return n->text() == caption; });
     if (at == level->end()) return nullptr;
     found = at->get();
     if (slash == std::u16string_view::npos) return found;

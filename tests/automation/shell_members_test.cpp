@@ -67,9 +67,11 @@ TEST_F(ShellMembersTest, FontTableFlowsEndInTheFontMapFile) {
       {"a row without a name is not written", "click btnNew\nkey Enter\n",
        "[Fonts]\nhebrew1=DosHebrew\nwinfont=Windows\n"},
       // Closing writes the map as edited, Cancel and the close box too.
-      {"cancel", "click btnNew\nset fontmaps NEWFONT\ncell fontmaps 0 1\nclick btnDelete\nkey Escape\n",
+      {"cancel",
+       "click btnNew\nset fontmaps NEWFONT\ncell fontmaps 0 1\nclick btnDelete\nkey Escape\n",
        "[Fonts]\nwinfont=Windows\nNEWFONT=\n"},
-      {"the close box", "cell fontmaps 0 1\nclick btnDelete\nclose\n", "[Fonts]\nwinfont=Windows\n"},
+      {"the close box", "cell fontmaps 0 1\nclick btnDelete\nclose\n",
+       "[Fonts]\nwinfont=Windows\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -112,8 +112,8 @@ TEST_F(CliTest, TextsAsLinesShowTheStoredCodes) {
   const RunResult r = run({"texts", drawing});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find(forwardText + " TEXT  style \"HEBDOS\"  font \"hebrew.shx\"  type 0\n"
-                       "  stored   )1(\\x81\\x80\n"
-                       "  text    \u05D0\u05D1 (1)\n"),
+                                     "  stored   )1(\\x81\\x80\n"
+                                     "  text    \u05D0\u05D1 (1)\n"),
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("  text    \u05D0\u05D1\n          abc\n"), std::string::npos) << r.out;

@@ -43,7 +43,8 @@ class FormsTest : public CliTest {
 
 TEST_F(FormsTest, NewTextTypesTwoLinesIntoTheDrawing) {
   const std::string s = script("s.txt", "type שלום 12\nclick btnNext\ntype עולם\nkey Enter\n");
-  const RunResult r = run({"newtext", sample(), "--style", "HEB-DOS", "--at", "300,300", "--script", s, "-o", out()});
+  const RunResult r = run(
+      {"newtext", sample(), "--style", "HEB-DOS", "--at", "300,300", "--script", s, "-o", out()});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<json> texts = added(listing(sample()), listing(out()));
   ASSERT_EQ(texts.size(), 2u);
@@ -67,7 +68,8 @@ TEST_F(FormsTest, NewTextTypesTwoLinesIntoTheDrawing) {
 
 TEST_F(FormsTest, EscapeLeavesTheListingUnchanged) {
   const std::string s = script("s.txt", "type שלום 12\nclick btnNext\ntype עולם\nkey Escape\n");
-  const RunResult r = run({"newtext", sample(), "--style", "HEB-DOS", "--at", "300,300", "--script", s, "-o", out()});
+  const RunResult r = run(
+      {"newtext", sample(), "--style", "HEB-DOS", "--at", "300,300", "--script", s, "-o", out()});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(listing(out()), listing(sample()));
 }
@@ -75,8 +77,8 @@ TEST_F(FormsTest, EscapeLeavesTheListingUnchanged) {
 TEST_F(FormsTest, AScriptThatRunsOutCancelsTheFormAndSavesNothing) {
   const std::string s = script("s.txt", "type שלום\n");
   const std::string transcript = (root / "t.txt").string();
-  const RunResult r = run({"newtext", sample(), "--style", "HEB-DOS", "--at", "1,2", "--script", s, "-o", out(),
-                           "--transcript", transcript});
+  const RunResult r = run({"newtext", sample(), "--style", "HEB-DOS", "--at", "1,2", "--script", s,
+                           "-o", out(), "--transcript", transcript});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("nothing was saved"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(out()));
@@ -94,17 +96,21 @@ TEST_F(FormsTest, CallEditsATextADimensionAndAnAttribute) {
     std::u16string value;  // as stored
   };
   const Case cases[] = {
-      {"edit", "A3", "expect Edit1 Text \"מרפסת שירות\"\nset Edit1 מרפסת\nkey Enter\n", "TextString", u"מרפסת"},
+      {"edit", "A3", "expect Edit1 Text \"מרפסת שירות\"\nset Edit1 מרפסת\nkey Enter\n",
+       "TextString", u"מרפסת"},
       {"edit", "B9", "set Edit1 \"<> cm\"\nkey Enter\n", "TextOverride", u"<> cm"},
-      {"block", "D6", "expect btnNext Visible false\nset Edit1 1:100\nkey Enter\n", "TextString", u"1:100"},
+      {"block", "D6", "expect btnNext Visible false\nset Edit1 1:100\nkey Enter\n", "TextString",
+       u"1:100"},
       {"edit", "D6", "set Edit1 1:20\nkey Enter\n", "TextString", u"1:20"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.member) + " " + c.handle);
-    const RunResult r = run({"call", sample(), c.member, c.handle, "--script", script("s.txt", c.script), "-o", out()});
+    const RunResult r = run(
+        {"call", sample(), c.member, c.handle, "--script", script("s.txt", c.script), "-o", out()});
     ASSERT_EQ(r.status, 0) << r.err;
     auto app = drawing::makeApplication(std::make_shared<dxf::DxfFiles>());
-    const host::Ref doc = host::Ref(app).obj("Documents").call("Open", utf8ToUtf16(out())).toObject();
+    const host::Ref doc =
+        host::Ref(app).obj("Documents").call("Open", utf8ToUtf16(out())).toObject();
     const host::Ref e = doc.call("HandleToObject", utf8ToUtf16(c.handle)).toObject();
     EXPECT_EQ(e.get(c.key).toString(), c.value);
   }
@@ -119,7 +125,8 @@ TEST_F(FormsTest, TheTranscriptListsFormsMessagesAndPrompts) {
                                "answer OK\n"
                                "key Escape\n");
   const std::string transcript = (root / "t.txt").string();
-  const RunResult r = run({"call", sample(), "edit", "9F", "--script", s, "--transcript", transcript, "-o", out()});
+  const RunResult r =
+      run({"call", sample(), "edit", "9F", "--script", s, "--transcript", transcript, "-o", out()});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(readFile(transcript),
             "prompt answer point 1,2,0\n"

@@ -28,8 +28,14 @@ std::string dumpedWhole(const std::vector<TextRecord>& texts) {
 
 TEST(TextListingJson, StreamedTextsReadAsTheWholeDocumentDumped) {
   const TextRecord plain{u"2A", "TEXT", u"Standard", u"txt", 0, false, u"Room 1", u"Room 1"};
-  const TextRecord awkward{u"FF",           "MTEXT", u"\u05e1\u05d2\u05e0\u05d5\u05df \"A\"", u"", 4, true,
-                           u"a\\b\t\x01\x7f", u"line\nnext \u05d0"};
+  const TextRecord awkward{u"FF",
+                           "MTEXT",
+                           u"\u05e1\u05d2\u05e0\u05d5\u05df \"A\"",
+                           u"",
+                           4,
+                           true,
+                           u"a\\b\t\x01\x7f",
+                           u"line\nnext \u05d0"};
   const std::vector<std::vector<TextRecord>> cases{{}, {plain}, {plain, awkward, plain}};
   for (const auto& texts : cases) {
     std::ostringstream out;

@@ -2,12 +2,12 @@
 
 #include <map>
 
+#include "../support/temp_dir.h"
 #include "drawing/header_variables.h"
 #include "drawing/new_drawing.h"
 #include "drawing_fixture.h"
 #include "dxf/dxf_reader.h"
 #include "dxf/dxf_writer.h"
-#include "../support/temp_dir.h"
 #include "host/host_error.h"
 
 namespace vrn::drawing::testing {
@@ -141,10 +141,9 @@ TEST(ImplicitStandardStyle, BecomesPartOfTheDrawingWhenWrittenTo) {
   const std::string saved = dxf::dxfText(doc->data());
   EXPECT_LT(saved.find("TABLES"), saved.find("ENTITIES"));
   const Ref reread(openText(*app, saved));
-  EXPECT_EQ(Ref(reread.obj("TextStyles").call("Item", "Standard").toObject())
-                .get("FontFile")
-                .toString(),
-            u"heb.shx");
+  EXPECT_EQ(
+      Ref(reread.obj("TextStyles").call("Item", "Standard").toObject()).get("FontFile").toString(),
+      u"heb.shx");
   EXPECT_EQ(reread.obj("TextStyles").get("Count").toInt(), 1);
 
   // A second style goes into the same table; undo takes both back.
@@ -207,7 +206,8 @@ TEST(DrawingFilesTest, SaveAsWritesDxfFilesOnly) {
   auto files = std::make_shared<MemoryFiles>();
   auto app = makeApplication(files);
   const Ref doc(host::Ref(app).obj("Documents").call("Add").toObject());
-  for (const char* name : {"/work/out.dwg", "/work/out.dxf.bak", "/work/out", "C:\\work\\out.DWG"}) {
+  for (const char* name :
+       {"/work/out.dwg", "/work/out.dxf.bak", "/work/out", "C:\\work\\out.DWG"}) {
     try {
       doc.call("SaveAs", name);
       ADD_FAILURE() << name << " was written";

@@ -104,9 +104,11 @@ TEST_F(DrawingTest, ANewEntitysSetUpEndsAtTheFirstOtherWork) {
     std::function<void(const Ref& doc)> between;
   } cases[] = {
       {"a change elsewhere", [](const Ref& d) { d.call("SetVariable", "TEXTSIZE", 7.5); }},
-      {"another entity", [](const Ref& d) { d.obj("ModelSpace").call("AddText", "b", pt(0, 0), 1.0); }},
+      {"another entity",
+       [](const Ref& d) { d.obj("ModelSpace").call("AddText", "b", pt(0, 0), 1.0); }},
       {"a command", [](const Ref& d) { d.call("SendCommand", "_REGEN "); }},
-      {"a mark", [](const Ref& d) {
+      {"a mark",
+       [](const Ref& d) {
          d.call("StartUndoMark");
          d.call("EndUndoMark");
        }},
@@ -174,7 +176,8 @@ TEST_F(DrawingTest, OneUndoTakesBackAWalkOverManyTexts) {
   for (int i = 0; i < 50; ++i) texts.push_back(addText(("t" + std::to_string(i)).c_str(), 0, i, 1));
   docRef.call("StartUndoMark");
   for (int pass = 0; pass < 2; ++pass) {
-    for (const Ref& text : texts) text.put("TextString", utf8ToUtf16("pass " + std::to_string(pass)));
+    for (const Ref& text : texts)
+      text.put("TextString", utf8ToUtf16("pass " + std::to_string(pass)));
   }
   docRef.call("EndUndoMark");
   docRef.call("SendCommand", "U ");

@@ -40,12 +40,16 @@ TEST(TextWalk, MeetsEveryTextOfTheSampleSheetInDrawingOrder) {
   ASSERT_TRUE(golden);
   std::vector<std::pair<std::string, std::string>> expected;
   for (const auto& text : nlohmann::json::parse(golden)) {
-    expected.emplace_back(text.at("handle").get<std::string>(), text.at("entity").get<std::string>());
+    expected.emplace_back(text.at("handle").get<std::string>(),
+                          text.at("entity").get<std::string>());
   }
   ASSERT_FALSE(expected.empty());
 
   const auto app = drawing::makeApplication(std::make_shared<dxf::DxfFiles>());
-  const host::Ref document = host::Ref(app).obj("Documents").call("Open", VRN_SOURCE_DIR "/examples/sample.dxf").toObject();
+  const host::Ref document = host::Ref(app)
+                                 .obj("Documents")
+                                 .call("Open", VRN_SOURCE_DIR "/examples/sample.dxf")
+                                 .toObject();
   std::vector<std::pair<std::string, std::string>> met;
   forEachText(document, [&met](const host::Ref& text, EntityType type) {
     met.emplace_back(utf16ToUtf8(text.get("Handle").toString()), kindName(type));

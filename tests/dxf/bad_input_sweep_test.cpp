@@ -40,10 +40,18 @@ TEST(BadInput, DamagedCopiesOfADrawing) {
     std::string damaged = drawing;
     std::uniform_int_distribution<std::size_t> at(0, damaged.size() - 1);
     switch (i % 4) {
-      case 0: damaged.resize(at(random)); break;                                     // truncated
-      case 1: damaged[at(random)] = static_cast<char>(random() & 0xFF); break;       // one byte
-      case 2: damaged.erase(at(random), 1 + random() % 12); break;                   // a cut
-      case 3: damaged.insert(at(random), std::string(1 + random() % 3, '\n')); break;  // lines shift
+      case 0:
+        damaged.resize(at(random));
+        break;  // truncated
+      case 1:
+        damaged[at(random)] = static_cast<char>(random() & 0xFF);
+        break;  // one byte
+      case 2:
+        damaged.erase(at(random), 1 + random() % 12);
+        break;  // a cut
+      case 3:
+        damaged.insert(at(random), std::string(1 + random() % 3, '\n'));
+        break;  // lines shift
     }
     const Outcome outcome = fuzz::readAndSave(damaged);
     ASSERT_NE(outcome, Outcome::SavedDifferently) << "case " << i;

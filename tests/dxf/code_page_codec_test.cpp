@@ -25,12 +25,12 @@ std::string allBytes() {
 }
 
 TEST(CodePageCodec, EveryByteOfEveryCodePageRoundTrips) {
-  for (const char* name : {"ANSI_1250", "ANSI_1251", "ANSI_1252", "ANSI_1253", "ANSI_1254", "ANSI_1255",
-                           "ANSI_1256", "ANSI_1257", "ANSI_1258", "ANSI_874", "DOS437", "DOS850", "DOS852",
-                           "DOS855", "DOS857", "DOS860", "DOS861", "DOS862", "DOS863", "DOS864", "DOS865",
-                           "DOS866", "DOS869", "ISO8859-1", "ISO8859-2", "ISO8859-3", "ISO8859-4", "ISO8859-5",
-                           "ISO8859-6", "ISO8859-7", "ISO8859-8", "ISO8859-9", "ISO8859-10", "MACINTOSH",
-                           "ASCII"}) {
+  for (const char* name :
+       {"ANSI_1250", "ANSI_1251", "ANSI_1252", "ANSI_1253", "ANSI_1254",  "ANSI_1255", "ANSI_1256",
+        "ANSI_1257", "ANSI_1258", "ANSI_874",  "DOS437",    "DOS850",     "DOS852",    "DOS855",
+        "DOS857",    "DOS860",    "DOS861",    "DOS862",    "DOS863",     "DOS864",    "DOS865",
+        "DOS866",    "DOS869",    "ISO8859-1", "ISO8859-2", "ISO8859-3",  "ISO8859-4", "ISO8859-5",
+        "ISO8859-6", "ISO8859-7", "ISO8859-8", "ISO8859-9", "ISO8859-10", "MACINTOSH", "ASCII"}) {
     SCOPED_TRACE(name);
     const auto codec = codePageCodec(name);
     ASSERT_NE(codec, nullptr);
@@ -82,15 +82,15 @@ TEST(CodePageCodec, Escapes) {
   };
   const Case cases[] = {
       {"ANSI_1252", "\\U+05D0b", u"\u05D0b", true},
-      {"ANSI_1252", "\\U+05e9", u"\u05E9", false},         // lower case, as ezdxf writes
-      {"ANSI_1255", "\\U+05D0", u"\u05D0", false},         // the code page has it: 0xE0
-      {"ANSI_1252", "a\\U+05D", u"a\\U+05D", true},         // too short: text
+      {"ANSI_1252", "\\U+05e9", u"\u05E9", false},   // lower case, as ezdxf writes
+      {"ANSI_1255", "\\U+05D0", u"\u05D0", false},   // the code page has it: 0xE0
+      {"ANSI_1252", "a\\U+05D", u"a\\U+05D", true},  // too short: text
       {"ANSI_1252", "\\U+ZZZZ", u"\\U+ZZZZ", true},
-      {"ANSI_1252", "\\u+05D0", u"\\u+05D0", true},         // lower-case U is no escape
-      {"ANSI_1252", "\\M+18140", u"\u3000", false},         // Shift-JIS ideographic space
-      {"ANSI_1252", "\\M+48861", u"\uAC00", false},         // Johab
-      {"ANSI_1252", "\\M+48140", u"\\M+48140", true},       // no character there: left as text
-      {"ANSI_1252", "\\M+68140", u"\\M+68140", true},       // no such code page
+      {"ANSI_1252", "\\u+05D0", u"\\u+05D0", true},    // lower-case U is no escape
+      {"ANSI_1252", "\\M+18140", u"\u3000", false},    // Shift-JIS ideographic space
+      {"ANSI_1252", "\\M+48861", u"\uAC00", false},    // Johab
+      {"ANSI_1252", "\\M+48140", u"\\M+48140", true},  // no character there: left as text
+      {"ANSI_1252", "\\M+68140", u"\\M+68140", true},  // no such code page
       {"ANSI_1252", "C:\\DWG\\Plan", u"C:\\DWG\\Plan", true},
       {"ANSI_1252", "\\U+D83D\\U+DE00", u"\U0001F600", true},  // one escape per UTF-16 unit
   };
@@ -118,12 +118,12 @@ TEST(CodePageCodec, Carets) {
       {"a^Ib", u"a\tb", true},
       {"^@", u"\0"s, true},
       {"^ ", u"^", true},
-      {"x^ ^Jy", u"x^\ny", true},          // a caret typed before a J
-      {"^^^ ", u"\x1E^", true},             // "^^" is code 30
+      {"x^ ^Jy", u"x^\ny", true},  // a caret typed before a J
+      {"^^^ ", u"\x1E^", true},    // "^^" is code 30
       {"^_^[", u"\x1F\x1B", true},
-      {"^a", u"^a", false},                 // no control character: a caret
+      {"^a", u"^a", false},  // no control character: a caret
       {"a^", u"a^", false},
-      {"a\tb", u"a\tb", false},           // written raw by another program
+      {"a\tb", u"a\tb", false},  // written raw by another program
   };
   for (const char* codePage : {"", "ANSI_1252", "ANSI_1255"}) {
     const auto codec = drawingCodec(*codePage ? "AC1015" : "AC1032", codePage);
@@ -138,8 +138,9 @@ TEST(CodePageCodec, Carets) {
     std::u16string everyControl;
     for (char16_t unit = 0; unit < 0x20; ++unit) everyControl += unit;
     const std::string encoded = codec->encode(everyControl + u"^");
-    EXPECT_TRUE(std::none_of(encoded.begin(), encoded.end(), [](char b) { return static_cast<unsigned char>(b) < 0x20; }))
-        << codePage;
+    EXPECT_TRUE(std::none_of(encoded.begin(), encoded.end(), [](char b) {
+      return static_cast<unsigned char>(b) < 0x20;
+    })) << codePage;
     EXPECT_EQ(codec->decode(encoded), everyControl + u"^") << codePage;
   }
 }
@@ -155,16 +156,16 @@ TEST(CodePageCodec, DoubleByteCodePages) {
   };
   const Case cases[] = {
       {"ANSI_932", "\x93\xFA\x96\x7B plan", u"\u65E5\u672C plan", true},
-      {"DOS932", "\xB1\xB2", u"\uFF71\uFF72", true},                      // half-width katakana: one byte each
-      {"ANSI_932", "\x83\x5CU+05D0", u"\u30BDU+05D0", true},             // the trail byte is a backslash
-      {"ANSI_932", "\x83^J", u"\u30BFJ", true},                            // the trail byte is a caret
-      {"ANSI_932", "\x81\xCA\xFA\x54", u"\uFFE2\uFFE2", false},          // one character twice
-      {"ANSI_932", "\\U+05D0^J", u"\u05D0\n", true},                       // no Hebrew
+      {"DOS932", "\xB1\xB2", u"\uFF71\uFF72", true},          // half-width katakana: one byte each
+      {"ANSI_932", "\x83\x5CU+05D0", u"\u30BDU+05D0", true},  // the trail byte is a backslash
+      {"ANSI_932", "\x83^J", u"\u30BFJ", true},               // the trail byte is a caret
+      {"ANSI_932", "\x81\xCA\xFA\x54", u"\uFFE2\uFFE2", false},  // one character twice
+      {"ANSI_932", "\\U+05D0^J", u"\u05D0\n", true},             // no Hebrew
       {"ANSI_936", "\xC4\xE3\xBA\xC3", u"\u4F60\u597D", true},
       {"ANSI_949", "\xB0\xA1", u"\uAC00", true},
       {"ANSI_950", "\xA4\x40", u"\u4E00", true},
       {"ANSI_1361", "\x88\x61", u"\uAC00", true},
-      {"ANSI_932", "\x81 \x81", u"\u0081 \u0081", true},                   // a lead byte without its pair
+      {"ANSI_932", "\x81 \x81", u"\u0081 \u0081", true},  // a lead byte without its pair
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.codePage) + " " + c.bytes);
@@ -217,9 +218,10 @@ TEST(CodePageCodec, FittingLengthKeepsCharactersWhole) {
     std::size_t length;
   };
   const Case cases[] = {
-      {"ANSI_932", a248 + "a\x93\xFA", 249},      // a pair across the limit
-      {"ANSI_932", a248 + "\x83\x5C\x93", 250},   // a pair whose trail byte is a backslash, up to the limit
-      {"ANSI_932", a248 + "\x83^J", 250},          // ... or a caret
+      {"ANSI_932", a248 + "a\x93\xFA", 249},  // a pair across the limit
+      {"ANSI_932", a248 + "\x83\x5C\x93",
+       250},  // a pair whose trail byte is a backslash, up to the limit
+      {"ANSI_932", a248 + "\x83^J", 250},  // ... or a caret
       {"ANSI_936", a248 + "a\xC4\xE3", 249},
       {"ANSI_1252", a248 + "a^Jb", 249},
       {"ANSI_1252", a248.substr(3) + "\\U+05D0b", 245},
@@ -229,7 +231,8 @@ TEST(CodePageCodec, FittingLengthKeepsCharactersWhole) {
       {"", "short", 5},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.codePage) + " " + c.bytes.substr(c.bytes.size() > 10 ? c.bytes.size() - 10 : 0));
+    SCOPED_TRACE(std::string(c.codePage) + " " +
+                 c.bytes.substr(c.bytes.size() > 10 ? c.bytes.size() - 10 : 0));
     const auto codec = drawingCodec(*c.codePage ? "AC1015" : "AC1032", c.codePage);
     EXPECT_EQ(codec->fittingLength(c.bytes, 250), c.length);
   }

@@ -26,7 +26,6 @@ using namespace std::string_literals;
 
 class DxfFilesTest : public ::testing::Test {
  protected:
-
   std::string write(const std::string& name, const std::string& text) {
     const auto path = folder_ / name;
     std::ofstream(path, std::ios::binary) << text;
@@ -39,7 +38,8 @@ class DxfFilesTest : public ::testing::Test {
     return text.str();
   }
   std::size_t filesInFolder() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
   }
   static std::string errorOf(const std::function<void()>& action) {
     try {
@@ -68,7 +68,8 @@ TEST_F(DxfFilesTest, SavesOverTheFileThroughARename) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   // Save As: a new file (with a Hebrew name, UTF-8); the loaded buffer
   // keeps the records valid.
-  const std::string copy = folder_.string() + "/\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x99\xD7\xAA.dxf";
+  const std::string copy =
+      folder_.string() + "/\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x99\xD7\xAA.dxf";
   files_.save(files_.load(path), copy);
   EXPECT_EQ(read(copy), read(path));
 }
@@ -78,19 +79,23 @@ TEST_F(DxfFilesTest, AFailedSaveLeavesEverythingAsItWas) {
   // The target is a folder: the rename fails after the whole file is written.
   fs::create_directory(folder_ / "plan_folder.dxf");
   const std::string target = (folder_ / "plan_folder.dxf").string();
-  EXPECT_THAT(errorOf([&] { files_.save(data, target); }), HasSubstr(target + ": cannot replace the drawing"));
+  EXPECT_THAT(errorOf([&] { files_.save(data, target); }),
+              HasSubstr(target + ": cannot replace the drawing"));
   EXPECT_TRUE(fs::is_directory(target));
   EXPECT_EQ(filesInFolder(), 2u);  // plan.dxf and the folder: the temporary file is gone
   const std::string nowhere = (folder_ / "no_such_folder" / "plan.dxf").string();
-  EXPECT_THAT(errorOf([&] { files_.save(data, nowhere); }), HasSubstr(nowhere + ": cannot create a temporary file"));
+  EXPECT_THAT(errorOf([&] { files_.save(data, nowhere); }),
+              HasSubstr(nowhere + ": cannot create a temporary file"));
 }
 
 TEST_F(DxfFilesTest, LoadErrorsNameTheFile) {
   const std::string missing = (folder_ / "missing.dxf").string();
-  EXPECT_THAT(errorOf([&] { files_.load(missing); }), HasSubstr(missing + ": cannot open the drawing"));
+  EXPECT_THAT(errorOf([&] { files_.load(missing); }),
+              HasSubstr(missing + ": cannot open the drawing"));
   EXPECT_THAT(errorOf([&] { files_.load(folder_.string()); }), HasSubstr("is a folder"));
   const std::string bad = write("bad.dxf", "  0\nSECTION\n  2\nENTITIES\nabc\n");
-  EXPECT_THAT(errorOf([&] { files_.load(bad); }), HasSubstr(bad + ", line 5: group code \"abc\" is not a number"));
+  EXPECT_THAT(errorOf([&] { files_.load(bad); }),
+              HasSubstr(bad + ", line 5: group code \"abc\" is not a number"));
 }
 
 // A text holding line breaks, a tab, NUL and carets, put through the
@@ -114,21 +119,25 @@ TEST_F(DxfFilesTest, ControlCharactersSurviveASaveAndReload) {
     const std::string saved = (folder_ / fixture).string();
     {
       const auto app = drawing::makeApplication(std::make_shared<DxfFiles>());
-      const Ref doc = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(source))).toObject();
+      const Ref doc =
+          Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(source))).toObject();
       // Some of the fixtures' texts are on a locked layer.
       const Ref layers = doc.obj("Layers");
       for (std::int32_t i = 0; i < layers.get("Count").toInt(); ++i) {
         Ref(layers.call("Item", Variant(i)).toObject()).put("Lock", Variant(false));
       }
       for (const auto& handle : handles) {
-        Ref(doc.call("HandleToObject", Variant(handle)).toObject()).put("TextString", Variant(text));
+        Ref(doc.call("HandleToObject", Variant(handle)).toObject())
+            .put("TextString", Variant(text));
       }
       doc.call("SaveAs", Variant(utf8ToUtf16(saved)));
     }
     const auto app = drawing::makeApplication(std::make_shared<DxfFiles>());
     const Ref doc = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(saved))).toObject();
     for (const auto& handle : handles) {
-      EXPECT_EQ(Ref(doc.call("HandleToObject", Variant(handle)).toObject()).get("TextString").toString(), text);
+      EXPECT_EQ(
+          Ref(doc.call("HandleToObject", Variant(handle)).toObject()).get("TextString").toString(),
+          text);
     }
   }
 }
@@ -142,7 +151,8 @@ TEST_F(DxfFilesTest, DoubleByteCodePageDrawings) {
     SCOPED_TRACE(codePage);
     std::string drawing = test::smallDrawing(codePage);
     const std::string dosText = "1=\x99\x8C\x85\x8D";
-    drawing.replace(drawing.find(dosText.substr(2)), dosText.size() - 2, "\x93\xFA\x96\x7B");  // Japan
+    drawing.replace(drawing.find(dosText.substr(2)), dosText.size() - 2,
+                    "\x93\xFA\x96\x7B");  // Japan
     const std::string path = write("plan.dxf", drawing);
     const auto app = drawing::makeApplication(std::make_shared<DxfFiles>());
     const Ref doc = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(path))).toObject();
@@ -152,8 +162,9 @@ TEST_F(DxfFilesTest, DoubleByteCodePageDrawings) {
     doc.call("Save");
     EXPECT_NE(read(path).find("\n\x93\xFA\x96\x7B \\U+05E9\n"), std::string::npos);
     const Ref again = Ref(app).obj("Documents").call("Open", Variant(utf8ToUtf16(path))).toObject();
-    EXPECT_EQ(Ref(again.call("HandleToObject", Variant(u"30")).toObject()).get("TextString").toString(),
-              u"\u65E5\u672C \u05E9");
+    EXPECT_EQ(
+        Ref(again.call("HandleToObject", Variant(u"30")).toObject()).get("TextString").toString(),
+        u"\u65E5\u672C \u05E9");
   }
 }
 
@@ -185,7 +196,8 @@ TEST_F(DxfFilesTest, NoOpSavesAreByteIdentical) {
   for (const fs::path& path : drawings) {
     SCOPED_TRACE(path.string());
     const std::string name = path.filename().string();
-    if (const auto reason = refused.find(name); reason != refused.end() && path.parent_path() == corpus) {
+    if (const auto reason = refused.find(name);
+        reason != refused.end() && path.parent_path() == corpus) {
       EXPECT_THAT(errorOf([&] { files_.load(path.string()); }), HasSubstr(reason->second));
       continue;
     }
@@ -200,7 +212,8 @@ TEST_F(DxfFilesTest, NoOpSavesAreByteIdentical) {
     ++saved;
   }
   std::printf("drawings saved unchanged: %d of %zu\n", saved, drawings.size());
-  if (!haveCorpus) GTEST_SKIP() << "no DXF corpus at " << corpus << ": only the fixtures were saved";
+  if (!haveCorpus)
+    GTEST_SKIP() << "no DXF corpus at " << corpus << ": only the fixtures were saved";
 }
 
 }  // namespace

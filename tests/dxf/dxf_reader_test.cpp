@@ -50,7 +50,8 @@ TEST(DxfReader, ReadsTheStructure) {
   EXPECT_EQ(text.value(1), "\x99\x8C\x85\x8D");
   EXPECT_EQ(text.value(1000), "note");
   EXPECT_EQ(data.codec, codePageCodec("ANSI_1255"));
-  EXPECT_EQ(data.codec->decode(text.value(1)), u"\u2122\u008C\u2026\u008D");  // DOS bytes as 1255 reads them
+  EXPECT_EQ(data.codec->decode(text.value(1)),
+            u"\u2122\u008C\u2026\u008D");  // DOS bytes as 1255 reads them
 
   const auto& insert = *data.entities[1];
   ASSERT_EQ(insert.children.size(), 2u);
@@ -82,27 +83,36 @@ TEST(DxfReader, BadInputNamesTheLine) {
     const char* message;
   };
   const Case cases[] = {
-      {"code not a number", dxf("0=SECTION\n2=ENTITIES\nXY=TEXT"), "line 5: group code \"XY\" is not a number"},
-      {"truncated in a group", dxf("0=SECTION\n2=ENTITIES") + "  0\n", "line 5: the file ends after group code 0"},
-      {"truncated in a section", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n8=0"), "line 1: section ENTITIES has no ENDSEC"},
+      {"code not a number", dxf("0=SECTION\n2=ENTITIES\nXY=TEXT"),
+       "line 5: group code \"XY\" is not a number"},
+      {"truncated in a group", dxf("0=SECTION\n2=ENTITIES") + "  0\n",
+       "line 5: the file ends after group code 0"},
+      {"truncated in a section", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n8=0"),
+       "line 1: section ENTITIES has no ENDSEC"},
       {"section without ENDSEC", dxf("0=SECTION\n2=ENTITIES\n0=SECTION\n2=BLOCKS\n0=ENDSEC\n0=EOF"),
        "line 5: section ENTITIES (line 1) has no ENDSEC before SECTION"},
-      {"table without ENDTAB", dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=LAYER\n0=LAYER\n0=ENDSEC\n0=EOF"),
+      {"table without ENDTAB",
+       dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=LAYER\n0=LAYER\n0=ENDSEC\n0=EOF"),
        "line 11: table LAYER (line 5) has no ENDTAB before ENDSEC"},
-      {"block without ENDBLK", dxf("0=SECTION\n2=BLOCKS\n0=BLOCK\n2=A\n0=LINE\n0=BLOCK\n2=B\n0=ENDBLK\n0=ENDSEC\n0=EOF"),
+      {"block without ENDBLK",
+       dxf("0=SECTION\n2=BLOCKS\n0=BLOCK\n2=A\n0=LINE\n0=BLOCK\n2=B\n0=ENDBLK\n0=ENDSEC\n0=EOF"),
        "line 11: block A (line 5) has no ENDBLK"},
-      {"handle used twice", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=1F\n0=LINE\n5=1f\n0=ENDSEC\n0=EOF"),
+      {"handle used twice",
+       dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=1F\n0=LINE\n5=1f\n0=ENDSEC\n0=EOF"),
        "line 11: handle 1F is used twice (lines 7 and 11)"},
       {"handle not hex", dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=XYZ\n0=ENDSEC\n0=EOF"),
        "line 7: handle \"XYZ\" is not a hexadecimal number"},
-      {"unknown code page", dxf(header.substr(0, header.size() - 9) + "9=$DWGCODEPAGE\n3=ANSI_9999\n0=ENDSEC\n0=EOF"),
+      {"unknown code page",
+       dxf(header.substr(0, header.size() - 9) + "9=$DWGCODEPAGE\n3=ANSI_9999\n0=ENDSEC\n0=EOF"),
        "line 12: the code page \"ANSI_9999\" ($DWGCODEPAGE) is not supported"},
       {"section twice", dxf("0=SECTION\n2=ENTITIES\n0=ENDSEC\n0=SECTION\n2=ENTITIES\n0=ENDSEC"),
        "line 7: the ENTITIES section appears twice"},
       {"no section", dxf("0=LINE\n8=0"), "line 1: expected a SECTION, found \"LINE\""},
       {"section without name", dxf("0=SECTION\n0=ENDSEC"), "line 1: SECTION without a name"},
-      {"stray record in TABLES", dxf("0=SECTION\n2=TABLES\n0=LAYER\n0=ENDSEC"), "line 5: expected a TABLE"},
-      {"stray record in BLOCKS", dxf("0=SECTION\n2=BLOCKS\n0=LINE\n0=ENDSEC"), "line 5: expected a BLOCK"},
+      {"stray record in TABLES", dxf("0=SECTION\n2=TABLES\n0=LAYER\n0=ENDSEC"),
+       "line 5: expected a TABLE"},
+      {"stray record in BLOCKS", dxf("0=SECTION\n2=BLOCKS\n0=LINE\n0=ENDSEC"),
+       "line 5: expected a BLOCK"},
       {"binary DXF", "AutoCAD Binary DXF\r\n\x1a", "plan.dxf: binary DXF files are not supported"},
       {"DWG", std::string("AC1015\0\0\0\0", 10), "plan.dxf: DWG drawings are not supported"},
       {"empty file", "", "plan.dxf: the file is empty"},
@@ -124,7 +134,8 @@ TEST(DxfReader, Recoveries) {
   // Without $DWGCODEPAGE a drawing before AC1021 is AutoCAD's default, ANSI_1252.
   EXPECT_EQ(read(drawing).codec, codePageCodec("ANSI_1252"));
   // A POLYLINE without SEQEND stays as it was.
-  const std::string open = dxf("0=SECTION\n2=ENTITIES\n0=POLYLINE\n0=VERTEX\n0=LINE\n0=ENDSEC\n0=EOF");
+  const std::string open =
+      dxf("0=SECTION\n2=ENTITIES\n0=POLYLINE\n0=VERTEX\n0=LINE\n0=ENDSEC\n0=EOF");
   const auto data = read(open);
   ASSERT_EQ(data.entities.size(), 2u);
   EXPECT_FALSE(data.entities[0]->seqend);
@@ -134,12 +145,15 @@ TEST(DxfReader, Recoveries) {
 // In an R12 DIMSTYLE group 5 is the arrow block's name, often empty; the
 // handle is group 105.
 TEST(DxfReader, DimStyleHandleIsGroup105) {
-  const auto data = read(dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=DIMSTYLE\n5=A\n0=DIMSTYLE\n105=1A\n2=STANDARD\n5=\n"
-                             "0=DIMSTYLE\n105=1B\n2=ARCH\n5=\n0=ENDTAB\n0=ENDSEC\n0=EOF"));
+  const auto data =
+      read(dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=DIMSTYLE\n5=A\n0=DIMSTYLE\n105=1A\n2=STANDARD\n5=\n"
+               "0=DIMSTYLE\n105=1B\n2=ARCH\n5=\n0=ENDTAB\n0=ENDSEC\n0=EOF"));
   EXPECT_EQ(data.tables.at(0).entries.size(), 2u);
-  EXPECT_THAT(errorOf(dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=DIMSTYLE\n0=DIMSTYLE\n105=1A\n0=DIMSTYLE\n105=1A\n"
-                          "0=ENDTAB\n0=ENDSEC\n0=EOF")),
-              HasSubstr("handle 1A is used twice"));
+  EXPECT_THAT(
+      errorOf(
+          dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=DIMSTYLE\n0=DIMSTYLE\n105=1A\n0=DIMSTYLE\n105=1A\n"
+              "0=ENDTAB\n0=ENDSEC\n0=EOF")),
+      HasSubstr("handle 1A is used twice"));
 }
 
 // The highest handle of the small drawing is its POLYLINE's SEQEND, 37: a
@@ -165,8 +179,13 @@ TEST(DxfReader, KeepsTheHandSeedAboveEveryHandle) {
 TEST(DxfReader, KeepsTheBytesAroundTheGroups) {
   const std::string body = dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=2A\n1=a\n0=ENDSEC");
   const std::string ends[] = {
-      "0\nEOF",            " 0\nEOF\n",         "  0\nEOF",      "  0\r\nEOF\r\n",
-      "  0\nEOF\n\n\n  \n", "  0\nEOF\n\x1a junk\n  0\nEOF\n",  " 0 \n EOF \nbeyond",
+      "0\nEOF",
+      " 0\nEOF\n",
+      "  0\nEOF",
+      "  0\r\nEOF\r\n",
+      "  0\nEOF\n\n\n  \n",
+      "  0\nEOF\n\x1a junk\n  0\nEOF\n",
+      " 0 \n EOF \nbeyond",
   };
   for (const std::string& end : ends) {
     for (const std::string start : {"", "\xEF\xBB\xBF"}) {
@@ -175,7 +194,8 @@ TEST(DxfReader, KeepsTheBytesAroundTheGroups) {
       EXPECT_EQ(dxfText(read(text)), text);
       auto changed = read(text);
       changed.entities.at(0)->record.set(1, "b");
-      EXPECT_EQ(dxfText(changed), start + dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=2A\n1=b\n0=ENDSEC") + end);
+      EXPECT_EQ(dxfText(changed),
+                start + dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=2A\n1=b\n0=ENDSEC") + end);
     }
   }
 }
@@ -192,9 +212,11 @@ TEST(DxfReader, CrLfDrawings) {
 // split must see the same groups the reader checked, whatever the layout
 // of the lines.
 TEST(DxfReader, RecordsSplitTheirTextAsTheReaderDid) {
-  const std::string text = std::string("  0\nSECTION\n  2\nENTITIES\n") +
-                           " 0 \r\nTEXT\r\n\t5\t\n2A\n   1\n a b \n1000\n\r\n-3\nx\r\n  0\nENDSEC\n  0\nEOF\n";
-  const std::vector<drawing::Group> groups{{0, "TEXT"}, {5, "2A"}, {1, " a b "}, {1000, ""}, {-3, "x"}};
+  const std::string text =
+      std::string("  0\nSECTION\n  2\nENTITIES\n") +
+      " 0 \r\nTEXT\r\n\t5\t\n2A\n   1\n a b \n1000\n\r\n-3\nx\r\n  0\nENDSEC\n  0\nEOF\n";
+  const std::vector<drawing::Group> groups{
+      {0, "TEXT"}, {5, "2A"}, {1, " a b "}, {1000, ""}, {-3, "x"}};
   const auto data = read(text);
   const auto& record = data.entities.at(0)->record;
   // Read without splitting, then split.

@@ -5,10 +5,10 @@
 //                    [--retext HANDLE]... [--add-text TEXT]...
 //
 // --retext decodes the text of the entity HANDLE and sets it again, which
-// must leave its bytes as they were; --text replaces the text of the entity HANDLE (a long MTEXT is split
-// over groups 3 and 1 in chunks of at most 250 bytes, as the drawing
-// model does); --text-hex does the same with a text given as the hex digits
-// of its UTF-8 bytes, for texts a command line cannot carry (NUL);
+// must leave its bytes as they were; --text replaces the text of the entity HANDLE (a long MTEXT is
+// split over groups 3 and 1 in chunks of at most 250 bytes, as the drawing model does); --text-hex
+// does the same with a text given as the hex digits of its UTF-8 bytes, for texts a command line
+// cannot carry (NUL);
 // --add-text adds a TEXT to model space whose handle is the current
 // $HANDSEED, left for the writer to raise. TEXT arguments are UTF-8 and are
 // encoded with the drawing's codec.
@@ -59,7 +59,8 @@ void setBytes(const DrawingData& data, Record& record, const std::string& bytes)
   std::erase_if(groups, [](const Group& g) { return g.code == 3 || g.code == 1; });
   const auto chunks = vrn::drawing::splitMTextString(bytes, *data.codec);
   std::vector<Group> text;
-  for (std::size_t i = 0; i < chunks.size(); ++i) text.push_back({i + 1 < chunks.size() ? 3 : 1, chunks[i]});
+  for (std::size_t i = 0; i < chunks.size(); ++i)
+    text.push_back({i + 1 < chunks.size() ? 3 : 1, chunks[i]});
   groups.insert(groups.begin() + at, text.begin(), text.end());
 }
 
@@ -74,7 +75,8 @@ void retext(const DrawingData& data, Record& record) {
 std::string modelSpaceOwner(const DrawingData& data) {
   for (const auto& table : data.tables) {
     for (const auto& entry : table.entries) {
-      if (entry.type() == "BLOCK_RECORD" && entry.value(2) == "*Model_Space") return std::string(entry.value(5));
+      if (entry.type() == "BLOCK_RECORD" && entry.value(2) == "*Model_Space")
+        return std::string(entry.value(5));
     }
   }
   return {};
@@ -87,7 +89,10 @@ void addText(DrawingData& data, const std::string& utf8) {
   if (subclasses) groups.insert(groups.end(), {{330, modelSpaceOwner(data)}, {100, "AcDbEntity"}});
   groups.push_back({8, "0"});
   if (subclasses) groups.push_back({100, "AcDbText"});
-  groups.insert(groups.end(), {{10, "5.0"}, {20, "-120.0"}, {30, "0.0"}, {40, "2.5"},
+  groups.insert(groups.end(), {{10, "5.0"},
+                               {20, "-120.0"},
+                               {30, "0.0"},
+                               {40, "2.5"},
                                {1, data.codec->encode(vrn::utf8ToUtf16(utf8))}});
   if (subclasses) groups.push_back({100, "AcDbText"});
   auto entity = std::make_shared<vrn::drawing::Entity>();
@@ -99,7 +104,9 @@ void addText(DrawingData& data, const std::string& utf8) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--text-hex HANDLE HEX]... [--retext HANDLE]... [--add-text TEXT]...\n");
+    std::fprintf(stderr,
+                 "usage: vrn_dxf_roundtrip IN OUT [--text HANDLE TEXT]... [--text-hex HANDLE "
+                 "HEX]... [--retext HANDLE]... [--add-text TEXT]...\n");
     return 2;
   }
   try {
@@ -108,7 +115,8 @@ int main(int argc, char** argv) {
     for (int i = 3; i < argc; ++i) {
       const std::string option = argv[i];
       if ((option == "--text" || option == "--text-hex") && i + 2 < argc) {
-        const std::string text = option == "--text" ? argv[i + 2] : vrn::dxf::test::bytesFromHex(argv[i + 2]);
+        const std::string text =
+            option == "--text" ? argv[i + 2] : vrn::dxf::test::bytesFromHex(argv[i + 2]);
         setText(data, findEntity(data, argv[i + 1])->record, text);
         i += 2;
       } else if (option == "--retext" && i + 1 < argc) {

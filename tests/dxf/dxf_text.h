@@ -36,7 +36,8 @@ inline std::string smallDrawing(std::string_view codePage = "ANSI_1255") {
     9=$ACADVER
     1=AC1015
     9=$DWGCODEPAGE
-    3=)" + std::string(codePage) + R"(
+    3=)" + std::string(codePage) +
+             R"(
     9=$HANDSEED
     5=40
     0=ENDSEC
@@ -68,7 +69,9 @@ inline std::string smallDrawing(std::string_view codePage = "ANSI_1255") {
     0=TEXT
     5=30
     8=0
-    1=)" "\x99\x8C\x85\x8D" R"(
+    1=)"
+             "\x99\x8C\x85\x8D"
+             R"(
     1001=VRN
     1000=note
     0=INSERT

@@ -31,7 +31,8 @@ std::string fileText(const std::filesystem::path& path) {
 // sample sheet.
 TEST(DxfWriter, UnchangedDrawingsSaveByteForByte) {
   std::vector<std::filesystem::path> drawings{VRN_SOURCE_DIR "/examples/sample.dxf"};
-  for (const auto& entry : std::filesystem::directory_iterator(VRN_SOURCE_DIR "/tests/dxf/fixtures")) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(VRN_SOURCE_DIR "/tests/dxf/fixtures")) {
     if (entry.path().extension() == ".dxf") drawings.push_back(entry.path());
   }
   int checked = 0;
@@ -53,7 +54,8 @@ TEST(DxfWriter, AChangedRecordKeepsEveryOtherGroupInPlace) {
   data.entities[0]->record.set(1, "\xF9\xEC\xE5\xED");
   std::string expected = crlf;
   const std::string before = dxf("1=\x99\x8C\x85\x8D\n1001=VRN\n1000=note", "\r\n");
-  expected.replace(expected.find(before), before.size(), dxf("1=\xF9\xEC\xE5\xED\n1001=VRN\n1000=note", "\r\n"));
+  expected.replace(expected.find(before), before.size(),
+                   dxf("1=\xF9\xEC\xE5\xED\n1001=VRN\n1000=note", "\r\n"));
   EXPECT_EQ(dxfText(data), expected);
 }
 

@@ -15,9 +15,11 @@ inline std::string bytesFromHex(std::string_view hex) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     throw std::runtime_error("not a hex digit in " + std::string(hex));
   };
-  if (hex.size() % 2 != 0) throw std::runtime_error("an odd number of hex digits: " + std::string(hex));
+  if (hex.size() % 2 != 0)
+    throw std::runtime_error("an odd number of hex digits: " + std::string(hex));
   std::string bytes;
-  for (std::size_t i = 0; i < hex.size(); i += 2) bytes += static_cast<char>(digit(hex[i]) * 16 + digit(hex[i + 1]));
+  for (std::size_t i = 0; i < hex.size(); i += 2)
+    bytes += static_cast<char>(digit(hex[i]) * 16 + digit(hex[i + 1]));
   return bytes;
 }
 

@@ -29,8 +29,8 @@ class KeyboardLanguageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::resetSimulatedKeyboard();
-    platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout, platform::kHebrewLayout, kGerman},
-                                              platform::kUsEnglishLayout);
+    platform::installSimulatedKeyboardLayouts(
+        {platform::kUsEnglishLayout, platform::kHebrewLayout, kGerman}, platform::kUsEnglishLayout);
   }
   void TearDown() override { platform::resetSimulatedKeyboard(); }
   ui::headless::HeadlessToolkit toolkit;
@@ -79,7 +79,8 @@ TEST_F(KeyboardLanguageTest, TheHookHearsTheSystemSwitchUntilRemoved) {
 }
 
 TEST_F(KeyboardLanguageTest, WithoutAHebrewLayoutTheEditorBelievesEnglish) {
-  platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout}, platform::kUsEnglishLayout);
+  platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout},
+                                            platform::kUsEnglishLayout);
   form.keyboard.startHebrew();
   EXPECT_EQ(form.keyboard.language(), kEnglishLanguage);
   EXPECT_TRUE(form.tbEng.down());

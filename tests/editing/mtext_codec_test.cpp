@@ -15,14 +15,14 @@ TEST(MtextCodec, DecodeUnicodeEscapes) {
       {u"plain text", u"plain text"},
       {u"\\U+05D0\\U+05D1", u"\u05D0\u05D1"},
       {u"x\\U+05D0 y", u"x\u05D0 y"},
-      {u"\\u+05D0", u"\\u+05D0"},           // lower-case u is no escape
-      {u"\\U+05d0", u"\u0005d0"},          // hex digits are upper case only
-      {u"\\U+05D0A", u"\u5D0A"},            // every digit that follows is taken
-      {u"\\U+0123456789", u"\u6789"},       // the code keeps its low 16 bits
-      {u"\\U+15D0", u"\\U+15D0"},           // only "\U+0" starts an escape
+      {u"\\u+05D0", u"\\u+05D0"},      // lower-case u is no escape
+      {u"\\U+05d0", u"\u0005d0"},      // hex digits are upper case only
+      {u"\\U+05D0A", u"\u5D0A"},       // every digit that follows is taken
+      {u"\\U+0123456789", u"\u6789"},  // the code keeps its low 16 bits
+      {u"\\U+15D0", u"\\U+15D0"},      // only "\U+0" starts an escape
       {u"\\U05D0", u"\\U05D0"},
-      {u"a\\Pb\\U+05D2", u"a\\Pb\u05D2"},   // other codes stay literal
-      {u"\\U+0", u"\\U+0"},                 // no digits: kept as written
+      {u"a\\Pb\\U+05D2", u"a\\Pb\u05D2"},  // other codes stay literal
+      {u"\\U+0", u"\\U+0"},                // no digits: kept as written
       {u"\\U+0;x", u"\\U+0;x"},
       {u"end\\", u"end\\"},
       {u"end\\U", u"end\\U"},
@@ -37,7 +37,7 @@ TEST(MtextCodec, DecodeUnicodeEscapes) {
 TEST(MtextCodec, StripFormatGroup) {
   const Case cases[] = {
       {u"{\\fArial|b0|i0;first\\Psecond}", u"first\\Psecond"},
-      {u"{\\H2.5;text}}", u"text}"},  // one closing brace goes
+      {u"{\\H2.5;text}}", u"text}"},                       // one closing brace goes
       {u"{\\fArial|b1;notes:}\\Pline", u"notes:\\Pline"},  // the group closes early
       {u"{\\fArial;ab}c}", u"abc}"},
       {u"{\\fArial;a{\\C1;b}c}", u"a{\\C1;b}c"},  // inner groups stay literal
@@ -45,7 +45,7 @@ TEST(MtextCodec, StripFormatGroup) {
       {u"{\\fArial;no brace at all", u"no brace at all"},
       {u"{\\L}ab;c}d}", u"c"},  // closed before the ";": the tail rules
       {u"{\\fArial;}", u""},
-      {u"plain}", u"plain}"},          // no group, nothing removed
+      {u"plain}", u"plain}"},  // no group, nothing removed
       {u"{\\no semicolon}", u"{\\no semicolon}"},
       {u"{plain;x}", u"{plain;x}"},
       {u"{", u"{"},

@@ -20,8 +20,8 @@ constexpr double kHeight = 2.5;
 
 struct Case {
   const char* name;
-  const char* member;       // newtext: a new text in the style `target` at 300,300
-  const char16_t* target;   // an entity handle, or the style of the new text
+  const char* member;      // newtext: a new text in the style `target` at 300,300
+  const char16_t* target;  // an entity handle, or the style of the new text
   const char* script;
   std::function<void(Scenario&, const std::u16string& handle)> check;
   std::function<void(Scenario&)> setup = nullptr;
@@ -47,7 +47,8 @@ host::Ref modelSpaceLast(const Scenario& s) {
 host::Point3 insertionPoint(const host::Ref& e) { return host::toPoint(e.get("InsertionPoint")); }
 
 bool englishActive() {
-  return platform::languageIdOf(platform::currentKeyboardLayout()) == platform::languageIdOf(platform::kUsEnglishLayout);
+  return platform::languageIdOf(platform::currentKeyboardLayout()) ==
+         platform::languageIdOf(platform::kUsEnglishLayout);
 }
 
 std::u16string textOf(const Scenario& s, const char16_t* handle) {
@@ -66,7 +67,8 @@ const Case kCases[] = {
      "expect EditDos Text ד12גבא\n"
      "key Enter\n",
      [](Scenario& s, const std::u16string& h) { EXPECT_EQ(s.readingText(h), u"אבג12ד"); }},
-    {"Backspace inside Hebrew in the DOS editor removes the letter on the right", "newtext", u"HEB-DOS",
+    {"Backspace inside Hebrew in the DOS editor removes the letter on the right", "newtext",
+     u"HEB-DOS",
      "menu DOS1\n"
      "type אבג\n"
      "caret 1\n"
@@ -140,7 +142,9 @@ const Case kCases[] = {
      "expect btnNext Visible false\n"
      "set Edit1 \"\"\n"
      "key Enter\n",
-     [](Scenario& s, const std::u16string&) { EXPECT_EQ(s.entity(u"B9").get("TextOverride").toString(), u""); },
+     [](Scenario& s, const std::u16string&) {
+       EXPECT_EQ(s.entity(u"B9").get("TextOverride").toString(), u"");
+     },
      [](Scenario& s) { s.entity(u"B9").put("TextOverride", u""); }},
     {"Alt+5 inserts %%155 on a dimension too; Alt+1 inserts nothing", "edit", u"B9",
      "key End\n"
@@ -149,10 +153,13 @@ const Case kCases[] = {
      "expect Edit1 Text <>%%155\n"
      "key Enter\n",
      [](Scenario& s, const std::u16string&) {
-       EXPECT_NE(s.entity(u"B9").get("TextOverride").toString().find(u"%%155"), std::u16string::npos);
+       EXPECT_NE(s.entity(u"B9").get("TextOverride").toString().find(u"%%155"),
+                 std::u16string::npos);
      },
      [](Scenario& s) { s.entity(u"B9").put("TextOverride", u""); }},
-    {"editdef.txt keys replace the Alt codes; keys it leaves out keep theirs", "newtext", u"HEB-DOS",
+    {"editdef.txt keys replace the Alt codes; keys it leaves out keep theirs",
+     "newtext",
+     u"HEB-DOS",
      "key Alt+0\n"
      "expect Edit1 Text XYZ\n"
      "key F2\n"
@@ -160,8 +167,11 @@ const Case kCases[] = {
      "key Alt+5\n"
      "expect Edit1 Text XYZ%%c%%155\n"
      "key Escape\n",
-     nullptr, nullptr, {"", "[Alt]\n0=XYZ\n[FKeys]\nF2=%%c\n"}},
-    {"the spin button cycles the font types and the font map keeps the last after OK", "newtext", u"HEB-DOS",
+     nullptr,
+     nullptr,
+     {"", "[Alt]\n0=XYZ\n[FKeys]\nF2=%%c\n"}},
+    {"the spin button cycles the font types and the font map keeps the last after OK", "newtext",
+     u"HEB-DOS",
      "expect edt1 Text \"Dos Hebrew\"\n"
      "click btn1 up\n"
      "expect edt1 Text \"Dos English\"\n"
@@ -178,14 +188,17 @@ const Case kCases[] = {
      "key Enter\n",
      [](Scenario& s, const std::u16string&) {
        EXPECT_EQ(s.module().frmFonts().GetFntType(u"hebrew1.shx"), fntType::DosEnglish);
-       EXPECT_NE(test::readFile(s.dataDir() / "VrnFonts.txt").find("DosEnglish"), std::string::npos);
+       EXPECT_NE(test::readFile(s.dataDir() / "VrnFonts.txt").find("DosEnglish"),
+                 std::string::npos);
      }},
     {"OK writes the text first, then reports a font map it cannot write", "newtext", u"HEB-DOS",
      "click btn1 up\n"
      "type a\n"
      "key Enter\n"
      "answer OK\n",
-     [](Scenario& s, const std::u16string& h) { EXPECT_EQ(s.entity(h).get("TextString").toString(), u"a"); },
+     [](Scenario& s, const std::u16string& h) {
+       EXPECT_EQ(s.entity(h).get("TextString").toString(), u"a");
+     },
      [](Scenario& s) {
        std::filesystem::remove(s.dataDir() / "VrnFonts.txt");
        std::filesystem::create_directory(s.dataDir() / "VrnFonts.txt");
@@ -194,13 +207,17 @@ const Case kCases[] = {
      "expect edH FontColor #FF0000\nexpect edH Text 5.00\nkey Escape\n", nullptr,
      [](Scenario& s) { style(s, u"HEB-DOS").put("Height", 5.0); }},
     {"choosing a fixed-height style shows its height in grey", "newtext", u"HEB-DOS",
-     "expect edH FontColor #000000\nmenu pupSt HEB-WIN\nexpect edH FontColor #808080\nkey Escape\n", nullptr,
-     [](Scenario& s) { style(s, u"HEB-WIN").put("Height", 5.0); }},
+     "expect edH FontColor #000000\nmenu pupSt HEB-WIN\nexpect edH FontColor #808080\nkey Escape\n",
+     nullptr, [](Scenario& s) { style(s, u"HEB-WIN").put("Height", 5.0); }},
     {"a style whose name holds & can be chosen", "newtext", u"HEB-DOS",
      "menu pupSt A&B\ntype א\nkey Enter\n",
-     [](Scenario& s, const std::u16string& h) { EXPECT_EQ(s.entity(h).get("StyleName").toString(), u"A&B"); },
+     [](Scenario& s, const std::u16string& h) {
+       EXPECT_EQ(s.entity(h).get("StyleName").toString(), u"A&B");
+     },
      [](Scenario& s) { addStyle(s, u"A&B", u"hebrew1.shx"); }},
-    {"symbol-font buttons hidden by a symbol font come back for other fonts", "newtext", u"HEB-DOS",
+    {"symbol-font buttons hidden by a symbol font come back for other fonts",
+     "newtext",
+     u"HEB-DOS",
      "expect tb1 Visible true\n"
      "menu pupSt SYM\n"
      "expect tb1 Visible false\n"
@@ -223,7 +240,9 @@ const Case kCases[] = {
        EXPECT_EQ(e.get("VerticalAlignment").toInt(), 2);
        EXPECT_EQ(insertionPoint(e), (host::Point3{80, 280, 0}));
      },
-     [](Scenario& s) { s.entity(u"9F").put("InsertionPoint", host::toVariant({80, 280, 0})); }},
+     [](Scenario& s) {
+       s.entity(u"9F").put("InsertionPoint", host::toVariant({80, 280, 0}));
+     }},
     {"a click on the status bar toggles the screen editor", "edit", u"9F",
      "click StatusBar1 0\n"
      "expect StatusBar1 Panels[0] \"Dos Screen Editor\"\n"
@@ -235,8 +254,8 @@ const Case kCases[] = {
      "expect Edit1 Text סלון\n"
      "key Escape\n",
      [](Scenario& s, const std::u16string&) { EXPECT_EQ(s.readingText(u"9F"), u"סלון"); }},
-    {"the editor chosen for new texts is kept in the settings; Previous keeps the one in use", "newtext",
-     u"HEB-DOS",
+    {"the editor chosen for new texts is kept in the settings; Previous keeps the one in use",
+     "newtext", u"HEB-DOS",
      "menu DOS1\n"
      "menu previous1\n"
      "expect EditDos Visible true\n"
@@ -251,14 +270,19 @@ const Case kCases[] = {
     {"the DOS editor mirrors brackets typed on the Hebrew keyboard", "newtext", u"HEB-DOS",
      "menu DOS1\ntype (\nexpect EditDos Text )\nkey Escape\n", nullptr},
     {"the special-character buttons insert their codes at the caret", "newtext", u"HEB-DOS",
-     "click tb1\nclick tb3\nclick ToolButton10\nexpect Edit1 Text %%d%%c%%u\nexpect Edit1 Focused true\nkey Escape\n",
+     "click tb1\nclick tb3\nclick ToolButton10\nexpect Edit1 Text %%d%%c%%u\nexpect Edit1 Focused "
+     "true\nkey Escape\n",
      nullptr},
     {"a height typed for a text is written when the field is left", "edit", u"9F",
      "focus edH\nset edH 7\nfocus Edit1\nkey Enter\n",
-     [](Scenario& s, const std::u16string&) { EXPECT_EQ(s.entity(u"9F").get("Height").toDouble(), 7.0); }},
+     [](Scenario& s, const std::u16string&) {
+       EXPECT_EQ(s.entity(u"9F").get("Height").toDouble(), 7.0);
+     }},
     {"a height typed for an attribute is not written", "block", u"D5",
      "focus edH\nset edH 7\nfocus Edit1\nkey Enter\n",
-     [](Scenario& s, const std::u16string&) { EXPECT_NE(s.entity(u"D5").get("Height").toDouble(), 7.0); }},
+     [](Scenario& s, const std::u16string&) {
+       EXPECT_NE(s.entity(u"D5").get("Height").toDouble(), 7.0);
+     }},
     {"choosing a style rewrites the text in the new style's font", "newtext", u"HEB-DOS",
      "type אב\n"
      "menu pupSt HEB-WIN\n"
@@ -283,7 +307,9 @@ const Case kCases[] = {
      "wait 100\n"
      "expect tbHeb Down true\n"
      "key Escape\n",
-     [](Scenario&, const std::u16string&) { EXPECT_TRUE(englishActive()) << "closing hands back US English"; }},
+     [](Scenario&, const std::u16string&) {
+       EXPECT_TRUE(englishActive()) << "closing hands back US English";
+     }},
     {"with no Hebrew layout installed the DOS editor follows English", "newtext", u"HEB-DOS",
      "menu DOS1\n"
      "expect tbEng Down true\n"
@@ -291,14 +317,20 @@ const Case kCases[] = {
      "expect EditDos Text ab\n"
      "key Enter\n",
      nullptr,
-     [](Scenario&) { platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout}, platform::kUsEnglishLayout); }},
+     [](Scenario&) {
+       platform::installSimulatedKeyboardLayouts({platform::kUsEnglishLayout},
+                                                 platform::kUsEnglishLayout);
+     }},
     {"a saved place off the monitor is brought back onto it", "newtext", u"HEB-DOS",
-     "expect Thtext Top 920\nkey Escape\n", nullptr, [](Scenario& s) { s.module().Rinistr().txtt = 5000; }},
+     "expect Thtext Top 920\nkey Escape\n", nullptr,
+     [](Scenario& s) { s.module().Rinistr().txtt = 5000; }},
     {"an attribute is edited without New Line", "block", u"D5",
      "expect btnNext Visible false\nexpect edH Text \"\"\nset Edit1 \"תוכנית גג\"\nkey Enter\n",
      [](Scenario& s, const std::u16string&) { EXPECT_EQ(s.readingText(u"D5"), u"תוכנית גג"); }},
-    {"edit on an entity that is no text fails, leaves no undo mark open and hands back US English", "edit",
-     u"AD", "",
+    {"edit on an entity that is no text fails, leaves no undo mark open and hands back US English",
+     "edit",
+     u"AD",
+     "",
      [](Scenario& s, const std::u16string&) {
        EXPECT_TRUE(englishActive());
        s.entity(u"A0").put("TextString", u"x");
@@ -307,14 +339,30 @@ const Case kCases[] = {
        EXPECT_EQ(textOf(s, u"A1"), u"jsr ahbv");
        EXPECT_EQ(textOf(s, u"A0"), u"x") << "a step of its own, not part of a mark left open";
      },
-     nullptr, {}, host::hr::kInvalidArg},
+     nullptr,
+     {},
+     host::hr::kInvalidArg},
     // Routing: these belong to editors not in this build; no form opens.
-    {"edit on a multi-line text is for the multi-line editor", "edit", u"A8", "", nullptr, nullptr, {},
+    {"edit on a multi-line text is for the multi-line editor",
+     "edit",
+     u"A8",
+     "",
+     nullptr,
+     nullptr,
+     {},
      host::hr::kNotImpl},
-    {"block on a block reference is for the block-attribute editor", "block", u"AF", "", nullptr, nullptr, {},
+    {"block on a block reference is for the block-attribute editor",
+     "block",
+     u"AF",
+     "",
+     nullptr,
+     nullptr,
+     {},
      host::hr::kNotImpl},
     {"OK on an empty new text removes it as Cancel does", "newtext", u"HEB-DOS", "key Enter\n",
-     [](Scenario& s, const std::u16string& h) { EXPECT_NE(modelSpaceLast(s).get("Handle").toString(), h); }},
+     [](Scenario& s, const std::u16string& h) {
+       EXPECT_NE(modelSpaceLast(s).get("Handle").toString(), h);
+     }},
 };
 
 TEST(ThtextScenarios, RunOnTheSampleDrawing) {
@@ -322,8 +370,9 @@ TEST(ThtextScenarios, RunOnTheSampleDrawing) {
     SCOPED_TRACE(c.name);
     Scenario s(test::sampleDrawing(), c.files);
     if (c.setup) c.setup(s);
-    const std::u16string handle =
-        std::string_view(c.member) == "newtext" ? s.newText(c.target, {300, 300, 0}, kHeight) : c.target;
+    const std::u16string handle = std::string_view(c.member) == "newtext"
+                                      ? s.newText(c.target, {300, 300, 0}, kHeight)
+                                      : c.target;
     const automation::CallResult result = s.run(c.member, {host::Variant(handle)}, c.script);
     EXPECT_EQ(result.hr, c.hr) << utf16ToUtf8(result.error.description);
     EXPECT_TRUE(s.report().ok()) << s.failures();

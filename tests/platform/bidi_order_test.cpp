@@ -4,11 +4,8 @@
 // also where the conformance file has nothing to say (the places of the
 // controls and boundary neutrals that rule X9 removes).
 
-#include "platform/bidi.h"
-
-#include <unicode/ubidi.h>
-
 #include <gtest/gtest.h>
+#include <unicode/ubidi.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +13,8 @@
 #include <memory>
 #include <random>
 #include <string>
+
+#include "platform/bidi.h"
 
 namespace vrn::platform {
 namespace {
@@ -25,8 +24,8 @@ std::u16string icuOrder(const std::u16string& line, ReadingDirection direction) 
   const auto length = static_cast<std::int32_t>(line.size());
   std::u16string display(line.size(), u'\0');
   UErrorCode status = U_ZERO_ERROR;
-  ubidi_setPara(bidi.get(), line.data(), length,
-                direction == ReadingDirection::RightToLeft ? 1 : 0, nullptr, &status);
+  ubidi_setPara(bidi.get(), line.data(), length, direction == ReadingDirection::RightToLeft ? 1 : 0,
+                nullptr, &status);
   ubidi_writeReordered(bidi.get(), display.data(), length, 0, &status);
   EXPECT_TRUE(U_SUCCESS(status));
   return display;
@@ -38,7 +37,8 @@ TEST(DisplayOrder, MatchesIcuOnMixedLines) {
   // paragraph separator, marks, embeddings, overrides, isolates, a boundary
   // neutral, and a supplementary character (Hebrew-direction) as a pair.
   const std::u16string alphabet =
-      u"aZ\u05D0\u05E9\u05EA\u0627\u0628" u"09\u0661+-%.,:/"
+      u"aZ\u05D0\u05E9\u05EA\u0627\u0628"
+      u"09\u0661+-%.,:/"
       u"()[]{}<>!\u05B8\u0301  \t\u2029\u200E\u200F\u061C"
       u"\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069\u00AD";
   const std::u16string pair = u"\U00010900";  // PHOENICIAN LETTER ALF, class R

@@ -46,10 +46,12 @@ TEST(WindowsCodePages, DoubleByteTables) {
     bool written;  // the bytes the code page writes for the unit
   };
   const Case cases[] = {
-      {932, 0x8140, u'\u3000', true},  {932, 0x82A0, u'\u3042', true},  {932, 0xB1, u'\uFF71', true},
-      {932, 0x815F, u'\uFF3C', true},    {932, 0x81CA, u'\uFFE2', true},  {932, 0xFA54, u'\uFFE2', false},
-      {936, 0xC4E3, u'\u4F60', true},  {949, 0xB0A1, u'\uAC00', true},  {950, 0xA440, u'\u4E00', true},
-      {1361, 0x8861, u'\uAC00', true}, {1361, 0xD931, u'\u3000', true},
+      {932, 0x8140, u'\u3000', true},  {932, 0x82A0, u'\u3042', true},
+      {932, 0xB1, u'\uFF71', true},    {932, 0x815F, u'\uFF3C', true},
+      {932, 0x81CA, u'\uFFE2', true},  {932, 0xFA54, u'\uFFE2', false},
+      {936, 0xC4E3, u'\u4F60', true},  {949, 0xB0A1, u'\uAC00', true},
+      {950, 0xA440, u'\u4E00', true},  {1361, 0x8861, u'\uAC00', true},
+      {1361, 0xD931, u'\u3000', true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.codePage) + " " + std::to_string(c.bytes));
@@ -64,8 +66,10 @@ TEST(WindowsCodePages, DoubleByteTables) {
   EXPECT_EQ(shiftJis.pairs[0x81FF], std::nullopt);
   EXPECT_EQ(shiftJis.units[0x05D0], std::nullopt);  // no Hebrew
   const DoubleByteTable unknown = doubleByteTable(12345);
-  EXPECT_TRUE(std::none_of(unknown.pairs.begin(), unknown.pairs.end(), [](const auto& unit) { return unit.has_value(); }));
-  EXPECT_TRUE(std::none_of(unknown.units.begin(), unknown.units.end(), [](const auto& bytes) { return bytes.has_value(); }));
+  EXPECT_TRUE(std::none_of(unknown.pairs.begin(), unknown.pairs.end(),
+                           [](const auto& unit) { return unit.has_value(); }));
+  EXPECT_TRUE(std::none_of(unknown.units.begin(), unknown.units.end(),
+                           [](const auto& bytes) { return bytes.has_value(); }));
 }
 
 }  // namespace

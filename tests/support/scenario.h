@@ -34,7 +34,9 @@
 
 namespace vrn::test {
 
-inline std::filesystem::path sampleDrawing() { return std::filesystem::path(VRN_SOURCE_DIR) / "examples/sample.dxf"; }
+inline std::filesystem::path sampleDrawing() {
+  return std::filesystem::path(VRN_SOURCE_DIR) / "examples/sample.dxf";
+}
 
 struct DataFiles {
   std::string fontMapExtra;  // lines appended to the sample font map
@@ -58,7 +60,8 @@ class Scenario {
     options.toolkit = &toolkit;
     module_ = std::make_unique<automation::Module>(std::move(options));
     app_ = drawing::makeApplication(std::make_shared<dxf::DxfFiles>());
-    doc = host::Ref(app_).obj("Documents").call("Open", utf8ToUtf16(drawingFile.string())).toObject();
+    doc =
+        host::Ref(app_).obj("Documents").call("Open", utf8ToUtf16(drawingFile.string())).toObject();
     std::vector<host::Variant> args{host::ObjectPtr(app_)};
     object_.invoke("SetApp", host::Invoke::Method, args);
   }
@@ -66,7 +69,9 @@ class Scenario {
 
   automation::Module& module() { return *module_; }
   const std::filesystem::path& dataDir() const { return module_->DataDir(); }
-  host::Ref entity(const std::u16string& handle) const { return doc.call("HandleToObject", handle).toObject(); }
+  host::Ref entity(const std::u16string& handle) const {
+    return doc.call("HandleToObject", handle).toObject();
+  }
 
   // A new empty single-line text, made in one undo step as the AutoCAD-side
   // routine makes it before newtext.
@@ -87,7 +92,8 @@ class Scenario {
 
   // Plays the script (UTF-8 lines) and calls the member; the run's report
   // is in report().
-  automation::CallResult run(std::string_view member, std::vector<host::Variant> args, std::string_view script) {
+  automation::CallResult run(std::string_view member, std::vector<host::Variant> args,
+                             std::string_view script) {
     toolkit.play(ui::script::parse(script), nullptr);
     automation::CallResult result = object_.invoke(member, host::Invoke::Method, args);
     report_ = toolkit.finish();
@@ -95,7 +101,9 @@ class Scenario {
   }
   const ui::RunReport& report() const { return report_; }
   // The texts sent to the host's command line (SendCommand), in order.
-  const std::vector<std::u16string>& commandsSent() const { return app_->activeDocument()->commandLog(); }
+  const std::vector<std::u16string>& commandsSent() const {
+    return app_->activeDocument()->commandLog();
+  }
   std::string failures() const {
     std::string text;
     for (const std::string& f : report_.failures) text += f + "\n";

@@ -45,7 +45,8 @@ TEST_P(ControlsTest, ToolButtonsKeepTheFocusAndGroupsHoldOneButtonDown) {
       "expect tbEng Down false\n"
       "click ToolButton10\n"
       "expect TfrmSample ActiveControl Edit1");
-  EXPECT_EQ(form.log, (Log{"Edit1:enter", "tbEng:click", "tbEng:click", "tbHebrew:click", "ToolButton10:click"}));
+  EXPECT_EQ(form.log, (Log{"Edit1:enter", "tbEng:click", "tbEng:click", "tbHebrew:click",
+                           "ToolButton10:click"}));
 }
 
 TEST_P(ControlsTest, ButtonsTakeTheFocusBeforeTheyArePressed) {
@@ -53,9 +54,10 @@ TEST_P(ControlsTest, ButtonsTakeTheFocusBeforeTheyArePressed) {
   form.Edit1.onExit = [this] {
     if (form.Edit1.text() == u"bad") throw std::runtime_error("Not a number.");
   };
-  toolkit->play(ui::script::parse("type bad\nclick btnOk\nanswer OK\nexpect TfrmSample ActiveControl Edit1\n"
-                                  "set Edit1 2.5\nclick btnOk"),
-                nullptr);
+  toolkit->play(
+      ui::script::parse("type bad\nclick btnOk\nanswer OK\nexpect TfrmSample ActiveControl Edit1\n"
+                        "set Edit1 2.5\nclick btnOk"),
+      nullptr);
   EXPECT_EQ(form.showModal(), ui::ModalResult::OK);
   EXPECT_TRUE(toolkit->finish().ok());
   EXPECT_EQ(toolkit->transcript().lines()[1], "message \"Not a number.\" [vrn] OK -> OK");
@@ -74,7 +76,8 @@ TEST_P(ControlsTest, AFocusedButtonTakesEnterAndSpace) {
 TEST_P(ControlsTest, KeysNeedAFocusedControlThatCanBeReached) {
   form.setActiveControl(&form.Edit1);
   form.ToolButton10.onClick = [this] { form.Edit1.setVisible(false); };
-  EXPECT_EQ(failureOf("click ToolButton10\nkey Escape"), "line 2 (key Escape): Edit1 is hidden or disabled");
+  EXPECT_EQ(failureOf("click ToolButton10\nkey Escape"),
+            "line 2 (key Escape): Edit1 is hidden or disabled");
 }
 
 TEST_P(ControlsTest, KeyboardFocusSelectsAnEditsTextAClickDoesNot) {
@@ -89,8 +92,8 @@ TEST_P(ControlsTest, KeyboardFocusSelectsAnEditsTextAClickDoesNot) {
       "expect TfrmSample ActiveControl Memo1\n"
       "key Shift+Tab\n"
       "expect Edit2 SelLength 3");
-  EXPECT_EQ(form.log, (Log{"Edit1:enter", "Edit1:exit", "Edit2:enter", "Edit2:mousedown", "Edit2:exit",
-                           "Edit2:enter"}));
+  EXPECT_EQ(form.log, (Log{"Edit1:enter", "Edit1:exit", "Edit2:enter", "Edit2:mousedown",
+                           "Edit2:exit", "Edit2:enter"}));
 }
 
 TEST_P(ControlsTest, MenusCheckRadioItemsAndReachItemsByNameOrCaption) {
@@ -150,9 +153,10 @@ TEST_P(ControlsTest, UserChoicesFireEventsProgramChangesDoNot) {
       "choose PageControl1 Categories\n"
       "expect CheckListBox1 Items ARIAL.ttf|simplex.shx\n"
       "expect ComboBox1 ItemIndex 1");
-  EXPECT_EQ(form.log, (Log{"Edit1:enter", "Edit1:exit", "ComboBox1:change:Center", "ComboBox1:change:Left", "ListBox1:click:1",
-                           "RadioGroup1:click:2", "CheckListBox1:check:0", "CheckListBox1:check:0",
-                           "CheckBox1:click:0", "PageControl1:change:0"}));
+  EXPECT_EQ(form.log,
+            (Log{"Edit1:enter", "Edit1:exit", "ComboBox1:change:Center", "ComboBox1:change:Left",
+                 "ListBox1:click:1", "RadioGroup1:click:2", "CheckListBox1:check:0",
+                 "CheckListBox1:check:0", "CheckBox1:click:0", "PageControl1:change:0"}));
 }
 
 TEST_P(ControlsTest, AControlOnAPageIsReachableWhileItsPageShows) {
@@ -170,8 +174,8 @@ TEST_P(ControlsTest, TheTreeReportsEverySelectionChange) {
   form.TreeView1.remove(walls);
   EXPECT_EQ(form.TreeView1.selected(), &all);
   run("choose TreeView1 All Categories");
-  EXPECT_EQ(form.log, (Log{"TreeView1:change:Doors", "TreeView1:change:Walls", "TreeView1:change:All Categories",
-                           "Edit1:enter", "Edit1:exit"}))
+  EXPECT_EQ(form.log, (Log{"TreeView1:change:Doors", "TreeView1:change:Walls",
+                           "TreeView1:change:All Categories", "Edit1:enter", "Edit1:exit"}))
       << "choosing the selected node changes nothing";
 }
 
@@ -181,7 +185,8 @@ TEST_P(ControlsTest, TreeCaptionsAreEditedInPlace) {
   form.TreeView1.select(&topic);
   form.setActiveControl(&form.TreeView1);
   form.TreeView1.onKeyDown = [&](ui::KeyEvent& key) {
-    if (key.is(ui::vk::kF2) && form.TreeView1.selected()) form.TreeView1.beginEdit(*form.TreeView1.selected());
+    if (key.is(ui::vk::kF2) && form.TreeView1.selected())
+      form.TreeView1.beginEdit(*form.TreeView1.selected());
   };
   form.TreeView1.onEdited = [&](ui::TreeNode& node, std::u16string& text) {
     form.note("edited:" + utf16ToUtf8(node.text()) + "->" + utf16ToUtf8(text));
@@ -201,8 +206,8 @@ TEST_P(ControlsTest, TreeCaptionsAreEditedInPlace) {
       "type \"The \"\n"
       "focus Edit1\n"
       "expect TreeView1 Selected All Categories/The Doors!!");
-  EXPECT_EQ(form.log, (Log{"TreeView1:change:New Topic", "edited:New Topic->Doors", "edited:Doors!->The Doors!",
-                           "Edit1:enter"}))
+  EXPECT_EQ(form.log, (Log{"TreeView1:change:New Topic", "edited:New Topic->Doors",
+                           "edited:Doors!->The Doors!", "Edit1:enter"}))
       << "Enter and Escape belong to the editor; leaving the tree ends the edit";
 }
 
@@ -211,11 +216,12 @@ TEST_P(ControlsTest, TreeNodesAreDraggedWhereTheHandlerAccepts) {
   ui::TreeNode& a = form.TreeView1.add(&all, u"A");
   ui::TreeNode& b = form.TreeView1.add(&all, u"B");
   form.TreeView1.setDragEnabled(true);
-  form.TreeView1.onDragOver = [](ui::TreeNode&, ui::TreeNode* target, ui::HitPart part, bool& accept) {
-    accept = target && part != ui::HitPart::Button;
-  };
+  form.TreeView1.onDragOver = [](ui::TreeNode&, ui::TreeNode* target, ui::HitPart part,
+                                 bool& accept) { accept = target && part != ui::HitPart::Button; };
   form.TreeView1.onDragDrop = [&](ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part) {
-    form.TreeView1.move(source, target, part == ui::HitPart::Indent ? ui::NodeAttach::Insert : ui::NodeAttach::AddChild);
+    form.TreeView1.move(
+        source, target,
+        part == ui::HitPart::Indent ? ui::NodeAttach::Insert : ui::NodeAttach::AddChild);
   };
   run("drag TreeView1 All/B All/A indent\n"
       "drag TreeView1 All/A All/B label\n"
@@ -223,7 +229,8 @@ TEST_P(ControlsTest, TreeNodesAreDraggedWhereTheHandlerAccepts) {
       "drag TreeView1 All/B \"\"");
   EXPECT_EQ(all.child(0).text(), u"B");
   EXPECT_EQ(&b.child(0), &a);
-  EXPECT_FALSE(form.TreeView1.move(all, &a, ui::NodeAttach::AddChild)) << "a node cannot go below itself";
+  EXPECT_FALSE(form.TreeView1.move(all, &a, ui::NodeAttach::AddChild))
+      << "a node cannot go below itself";
 }
 
 TEST_P(ControlsTest, GridCellsAreSelectedAndEditedByTheUser) {
@@ -233,23 +240,28 @@ TEST_P(ControlsTest, GridCellsAreSelectedAndEditedByTheUser) {
       "choose StringGrid1 Windows\n"
       "expect StringGrid1 Cells[1,1] Windows\n"
       "expect StringGrid1 Row 1");
-  EXPECT_EQ(form.log, (Log{"Edit1:enter", "Edit1:exit", "StringGrid1:select:0,1", "StringGrid1:edit:0,1=hebrew.shx", "StringGrid1:select:1,1",
+  EXPECT_EQ(form.log, (Log{"Edit1:enter", "Edit1:exit", "StringGrid1:select:0,1",
+                           "StringGrid1:edit:0,1=hebrew.shx", "StringGrid1:select:1,1",
                            "StringGrid1:edit:1,1=Windows"}));
   struct Case {
     std::string script;
     std::string failure;
   };
   const Case refused[] = {
-      {"cell StringGrid1 0 2", "line 1 (cell StringGrid1 0 2): cell 0,2 of StringGrid1 cannot be selected"},
-      {"cell StringGrid1 0 0", "line 1 (cell StringGrid1 0 0): cell 0,0 of StringGrid1 cannot be selected"},
-      {"choose StringGrid1 Arial", "line 1 (choose StringGrid1 Arial): row 1 of StringGrid1 offers no \"Arial\""},
+      {"cell StringGrid1 0 2",
+       "line 1 (cell StringGrid1 0 2): cell 0,2 of StringGrid1 cannot be selected"},
+      {"cell StringGrid1 0 0",
+       "line 1 (cell StringGrid1 0 0): cell 0,0 of StringGrid1 cannot be selected"},
+      {"choose StringGrid1 Arial",
+       "line 1 (choose StringGrid1 Arial): row 1 of StringGrid1 offers no \"Arial\""},
   };
   for (const Case& c : refused) EXPECT_EQ(failureOf(c.script), c.failure);
 }
 
 TEST_P(ControlsTest, StatusPanelsSpinArrowsAndFileDialogs) {
   form.btnOk.onClick = [this] {
-    form.note(form.OpenDialog1.execute() ? "open:" + form.OpenDialog1.fileName().string() : "open:cancelled");
+    form.note(form.OpenDialog1.execute() ? "open:" + form.OpenDialog1.fileName().string()
+                                         : "open:cancelled");
   };
   toolkit->play(ui::script::parse("click StatusBar1 0\n"
                                   "click btn1 up\n"
@@ -259,8 +271,8 @@ TEST_P(ControlsTest, StatusPanelsSpinArrowsAndFileDialogs) {
                 nullptr);
   EXPECT_EQ(form.showModal(), ui::ModalResult::OK);
   EXPECT_TRUE(toolkit->finish().ok());
-  EXPECT_EQ(form.log, (Log{"Edit1:enter", "StatusBar1:panel:0", "btn1:up", "btn1:down", "Edit1:exit",
-                           "open:/tmp/plan.txt"}))
+  EXPECT_EQ(form.log, (Log{"Edit1:enter", "StatusBar1:panel:0", "btn1:up", "btn1:down",
+                           "Edit1:exit", "open:/tmp/plan.txt"}))
       << "the spin button and the status bar take no focus";
   form.log.clear();
   toolkit->play(ui::script::parse("click btnOk\nanswer Cancel"), nullptr);
@@ -282,7 +294,8 @@ TEST_P(ControlsTest, ClipboardCommandsCanBeTakenOverByTheForm) {
 
 TEST_P(ControlsTest, TheLayoutActionSwitchesTheSystemLayout) {
   std::vector<platform::KeyboardLayoutHandle> seen;
-  auto id = platform::addLanguageChangeListener([&](platform::KeyboardLayoutHandle l) { seen.push_back(l); });
+  auto id = platform::addLanguageChangeListener(
+      [&](platform::KeyboardLayoutHandle l) { seen.push_back(l); });
   run("layout he\nlayout en");
   platform::removeLanguageChangeListener(id);
   EXPECT_EQ(seen, (std::vector<platform::KeyboardLayoutHandle>{0x040D040D, 0x04090409}));
@@ -290,7 +303,8 @@ TEST_P(ControlsTest, TheLayoutActionSwitchesTheSystemLayout) {
   EXPECT_EQ(failureOf("layout he"), "line 1 (layout he): no Hebrew keyboard layout is installed");
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, ControlsTest, ::testing::ValuesIn(scriptedBackends()), backendName);
+INSTANTIATE_TEST_SUITE_P(Backends, ControlsTest, ::testing::ValuesIn(scriptedBackends()),
+                         backendName);
 
 }  // namespace
 }  // namespace vrn::test

@@ -67,16 +67,20 @@ class TfrmDemo : public ui::Form {
     Timer1.setEnabled(false);
   }
   void FormDestroy() { log.push_back("FormDestroy"); }
-  void Edit1Change() { StatusBar1.setPanelText(1, ui::propertyText(static_cast<int>(Edit1.text().size()))); }
+  void Edit1Change() {
+    StatusBar1.setPanelText(1, ui::propertyText(static_cast<int>(Edit1.text().size())));
+  }
   void btnOkClick() {
     log.push_back("btnOkClick");
     if (Edit1.text().empty()) throw std::runtime_error("Type a text first.");
   }
   void BitBtn2Click() { log.push_back("BitBtn2Click"); }
   void btnSaveClick() {
-    ui::ModalResult answer =
-        ui::messageBox(toolkit(), {u"Save the text?", u"Demo", ui::MessageButtons::YesNoCancel,
-                                   ui::MessageIcon::Question, {}});
+    ui::ModalResult answer = ui::messageBox(toolkit(), {u"Save the text?",
+                                                        u"Demo",
+                                                        ui::MessageButtons::YesNoCancel,
+                                                        ui::MessageIcon::Question,
+                                                        {}});
     if (answer == ui::ModalResult::Yes) saved = Edit1.text();
     if (answer == ui::ModalResult::Cancel) close();
   }

@@ -57,7 +57,8 @@ TEST_P(DemoFormTest, EscapeClosesThroughTheCancelButton) {
   ui::OwnedForm<TfrmDemo> form(*toolkit);
   EXPECT_EQ(run(form, "type abc\nkey Escape\n"), ui::ModalResult::Cancel);
   EXPECT_TRUE(report.ok());
-  EXPECT_EQ(form->log, (std::vector<std::string>{"FormCreate", "FormShow", "BitBtn2Click", "FormClose"}));
+  EXPECT_EQ(form->log,
+            (std::vector<std::string>{"FormCreate", "FormShow", "BitBtn2Click", "FormClose"}));
 }
 
 TEST_P(DemoFormTest, AFailingHandlerShowsItsErrorAndTheFormStaysOpen) {
@@ -106,8 +107,10 @@ TEST_P(DemoFormTest, TypingHebrewWithTheEnglishLayoutGivesTheLatinOfItsKeys) {
 TEST_P(DemoFormTest, WhenTheScriptRunsOutTheFormClosesByItsCancelPath) {
   ui::OwnedForm<TfrmDemo> form(*toolkit);
   EXPECT_EQ(run(form, "type abc\n"), ui::ModalResult::Cancel);
-  EXPECT_EQ(form->log, (std::vector<std::string>{"FormCreate", "FormShow", "BitBtn2Click", "FormClose"}));
-  EXPECT_EQ(report.failures, (std::vector<std::string>{"the script ended while form TfrmDemo was open"}));
+  EXPECT_EQ(form->log,
+            (std::vector<std::string>{"FormCreate", "FormShow", "BitBtn2Click", "FormClose"}));
+  EXPECT_EQ(report.failures,
+            (std::vector<std::string>{"the script ended while form TfrmDemo was open"}));
 }
 
 TEST_P(DemoFormTest, FailuresNameTheirLineAndStopTheScript) {
@@ -119,9 +122,12 @@ TEST_P(DemoFormTest, FailuresNameTheirLineAndStopTheScript) {
       {"click btnNope\ntype a", "line 1 (click btnNope): no btnNope on TfrmDemo"},
       {"type é", "line 1 (type é): no key types \"é\""},
       {"answer Yes", "line 1 (answer Yes): no message box is open"},
-      {"click btnSave\ntype a", "line 2 (type a): message box \"Save the text?\" is open; the script must answer it first"},
-      {"click btnSave\nanswer All", "line 2 (answer All): message box \"Save the text?\" has no All button"},
-      {"click StatusBar1 7", "line 1 (click StatusBar1 7): click StatusBar1 needs a panel number below 2"},
+      {"click btnSave\ntype a",
+       "line 2 (type a): message box \"Save the text?\" is open; the script must answer it first"},
+      {"click btnSave\nanswer All",
+       "line 2 (answer All): message box \"Save the text?\" has no All button"},
+      {"click StatusBar1 7",
+       "line 1 (click StatusBar1 7): click StatusBar1 needs a panel number below 2"},
       {"choose Edit1 x", "line 1 (choose Edit1 x): Edit1 has nothing to choose from"},
       {"caret 4", "line 1 (caret 4): 4 is past the end of the text (0)"},
       {"menu btnOk", "line 1 (menu btnOk): btnOk is no menu item"},
@@ -135,7 +141,8 @@ TEST_P(DemoFormTest, FailuresNameTheirLineAndStopTheScript) {
     EXPECT_EQ(run(form, c.script), ui::ModalResult::Cancel);
     ASSERT_FALSE(report.failures.empty());
     EXPECT_EQ(report.failures.front(), c.failure);
-    EXPECT_EQ(report.failures.size(), 1u) << "a stopped script closes the form without further failures";
+    EXPECT_EQ(report.failures.size(), 1u)
+        << "a stopped script closes the form without further failures";
     EXPECT_EQ(form->Edit1.text(), u"") << "nothing after the failing line ran";
   }
 }
@@ -150,19 +157,22 @@ TEST_P(DemoFormTest, ExpectationsThatFailAreAllReported) {
       "expect Edit1 SelStart 2\n"
       "key Escape\n");
   EXPECT_EQ(report.failures,
-            (std::vector<std::string>{"line 2 (expect Edit1 Text ax): expect Edit1 Text: wanted \"ax\", found \"ab\"",
-                                      "line 3 (expect Edit1 Colour red): expect: Edit1 has no property Colour",
-                                      "line 4 (expect Edit2 Text ab): expect: no Edit2 on TfrmDemo"}));
+            (std::vector<std::string>{
+                "line 2 (expect Edit1 Text ax): expect Edit1 Text: wanted \"ax\", found \"ab\"",
+                "line 3 (expect Edit1 Colour red): expect: Edit1 has no property Colour",
+                "line 4 (expect Edit2 Text ab): expect: no Edit2 on TfrmDemo"}));
 }
 
 TEST_P(DemoFormTest, LinesThatWereNeverReachedFailTheRun) {
   ui::OwnedForm<TfrmDemo> form(*toolkit);
   run(form, "key Escape\ntype late\n");
   EXPECT_EQ(report.failures,
-            (std::vector<std::string>{"line 2 (type late): the program finished before the script came to this line"}));
+            (std::vector<std::string>{
+                "line 2 (type late): the program finished before the script came to this line"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, DemoFormTest, ::testing::ValuesIn(scriptedBackends()), backendName);
+INSTANTIATE_TEST_SUITE_P(Backends, DemoFormTest, ::testing::ValuesIn(scriptedBackends()),
+                         backendName);
 
 }  // namespace
 }  // namespace vrn::test

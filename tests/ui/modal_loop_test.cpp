@@ -103,7 +103,9 @@ TEST_P(ModalLoopTest, AnErrorInOnShowLeavesTheFormClosed) {
 
 TEST_P(ModalLoopTest, AFormShownAgainKeepsItsState) {
   TfrmDemo form(*toolkit);
-  toolkit->play(ui::script::parse("type abc\nkey Enter\nexpect Edit1 SelLength 3\nkey End\ntype d\nkey Enter"), nullptr);
+  toolkit->play(ui::script::parse(
+                    "type abc\nkey Enter\nexpect Edit1 SelLength 3\nkey End\ntype d\nkey Enter"),
+                nullptr);
   EXPECT_EQ(form.showModal(), ui::ModalResult::OK);
   EXPECT_EQ(form.showModal(), ui::ModalResult::OK);
   EXPECT_TRUE(toolkit->finish().ok());
@@ -114,12 +116,15 @@ TEST_P(ModalLoopTest, AFormOpenedFromAHandlerTakesTheLinesUntilItCloses) {
   TfrmDemo outer(*toolkit);
   TfrmDemo inner(*toolkit);
   inner.setCaption(u"Inner");
-  outer.btnSave.onClick = [&] { outer.Edit1.setText(inner.showModal() == ui::ModalResult::OK ? inner.Edit1.text() : u"-"); };
-  ui::RunReport report = play(outer, "click btnSave\ntype inner\nkey Enter\nexpect Edit1 Text inner\nkey Escape");
+  outer.btnSave.onClick = [&] {
+    outer.Edit1.setText(inner.showModal() == ui::ModalResult::OK ? inner.Edit1.text() : u"-");
+  };
+  ui::RunReport report =
+      play(outer, "click btnSave\ntype inner\nkey Enter\nexpect Edit1 Text inner\nkey Escape");
   EXPECT_TRUE(report.ok()) << (report.ok() ? "" : report.failures.front());
   EXPECT_EQ(toolkit->transcript().lines(),
-            (Log{"form TfrmDemo \"Demo\" shown", "form TfrmDemo \"Inner\" shown", "form TfrmDemo closed OK",
-                 "form TfrmDemo closed Cancel"}));
+            (Log{"form TfrmDemo \"Demo\" shown", "form TfrmDemo \"Inner\" shown",
+                 "form TfrmDemo closed OK", "form TfrmDemo closed Cancel"}));
 }
 
 TEST_P(ModalLoopTest, TimersFireInTimeOrderAndOnlyWhileRunning) {
@@ -147,8 +152,11 @@ TEST_P(ModalLoopTest, TimersFireInTimeOrderAndOnlyWhileRunning) {
 TEST_P(ModalLoopTest, ATimerMayAskAndCloseWhileTheScriptWaits) {
   TfrmDemo form(*toolkit);
   form.Timer1.onTimer = [&] {
-    if (ui::messageBox(form.toolkit(), {u"Time is up. Close?", u"Demo", ui::MessageButtons::YesNo,
-                                        ui::MessageIcon::Question, {}}) == ui::ModalResult::Yes) {
+    if (ui::messageBox(form.toolkit(), {u"Time is up. Close?",
+                                        u"Demo",
+                                        ui::MessageButtons::YesNo,
+                                        ui::MessageIcon::Question,
+                                        {}}) == ui::ModalResult::Yes) {
       form.close();
     }
   };
@@ -179,7 +187,8 @@ TEST_P(ModalLoopTest, ResizingRunsOnResize) {
     ++resized;
     form.setHeight(150);  // the form only widens or narrows
   };
-  ui::RunReport report = play(form, "resize 500 300\nexpect TfrmDemo Height 150\nexpect TfrmDemo Width 500\nclose");
+  ui::RunReport report =
+      play(form, "resize 500 300\nexpect TfrmDemo Height 150\nexpect TfrmDemo Width 500\nclose");
   EXPECT_TRUE(report.ok()) << (report.ok() ? "" : report.failures.front());
   EXPECT_EQ(resized, 2);
 }
@@ -189,9 +198,7 @@ TEST_P(ModalLoopTest, TheHourglassShowsWhileAnyHourglassLives) {
   if (!headless) GTEST_SKIP() << "the cursor is the headless backend's";
   {
     ui::Hourglass outer(*toolkit);
-    {
-      ui::Hourglass inner(*toolkit);
-    }
+    { ui::Hourglass inner(*toolkit); }
     EXPECT_TRUE(headless->busy());
   }
   EXPECT_FALSE(headless->busy());
@@ -201,7 +208,9 @@ TEST_P(ModalLoopTest, TheHourglassShowsWhileAnyHourglassLives) {
 class RecordingPrompts : public ui::HostPrompts {
  public:
   Log given;
-  void point(const host::Point3& p) override { given.push_back("point " + std::to_string(p.x) + "," + std::to_string(p.y)); }
+  void point(const host::Point3& p) override {
+    given.push_back("point " + std::to_string(p.x) + "," + std::to_string(p.y));
+  }
   void distance(double d) override { given.push_back("distance " + std::to_string(d)); }
   void pick(const std::vector<std::u16string>& handles) override {
     given.push_back("pick " + std::to_string(handles.size()));
@@ -215,9 +224,11 @@ TEST_P(ModalLoopTest, PromptAnswersWaitInTheHostsQueueBeforeTheLineThatLeadsToTh
   TfrmDemo form(*toolkit);
   Log seenByClick;
   form.btnSave.onClick = [&] { seenByClick = prompts.given; };
-  toolkit->play(ui::script::parse("point 1,2\ndistance 3\nclick btnSave\npick A1 B2\nenter\nkey Escape\nescape"),
+  toolkit->play(ui::script::parse(
+                    "point 1,2\ndistance 3\nclick btnSave\npick A1 B2\nenter\nkey Escape\nescape"),
                 &prompts);
-  EXPECT_EQ(prompts.given, (Log{"point 1.000000,2.000000", "distance 3.000000"})) << "the leading answers at once";
+  EXPECT_EQ(prompts.given, (Log{"point 1.000000,2.000000", "distance 3.000000"}))
+      << "the leading answers at once";
   form.showModal();
   EXPECT_TRUE(toolkit->finish().ok());
   EXPECT_EQ(seenByClick, (Log{"point 1.000000,2.000000", "distance 3.000000", "pick 2", "enter"}));
@@ -241,7 +252,8 @@ TEST_P(ModalLoopTest, PeersHearOfEveryChangeToShow) {
   EXPECT_EQ(peer.changes, (std::vector<A>{A::Selection, A::Text, A::Selection, A::Visible}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, ModalLoopTest, ::testing::ValuesIn(scriptedBackends()), backendName);
+INSTANTIATE_TEST_SUITE_P(Backends, ModalLoopTest, ::testing::ValuesIn(scriptedBackends()),
+                         backendName);
 
 }  // namespace
 }  // namespace vrn::test

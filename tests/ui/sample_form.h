@@ -118,12 +118,20 @@ class TfrmSample : public ui::Form {
         note(item->name() + ":click");
       };
     }
-    CheckBox1.onClick = [this] { note(std::string("CheckBox1:click:") + (CheckBox1.checked() ? "1" : "0")); };
+    CheckBox1.onClick = [this] {
+      note(std::string("CheckBox1:click:") + (CheckBox1.checked() ? "1" : "0"));
+    };
     ComboBox1.onChange = [this] { note("ComboBox1:change:" + utf16ToUtf8(ComboBox1.text())); };
     ListBox1.onClick = [this] { note("ListBox1:click:" + std::to_string(ListBox1.itemIndex())); };
-    CheckListBox1.onClickCheck = [this](int i) { note("CheckListBox1:check:" + std::to_string(i)); };
-    RadioGroup1.onClick = [this] { note("RadioGroup1:click:" + std::to_string(RadioGroup1.itemIndex())); };
-    PageControl1.onChange = [this] { note("PageControl1:change:" + std::to_string(PageControl1.activePageIndex())); };
+    CheckListBox1.onClickCheck = [this](int i) {
+      note("CheckListBox1:check:" + std::to_string(i));
+    };
+    RadioGroup1.onClick = [this] {
+      note("RadioGroup1:click:" + std::to_string(RadioGroup1.itemIndex()));
+    };
+    PageControl1.onChange = [this] {
+      note("PageControl1:change:" + std::to_string(PageControl1.activePageIndex()));
+    };
     TreeView1.onChange = [this](ui::TreeNode* node) {
       note("TreeView1:change:" + (node ? utf16ToUtf8(node->text()) : std::string("none")));
     };
@@ -132,9 +140,12 @@ class TfrmSample : public ui::Form {
       note("StringGrid1:select:" + std::to_string(c) + "," + std::to_string(r));
     };
     StringGrid1.onSetEditText = [this](int c, int r, const std::u16string& text) {
-      note("StringGrid1:edit:" + std::to_string(c) + "," + std::to_string(r) + "=" + utf16ToUtf8(text));
+      note("StringGrid1:edit:" + std::to_string(c) + "," + std::to_string(r) + "=" +
+           utf16ToUtf8(text));
     };
-    StatusBar1.onPanelClick = [this](int panel) { note("StatusBar1:panel:" + std::to_string(panel)); };
+    StatusBar1.onPanelClick = [this](int panel) {
+      note("StatusBar1:panel:" + std::to_string(panel));
+    };
     btn1.onUpClick = [this] { note("btn1:up"); };
     btn1.onDownClick = [this] { note("btn1:down"); };
   }

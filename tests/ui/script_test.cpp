@@ -55,7 +55,8 @@ TEST(ScriptTest, ActionsReadTheirArguments) {
   EXPECT_EQ(expect.value, u"a b");
   EXPECT_EQ(std::get<Point>(script.lines[16].action).point, (host::Point3{1.5, -2, 0}));
   EXPECT_EQ(std::get<Distance>(script.lines[17].action).value, 25);
-  EXPECT_EQ(std::get<Pick>(script.lines[18].action).handles, (std::vector<std::u16string>{u"A1", u"2f"}));
+  EXPECT_EQ(std::get<Pick>(script.lines[18].action).handles,
+            (std::vector<std::u16string>{u"A1", u"2f"}));
   EXPECT_TRUE(isHostPrompt(script.lines[18].action));
   EXPECT_FALSE(isHostPrompt(script.lines[15].action));
 }
@@ -83,7 +84,8 @@ TEST(ScriptTest, EveryBadLineIsReportedWithItsNumber) {
       {"type \"open", "unterminated quotes"},
       {"type \"a\"b", "a space must follow the closing quote"},
       {"expect Edit1 Cells[1,x] 2", "bad property \"Cells[1,x]\""},
-      {"drag TreeView1 a b middle", "the drop part must be label, icon, indent, button, right or nowhere, not \"middle\""},
+      {"drag TreeView1 a b middle",
+       "the drop part must be label, icon, indent, button, right or nowhere, not \"middle\""},
       {"type \xFF", "not valid UTF-8"},
   };
   for (const Case& c : cases) {
@@ -105,8 +107,9 @@ TEST(ScriptTest, AllBadLinesOfAFileAreReportedAtOnce) {
     FAIL() << "loaded";
   } catch (const ScriptError& error) {
     std::string file = (dir / "s.txt").string();
-    EXPECT_EQ(error.problems(), (std::vector<std::string>{file + ": line 2: unknown action \"fly\"",
-                                                          file + ": line 3: missing milliseconds"}));
+    EXPECT_EQ(error.problems(),
+              (std::vector<std::string>{file + ": line 2: unknown action \"fly\"",
+                                        file + ": line 3: missing milliseconds"}));
   }
   EXPECT_THROW(load(dir / "missing.txt"), ScriptError);
 }

@@ -3,12 +3,12 @@
 // the seam run once per backend: today the headless one; the Windows
 // backend joins this list when its script runner exists.
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "platform/posix/simulated_keyboard.h"
 #include "ui/headless/headless_toolkit.h"
@@ -25,7 +25,9 @@ inline std::vector<ScriptedBackend> scriptedBackends() {
   return {{"headless", [] { return std::make_unique<ui::headless::HeadlessToolkit>(); }}};
 }
 
-inline std::string backendName(const ::testing::TestParamInfo<ScriptedBackend>& info) { return info.param.name; }
+inline std::string backendName(const ::testing::TestParamInfo<ScriptedBackend>& info) {
+  return info.param.name;
+}
 
 // Every test starts on a machine with US English and Hebrew installed and
 // US English active, and leaves it so.

@@ -3,10 +3,9 @@
 // here facing each other, and the IDispatchEx road that script objects
 // need when GetIDsOfNames says E_NOTIMPL.
 
-#include <windows.h>
 #include <dispex.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <memory>
 #include <stdexcept>
@@ -194,18 +193,22 @@ class ScriptObject final : public IDispatchEx {
   ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on the stack
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
     return E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE GetDispID(BSTR name, DWORD flags, DISPID* id) override {
     lastName = name;
-    if ((flags & fdexNameCaseInsensitive) == 0 || _wcsicmp(name, L"Value") != 0) return DISP_E_UNKNOWNNAME;
+    if ((flags & fdexNameCaseInsensitive) == 0 || _wcsicmp(name, L"Value") != 0)
+      return DISP_E_UNKNOWNNAME;
     *id = 5;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE InvokeEx(DISPID id, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO*, IServiceProvider*) override {
+  HRESULT STDMETHODCALLTYPE InvokeEx(DISPID id, LCID, WORD flags, DISPPARAMS* params,
+                                     VARIANT* result, EXCEPINFO*, IServiceProvider*) override {
     if (id != 5) return DISP_E_MEMBERNOTFOUND;
     if (flags & DISPATCH_PROPERTYPUT) {
       value = params->rgvarg[0].lVal;
@@ -218,7 +221,9 @@ class ScriptObject final : public IDispatchEx {
   }
   HRESULT STDMETHODCALLTYPE DeleteMemberByName(BSTR, DWORD) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE DeleteMemberByDispID(DISPID) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetMemberProperties(DISPID, DWORD, DWORD*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetMemberProperties(DISPID, DWORD, DWORD*) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE GetMemberName(DISPID, BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetNextDispID(DWORD, DISPID, DISPID*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetNameSpaceParent(IUnknown**) override { return E_NOTIMPL; }

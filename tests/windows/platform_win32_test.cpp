@@ -2,9 +2,8 @@
 // the profile functions, the registry, the shell folders and the user's
 // number format. The code page and bidi run the encoding suite's case tables.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -35,7 +34,9 @@ class IniFileTest : public ::testing::Test {
 };
 
 TEST_F(IniFileTest, ReadsAsTheProfileFunctionsDo) {
-  write("[Main]\r\nLeft=10\r\n; a comment\r\nname = abc \r\nleft=99\r\n[Empty]\r\n[main]\r\nTop=5\r\n");
+  write(
+      "[Main]\r\nLeft=10\r\n; a comment\r\nname = abc "
+      "\r\nleft=99\r\n[Empty]\r\n[main]\r\nTop=5\r\n");
   auto ini = openIniFile(file_);
   EXPECT_EQ(ini->readInteger(u"MAIN", u"LEFT", -1), 10);  // names ignore case, the first line wins
   EXPECT_EQ(ini->readString(u"Main", u"Name", u"?"), u"abc");
@@ -65,17 +66,20 @@ TEST_F(IniFileTest, WritesThroughAndErasesEverySectionOfTheName) {
 
 TEST(Registry, ReadsTheCurrentUsersStrings) {
   HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Palwen\\VrnTest", 0, nullptr, 0, KEY_WRITE, nullptr,
-                            &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Palwen\\VrnTest", 0, nullptr, 0,
+                            KEY_WRITE, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   const wchar_t json[] = L"{\"TAG\":[\"\u05D0\"]}";
   RegSetValueExW(key, L"DOOR", 0, REG_SZ, reinterpret_cast<const BYTE*>(json), sizeof json);
   const DWORD number = 5;
-  RegSetValueExW(key, L"COUNT", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegSetValueExW(key, L"COUNT", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                 sizeof number);
   RegCloseKey(key);
 
-  EXPECT_EQ(readUserRegistryString(u"\\Software\\Palwen\\VrnTest", u"DOOR"), u"{\"TAG\":[\"\u05D0\"]}");
-  EXPECT_EQ(readUserRegistryString(u"Software\\Palwen\\VrnTest", u"door"), u"{\"TAG\":[\"\u05D0\"]}");
+  EXPECT_EQ(readUserRegistryString(u"\\Software\\Palwen\\VrnTest", u"DOOR"),
+            u"{\"TAG\":[\"\u05D0\"]}");
+  EXPECT_EQ(readUserRegistryString(u"Software\\Palwen\\VrnTest", u"door"),
+            u"{\"TAG\":[\"\u05D0\"]}");
   EXPECT_FALSE(readUserRegistryString(u"\\Software\\Palwen\\VrnTest", u"WINDOW"));
   EXPECT_FALSE(readUserRegistryString(u"\\Software\\Palwen\\VrnTest", u"COUNT"));  // not a string
   EXPECT_FALSE(readUserRegistryString(u"\\Software\\Palwen\\NoSuchKey", u"DOOR"));

@@ -1,14 +1,14 @@
 #include "windows_test_support.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 namespace vrn::com {
 
 std::wstring vrnDllPath() {
   std::wstring path;
-  for (const char* p = VRN_DLL_PATH; *p != '\0'; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+  for (const char* p = VRN_DLL_PATH; *p != '\0'; ++p)
+    path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
   return path;
 }
 
@@ -16,7 +16,9 @@ namespace {
 
 class ComEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override { ASSERT_HRESULT_SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
+  void SetUp() override {
+    ASSERT_HRESULT_SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  }
   void TearDown() override { CoUninitialize(); }
 };
 

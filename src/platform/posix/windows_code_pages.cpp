@@ -36,10 +36,13 @@ class IcuConverter final : public CodePageConverter {
 
   static std::unique_ptr<CodePageConverter> open(unsigned codePage) {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UConverter, ConverterCloser> converter(ucnv_open(icuName(codePage).c_str(), &status));
+    std::unique_ptr<UConverter, ConverterCloser> converter(
+        ucnv_open(icuName(codePage).c_str(), &status));
     if (U_FAILURE(status)) return nullptr;
-    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                        &status);
+    ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                          &status);
     if (U_FAILURE(status)) return nullptr;
     return std::make_unique<IcuConverter>(converter.release());
   }
@@ -59,7 +62,8 @@ class IcuConverter final : public CodePageConverter {
     UErrorCode status = U_ZERO_ERROR;
     ucnv_reset(converter_.get());
     const UChar in = unit;
-    const std::int32_t written = ucnv_fromUChars(converter_.get(), out, static_cast<std::int32_t>(sizeof out), &in, 1, &status);
+    const std::int32_t written = ucnv_fromUChars(
+        converter_.get(), out, static_cast<std::int32_t>(sizeof out), &in, 1, &status);
     if (U_FAILURE(status) || written <= 0) return {};
     return std::string(out, static_cast<std::size_t>(written));
   }
@@ -99,7 +103,8 @@ class IconvConverter final : public CodePageConverter {
   std::optional<char16_t> unitOf(std::string_view bytes) override {
     const std::string out = convert(toUnits_, std::string(bytes));
     if (out.size() != 2) return std::nullopt;
-    return static_cast<char16_t>(static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8));
+    return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
+                                 (static_cast<unsigned char>(out[1]) << 8));
   }
 
   std::string bytesOf(char16_t unit) override {

@@ -10,7 +10,8 @@ namespace {
 
 std::optional<std::filesystem::path> shellFolder(int folder) {
   wchar_t path[MAX_PATH];
-  if (FAILED(SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path)) || path[0] == L'\0') {
+  if (FAILED(SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path)) ||
+      path[0] == L'\0') {
     return std::nullopt;
   }
   return std::filesystem::path(path);

@@ -28,8 +28,8 @@ class WindowsConverter final : public CodePageConverter {
     const auto in = static_cast<wchar_t>(unit);
     char out[8];
     BOOL usedDefault = FALSE;
-    const int written =
-        WideCharToMultiByte(codePage_, WC_NO_BEST_FIT_CHARS, &in, 1, out, static_cast<int>(sizeof out), nullptr, &usedDefault);
+    const int written = WideCharToMultiByte(codePage_, WC_NO_BEST_FIT_CHARS, &in, 1, out,
+                                            static_cast<int>(sizeof out), nullptr, &usedDefault);
     if (written <= 0 || usedDefault) return {};
     return std::string(out, static_cast<std::size_t>(written));
   }

@@ -20,12 +20,16 @@ class HeadlessToolkit final : public ScriptedToolkit {
   HeadlessToolkit() : user_(clock_, transcript()) {}
 
   // --- ScriptedToolkit ---
-  void play(script::Script script, HostPrompts* prompts) override { user_.play(std::move(script), prompts); }
+  void play(script::Script script, HostPrompts* prompts) override {
+    user_.play(std::move(script), prompts);
+  }
   RunReport finish() override { return user_.finish(); }
 
   // --- Toolkit ---
   void runModal(Form& form) override { user_.runModal(form); }
-  ModalResult showMessageBox(const MessageBoxRequest& request) override { return user_.answerMessageBox(request); }
+  ModalResult showMessageBox(const MessageBoxRequest& request) override {
+    return user_.answerMessageBox(request);
+  }
   std::optional<std::filesystem::path> showFileDialog(const FileDialogRequest& request) override {
     return user_.answerFileDialog(request);
   }

@@ -58,7 +58,8 @@ int itemIndex(const ItemList& items, std::u16string_view item, const std::string
 // Performs one line on the innermost open form.
 class Performer {
  public:
-  Performer(ScriptedUser& user, Form& form, const script::Line& line) : user_(user), form_(form), line_(line) {}
+  Performer(ScriptedUser& user, Form& form, const script::Line& line)
+      : user_(user), form_(form), line_(line) {}
 
   void operator()(const script::Type& action) {
     std::u16string_view text = action.text;
@@ -83,7 +84,8 @@ class Performer {
     Component& found = component(action.control);
     if (auto* spin = dynamic_cast<SpinButton*>(&found)) return clickSpin(*spin, action.part);
     if (auto* bar = dynamic_cast<StatusBar*>(&found)) return clickPanel(*bar, action.part);
-    if (!action.part.empty()) throw ActionError(action.control + " has no part " + inQuotes(action.part));
+    if (!action.part.empty())
+      throw ActionError(action.control + " has no part " + inQuotes(action.part));
     auto* control = dynamic_cast<Control*>(&found);
     if (!control) throw ActionError(action.control + " cannot be clicked; menu items take `menu`");
     requireReachable(*control);
@@ -107,7 +109,8 @@ class Performer {
       if (!item) throw ActionError(action.item + " has no item " + inQuotes(action.caption));
     }
     if (!item) throw ActionError(action.item + " is no menu item");
-    if (!item->reachable()) throw ActionError("menu item " + inQuotes(item->caption()) + " is hidden or disabled");
+    if (!item->reachable())
+      throw ActionError("menu item " + inQuotes(item->caption()) + " is hidden or disabled");
     item->userClick();
   }
 
@@ -138,7 +141,8 @@ class Performer {
     auto& control = as<Control>(found, "a control");
     requireReachable(control);
     if (auto* list = dynamic_cast<CheckListBox*>(&control)) {
-      return list->userSetChecked(itemIndex(list->items(), action.item, action.control), action.checked);
+      return list->userSetChecked(itemIndex(list->items(), action.item, action.control),
+                                  action.checked);
     }
     if (!action.item.empty()) throw ActionError(action.control + " has no items to check");
     if (auto* box = dynamic_cast<CheckBox*>(&control)) return box->userSetChecked(action.checked);
@@ -153,11 +157,15 @@ class Performer {
     auto& control = as<Control>(component(action.control), "a control");
     requireReachable(control);
     const std::string& name = action.control;
-    if (auto* combo = dynamic_cast<ComboBox*>(&control)) return combo->userChoose(itemIndex(combo->items(), action.item, name));
-    if (auto* list = dynamic_cast<ListBox*>(&control)) return list->userChoose(itemIndex(list->items(), action.item, name));
-    if (auto* group = dynamic_cast<RadioGroup*>(&control)) return group->userChoose(itemIndex(group->items(), action.item, name));
+    if (auto* combo = dynamic_cast<ComboBox*>(&control))
+      return combo->userChoose(itemIndex(combo->items(), action.item, name));
+    if (auto* list = dynamic_cast<ListBox*>(&control))
+      return list->userChoose(itemIndex(list->items(), action.item, name));
+    if (auto* group = dynamic_cast<RadioGroup*>(&control))
+      return group->userChoose(itemIndex(group->items(), action.item, name));
     if (auto* pages = dynamic_cast<PageControl*>(&control)) return choosePage(*pages, action.item);
-    if (auto* tree = dynamic_cast<TreeView*>(&control)) return tree->userSelect(node(*tree, action.item));
+    if (auto* tree = dynamic_cast<TreeView*>(&control))
+      return tree->userSelect(node(*tree, action.item));
     if (auto* grid = dynamic_cast<StringGrid*>(&control)) return choosePick(*grid, action.item);
     throw ActionError(name + " has nothing to choose from");
   }
@@ -166,8 +174,8 @@ class Performer {
     auto& grid = as<StringGrid>(component(action.control), "a grid");
     requireReachable(grid);
     if (!grid.userSelectCell(action.col, action.row)) {
-      throw ActionError("cell " + std::to_string(action.col) + "," + std::to_string(action.row) + " of " +
-                        action.control + " cannot be selected");
+      throw ActionError("cell " + std::to_string(action.col) + "," + std::to_string(action.row) +
+                        " of " + action.control + " cannot be selected");
     }
   }
 
@@ -191,7 +199,8 @@ class Performer {
 
   void operator()(const script::Layout& action) {
     if (!platform::activateKeyboardLayout(action.language)) {
-      throw ActionError(std::string("no ") + (action.language == kHebrewLanguage ? "Hebrew" : "US English") +
+      throw ActionError(std::string("no ") +
+                        (action.language == kHebrewLanguage ? "Hebrew" : "US English") +
                         " keyboard layout is installed");
     }
   }
@@ -210,10 +219,12 @@ class Performer {
     } else {
       return user_.fail(&line_, "expect: no " + action.control + " on " + form_.name());
     }
-    if (!actual) return user_.fail(&line_, "expect: " + action.control + " has no property " + action.property);
+    if (!actual)
+      return user_.fail(&line_,
+                        "expect: " + action.control + " has no property " + action.property);
     if (*actual != action.value) {
-      user_.fail(&line_, "expect " + action.control + " " + action.property + ": wanted " + inQuotes(action.value) +
-                             ", found " + inQuotes(*actual));
+      user_.fail(&line_, "expect " + action.control + " " + action.property + ": wanted " +
+                             inQuotes(action.value) + ", found " + inQuotes(*actual));
     }
   }
 
@@ -252,11 +263,13 @@ class Performer {
     Control& target = focusedControl();
     requireReachable(target);
     auto* box = dynamic_cast<TextBox*>(&target);
-    if (auto* tree = dynamic_cast<TreeView*>(&target); tree && tree->editedNode()) box = &tree->editor();
+    if (auto* tree = dynamic_cast<TreeView*>(&target); tree && tree->editedNode())
+      box = &tree->editor();
     if (!box) throw ActionError(target.name() + " has no caret");
     int size = static_cast<int>(box->text().size());
     if (start + length > size) {
-      throw ActionError(std::to_string(start + length) + " is past the end of the text (" + std::to_string(size) + ")");
+      throw ActionError(std::to_string(start + length) + " is past the end of the text (" +
+                        std::to_string(size) + ")");
     }
     box->userSelect(start, length);
   }
@@ -278,14 +291,16 @@ class Performer {
     requireReachable(bar);
     auto index = indexNotation(u"#" + std::u16string(part));
     if (!index || *index < 0 || *index >= bar.panelCount()) {
-      throw ActionError("click " + bar.name() + " needs a panel number below " + std::to_string(bar.panelCount()));
+      throw ActionError("click " + bar.name() + " needs a panel number below " +
+                        std::to_string(bar.panelCount()));
     }
     bar.userClickPanel(*index);
   }
 
   static void choosePage(PageControl& pages, std::u16string_view caption) {
     const auto& list = pages.pages();
-    auto found = std::find_if(list.begin(), list.end(), [&](TabSheet* page) { return page->caption() == caption; });
+    auto found = std::find_if(list.begin(), list.end(),
+                              [&](TabSheet* page) { return page->caption() == caption; });
     if (found == list.end()) throw ActionError(pages.name() + " has no page " + inQuotes(caption));
     pages.userChoose(static_cast<int>(found - list.begin()));
   }
@@ -293,9 +308,11 @@ class Performer {
   static void choosePick(StringGrid& grid, const std::u16string& item) {
     const auto& picks = grid.pickList(grid.row());
     if (std::find(picks.begin(), picks.end(), item) == picks.end()) {
-      throw ActionError("row " + std::to_string(grid.row()) + " of " + grid.name() + " offers no " + inQuotes(item));
+      throw ActionError("row " + std::to_string(grid.row()) + " of " + grid.name() + " offers no " +
+                        inQuotes(item));
     }
-    if (!grid.userEditCell(item)) throw ActionError("the selected cell of " + grid.name() + " cannot be edited");
+    if (!grid.userEditCell(item))
+      throw ActionError("the selected cell of " + grid.name() + " cannot be edited");
   }
 
   ScriptedUser& user_;
@@ -320,7 +337,8 @@ const script::Line* ScriptedUser::next() {
 }
 
 void ScriptedUser::deliverPrompts() {
-  while (!stopped_ && cursor_ < script_.lines.size() && script::isHostPrompt(script_.lines[cursor_].action)) {
+  while (!stopped_ && cursor_ < script_.lines.size() &&
+         script::isHostPrompt(script_.lines[cursor_].action)) {
     const script::Line& line = script_.lines[cursor_++];
     if (!prompts_) {
       fail(&line, "nothing asks the host's prompts here");
@@ -341,7 +359,8 @@ void ScriptedUser::deliverPrompts() {
 }
 
 void ScriptedUser::fail(const script::Line* line, const std::string& message) {
-  report_.failures.push_back(line ? "line " + std::to_string(line->number) + " (" + line->source + "): " + message
+  report_.failures.push_back(line ? "line " + std::to_string(line->number) + " (" + line->source +
+                                        "): " + message
                                   : message);
 }
 
@@ -385,18 +404,21 @@ ModalResult ScriptedUser::answerMessageBox(const MessageBoxRequest& request) {
     if (std::find(answers.begin(), answers.end(), given->answer) != answers.end()) {
       answer = given->answer;
     } else {
-      fail(line, "message box " + inQuotes(request.text) + " has no " + utf16ToUtf8(toText(given->answer)) + " button");
+      fail(line, "message box " + inQuotes(request.text) + " has no " +
+                     utf16ToUtf8(toText(given->answer)) + " button");
       stopped_ = true;
     }
   } else {
-    fail(line, "message box " + inQuotes(request.text) + " is open; the script must answer it first");
+    fail(line,
+         "message box " + inQuotes(request.text) + " is open; the script must answer it first");
     stopped_ = true;
   }
   transcript_.messageBox(request, answer);
   return answer;
 }
 
-std::optional<std::filesystem::path> ScriptedUser::answerFileDialog(const FileDialogRequest& request) {
+std::optional<std::filesystem::path> ScriptedUser::answerFileDialog(
+    const FileDialogRequest& request) {
   std::optional<std::filesystem::path> chosen;
   const script::Line* line = next();
   if (!line) {

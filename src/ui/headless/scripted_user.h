@@ -32,7 +32,8 @@ namespace vrn::ui::headless {
 
 class ScriptedUser {
  public:
-  ScriptedUser(VirtualClock& clock, Transcript& transcript) : clock_(clock), transcript_(transcript) {}
+  ScriptedUser(VirtualClock& clock, Transcript& transcript)
+      : clock_(clock), transcript_(transcript) {}
 
   void play(script::Script script, HostPrompts* prompts);
   void runModal(Form& form);

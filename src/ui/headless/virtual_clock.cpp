@@ -14,9 +14,10 @@ void VirtualClock::update(Timer& timer) {
 void VirtualClock::advance(int ms) {
   std::int64_t end = now_ + ms;
   while (true) {
-    auto first = std::min_element(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-      return a.due != b.due ? a.due < b.due : a.order < b.order;
-    });
+    auto first =
+        std::min_element(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+          return a.due != b.due ? a.due < b.due : a.order < b.order;
+        });
     if (first == entries_.end() || first->due > end) break;
     now_ = first->due;
     Timer* timer = first->timer;
