@@ -17,19 +17,6 @@ namespace {
 
 using host::EntityType;
 
-const char* kindName(EntityType type) {
-  switch (type) {
-    case EntityType::Text:
-      return "TEXT";
-    case EntityType::MText:
-      return "MTEXT";
-    case EntityType::Attribute:
-      return "ATTRIB";
-    default:
-      return "ATTDEF";
-  }
-}
-
 class TextCollector {
  public:
   TextCollector(automation::Module& module, Progress& progress)
@@ -38,7 +25,7 @@ class TextCollector {
   void add(const host::Ref& entity, EntityType type) {
     TextRecord record;
     record.handle = entity.get("Handle").toString();
-    record.entity = kindName(type);
+    record.entity = drawing_ops::textKindName(type);
     record.style = entity.get("StyleName").toString();
     record.stored = entity.get("TextString").toString();
     const encoding::FontState state = classify(record);

@@ -37,6 +37,19 @@ bool holdsUserTexts(const host::Ref& block) {
 
 }  // namespace
 
+const char* textKindName(EntityType type) {
+  switch (type) {
+    case EntityType::Text:
+      return "TEXT";
+    case EntityType::MText:
+      return "MTEXT";
+    case EntityType::Attribute:
+      return "ATTRIB";
+    default:
+      return "ATTDEF";
+  }
+}
+
 void forEachText(const host::Ref& document, const TextVisitor& visit) {
   visitContainer(document.obj("ModelSpace"), visit);
   const host::Ref blocks = document.obj("Blocks");

@@ -17,4 +17,7 @@ using TextVisitor = std::function<void(const host::Ref& text, host::EntityType t
 
 void forEachText(const host::Ref& document, const TextVisitor& visit);
 
+// The DXF name of a text the walk meets: "TEXT", "MTEXT", "ATTRIB" or "ATTDEF".
+const char* textKindName(host::EntityType type);
+
 }  // namespace vrn::drawing_ops

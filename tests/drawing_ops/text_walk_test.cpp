@@ -20,21 +20,6 @@ namespace {
 
 using host::EntityType;
 
-std::string kindName(EntityType type) {
-  switch (type) {
-    case EntityType::Text:
-      return "TEXT";
-    case EntityType::MText:
-      return "MTEXT";
-    case EntityType::Attribute:
-      return "ATTRIB";
-    case EntityType::AttributeDefinition:
-      return "ATTDEF";
-    default:
-      return "other";
-  }
-}
-
 TEST(TextWalk, MeetsEveryTextOfTheSampleSheetInDrawingOrder) {
   std::ifstream golden(VRN_SOURCE_DIR "/tests/cli/data/sample_texts.json");
   ASSERT_TRUE(golden);
@@ -52,7 +37,7 @@ TEST(TextWalk, MeetsEveryTextOfTheSampleSheetInDrawingOrder) {
                                  .toObject();
   std::vector<std::pair<std::string, std::string>> met;
   forEachText(document, [&met](const host::Ref& text, EntityType type) {
-    met.emplace_back(utf16ToUtf8(text.get("Handle").toString()), kindName(type));
+    met.emplace_back(utf16ToUtf8(text.get("Handle").toString()), textKindName(type));
   });
   EXPECT_EQ(met, expected);
 }
