@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <random>
 
 #include "support/temp_dir.h"
@@ -102,6 +104,23 @@ TEST_F(IniFileTest, WritesKeepOtherLinesAndSpellKeysAsGiven) {
   EXPECT_EQ(readFile(file),
             "; comment\n[textedit]\nWidth=800\nother=1\nTop=400\n\n[Lib]\nLeft=3\n"
             "[New]\nReverseTTF=1\n");
+}
+
+// Writing back what the file holds leaves it alone: every command saves
+// its settings, and an unchanged file must not be rewritten nor dated anew.
+TEST_F(IniFileTest, WritingBackTheSameValuesLeavesTheFileAlone) {
+  const std::string content = "; comment\n[Textedit]\nWidth=800\nReverseTTF=1\n";
+  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+  for (const bool change : {false, true}) {
+    SCOPED_TRACE(change);
+    auto ini = open(content);
+    std::filesystem::last_write_time(file, old);
+    ini->writeInteger(u"Textedit", u"Width", change ? 801 : 800);
+    ini->writeBool(u"Textedit", u"ReverseTTF", true);
+    ini->updateFile();
+    EXPECT_EQ(std::filesystem::last_write_time(file) == old, !change);
+    EXPECT_EQ(readFile(file) == content, !change);
+  }
 }
 
 TEST_F(IniFileTest, EraseSectionRemovesEverySectionOfThatName) {

@@ -293,18 +293,26 @@ class PosixIniFile final : public IniFile {
     record(EraseOperation{std::u16string(section)});
   }
 
+  // A file that already holds exactly what would be written is left alone,
+  // so writing back unchanged values neither rewrites it nor dates it anew.
   void updateFile() override {
     if (pending_.empty()) return;
     current();
-    replaceFile(file_, toUtf8(document_->text()));
+    const std::string text = toUtf8(document_->text());
+    if (!(onDisk_ && *onDisk_ == text)) replaceFile(file_, text);
     pending_.clear();
     stamp_ = FileStamp::of(file_);
+    onDisk_ = text;
   }
 
  private:
   void reload() const {
     stamp_ = FileStamp::of(file_);
-    document_.emplace(decodeFile(readWholeFile(file_)));
+    std::error_code error;
+    onDisk_.reset();
+    const std::string bytes = readWholeFile(file_);
+    if (fs::exists(file_, error)) onDisk_ = bytes;
+    document_.emplace(decodeFile(bytes));
     for (const Operation& op : pending_)
       std::visit([&](const auto& o) { document_->apply(o); }, op);
   }
@@ -323,6 +331,7 @@ class PosixIniFile final : public IniFile {
   fs::path file_;
   std::vector<Operation> pending_;
   mutable std::optional<IniDocument> document_;
+  mutable std::optional<std::string> onDisk_;  // the file's bytes as last read or written
   mutable FileStamp stamp_;
 };
 
