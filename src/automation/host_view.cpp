@@ -85,6 +85,10 @@ void HostView::ActiveStyleFontType() {
   classify(readCurStyle(), {});
 }
 
+StyleFontType HostView::classifyCurStyle(std::u16string_view stored) {
+  return classify(readCurStyle(), stored);
+}
+
 // CurStyleName stays as the caller set it.
 void HostView::NamedStyleFontType() { classifyTextByStyle(CurStyleName, {}); }
 

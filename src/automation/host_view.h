@@ -81,6 +81,8 @@ class HostView {
   // is empty, its big-font file. Returns what it found.
   StyleFontType classifyTextByStyle(const std::u16string& styleName, std::u16string_view stored,
                                     MissingStyle missing = MissingStyle::Raise);
+  // The same rule on CurStyle as it stands (the editors choose it themselves).
+  StyleFontType classifyCurStyle(std::u16string_view stored);
 
   // Names in the host's collection order.
   std::vector<std::u16string> StyleNames() const;

@@ -26,8 +26,10 @@ bool has(const std::u16string& text, std::u16string_view part) {
 editing::ThtextServices servicesOf(Module& module) {
   HostView& view = module.view();
   return {module.frmFonts(), module.Rinistr(),
-          editing::HostAccess{view.AcadDoc, view.AcadStyles, view.CurStyle, view.CurStyleName,
-                              [&view] { view.ActiveStyleFontType(); }},
+          editing::HostAccess{
+              view.AcadDoc, view.AcadStyles, view.CurStyle, view.CurStyleName,
+              [&view] { view.ActiveStyleFontType(); },
+              [&view](std::u16string_view stored) { return view.classifyCurStyle(stored).font; }},
           module.textEditor};
 }
 

@@ -18,6 +18,10 @@ struct HostAccess {
   // CurStyle := the active text style, and TfrmFonts' font type and
   // backward flag set from it.
   std::function<void()> ActiveStyleFontType;
+  // TfrmFonts' font type and backward flag set from CurStyle by the host
+  // view's one rule, for the stored text `stored`; returns CurStyle's font
+  // file, else its big-font file.
+  std::function<std::u16string(std::u16string_view stored)> classifyCurStyle;
 };
 
 }  // namespace vrn::editing

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "ascii/blanks.h"
 #include "host/utf8.h"
 
 namespace vrn::editing {
@@ -28,10 +29,7 @@ std::u16string fixedText(double value, int decimals) {
 
 double parseNumber(std::u16string_view text) {
   const std::string utf8 = utf16ToUtf8(text);
-  const std::size_t first = utf8.find_first_not_of(' ');
-  const std::size_t last = utf8.find_last_not_of(' ');
-  const std::string trimmed =
-      first == std::string::npos ? std::string() : utf8.substr(first, last - first + 1);
+  const std::string trimmed(trimBlanks(utf8));
   const auto invalid = [&] {
     return std::invalid_argument("'" + utf8 + "' is not a valid floating point value");
   };

@@ -328,10 +328,7 @@ void Thtext::GetinputEdittext() {
       host_.CurStyleName = eText.get("StyleName").toString();
       host_.CurStyle = host_.AcadStyles.call("Item", host_.CurStyleName).toObject();
     }
-    std::u16string font = host_.CurStyle.get("FontFile").toString();
-    if (font.empty()) font = host_.CurStyle.get("BigFontFile").toString();
-    fonts_.cStBack = host_.CurStyle.get("TextGenerationFlag").toInt() == 2;
-    fonts_.SetFntType(font, curText);
+    host_.classifyCurStyle(curText);
     attachChangeHandlers();
     oldtext = curText;
     changeF = true;

@@ -194,8 +194,7 @@ void Thtext::mnStyleClick(ui::MenuItem& item) {
   const std::u16string font = styleFont(host_.CurStyle);
   if (edReady && eText) {
     eText.put("StyleName", name);
-    fonts_.cStBack = host_.CurStyle.get("TextGenerationFlag").toInt() == 2;
-    fonts_.SetFntType(font);
+    host_.classifyCurStyle({});
     const std::u16string text = activeEdit().text();
     curText = text.empty() ? std::u16string() : toStored(text);
     writeText(curText);
