@@ -1,5 +1,6 @@
 #include "automation/text_editor_members.h"
 
+#include "ascii/letter_case.h"
 #include "automation/module.h"
 #include "automation/not_available.h"
 #include "editing/thtext.h"
@@ -12,11 +13,7 @@ using editing::Thtext;
 
 std::u16string upperObjectName(Module& module, const std::u16string& ent) {
   const host::Ref entity = module.view().AcadDoc.call("HandleToObject", ent).toObject();
-  std::u16string name = entity.get("Objectname").toString();
-  for (char16_t& c : name) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-  }
-  return name;
+  return upperAscii(entity.get("Objectname").toString());
 }
 
 bool has(const std::u16string& text, std::u16string_view part) {

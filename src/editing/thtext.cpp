@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "ascii/letter_case.h"
 #include "editing/font_type_name.h"
 #include "editing/justification.h"
 #include "encoding/keyboard_switch.h"
@@ -19,13 +20,6 @@ constexpr double kNextLineSpacing = 1.5;  // heights between two lines of New Li
 constexpr int kDesignHeight = 120;
 constexpr int kEditLeft = 8;
 
-std::u16string upper(std::u16string text) {
-  for (char16_t& c : text) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-  }
-  return text;
-}
-
 bool contains(const std::u16string& text, std::u16string_view part) {
   return text.find(part) != std::u16string::npos;
 }
@@ -33,7 +27,7 @@ bool contains(const std::u16string& text, std::u16string_view part) {
 // The entities this editor can edit: single-line texts, attributes (and
 // their definitions) and dimensions.
 bool textLike(const std::u16string& objectName) {
-  const std::u16string name = upper(objectName);
+  const std::u16string name = upperAscii(objectName);
   return (contains(name, u"TEXT") && !contains(name, u"MTEXT")) || contains(name, u"ATTRIB") ||
          contains(name, u"DIM");
 }
@@ -248,7 +242,7 @@ void Thtext::bindEntity() {
         "The entity is no single-line text, attribute or dimension: " + utf16ToUtf8(name));
   }
   eText = entity;
-  isDim = contains(upper(name), u"DIM");
+  isDim = contains(upperAscii(name), u"DIM");
 }
 
 void Thtext::failOpening() {
