@@ -4,7 +4,8 @@
 #   1. regsvr32 registers vrn.dll and the test drawing host from a folder
 #      with a blank in its name; the registry holds exactly the class keys;
 #   2. VBScript and JScript clients run by cscript (each ends with the line
-#      "N passed, N failed", since cscript exits 0 even when a script dies);
+#      "N passed, N failed", since cscript exits 0 even when a script dies),
+#      among them the host calls of the AutoLISP commands;
 #   3. the Windows test programs (the encoding case tables, the COM bridges);
 #   4. regsvr32 /u removes every key again.
 set -euo pipefail
@@ -113,8 +114,8 @@ user_dir=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -n
 mkdir -p "$user_dir/Documents/Palwen/Vornel"
 cp "$root/examples/VrnFonts.txt" "$user_dir/Documents/Palwen/Vornel/"
 
-for script in autovrn_test.vbs autovrn_test.js; do
-  work="$tmp/work-${script##*.}"
+for script in autovrn_test.vbs autovrn_test.js lisp_commands_test.vbs; do
+  work="$tmp/work-${script%.*}"
   mkdir -p "$work"
   cp "$root/examples/sample.dxf" "$work/"
   output=$(run timeout 120 wine cscript //nologo "$(winepath "$root/tests/windows/$script")" "$(winepath "$work")" || true)
