@@ -2,9 +2,10 @@
 //
 // The ones the drawing file keeps (TEXTSIZE, TEXTSTYLE, CLAYER, CECOLOR,
 // DIMSTYLE, TILEMODE) live in the header; DIMTXSTY is the text style of the
-// active dimension style; the view variables (VIEWCTR, VIEWSIZE,
-// SCREENSIZE) and any other name are kept in memory as set. A name never
-// set is read from the header when it has "$NAME".
+// active dimension style; CVPORT follows TILEMODE (the drawing has no
+// viewports of its own: 2, model space, or 1, paper space); the view
+// variables (VIEWCTR, VIEWSIZE, SCREENSIZE) and any other name are kept in
+// memory as set. A name never set is read from the header when it has "$NAME".
 
 #include "ascii/letter_case.h"
 #include "drawing/document.h"
@@ -100,6 +101,7 @@ Variant Document::getVariable(std::string_view name) {
     return Variant(dimstyle ? dimensionTextStyle(*dimstyle)
                             : headerString("$DIMTXSTY", 7, u"Standard"));
   }
+  if (lower == "cvport") return Variant(getVariable("tilemode").toInt() == 1 ? 2 : 1);
   if (Variant view = defaultView(lower); !view.isEmpty()) return view;
   if (const auto groups = headerVariable(data_.header, "$" + std::string(name))) {
     return fromHeader(*this, *groups);

@@ -39,6 +39,14 @@ TEST_F(DrawingTest, PaperSpaceEntitiesAreMarkedAndCountedApart) {
   EXPECT_EQ(docRef.get("ActiveSpace").toInt(), 0);
 }
 
+// Routines choose the space to draw in by TILEMODE and CVPORT.
+TEST_F(DrawingTest, CurrentViewportFollowsTheActiveSpace) {
+  EXPECT_EQ(docRef.call("GetVariable", "CVPORT").toInt(), 2);
+  docRef.put("ActiveSpace", 0);
+  EXPECT_EQ(docRef.call("GetVariable", "TILEMODE").toInt(), 0);
+  EXPECT_EQ(docRef.call("GetVariable", "CVPORT").toInt(), 1);
+}
+
 TEST_F(DrawingTest, SystemVariables) {
   EXPECT_EQ(docRef.call("GetVariable", "TEXTSIZE").toDouble(), 2.5);
   docRef.call("SetVariable", "textsize", 4.0);
