@@ -17,7 +17,7 @@ rm -f "$build/package/$name.zip"
 archive="$build/package/$name.zip"
 
 python3 - "$archive" "$name" "$build/src/com/vrn.dll" <<'PY'
-import sys, zipfile
+import re, sys, zipfile
 archive, name, dll = sys.argv[1:]
 expected = {f"{name}/{f}" for f in ("vrn.dll", "vrn.lsp", "INSTALL.txt", "sample.dxf", "VrnFonts.txt")}
 with zipfile.ZipFile(archive) as z:
@@ -30,6 +30,11 @@ with zipfile.ZipFile(archive) as z:
         version = name.split("-")[1]
         if f"vrn {version} " not in z.read(f"{name}/INSTALL.txt").decode():
             problems.append(f"INSTALL.txt does not name version {version}")
+        # The version resource: UTF-16 key, padding to 4 bytes, UTF-16 value.
+        entry = re.escape("FileVersion\0".encode("utf-16-le")) + b"(?:\0\0)?" + re.escape(
+            f"{version}\0".encode("utf-16-le"))
+        if not re.search(entry, z.read(f"{name}/vrn.dll")):
+            problems.append(f"vrn.dll carries no version resource of {version}")
 for p in problems:
     print(f"{archive}: {p}")
 sys.exit(1 if problems else 0)
