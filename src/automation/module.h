@@ -23,6 +23,7 @@
 #include <string>
 
 #include "automation/host_view.h"
+#include "editing/mtext_state.h"
 #include "editing/text_editor_state.h"
 #include "settings/settings.h"
 
@@ -62,6 +63,7 @@ class Module {
   std::u16string Vrnstr;                // the shared result text
   std::u16string AcadVersionText;       // set by aver and acadversin; nothing reads it
   editing::TextEditorState textEditor;  // the single-line editor's choices between openings
+  editing::MtextState mtextState;       // the multi-line editor's last height, points and style
 
   // The data directory (ending with a separator) and the settings record.
   const std::filesystem::path& DataDir() const { return settings_.DataDir; }
