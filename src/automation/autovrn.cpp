@@ -98,7 +98,7 @@ void Tautovrn::edit(const std::u16string& ent) { editMember(Module::current(), e
 void Tautovrn::FontTable() { showFontTable(Module::current()); }
 void Tautovrn::mtext(const std::u16string& ent) { mtextMember(Module::current(), ent); }
 void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(), ent); }
-void Tautovrn::replace() { refreshThenFormNotAvailable(); }
+void Tautovrn::replace() { replaceMember(Module::current()); }
 void Tautovrn::HtoMtext() { HtoMtextMember(Module::current()); }
 void Tautovrn::Hlib() { refreshThenFormNotAvailable(); }
 void Tautovrn::HShowfont() { refreshThenFormNotAvailable(); }

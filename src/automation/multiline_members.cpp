@@ -2,6 +2,7 @@
 
 #include "automation/module.h"
 #include "editing/mtext_operations.h"
+#include "editing/replace_texts.h"
 #include "editing/text_to_mtext.h"
 
 namespace vrn::automation {
@@ -16,10 +17,12 @@ editing::HostAccess hostAccessOf(HostView& view) {
           [&view](std::u16string_view stored) { return view.classifyCurStyle(stored).font; }};
 }
 
+editing::PlacingHost placingHostOf(HostView& view) {
+  return {hostAccessOf(view), view.AcadApp, view.AcadSpace, view.CurLayerName};
+}
+
 editing::MtextContext contextOf(Module& module) {
-  HostView& view = module.view();
-  return {module.toolkit(), module.frmFonts(), module.Rinistr(),
-          editing::PlacingHost{hostAccessOf(view), view.AcadApp, view.AcadSpace, view.CurLayerName},
+  return {module.toolkit(), module.frmFonts(), module.Rinistr(), placingHostOf(module.view()),
           module.mtextState};
 }
 
@@ -44,6 +47,13 @@ void HtoMtextMember(Module& module) {
   module.view().RefreshAcad();
   editing::MtextContext context = contextOf(module);
   editing::TextToMtext(context);
+}
+
+void replaceMember(Module& module) {
+  module.view().RefreshAcad();
+  editing::ReplaceContext context{module.toolkit(), module.frmFonts(), placingHostOf(module.view()),
+                                  module.findReplace};
+  editing::ReplaceTexts(context);
 }
 
 }  // namespace vrn::automation

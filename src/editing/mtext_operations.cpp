@@ -63,10 +63,10 @@ void placeExploded(MtextContext& c, const std::vector<std::u16string>& stored, d
   for (const std::u16string& line : stored) {
     host::Point3 target = c.state.MtextPoint;
     if (!line.empty()) {
-      const host::Ref text = c.host.AcadSpace
-                                 .call("AddText", line, host::toVariant(c.state.MtextPoint),
-                                       c.state.MtextHeight)
-                                 .toObject();
+      const host::Ref text =
+          c.host.AcadSpace
+              .call("AddText", line, host::toVariant(c.state.MtextPoint), c.state.MtextHeight)
+              .toObject();
       text.put("HorizontalAlignment", justification);
       text.put("VerticalAlignment", kTopVertical);
       text.put("Layer", c.host.CurLayerName);
@@ -82,9 +82,9 @@ void placeExploded(MtextContext& c, const std::vector<std::u16string>& stored, d
 
 void placeMtext(MtextContext& c, const std::vector<std::u16string>& stored, int justification) {
   const double width = frameWidth(c, stored);
-  const host::Ref m = c.host.AcadSpace
-                          .call("AddMText", host::toVariant(c.state.MtextPoint), width, u".")
-                          .toObject();
+  const host::Ref m =
+      c.host.AcadSpace.call("AddMText", host::toVariant(c.state.MtextPoint), width, u".")
+          .toObject();
   m.put("Height", c.state.MtextHeight);
   m.put("TextString", joinParagraphs(stored));
   m.put("StyleName", c.state.MtextStyleName);
@@ -150,9 +150,11 @@ void CreateMtext(MtextContext& context) {
   state.MtextStyleName = view.CurStyleName;
   form->showStyle(view.CurStyleName, view.CurStyle.get("FontFile").toString(), height);
   if (form->showModal() != ui::ModalResult::OK) return;
-  const int justification = form->btnR.down() ? kJustifyRight : form->btnL.down() ? kJustifyLeft : 1;
-  PlaceLines(context, form->memoLines(), form->explode(),
-             form->explode() ? form->spacing() : 0, justification);
+  const int justification = form->btnR.down()   ? kJustifyRight
+                            : form->btnL.down() ? kJustifyLeft
+                                                : 1;
+  PlaceLines(context, form->memoLines(), form->explode(), form->explode() ? form->spacing() : 0,
+             justification);
 }
 
 void EditMtext(MtextContext& context, const std::u16string& handle) {

@@ -13,12 +13,17 @@ constexpr double kSpacingInHeights = 1.5;
 constexpr double kSpinStepInHeights = 0.1;
 constexpr int kShownDigits = 5;
 
-std::u16string general(double value) { return platform::generalNumberText(value, kShownDigits, u'.'); }
+std::u16string general(double value) {
+  return platform::generalNumberText(value, kShownDigits, u'.');
+}
 
 }  // namespace
 
 Tfrmmtext::Tfrmmtext(ui::Toolkit& toolkit, settings::IniSettings& Rinistr, MtextState& state)
-    : Form(toolkit, "Tfrmmtext"), keyboard(tbHeb, btnEng, Timer2), Rinistr_(Rinistr), state_(state) {
+    : Form(toolkit, "Tfrmmtext"),
+      keyboard(tbHeb, btnEng, Timer2),
+      Rinistr_(Rinistr),
+      state_(state) {
   setCaption(u"Tfrmmtext");
   setBounds({0, 0, 620, 420});
   setKeyPreview(true);

@@ -108,8 +108,8 @@ const Case kCases[] = {
      },
      remember},
     {"a height of 0 ends the new MTEXT before the form opens", "mtext", u"",
-     "point 100,200\ndistance 0\n",
-     [](Scenario& s) { EXPECT_EQ(modelCount(s), countBefore); }, remember},
+     "point 100,200\ndistance 0\n", [](Scenario& s) { EXPECT_EQ(modelCount(s), countBefore); },
+     remember},
     {"the sample's MTEXT opens as three lines, right-aligned; Cancel writes nothing", "mtext",
      kNotes,
      "expect Memo1 LineCount 3\n"
@@ -151,8 +151,8 @@ const Case kCases[] = {
        for (std::size_t k = 0; k < added.size(); ++k) {
          EXPECT_EQ(added[k].get("ObjectName").toString(), u"AcDbText");
          EXPECT_NEAR(rightEnd(added[k]), kNotesX, 1e-6);
-         EXPECT_NEAR(insertion(added[k]).y,
-                     kNotesY - static_cast<double>(k) * 1.5 * kNotesHeight, 1e-6);
+         EXPECT_NEAR(insertion(added[k]).y, kNotesY - static_cast<double>(k) * 1.5 * kNotesHeight,
+                     1e-6);
          EXPECT_EQ(added[k].get("Layer").toString(), u"A-TEXT");
        }
        EXPECT_EQ(s.readingText(added[2].get("Handle").toString()), u"לא למדוד מהתוכנית");
@@ -203,8 +203,8 @@ const Case kCases[] = {
        EXPECT_EQ(s.readingText(added[0].get("Handle").toString()), u"סלון\nשטח 24.5\nמסדרון");
      },
      remember},
-    {"texts become MTEXT under their own style's font type, not the active style's",
-     "HtoMtext", nullptr, "pick A5 9F A7\nuncheck CheckBox1\nclick BitBtn1\n",
+    {"texts become MTEXT under their own style's font type, not the active style's", "HtoMtext",
+     nullptr, "pick A5 9F A7\nuncheck CheckBox1\nclick BitBtn1\n",
      [](Scenario& s) {
        const auto added = addedSince(s, countBefore - 3);
        ASSERT_EQ(added.size(), 1u);
