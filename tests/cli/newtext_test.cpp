@@ -170,5 +170,17 @@ TEST_F(FormsTest, CallRunsTheMultiLineEditors) {
   }
 }
 
+TEST_F(FormsTest, CallRunsFindAndReplace) {
+  const RunResult r = run(
+      {"call", sample(), "replace", "--script",
+       script("s.txt", "pick A7 9F\nset Edit1 1.5\nclick btnNumber\nclick btnOk\n"), "-o", out()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::string a7;
+  for (const json& t : listing(out())) {
+    if (t["handle"] == "A7") a7 = t["text"].get<std::string>();
+  }
+  EXPECT_EQ(a7, "שטח 26.00");
+}
+
 }  // namespace
 }  // namespace vrn::cli::testing

@@ -274,6 +274,19 @@ TEST(MtextScenarios, RunOnTheSampleDrawing) {
   }
 }
 
+TEST(MtextScenarios, ExportAndImportKeepHebrew) {
+  Scenario s(test::sampleDrawing());
+  const std::string file = (s.dataDir() / "notes.txt").string();
+  const automation::CallResult result =
+      s.run("mtext", {host::Variant(kNotes)},
+            "click btnSave\nfile " + file + "\nset Memo1 x\nclick btnOPen\nfile " + file +
+                "\nexpect Memo1 LineCount 3\nexpect Memo1 Lines[2] \"לא למדוד מהתוכנית\"\n"
+                "click BitBtn3\n");
+  EXPECT_EQ(result.hr, host::hr::kOk);
+  EXPECT_TRUE(s.report().ok()) << s.failures();
+  EXPECT_TRUE(test::readFile(file).starts_with("\xEF\xBB\xBF:"));
+}
+
 TEST(MtextScenarios, AnAbortedPickLeavesTextToMtextWorking) {
   Scenario s(test::sampleDrawing());
   const automation::CallResult aborted = s.run("HtoMtext", {}, "escape\n");

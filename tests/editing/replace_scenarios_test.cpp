@@ -165,11 +165,14 @@ const Case kCases[] = {
      "click Memo1\ncaret 2\nkey Enter\nexpect Memo1 LineCount 4\nexpect Memo1 SelStart 2\n"
      "expect Memo1 Lines[0] \"\u05DF\u05D5\u05DC\u05E1\"\nclick btnOk\n",
      expectUnchanged, remember},
+    {"Down and Up go to the next and previous found line; a text goes to the screen",
+     "set cbxsearch ו\nclick btnFind\nexpect Memo1 SelStart 1\nclick btnDown\n"
+     "expect Memo1 SelStart 17\nclick btnUp\nexpect Memo1 SelStart 1\nclick Button2\n"
+     "click btnOk\n",
+     expectUnchanged, remember},
     {"copying several lines keeps their order",
      "click Memo1\nselect 0 12\nkey Ctrl+C\nclick Button1\n",
-     [](Scenario& s) {
-       EXPECT_EQ(s.toolkit.clipboard().text().substr(0, 6), u"סלון\r\n");
-     },
+     [](Scenario& s) { EXPECT_EQ(s.toolkit.clipboard().text().substr(0, 6), u"סלון\r\n"); },
      remember},
     {"Undo restores every line and marks none",
      "set cbxsearch ו\nset cbxReplace י\nuncheck ChAll\nclick ToolButton1\nanswer OK\n"
