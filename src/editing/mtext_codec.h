@@ -18,8 +18,8 @@ namespace vrn::editing {
 
 // Replaces each "\U+XXXX" (exactly four hexadecimal digits, either case)
 // with the character of that code. A lower-case "\u", or too few digits, is
-// no escape and stays as written; so does a backslash-escaped backslash's
-// following text. A text without "\U" comes back unchanged.
+// no escape and stays as written, and so does anything after a doubled
+// backslash ("\\U+05D0"). A text without "\U" comes back unchanged.
 std::u16string DecodeUnicodeEscapes(std::u16string_view text);
 
 // Removes a leading format group: when the text begins with "{\" and holds

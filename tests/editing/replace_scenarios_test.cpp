@@ -8,7 +8,9 @@
 #include <string>
 
 #include "../support/scenario.h"
+#include "editing/tfrm_editor.h"
 #include "host/utf8.h"
+#include "ui/owned_form.h"
 
 namespace vrn::editing {
 namespace {
@@ -218,6 +220,23 @@ TEST(ReplaceScenarios, AnAbortedPickLeavesNoSelectionSet) {
   EXPECT_EQ(s.doc.obj("SelectionSets").get("Count").toInt(), 0);
   EXPECT_EQ(s.run("replace", {}, std::string(kPick) + "click btnOk\n").hr, host::hr::kOk);
   EXPECT_TRUE(s.report().ok()) << s.failures();
+}
+
+TEST(ReplaceScenarios, EnterOnAReadOnlyMemoBeepsAndTheNextEditCounts) {
+  Scenario s(test::sampleDrawing());
+  host::Ref app;
+  FindReplaceState state;
+  ui::OwnedForm<TfrmEditor> form(s.toolkit, s.module().frmFonts(), app, state);
+  form->blines.resize(2);
+  form->fillFromRecords();
+  form->Memo1.setReadOnly(true);
+  ui::KeyEvent enter{ui::vk::kEnter, {}};
+  form->Memo1KeyDown(enter);
+  EXPECT_TRUE(enter.swallowed());
+  EXPECT_EQ(s.toolkit.beeps(), 1);
+  form->Memo1.setReadOnly(false);
+  form->Memo1.setSelText(u"x");
+  EXPECT_TRUE(form->blines[0].Update) << "no Enter left pending swallows the edit";
 }
 
 }  // namespace
