@@ -258,8 +258,8 @@ void TfrmEditor::btnFindClick() {
     if (Memo1.line(k).find(state_.lastSearch) != std::u16string::npos) foundlist.push_back(k);
   }
   if (!foundlist.empty()) selectIn(foundlist.front());
-  StatusBar1.setPanelText(2, u"Found " + ascii(std::to_string(foundlist.size()).c_str()) +
-                                 u" items");
+  StatusBar1.setPanelText(2,
+                          u"Found " + ascii(std::to_string(foundlist.size()).c_str()) + u" items");
 }
 
 void TfrmEditor::btnDownClick() {
@@ -295,10 +295,10 @@ void TfrmEditor::ToolButton1Click() {
       Memo1.select(Memo1.lineStart(line) + static_cast<int>(at), static_cast<int>(search.size()));
       ui::ModalResult answer = ui::ModalResult::Yes;
       if (ask) {
-        answer = ui::messageBox(toolkit(), {editor_text::replaceThis, ui::applicationTitle,
-                                            ui::MessageButtons::YesNoCancelAll,
-                                            ui::MessageIcon::Question,
-                                            ui::Point{bounds().left, bounds().top}});
+        answer = ui::messageBox(
+            toolkit(),
+            {editor_text::replaceThis, ui::applicationTitle, ui::MessageButtons::YesNoCancelAll,
+             ui::MessageIcon::Question, ui::Point{bounds().left, bounds().top}});
       }
       if (answer == ui::ModalResult::Cancel) {
         cancelled = true;
@@ -413,8 +413,8 @@ void TfrmEditor::Memo1KeyDown(ui::KeyEvent& key) {
     if (Memo1.readOnly()) return;
     const bool deleteSelection = key.key == ui::vk::kDel && Memo1.selLength() > 0;
     const char16_t before = caret > 0 ? text[static_cast<std::size_t>(caret - 1)] : u'\0';
-    const bool rightToLeft = hebrewLetter(before) || before == u' ' || before == u',' ||
-                             before == u'.';
+    const bool rightToLeft =
+        hebrewLetter(before) || before == u' ' || before == u',' || before == u'.';
     if (!deleteSelection && keyboard.hebrew() && rightToLeft) {
       // Inside Hebrew the deletion works on the letter on the other side.
       const bool atLineEnd = caret >= static_cast<int>(text.size()) ||

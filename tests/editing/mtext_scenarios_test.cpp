@@ -129,6 +129,13 @@ const Case kCases[] = {
     {"OK without an edit leaves the MTEXT and its format group alone", "mtext", kNotes,
      "uncheck CheckBox1\nclick BitBtn1\n",
      [](Scenario& s) { EXPECT_EQ(text(s, kNotes), notesBefore); }, remember},
+    {"OK on an emptied memo leaves the MTEXT as it was", "mtext", kNotes,
+     "set Memo1 \"\"\nclick BitBtn1\n",
+     [](Scenario& s) {
+       EXPECT_EQ(text(s, kNotes), notesBefore);
+       EXPECT_EQ(modelCount(s), countBefore);
+     },
+     remember},
     {"an edited line is written back, the format group dropped", "mtext", kNotes,
      "uncheck CheckBox1\n"
      "click Memo1\n"
