@@ -118,6 +118,11 @@ const Case kCases[] = {
      "expect btnR Down true\n"
      "expect StatusBar1 Panels[0] HEB-TTF\n"
      "expect MaskEdit1 Text 22.5\n"
+     "click SpinButton1 up\n"
+     "expect MaskEdit1 Text 24\n"
+     "click SpinButton1 down\n"
+     "click SpinButton1 down\n"
+     "expect MaskEdit1 Text 21\n"
      "click BitBtn3\n",
      [](Scenario& s) {
        EXPECT_EQ(text(s, kNotes), notesBefore);
