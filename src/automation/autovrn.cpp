@@ -5,6 +5,7 @@
 
 #include "automation/cmd.h"
 #include "automation/module.h"
+#include "automation/multiline_members.h"
 #include "automation/not_available.h"
 #include "automation/shell_members.h"
 #include "automation/string_commands.h"
@@ -95,10 +96,10 @@ CallResult Tautovrn::call(const MemberInfo& member, Invoke kind, std::span<Varia
 void Tautovrn::newtext(const std::u16string& ent) { newtextMember(Module::current(), ent); }
 void Tautovrn::edit(const std::u16string& ent) { editMember(Module::current(), ent); }
 void Tautovrn::FontTable() { showFontTable(Module::current()); }
-void Tautovrn::mtext(const std::u16string&) { refreshThenFormNotAvailable(); }
+void Tautovrn::mtext(const std::u16string& ent) { mtextMember(Module::current(), ent); }
 void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(), ent); }
-void Tautovrn::replace() { refreshThenFormNotAvailable(); }
-void Tautovrn::HtoMtext() { refreshThenFormNotAvailable(); }
+void Tautovrn::replace() { replaceMember(Module::current()); }
+void Tautovrn::HtoMtext() { HtoMtextMember(Module::current()); }
 void Tautovrn::Hlib() { refreshThenFormNotAvailable(); }
 void Tautovrn::HShowfont() { refreshThenFormNotAvailable(); }
 void Tautovrn::Hplot() { refreshThenFormNotAvailable(); }

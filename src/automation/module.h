@@ -23,6 +23,8 @@
 #include <string>
 
 #include "automation/host_view.h"
+#include "editing/find_replace_state.h"
+#include "editing/mtext_state.h"
 #include "editing/text_editor_state.h"
 #include "settings/settings.h"
 
@@ -59,9 +61,11 @@ class Module {
   static Module& current();
   static bool started();
 
-  std::u16string Vrnstr;                // the shared result text
-  std::u16string AcadVersionText;       // set by aver and acadversin; nothing reads it
-  editing::TextEditorState textEditor;  // the single-line editor's choices between openings
+  std::u16string Vrnstr;                  // the shared result text
+  std::u16string AcadVersionText;         // set by aver and acadversin; nothing reads it
+  editing::TextEditorState textEditor;    // the single-line editor's choices between openings
+  editing::MtextState mtextState;         // the multi-line editor's last height, points and style
+  editing::FindReplaceState findReplace;  // find and replace's histories
 
   // The data directory (ending with a separator) and the settings record.
   const std::filesystem::path& DataDir() const { return settings_.DataDir; }

@@ -2,6 +2,7 @@
 
 #include "ascii/letter_case.h"
 #include "automation/module.h"
+#include "automation/multiline_members.h"
 #include "automation/not_available.h"
 #include "editing/thtext.h"
 #include "ui/owned_form.h"
@@ -54,8 +55,9 @@ void editMember(Module& module, const std::u16string& ent) {
   module.view().RefreshAcad();
   ui::Toolkit& toolkit = module.toolkit();
   const std::u16string name = upperObjectName(module, ent);
-  // The multi-line and attribute-definition editors are not in this build.
-  if (has(name, u"MTEXT") || has(name, u"ATTDEF") || has(name, u"ATTRIBUTEDEF")) formNotAvailable();
+  if (has(name, u"MTEXT")) return editMtextMember(module, ent);
+  // The attribute-definition editor is not in this build.
+  if (has(name, u"ATTDEF") || has(name, u"ATTRIBUTEDEF")) formNotAvailable();
   showThtext(module, toolkit, ent, Thtext::EdKind::edEdit);
 }
 

@@ -1,6 +1,6 @@
 #include "editing/mtext_codec.h"
 
-#include <cstdint>
+#include <optional>
 
 namespace vrn::editing {
 namespace {
@@ -8,96 +8,43 @@ namespace {
 int hexDigit(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';
   if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
   return -1;
+}
+
+constexpr std::size_t kEscapeDigits = 4;
+
+// The character of a "\U+XXXX" escape starting at `at`, when one does.
+std::optional<char16_t> escapeAt(std::u16string_view text, std::size_t at) {
+  if (text.substr(at, 3) != u"\\U+" || text.size() < at + 3 + kEscapeDigits) return std::nullopt;
+  unsigned code = 0;
+  for (const char16_t c : text.substr(at + 3, kEscapeDigits)) {
+    const int digit = hexDigit(c);
+    if (digit < 0) return std::nullopt;
+    code = code * 16 + static_cast<unsigned>(digit);
+  }
+  return static_cast<char16_t>(code);
 }
 
 }  // namespace
 
-// A scan with five states, written by hand because the escape has no length
-// limit and is only upper case, which no library decoder does.
+// Exactly four digits, as the DXF reader takes them: a letter after the
+// escape is text, not a fifth digit.
 std::u16string DecodeUnicodeEscapes(std::u16string_view text) {
   if (text.find(u"\\U") == std::u16string_view::npos) return std::u16string(text);
-  enum class State { Plain, Backslash, AfterU, AfterPlus, Digits };
   std::u16string out;
-  State state = State::Plain;
-  std::uint16_t code = 0;
-  bool anyDigit = false;
-  auto endEscape = [&] {
-    // "\U+0" without digits is no escape: keep it as it was written.
-    if (anyDigit) {
-      out += static_cast<char16_t>(code);
-    } else {
-      out += u"\\U+0";
-    }
-    code = 0;
-    anyDigit = false;
-  };
+  out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const char16_t c = text[i];
-    bool consumed = true;
-    switch (state) {
-      case State::Plain:
-        if (c == u'\\') {
-          state = State::Backslash;
-        } else {
-          out += c;
-        }
-        break;
-      case State::Backslash:
-        if (c == u'U') {
-          state = State::AfterU;
-        } else {
-          out += u'\\';
-          out += c;
-          state = State::Plain;
-        }
-        break;
-      case State::AfterU:
-        if (c == u'+') {
-          state = State::AfterPlus;
-        } else {
-          out += u"\\U";
-          state = State::Plain;
-          consumed = false;
-        }
-        break;
-      case State::AfterPlus:
-        if (c == u'0') {
-          state = State::Digits;
-        } else {
-          out += u"\\U+";
-          state = State::Plain;
-          consumed = false;
-        }
-        break;
-      case State::Digits:
-        if (const int d = hexDigit(c); d >= 0) {
-          code = static_cast<std::uint16_t>((code << 4) | d);
-          anyDigit = true;
-        } else {
-          endEscape();
-          state = State::Plain;
-          consumed = false;
-        }
-        break;
+    if (text[i] != u'\\') {
+      out += text[i++];
+    } else if (const auto escaped = escapeAt(text, i)) {
+      out += *escaped;
+      i += 3 + kEscapeDigits;
+    } else {
+      // A backslash keeps the character after it literal ("\\U+05D0").
+      out += text.substr(i, 2);
+      i += 2;
     }
-    if (consumed) ++i;
-  }
-  switch (state) {
-    case State::Plain:
-      break;
-    case State::Backslash:
-      out += u'\\';
-      break;
-    case State::AfterU:
-      out += u"\\U";
-      break;
-    case State::AfterPlus:
-      out += u"\\U+";
-      break;
-    case State::Digits:
-      endEscape();
-      break;
   }
   return out;
 }

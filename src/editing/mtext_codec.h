@@ -16,11 +16,10 @@
 
 namespace vrn::editing {
 
-// Replaces each "\U+0" followed by upper-case hexadecimal digits with the
-// character of that code. Every digit that follows is taken (no length
-// limit) and the code keeps its low 16 bits, so "\U+05D0A" is U+5D0A. A
-// lower-case "\u" is no escape, and a "\U+0" without digits stays as it is.
-// A text without "\U" comes back unchanged.
+// Replaces each "\U+XXXX" (exactly four hexadecimal digits, either case)
+// with the character of that code. A lower-case "\u", or too few digits, is
+// no escape and stays as written, and so does anything after a doubled
+// backslash ("\\U+05D0"). A text without "\U" comes back unchanged.
 std::u16string DecodeUnicodeEscapes(std::u16string_view text);
 
 // Removes a leading format group: when the text begins with "{\" and holds

@@ -214,10 +214,14 @@ TEST_F(CliTest, CallAnyMember) {
   r = run({"call", drawing, "nosuch"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Unknown name"), std::string::npos) << r.err;
-  r = run({"call", drawing, "mtext", mtext});
+  r = run({"call", drawing, "mtext", "FFFFF"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("not available in this build"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("0x80004001"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("0x80070057"), std::string::npos) << r.err;
+  const std::string unchanged = readFile(drawing);
+  r = run({"call", drawing, "mtext", mtext});
+  EXPECT_EQ(r.status, 1) << "a form left open by a script that ended";
+  EXPECT_NE(r.err.find("Tfrmmtext"), std::string::npos) << r.err;
+  EXPECT_EQ(readFile(drawing), unchanged);
 }
 
 }  // namespace

@@ -135,5 +135,52 @@ TEST_F(FormsTest, TheTranscriptListsFormsMessagesAndPrompts) {
             "form Thtext closed Cancel\n");
 }
 
+TEST_F(FormsTest, CallRunsTheMultiLineEditors) {
+  struct Case {
+    std::vector<std::string> call;  // member and arguments
+    const char* script;
+    std::vector<std::string> added;  // the new texts in reading order
+  };
+  const Case cases[] = {
+      {{"mtext", ""},
+       "point 100,200\nenter\nuncheck CheckBox1\nclick Memo1\ntype שלום\nkey Enter\n"
+       "type עולם\nclick BitBtn1\n",
+       {"שלום\nעולם"}},
+      {{"mtext", "A8"},
+       "check CheckBox1\nclick BitBtn1\n",
+       {":הערות", "כל המידות בסמ", "לא למדוד מהתוכנית"}},
+      {{"HtoMtext"},
+       "pick A5 9F A7\nuncheck CheckBox1\nclick BitBtn1\n",
+       {"סלון\nשטח 24.5\nמסדרון"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.call.front());
+    std::vector<std::string> args{"call", sample()};
+    args.insert(args.end(), c.call.begin(), c.call.end());
+    for (const char* extra : {"--script", "", "-o", ""}) args.emplace_back(extra);
+    args[args.size() - 3] = script("s.txt", c.script);
+    args.back() = out();
+    const RunResult r = run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> texts;
+    for (const json& t : added(listing(sample()), listing(out()))) {
+      texts.push_back(t["text"].get<std::string>());
+    }
+    EXPECT_EQ(texts, c.added);
+  }
+}
+
+TEST_F(FormsTest, CallRunsFindAndReplace) {
+  const RunResult r = run(
+      {"call", sample(), "replace", "--script",
+       script("s.txt", "pick A7 9F\nset Edit1 1.5\nclick btnNumber\nclick btnOk\n"), "-o", out()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::string a7;
+  for (const json& t : listing(out())) {
+    if (t["handle"] == "A7") a7 = t["text"].get<std::string>();
+  }
+  EXPECT_EQ(a7, "שטח 26.00");
+}
+
 }  // namespace
 }  // namespace vrn::cli::testing

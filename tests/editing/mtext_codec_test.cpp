@@ -15,11 +15,12 @@ TEST(MtextCodec, DecodeUnicodeEscapes) {
       {u"plain text", u"plain text"},
       {u"\\U+05D0\\U+05D1", u"\u05D0\u05D1"},
       {u"x\\U+05D0 y", u"x\u05D0 y"},
-      {u"\\u+05D0", u"\\u+05D0"},      // lower-case u is no escape
-      {u"\\U+05d0", u"\u0005d0"},      // hex digits are upper case only
-      {u"\\U+05D0A", u"\u5D0A"},       // every digit that follows is taken
-      {u"\\U+0123456789", u"\u6789"},  // the code keeps its low 16 bits
-      {u"\\U+15D0", u"\\U+15D0"},      // only "\U+0" starts an escape
+      {u"\\u+05D0", u"\\u+05D0"},  // lower-case u is no escape
+      {u"\\U+05d0", u"\u05D0"},    // hex digits in either case
+      {u"\\U+05D0B", u"\u05D0B"},  // a letter after four digits is text
+      {u"\\U+0123456789", u"\u0123456789"},
+      {u"\\U+15D0", u"\u15D0"},
+      {u"\\U+5D0", u"\\U+5D0"},  // too few digits: kept as written
       {u"\\U05D0", u"\\U05D0"},
       {u"a\\Pb\\U+05D2", u"a\\Pb\u05D2"},  // other codes stay literal
       {u"\\U+0", u"\\U+0"},                // no digits: kept as written

@@ -14,12 +14,14 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "automation/autovrn.h"
 #include "automation/module.h"
+#include "cli/drawing_prompts.h"
 #include "cli/new_text.h"
 #include "cli/progress.h"
 #include "cli/text_listing.h"
@@ -94,7 +96,8 @@ class Scenario {
   // is in report().
   automation::CallResult run(std::string_view member, std::vector<host::Variant> args,
                              std::string_view script) {
-    toolkit.play(ui::script::parse(script), nullptr);
+    prompts_.emplace(*app_, toolkit.transcript());
+    toolkit.play(ui::script::parse(script), &*prompts_);
     automation::CallResult result = object_.invoke(member, host::Invoke::Method, args);
     report_ = toolkit.finish();
     return result;
@@ -119,6 +122,7 @@ class Scenario {
   std::shared_ptr<drawing::Application> app_;
   automation::Tautovrn object_;
   ui::RunReport report_;
+  std::optional<cli::DrawingPrompts> prompts_;  // the script's answers to the host's prompts
 };
 
 }  // namespace vrn::test

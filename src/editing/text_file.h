@@ -1,0 +1,26 @@
+#pragma once
+// The editors' text files ("Import from file", "Export to file"): lines of
+// Hebrew text that must come back as they went out, also from files that
+// other programs wrote.
+//
+//   written  UTF-8 with a byte-order mark, every line ended by CR LF, into
+//            a new file renamed over the old one (a failure leaves the old
+//            file whole);
+//   read     by the byte-order mark (UTF-8 or UTF-16 LE); without one as
+//            UTF-8 when the bytes are valid UTF-8, else as Windows-1255.
+//            Lines end at CR LF, LF or CR.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vrn::editing {
+
+// Raise std::runtime_error naming the file when it cannot be read or written.
+std::vector<std::u16string> readTextLines(const std::filesystem::path& file);
+void writeTextLines(const std::filesystem::path& file, const std::vector<std::u16string>& lines);
+
+// The decoding alone, for bytes already read.
+std::u16string decodeTextFile(std::string_view bytes);
+
+}  // namespace vrn::editing
