@@ -12,7 +12,7 @@ packages=(
 )
 if [[ "${1:-}" == "--windows" ]]; then
   packages+=(g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev dpkg-dev tcl make gcc
-    xvfb xauth imagemagick)
+    xvfb xauth imagemagick locales)
 fi
 
 missing=()

@@ -100,17 +100,18 @@ void ControlWindow::create(Rect bounds) {
     }
     case Kind::Combo:
       windowClass = WC_COMBOBOXW;
-      style |= WS_TABSTOP | WS_VSCROLL |
-               static_cast<DWORD>(static_cast<ComboBox&>(control_).style() ==
-                                          ComboStyle::DropDownList
-                                      ? CBS_DROPDOWNLIST
-                                      : CBS_DROPDOWN | CBS_AUTOHSCROLL);
+      style |=
+          WS_TABSTOP | WS_VSCROLL |
+          static_cast<DWORD>(static_cast<ComboBox&>(control_).style() == ComboStyle::DropDownList
+                                 ? CBS_DROPDOWNLIST
+                                 : CBS_DROPDOWN | CBS_AUTOHSCROLL);
       height += kComboListHeight;
       break;
     case Kind::Button: {
       auto& button = static_cast<Button&>(control_);
       windowClass = WC_BUTTONW;
-      style |= WS_TABSTOP | static_cast<DWORD>(button.isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      style |=
+          WS_TABSTOP | static_cast<DWORD>(button.isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       caption = button.caption();
       break;
     }
@@ -122,8 +123,8 @@ void ControlWindow::create(Rect bounds) {
     case Kind::ToolButton: {
       auto& button = static_cast<ToolButton&>(control_);
       windowClass = WC_BUTTONW;
-      style |= static_cast<DWORD>(button.style() == ToolButtonStyle::Check ? BS_CHECKBOX | BS_PUSHLIKE
-                                                                        : BS_PUSHBUTTON);
+      style |= static_cast<DWORD>(
+          button.style() == ToolButtonStyle::Check ? BS_CHECKBOX | BS_PUSHLIKE : BS_PUSHBUTTON);
       caption = toolCaption(button);
       break;
     }
@@ -336,7 +337,8 @@ void ControlWindow::showFont() {
   font_ = nullptr;
   if (!font.name.empty() || font.size != 0 || font.bold || font.charset != Charset::Default) {
     HDC screen = GetDC(nullptr);
-    const int height = font.size != 0 ? -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), 72) : 0;
+    const int height =
+        font.size != 0 ? -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), 72) : 0;
     ReleaseDC(nullptr, screen);
     font_ = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                         static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -414,9 +416,9 @@ void ControlWindow::showDropdownMenu() {
   }
   RECT place{};
   GetWindowRect(window_, &place);
-  const auto chosen = static_cast<std::size_t>(TrackPopupMenu(
-      menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, place.left, place.bottom, 0,
-      form_.window(), nullptr));
+  const auto chosen = static_cast<std::size_t>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, place.left, place.bottom,
+                     0, form_.window(), nullptr));
   DestroyMenu(menu);
   if (chosen > 0 && chosen <= items.size()) items[chosen - 1]->userClick();
 }
@@ -449,8 +451,8 @@ LRESULT ControlWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CHAR:
     case WM_SYSCHAR: {
       const auto character = static_cast<char16_t>(wParam);
-      const bool typed = character >= 0x20 || character == 8 || character == 9 ||
-                         character == 13 || character == 27;
+      const bool typed = character >= 0x20 || character == 8 || character == 9 || character == 13 ||
+                         character == 27;
       if (!dropCharacter_ && typed) control_.form().userKeyChar(character);
       dropCharacter_ = false;
       form_.syncFocus();
@@ -481,8 +483,9 @@ LRESULT ControlWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
       break;
   }
   LRESULT result = CallWindowProcW(original, window, message, wParam, lParam);
-  if (textBox && !showing_ && (message == WM_LBUTTONUP || message == WM_LBUTTONDOWN ||
-                               (message == WM_MOUSEMOVE && (wParam & MK_LBUTTON)))) {
+  if (textBox && !showing_ &&
+      (message == WM_LBUTTONUP || message == WM_LBUTTONDOWN ||
+       (message == WM_MOUSEMOVE && (wParam & MK_LBUTTON)))) {
     readCaret(window);
   }
   return result;

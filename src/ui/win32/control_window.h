@@ -20,7 +20,18 @@ class FormWindow;
 
 class ControlWindow final : public Peer {
  public:
-  enum class Kind { Edit, Button, CheckBox, ToolButton, Label, Combo, StatusBar, Spin, Grid, Other };
+  enum class Kind {
+    Edit,
+    Button,
+    CheckBox,
+    ToolButton,
+    Label,
+    Combo,
+    StatusBar,
+    Spin,
+    Grid,
+    Other
+  };
 
   ControlWindow(FormWindow& form, Control& control, Rect bounds);
   ~ControlWindow() override;

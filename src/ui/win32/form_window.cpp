@@ -34,18 +34,18 @@ LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  if (auto* form = windowObject<FormWindow>(window)) return form->handle(window, message, wParam, lParam);
+  if (auto* form = windowObject<FormWindow>(window))
+    return form->handle(window, message, wParam, lParam);
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
 FormWindow::FormWindow(Form& form, HWND owner) : form_(form) {
   registerWindowClasses();
   const Rect bounds = form.bounds();
-  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kFormClass,
-                            wide(form.caption()),
-                            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
-                            bounds.left, bounds.top, bounds.width, bounds.height, owner, nullptr,
-                            thisModule(), this);
+  window_ = CreateWindowExW(
+      WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kFormClass, wide(form.caption()),
+      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, bounds.left, bounds.top,
+      bounds.width, bounds.height, owner, nullptr, thisModule(), this);
   if (window_ == nullptr) throw std::runtime_error("cannot create the window of " + form.name());
   createControls();
   form_.setPeer(this);

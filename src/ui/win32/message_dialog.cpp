@@ -61,11 +61,10 @@ LRESULT CALLBACK messageWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 MessageDialog::MessageDialog(const MessageBoxRequest& request, HWND owner)
     : owner_(owner), kind_(request.buttons) {
   registerWindowClasses();
-  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, kMessageClass,
-                            wide(request.caption.empty() ? std::u16string(applicationTitle)
-                                                         : request.caption),
-                            WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 100, 100, owner, nullptr,
-                            thisModule(), this);
+  window_ = CreateWindowExW(
+      WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, kMessageClass,
+      wide(request.caption.empty() ? std::u16string(applicationTitle) : request.caption),
+      WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 100, 100, owner, nullptr, thisModule(), this);
   if (window_ == nullptr) throw std::runtime_error("cannot create a message box");
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
@@ -94,9 +93,9 @@ void MessageDialog::layout(const MessageBoxRequest& request) {
   const int textWidth = std::max<int>(textRect.right, kMinTextWidth);
   const int textHeight = std::max<int>(textRect.bottom, icon ? kIconSize : 0);
   if (icon) {
-    HWND picture = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON,
-                                   kMargin, kMargin, kIconSize, kIconSize, window_, nullptr,
-                                   thisModule(), nullptr);
+    HWND picture =
+        CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, kMargin, kMargin,
+                        kIconSize, kIconSize, window_, nullptr, thisModule(), nullptr);
     SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)), 0);
   }
   HWND text = CreateWindowExW(0, L"STATIC", wide(request.text), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
@@ -113,10 +112,9 @@ void MessageDialog::layout(const MessageBoxRequest& request) {
   for (ModalResult answer : answers) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
                   (answer == answers.front() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    HWND button = CreateWindowExW(0, L"BUTTON", captionOf(answer), style, left, buttonsTop,
-                                  kButtonWidth, kButtonHeight, window_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(answer)),
-                                  thisModule(), nullptr);
+    HWND button = CreateWindowExW(
+        0, L"BUTTON", captionOf(answer), style, left, buttonsTop, kButtonWidth, kButtonHeight,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(answer)), thisModule(), nullptr);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     buttons_.emplace_back(answer, button);
     left += kButtonWidth + kMargin / 2;

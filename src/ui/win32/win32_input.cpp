@@ -85,7 +85,8 @@ void Win32Input::keystroke(Form& form, KeyEvent key, char16_t character) {
 }
 
 void Win32Input::click(Button& button) {
-  if (HWND window = windowOf(button)) return static_cast<void>(SendMessageW(window, BM_CLICK, 0, 0));
+  if (HWND window = windowOf(button))
+    return static_cast<void>(SendMessageW(window, BM_CLICK, 0, 0));
   UserInput::click(button);
 }
 
@@ -107,8 +108,8 @@ void Win32Input::choose(ComboBox& combo, int index) {
   HWND window = windowOf(combo);
   if (!window) return UserInput::choose(combo, index);
   SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(GetParent(window), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(window), CBN_SELCHANGE), reinterpret_cast<LPARAM>(window));
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(window));
 }
 
 void Win32Input::close(Form& form) {

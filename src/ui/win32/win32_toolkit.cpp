@@ -115,8 +115,10 @@ ModalResult Win32Toolkit::showMessageBox(const MessageBoxRequest& request) {
     // The script's answer is the button the user presses.
     ShowWindow(dialog.window(), SW_SHOWNA);
     const ModalResult answer = user_.answerMessageBox(request);
-    if (HWND button = dialog.button(answer)) PostMessageW(button, BM_CLICK, 0, 0);
-    else PostMessageW(dialog.window(), WM_CLOSE, 0, 0);
+    if (HWND button = dialog.button(answer))
+      PostMessageW(button, BM_CLICK, 0, 0);
+    else
+      PostMessageW(dialog.window(), WM_CLOSE, 0, 0);
   }
   return dialog.run();
 }
@@ -142,8 +144,8 @@ std::optional<std::filesystem::path> Win32Toolkit::showFileDialog(
   dialog.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
                  (request.kind == FileDialogKind::Open ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST
                                                        : OFN_OVERWRITEPROMPT);
-  const BOOL chosen = request.kind == FileDialogKind::Open ? GetOpenFileNameW(&dialog)
-                                                           : GetSaveFileNameW(&dialog);
+  const BOOL chosen =
+      request.kind == FileDialogKind::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
   if (!chosen) return std::nullopt;
   return std::filesystem::path(std::u16string(file.c_str()));
 }

@@ -28,9 +28,9 @@ void registerWindowClasses() {
       const wchar_t* name;
       WNDPROC procedure;
     };
-    for (const Entry& entry : {Entry{kFormClass, formWindowProc},
-                               Entry{kMessageClass, messageWindowProc},
-                               Entry{kTimerClass, timerWindowProc}}) {
+    for (const Entry& entry :
+         {Entry{kFormClass, formWindowProc}, Entry{kMessageClass, messageWindowProc},
+          Entry{kTimerClass, timerWindowProc}}) {
       WNDCLASSEXW windowClass{};
       windowClass.cbSize = sizeof windowClass;
       windowClass.lpfnWndProc = entry.procedure;

@@ -27,8 +27,8 @@ std::string childrenText(HWND window) {
         lines += utf16ToUtf8(reinterpret_cast<const char16_t*>(className)) + " " +
                  std::to_string(place.left) + " " + std::to_string(place.top) + " " +
                  std::to_string(place.right - place.left) + " " +
-                 std::to_string(place.bottom - place.top) + " \"" +
-                 utf16ToUtf8(windowText(child)) + "\"\n";
+                 std::to_string(place.bottom - place.top) + " \"" + utf16ToUtf8(windowText(child)) +
+                 "\"\n";
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&text));
