@@ -6,7 +6,8 @@
 #   2. VBScript and JScript clients run by cscript (each ends with the line
 #      "N passed, N failed", since cscript exits 0 even when a script dies);
 #   3. the Windows test programs (the encoding case tables, the COM bridges);
-#   4. the forms as real windows on an Xvfb display: each case opens a form
+#   4. the forms as real windows on an Xvfb display: the edit-control
+#      contract table on the Windows backend; then each case opens a form
 #      through vrn.dll from a VBScript client, a scripted user plays in its
 #      windows, and the saved drawing must be byte for byte the headless
 #      run's (`vrn newtext` / `vrn call`, built for Linux in $VRN_LINUX_BUILD,
@@ -23,7 +24,7 @@ toolchain=()
 [[ -f "$build/CMakeCache.txt" ]] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake")
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${toolchain[@]}" >/dev/null
 cmake --build "$build" --target vrn_dll vrn_testhost vrn_encoding_tables_tests vrn_windows_tests vrn_host_tests \
-  vrn_dxf_codec_tests
+  vrn_dxf_codec_tests vrn_ui_win32_tests
 linux_build="${VRN_LINUX_BUILD:-$root/build}"
 [[ -f "$linux_build/CMakeCache.txt" ]] || cmake -S "$root" -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$linux_build" --target vrn
@@ -149,18 +150,31 @@ for program in "$build"/tests/windows/vrn_encoding_tables_tests.exe "$build"/tes
 done
 
 # ---- 4. forms in real windows ----
-# One X display for every case. Wine switches only to layouts of its
-# locale's language, so it runs under a Hebrew locale: the editors open
-# with the Hebrew layout as they do on a Hebrew machine.
-mkdir -p "$tmp/locales"
-localedef -i he_IL -f UTF-8 "$tmp/locales/he_IL.UTF-8"
+# One X display for every case.
 exec 3>"$tmp/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 display_pid=$!
 exec 3>&-
 for _ in $(seq 50); do [[ -s "$tmp/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$tmp/display")"
-wineserver -k 2>/dev/null || true # the next start sees the display and the locale
+wineserver -k 2>/dev/null || true # the next start sees the display
+# No window manager runs: Wine draws the frames itself and does not wait
+# for one when a window hides.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+# The edit-control contract table, on the real windows.
+if (cd "$root" && run wine "$build/tests/windows/vrn_ui_win32_tests.exe" --gtest_brief=1 | tail -n 20); then
+  pass "vrn_ui_win32_tests.exe"
+else
+  fail "vrn_ui_win32_tests.exe"
+fi
+
+# Wine switches only to layouts of its locale's language, so the forms run
+# under a Hebrew locale: the editors open with the Hebrew layout as they do
+# on a Hebrew machine.
+mkdir -p "$tmp/locales"
+localedef -i he_IL -f UTF-8 "$tmp/locales/he_IL.UTF-8"
+wineserver -k 2>/dev/null || true
 export LOCPATH="$tmp/locales" LANG=he_IL.UTF-8
 
 shots="$build/window-tests"

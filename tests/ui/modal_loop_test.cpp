@@ -6,6 +6,7 @@
 #include "demo_form.h"
 #include "host/silent_abort.h"
 #include "scripted_backends.h"
+#include "ui/headless/headless_toolkit.h"
 #include "ui/hourglass.h"
 #include "ui/owned_form.h"
 

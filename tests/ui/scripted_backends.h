@@ -1,7 +1,8 @@
 #pragma once
 // The backends whose forms a scripted user can drive. Tests written against
-// the seam run once per backend: today the headless one; the Windows
-// backend joins this list when its script runner exists.
+// the seam run once per backend: each system's list is in
+// scripted_backends_posix.cpp (headless) and
+// tests/windows/scripted_backends_win32.cpp (the real windows, under Wine).
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/simulated_keyboard.h"
-#include "ui/headless/headless_toolkit.h"
 #include "ui/scripted_toolkit.h"
 
 namespace vrn::test {
@@ -21,20 +20,18 @@ struct ScriptedBackend {
   std::function<std::unique_ptr<ui::ScriptedToolkit>()> make;
 };
 
-inline std::vector<ScriptedBackend> scriptedBackends() {
-  return {{"headless", [] { return std::make_unique<ui::headless::HeadlessToolkit>(); }}};
-}
+std::vector<ScriptedBackend> scriptedBackends();
 
 inline std::string backendName(const ::testing::TestParamInfo<ScriptedBackend>& info) {
   return info.param.name;
 }
 
-// Every test starts on a machine with US English and Hebrew installed and
-// US English active, and leaves it so.
+// Every test starts with US English active, and leaves it so (POSIX: on a
+// simulated machine with US English and Hebrew installed).
 class SimulatedKeyboardGuard {
  public:
-  SimulatedKeyboardGuard() { platform::resetSimulatedKeyboard(); }
-  ~SimulatedKeyboardGuard() { platform::resetSimulatedKeyboard(); }
+  SimulatedKeyboardGuard();
+  ~SimulatedKeyboardGuard();
   SimulatedKeyboardGuard(const SimulatedKeyboardGuard&) = delete;
   SimulatedKeyboardGuard& operator=(const SimulatedKeyboardGuard&) = delete;
 };
