@@ -32,9 +32,14 @@ std::optional<std::filesystem::path> environmentPath(const wchar_t* name) {
   return std::filesystem::path(value);
 }
 
+ui::win32::Win32Toolkit::User userOfThisRun() {
+  return environmentPath(L"VRN_TEST_UI_SCRIPT") ? ui::win32::Win32Toolkit::User::Script
+                                                : ui::win32::Win32Toolkit::User::Person;
+}
+
 }  // namespace
 
-DllForms::DllForms() : toolkit_(&hostWindow) {
+DllForms::DllForms() : toolkit_(&hostWindow, userOfThisRun()) {
   if (auto snapshots = environmentPath(L"VRN_TEST_UI_SNAPSHOTS")) {
     toolkit_.onFormShown = [dir = *snapshots](ui::win32::FormWindow& window) {
       ui::win32::saveSnapshot(window, dir);
@@ -58,7 +63,7 @@ DllForms::DllForms() : toolkit_(&hostWindow) {
 }
 
 DllForms::~DllForms() {
-  if (!report_ || !toolkit_.playing()) return;
+  if (!report_ || !toolkit_.scripted()) return;
   const ui::RunReport report = toolkit_.finish();
   std::ofstream out(*report_, std::ios::binary);
   out << toolkit_.transcript().text();

@@ -18,6 +18,9 @@ namespace vrn::test {
 struct ScriptedBackend {
   std::string name;
   std::function<std::unique_ptr<ui::ScriptedToolkit>()> make;
+  // Time passes by the clock on the wall: timers counted to the
+  // millisecond can only be tested on the virtual clock.
+  bool realTime = false;
 };
 
 std::vector<ScriptedBackend> scriptedBackends();

@@ -8,7 +8,12 @@
 namespace vrn::test {
 
 std::vector<ScriptedBackend> scriptedBackends() {
-  return {{"win32", [] { return std::make_unique<ui::win32::Win32Toolkit>(nullptr); }}};
+  return {{"win32",
+           [] {
+             return std::make_unique<ui::win32::Win32Toolkit>(
+                 nullptr, ui::win32::Win32Toolkit::User::Script);
+           },
+           true}};
 }
 
 SimulatedKeyboardGuard::SimulatedKeyboardGuard() {

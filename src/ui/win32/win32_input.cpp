@@ -45,9 +45,10 @@ bool Win32Input::activateLayout(std::uint16_t language) {
   return true;
 }
 
-void Win32Input::pump() {
+void Win32Input::pump(bool timers) {
   MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, WM_TIMER - 1, PM_REMOVE) ||
+         PeekMessageW(&message, nullptr, timers ? WM_TIMER : WM_TIMER + 1, 0xFFFFFFFF, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
@@ -61,7 +62,7 @@ void Win32Input::wait(int ms) {
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(ms);
   for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
-    pump();
+    pump(true);
   }
 }
 

@@ -35,8 +35,10 @@ class Win32Input final : public UserInput {
   void close(Form& form) override;
   void settle(Form& form) override;
 
-  // Delivers every message waiting for the thread.
-  static void pump();
+  // Delivers every message waiting for the thread; timers only when asked
+  // (between a script's lines no time passes for them, as on the virtual
+  // clock; they fire while the script waits).
+  static void pump(bool timers = false);
 
  private:
   HWND windowOf(Control& control) const;

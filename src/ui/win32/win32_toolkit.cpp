@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/keyboard_layouts.h"
 #include "ui/form.h"
@@ -44,7 +45,8 @@ LRESULT CALLBACK timerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-Win32Toolkit::Win32Toolkit(std::function<HWND()> owner) : owner_(std::move(owner)) {}
+Win32Toolkit::Win32Toolkit(std::function<HWND()> owner, User user)
+    : owner_(std::move(owner)), scripted_(user == User::Script) {}
 
 Win32Toolkit::~Win32Toolkit() {
   removeShellHook();
@@ -58,14 +60,11 @@ HWND Win32Toolkit::owner() const {
 }
 
 void Win32Toolkit::play(script::Script script, HostPrompts* prompts) {
-  playing_ = true;
+  if (!scripted_) throw std::logic_error("a person's toolkit plays no script");
   user_.play(std::move(script), prompts);
 }
 
-RunReport Win32Toolkit::finish() {
-  playing_ = false;
-  return user_.finish();
-}
+RunReport Win32Toolkit::finish() { return user_.finish(); }
 
 void Win32Toolkit::runModal(Form& form) {
   HWND ownerWindow = owner();
@@ -84,7 +83,7 @@ void Win32Toolkit::runModal(Form& form) {
     input_.wait(kDrawingTime);
     onFormShown(window);
   }
-  if (playing_) {
+  if (scripted_) {
     user_.runModal(form);
   } else {
     MSG message{};
@@ -111,7 +110,7 @@ void Win32Toolkit::runModal(Form& form) {
 
 ModalResult Win32Toolkit::showMessageBox(const MessageBoxRequest& request) {
   MessageDialog dialog(request, owner());
-  if (playing_) {
+  if (scripted_) {
     // The script's answer is the button the user presses.
     ShowWindow(dialog.window(), SW_SHOWNA);
     const ModalResult answer = user_.answerMessageBox(request);
@@ -127,7 +126,7 @@ std::optional<std::filesystem::path> Win32Toolkit::showFileDialog(
     const FileDialogRequest& request) {
   // A common dialog cannot be driven by messages we know the layout of:
   // a script's `file` line is taken as the user's choice.
-  if (playing_) return user_.answerFileDialog(request);
+  if (scripted_) return user_.answerFileDialog(request);
   const std::u16string filter = dialogFilter(request.filter);
   std::u16string file = request.fileName.u16string();
   file.resize(std::max<std::size_t>(file.size() + 1, MAX_PATH * 4), u'\0');
@@ -187,11 +186,12 @@ void Win32Toolkit::timerChanged(Timer& timer) {
     timers_.erase(known->second);
     timerIds_.erase(known);
   }
-  if (!timer.enabled()) return;
+  // An interval of 0 never falls due.
+  if (!timer.enabled() || timer.interval() <= 0) return;
   const UINT_PTR id = nextTimerId_++;
   timers_[id] = &timer;
   timerIds_[&timer] = id;
-  SetTimer(timerWindow_, id, static_cast<UINT>(std::max(timer.interval(), 1)), nullptr);
+  SetTimer(timerWindow_, id, static_cast<UINT>(timer.interval()), nullptr);
 }
 
 void Win32Toolkit::timerFired(UINT_PTR id) {

@@ -3,11 +3,13 @@
 // host's user-interface thread): each modal form is a top-level window
 // owned by the host's window, which is disabled while the form runs.
 //
-// With a script (play), a scripted user drives the same windows with real
-// messages and keystrokes (Win32Input), as the headless backend's user
-// drives its forms; tests use this, the shipped DLL never calls play
-// unless asked to (see com/dll). The transcript and the run report are the
-// same as headless.
+// A scripted toolkit's user is a script (play): it drives the same windows
+// with real messages and keystrokes (Win32Input), as the headless
+// backend's user drives its forms, and no window ever waits for a person
+// (with no script left, forms close by their Cancel path and boxes answer
+// as their close box). Tests use this; the shipped DLL makes a person's
+// toolkit unless asked otherwise (see com/dll_forms.h). The transcript and
+// the run report are the same as headless.
 //
 // While a form shows, a thread-local shell hook passes the system's
 // keyboard-language changes (HSHELL_LANGUAGE) to the platform's listeners.
@@ -31,7 +33,8 @@ class FormWindow;
 class Win32Toolkit final : public ScriptedToolkit {
  public:
   // owner: the host's window that forms are modal over (null for none).
-  explicit Win32Toolkit(std::function<HWND()> owner);
+  enum class User { Person, Script };
+  Win32Toolkit(std::function<HWND()> owner, User user);
   ~Win32Toolkit() override;
   Win32Toolkit(const Win32Toolkit&) = delete;
   Win32Toolkit& operator=(const Win32Toolkit&) = delete;
@@ -39,7 +42,7 @@ class Win32Toolkit final : public ScriptedToolkit {
   // --- ScriptedToolkit ---
   void play(script::Script script, HostPrompts* prompts) override;
   RunReport finish() override;
-  bool playing() const { return playing_; }
+  bool scripted() const { return scripted_; }
 
   // --- Toolkit ---
   void runModal(Form& form) override;
@@ -73,7 +76,7 @@ class Win32Toolkit final : public ScriptedToolkit {
   Win32Clipboard clipboard_;
   Win32Input input_{*this};
   ScriptedUser user_{input_, transcript()};
-  bool playing_ = false;
+  bool scripted_;
   std::map<const Form*, FormWindow*> windows_;
   std::vector<FormWindow*> stack_;
   HWND timerWindow_ = nullptr;
