@@ -87,15 +87,28 @@ std::vector<Rect> FormWindow::stripLayout() const {
 
 void FormWindow::createControls() {
   const std::vector<Rect> places = stripLayout();
+  tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                          0, 0, window_, nullptr, thisModule(), nullptr);
   std::size_t index = 0;
   for (Component* component : form_.components()) {
     auto* control = dynamic_cast<Control*>(component);
     if (!control) continue;
     auto window = std::make_unique<ControlWindow>(*this, *control, places[index++]);
+    if (!control->hint().empty()) addTip(window->window(), control->hint());
     byWindow_[window->window()] = window.get();
     if (window->keyWindow() != window->window()) byWindow_[window->keyWindow()] = window.get();
     controls_.push_back(std::move(window));
   }
+}
+
+void FormWindow::addTip(HWND control, const std::u16string& hint) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(wide(hint));
+  SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 ControlWindow* FormWindow::find(const Control& control) const {

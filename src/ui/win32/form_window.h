@@ -4,6 +4,8 @@
 // modal loop starts and destroyed, with every window, font and menu it
 // made, when the loop ends.
 //
+// Hints show as tool tips.
+//
 // Controls without a place of their own on the design (tool buttons, the
 // tool bar's fields, buttons without bounds) are laid out in a tool strip
 // along the top: tool items from the left, push buttons from the right.
@@ -31,6 +33,8 @@ class FormWindow final : public Peer {
 
   Form& form() const { return form_; }
   HWND window() const { return window_; }
+  // The tool tips of the controls' hints.
+  HWND tips() const { return tips_; }
   const std::vector<std::unique_ptr<ControlWindow>>& controls() const { return controls_; }
   ControlWindow* find(const Control& control) const;
 
@@ -48,9 +52,12 @@ class FormWindow final : public Peer {
   std::vector<Rect> stripLayout() const;
   void showBounds();
   ControlWindow* byWindow(HWND window) const;
+  // The hint as the control's tool tip.
+  void addTip(HWND control, const std::u16string& hint);
 
   Form& form_;
   HWND window_ = nullptr;
+  HWND tips_ = nullptr;  // owned by window_, destroyed with it
   std::vector<std::unique_ptr<ControlWindow>> controls_;
   std::map<HWND, ControlWindow*> byWindow_;
   bool settingFocus_ = false;

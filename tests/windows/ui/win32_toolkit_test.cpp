@@ -1,8 +1,12 @@
 // The Windows backend's own parts on real windows (under Xvfb): the message
 // box of every button set, the clipboard, and WM_CUT / WM_COPY / WM_PASTE
-// routed to the edit box's clipboard handlers.
+// routed to the edit box's clipboard handlers, hints as tool tips.
 
+#include "ui/win32/win32_toolkit.h"
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "host/utf8.h"
 #include "ui/edit.h"
@@ -10,7 +14,6 @@
 #include "ui/tool_button.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/message_dialog.h"
-#include "ui/win32/win32_toolkit.h"
 #include "ui/win32/window_classes.h"
 
 namespace vrn::ui::win32 {
@@ -85,10 +88,8 @@ TEST(Win32EditBox, ClipboardMessagesGoToTheFormsHandlersOrTheSeam) {
     std::u16string text;
     std::string events;
   } cases[] = {
-      {WM_PASTE, true, u"hello", "paste"},
-      {WM_PASTE, false, u"heXllo", ""},
-      {WM_COPY, true, u"hello", "copy"},
-      {WM_CUT, true, u"hello", "cut"},
+      {WM_PASTE, true, u"hello", "paste"}, {WM_PASTE, false, u"heXllo", ""},
+      {WM_COPY, true, u"hello", "copy"},   {WM_CUT, true, u"hello", "cut"},
       {WM_CUT, false, u"hello", ""},  // nothing is selected
   };
   for (const auto& c : cases) {
@@ -114,6 +115,31 @@ TEST(Win32EditBox, ClipboardMessagesGoToTheFormsHandlersOrTheSeam) {
     EXPECT_EQ(utf16ToUtf8(form.Edit1.text()), utf16ToUtf8(c.text));
     EXPECT_EQ(events, c.events);
   }
+}
+
+TEST(Win32Form, HintsShowAsToolTipsOfTheirControls) {
+  Win32Toolkit toolkit(nullptr, Win32Toolkit::User::Script);
+  ClipboardForm form(toolkit);
+  form.tbSend.setHint(u"Hebrew");
+  std::u16string tip;
+  LRESULT tools = 0;
+  form.tbSend.onClick = [&] {
+    FormWindow& window = *toolkit.windowOf(form);
+    tools = SendMessageW(window.tips(), TTM_GETTOOLCOUNT, 0, 0);
+    wchar_t text[80] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window.window();
+    tool.uId = reinterpret_cast<UINT_PTR>(window.find(form.tbSend)->window());
+    tool.lpszText = text;
+    SendMessageW(window.tips(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    tip = reinterpret_cast<const char16_t*>(text);
+  };
+  toolkit.play(script::parse("click tbSend\nclose"), nullptr);
+  form.showModal();
+  EXPECT_TRUE(toolkit.finish().ok());
+  EXPECT_EQ(tools, 1);
+  EXPECT_EQ(utf16ToUtf8(tip), "Hebrew");
 }
 
 }  // namespace
