@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/posix/simulated_keyboard.h"
 #include "sample_form.h"
 #include "scripted_backends.h"
 #include "ui/hourglass.h"

@@ -1,8 +1,8 @@
 #pragma once
 // The backends whose forms a scripted user can drive. Tests written against
-// the seam run once per backend: each system's list is in
-// scripted_backends_posix.cpp (headless) and
-// tests/windows/scripted_backends_win32.cpp (the real windows, under Wine).
+// the seam run once per backend: here the headless one; the Windows build
+// compiles the shared tables against tests/windows/scripted_backends.h,
+// whose list is the real windows.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/posix/simulated_keyboard.h"
+#include "ui/headless/headless_toolkit.h"
 #include "ui/scripted_toolkit.h"
 
 namespace vrn::test {
@@ -23,18 +25,20 @@ struct ScriptedBackend {
   bool realTime = false;
 };
 
-std::vector<ScriptedBackend> scriptedBackends();
+inline std::vector<ScriptedBackend> scriptedBackends() {
+  return {{"headless", [] { return std::make_unique<ui::headless::HeadlessToolkit>(); }}};
+}
 
 inline std::string backendName(const ::testing::TestParamInfo<ScriptedBackend>& info) {
   return info.param.name;
 }
 
-// Every test starts with US English active, and leaves it so (POSIX: on a
-// simulated machine with US English and Hebrew installed).
+// Every test starts on a machine with US English and Hebrew installed and
+// US English active, and leaves it so.
 class SimulatedKeyboardGuard {
  public:
-  SimulatedKeyboardGuard();
-  ~SimulatedKeyboardGuard();
+  SimulatedKeyboardGuard() { platform::resetSimulatedKeyboard(); }
+  ~SimulatedKeyboardGuard() { platform::resetSimulatedKeyboard(); }
   SimulatedKeyboardGuard(const SimulatedKeyboardGuard&) = delete;
   SimulatedKeyboardGuard& operator=(const SimulatedKeyboardGuard&) = delete;
 };
