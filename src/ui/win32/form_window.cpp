@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/button.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr int kStripTop = 2;
 constexpr int kStripHeight = 24;
 constexpr int kToolWidth = 28;
+constexpr int kTextWidthPerCharacter = 6;  // a tool button shows its text, not an image
 constexpr int kFieldWidth = 64;
 constexpr int kButtonWidth = 80;
 constexpr int kGap = 4;
@@ -25,6 +27,14 @@ constexpr int kGap = 4;
 bool inStrip(const Control& control) {
   return control.bounds().width == 0 && control.bounds().height == 0 &&
          dynamic_cast<const StatusBar*>(&control) == nullptr;
+}
+
+int toolWidth(const Control& control) {
+  const auto* button = dynamic_cast<const ToolButton*>(&control);
+  if (!button) return kToolWidth;
+  const std::size_t length =
+      button->caption().empty() ? button->hint().size() : button->caption().size();
+  return std::max(kToolWidth, static_cast<int>(length) * kTextWidthPerCharacter + 6);
 }
 
 }  // namespace
@@ -75,7 +85,7 @@ std::vector<Rect> FormWindow::stripLayout() const {
         right -= kGap;
       } else {
         const bool field = dynamic_cast<TextBox*>(control) != nullptr;
-        const int width = field ? kFieldWidth : kToolWidth;
+        const int width = field ? kFieldWidth : toolWidth(*control);
         place = {left, kStripTop, width, kStripHeight};
         left += width + (control->visible() ? kGap : -width);
       }
