@@ -11,7 +11,8 @@ packages=(
   python3 python3-ezdxf unicode-data
 )
 if [[ "${1:-}" == "--windows" ]]; then
-  packages+=(g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev dpkg-dev tcl make gcc)
+  packages+=(g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev dpkg-dev tcl make gcc
+    xvfb xauth imagemagick locales)
 fi
 
 missing=()

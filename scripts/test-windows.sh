@@ -7,7 +7,14 @@
 #      "N passed, N failed", since cscript exits 0 even when a script dies),
 #      among them the host calls of the AutoLISP commands;
 #   3. the Windows test programs (the encoding case tables, the COM bridges);
-#   4. regsvr32 /u removes every key again.
+#   4. the forms as real windows on an Xvfb display: the edit-control
+#      contract table on the Windows backend; then each case opens a form
+#      through vrn.dll from a VBScript client, a scripted user plays in its
+#      windows, and the saved drawing must be byte for byte the headless
+#      run's (`vrn newtext` / `vrn call`, built for Linux in $VRN_LINUX_BUILD,
+#      default build/); a PNG of each form goes to build-win/window-tests/,
+#      and its size and captions, read back from the windows, are checked;
+#   5. regsvr32 /u removes every key again.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-win"
@@ -18,11 +25,16 @@ toolchain=()
 [[ -f "$build/CMakeCache.txt" ]] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake")
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${toolchain[@]}" >/dev/null
 cmake --build "$build" --target vrn_dll vrn_testhost vrn_encoding_tables_tests vrn_windows_tests vrn_host_tests \
-  vrn_dxf_codec_tests
+  vrn_dxf_codec_tests vrn_ui_win32_tests
+linux_build="${VRN_LINUX_BUILD:-$root/build}"
+[[ -f "$linux_build/CMakeCache.txt" ]] || cmake -S "$root" -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$linux_build" --target vrn
 
 tmp=$(mktemp -d /tmp/vrn-wine.XXXXXX)
+display_pid=""
 cleanup() {
   wineserver -k 2>/dev/null || true
+  [[ -z "$display_pid" ]] || kill "$display_pid" 2>/dev/null || true
   rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -138,7 +150,110 @@ for program in "$build"/tests/windows/vrn_encoding_tables_tests.exe "$build"/tes
   fi
 done
 
-# ---- 4. unregistration ----
+# ---- 4. forms in real windows ----
+# One X display for every case.
+exec 3>"$tmp/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+display_pid=$!
+exec 3>&-
+for _ in $(seq 50); do [[ -s "$tmp/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$tmp/display")"
+wineserver -k 2>/dev/null || true # the next start sees the display
+# No window manager runs: Wine draws the frames itself and does not wait
+# for one when a window hides.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+# The edit-control contract table, on the real windows.
+if (cd "$root" && run wine "$build/tests/windows/vrn_ui_win32_tests.exe" --gtest_brief=1 | tail -n 20); then
+  pass "vrn_ui_win32_tests.exe"
+else
+  fail "vrn_ui_win32_tests.exe"
+fi
+
+# Wine switches only to layouts of its locale's language, so the forms run
+# under a Hebrew locale: the editors open with the Hebrew layout as they do
+# on a Hebrew machine.
+mkdir -p "$tmp/locales"
+localedef -i he_IL -f UTF-8 "$tmp/locales/he_IL.UTF-8"
+wineserver -k 2>/dev/null || true
+export LOCPATH="$tmp/locales" LANG=he_IL.UTF-8
+
+shots="$build/window-tests"
+rm -rf "$shots"
+mkdir -p "$shots"
+linux_data="$tmp/linux-data"
+mkdir -p "$linux_data"
+cp "$root/examples/VrnFonts.txt" "$linux_data/"
+# name | member and argument | the form's class | its size | the user's lines
+window_cases=(
+  "newtext-ok|newtext HEB-DOS|Thtext|900 120|type שלום 12\nclick btnNext\ntype עולם\nkey Enter"
+  "newtext-cancel|newtext HEB-DOS|Thtext|900 120|type שלום\nclick BitBtn2"
+  "edit-ok|edit 9F|Thtext|900 120|key End\ntype  abc\nclick btnOk"
+  "fonts-ok|FontTable|TfrmFonts|384 424|click btnOk"
+  "fonts-cancel|FontTable|TfrmFonts|384 424|click btnCancel"
+  "about-ok|about|TAboutBox|300 170|key Enter"
+  "about-close|about|TAboutBox|300 170|close"
+)
+# The captions each form's windows must show.
+declare -A window_captions=(
+  [Thtext]='"OK"|"Cancel"|"New Line"|"Windows Screen Editor"|"Hebrew"|"English"'
+  [TfrmFonts]='"File"|"&New"|"&Delete"|"&New from file"|"OK"|"Cancel"'
+  [TAboutBox]='"vrn"|"Version 1.0"|"Hebrew text for AutoCAD"|"OK"'
+)
+headless_reference() { # member argument script output
+  local member=$1 argument=$2
+  case "$member" in
+    newtext) "$linux_build/src/cli/vrn" --data-dir "$linux_data" newtext "$root/examples/sample.dxf" \
+      --style "$argument" --at 300,300 --script "$3" -o "$4" ;;
+    about) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" Cmd about_vrn "" "" \
+      --script "$3" -o "$4" ;;
+    *) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" "$member" \
+      ${argument:+"$argument"} --script "$3" -o "$4" ;;
+  esac
+}
+for entry in "${window_cases[@]}"; do
+  IFS='|' read -r name call form size lines <<<"$entry"
+  read -r member argument <<<"$call"
+  work="$tmp/window-$name"
+  mkdir -p "$work/shots"
+  printf '%b\n' "$lines" >"$work/script.txt"
+  output=$(VRN_TEST_UI_SCRIPT="$(winepath "$work/script.txt")" VRN_TEST_UI_REPORT="$(winepath "$work/report.txt")" \
+    VRN_TEST_UI_SNAPSHOTS="$(winepath "$work/shots")" run timeout 120 wine cscript //nologo \
+    "$(winepath "$root/tests/windows/forms_test.vbs")" "$(winepath "$root/examples/sample.dxf")" \
+    "$(winepath "$work/wine.dxf")" "$member" "$argument" || true)
+  summary=$(tail -n 1 <<<"$output")
+  if ! [[ "$summary" =~ ^[0-9]+\ passed,\ 0\ failed$ ]]; then
+    fail "$name: the client did not finish cleanly: $output"
+    continue
+  fi
+  if grep -q '^failure' "$work/report.txt" 2>/dev/null || ! grep -q "^form $form closed" "$work/report.txt"; then
+    fail "$name: the scripted user in the windows:"
+    cat "$work/report.txt" 2>/dev/null || true
+    continue
+  fi
+  if ! headless_reference "$member" "$argument" "$work/script.txt" "$work/headless.dxf" >/dev/null; then
+    fail "$name: the headless run failed"
+  elif cmp -s "$work/headless.dxf" "$work/wine.dxf"; then
+    pass "$name: the drawing is byte for byte the headless run's"
+  else
+    fail "$name: the drawing differs from the headless run's"
+  fi
+  convert "$work/shots/$form.bmp" "$shots/$name.png"
+  [[ ! -f "$work/shots/$form-closing.bmp" ]] || convert "$work/shots/$form-closing.bmp" "$shots/$name-closing.png"
+  picture=$(identify -format '%w %h' "$shots/$name.png")
+  missing=()
+  IFS='|' read -ra captions <<<"${window_captions[$form]}"
+  for caption in "${captions[@]}"; do grep -qF " $caption" "$work/shots/$form.txt" || missing+=("$caption"); done
+  if [[ "$(head -n 1 "$work/shots/$form.txt")" == "size $size" && "$picture" == "$size" && ${#missing[@]} -eq 0 ]]; then
+    pass "$name: $form shows at $size with its captions ($shots/$name.png)"
+  else
+    fail "$name: $form's window ($picture, missing: ${missing[*]}):"
+    cat "$work/shots/$form.txt"
+  fi
+done
+unset LOCPATH LANG DISPLAY
+
+# ---- 5. unregistration ----
 wine regsvr32 /u /s 'C:\vrn server\vrn.dll' || fail "regsvr32 /u exit code"
 wine regsvr32 /u /s 'C:\vrn server\vrn.dll' || fail "regsvr32 /u of an unregistered server"
 wine regsvr32 /u /s 'C:\vrn server\vrn_testhost.dll' || fail "regsvr32 /u of the test host"

@@ -54,4 +54,8 @@ using LanguageListenerId = std::uint64_t;
 LanguageListenerId addLanguageChangeListener(LanguageChangeListener listener);
 void removeLanguageChangeListener(LanguageListenerId id);
 
+// The layout changed outside activateKeyboardLayout (the user's own switch,
+// which the window backend learns from the system): every listener hears it.
+void notifyLanguageChange(KeyboardLayoutHandle layout);
+
 }  // namespace vrn::platform

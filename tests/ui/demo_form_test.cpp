@@ -28,6 +28,8 @@ class DemoFormTest : public ::testing::TestWithParam<ScriptedBackend> {
 };
 
 TEST_P(DemoFormTest, AScriptTypesClicksAnswersWaitsAndExpects) {
+  if (GetParam().realTime)
+    GTEST_SKIP() << "timers counted to the millisecond need the virtual clock";
   ui::OwnedForm<TfrmDemo> form(*toolkit);
   ui::ModalResult result = run(form,
                                "layout he\n"
@@ -85,6 +87,8 @@ TEST_P(DemoFormTest, CloseFromAHandlerWaitsForTheHandler) {
 }
 
 TEST_P(DemoFormTest, TimersFireOnlyWhileTheScriptWaits) {
+  if (GetParam().realTime)
+    GTEST_SKIP() << "timers counted to the millisecond need the virtual clock";
   ui::OwnedForm<TfrmDemo> form(*toolkit);
   run(form,
       "type abcdefgh\n"

@@ -1,7 +1,8 @@
 #pragma once
 // The backends whose forms a scripted user can drive. Tests written against
-// the seam run once per backend: today the headless one; the Windows
-// backend joins this list when its script runner exists.
+// the seam run once per backend: here the headless one; the Windows build
+// compiles the shared tables against tests/windows/scripted_backends.h,
+// whose list is the real windows.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,9 @@ namespace vrn::test {
 struct ScriptedBackend {
   std::string name;
   std::function<std::unique_ptr<ui::ScriptedToolkit>()> make;
+  // Time passes by the clock on the wall: timers counted to the
+  // millisecond can only be tested on the virtual clock.
+  bool realTime = false;
 };
 
 inline std::vector<ScriptedBackend> scriptedBackends() {

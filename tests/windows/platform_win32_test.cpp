@@ -10,6 +10,7 @@
 
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
+#include "platform/keyboard_layouts.h"
 #include "platform/number_text.h"
 #include "platform/registry.h"
 #include "platform/user_folders.h"
@@ -132,6 +133,24 @@ TEST(UserNumberText, FifteenDigitsWithTheUsersDecimalSeparator) {
     SCOPED_TRACE(c.value);
     EXPECT_EQ(userNumberText(c.value), c.text);
   }
+}
+
+// Wine lists only the keyboard it started with: a language the system has
+// but has not loaded is loaded on activation, and the listeners hear it.
+TEST(KeyboardLayoutsWin32, ALanguageNotLoadedYetIsLoadedOnActivation) {
+  std::vector<KeyboardLayoutHandle> heard;
+  const LanguageListenerId id =
+      addLanguageChangeListener([&](KeyboardLayoutHandle layout) { heard.push_back(layout); });
+  ASSERT_TRUE(activateKeyboardLayout(kUsEnglishLayout));
+  heard.clear();
+  EXPECT_TRUE(activateKeyboardLayout(kHebrewLayout));
+  EXPECT_EQ(languageIdOf(currentKeyboardLayout()), kHebrewLayout);
+  EXPECT_TRUE(activateKeyboardLayout(kUsEnglishLayout));
+  EXPECT_EQ(languageIdOf(currentKeyboardLayout()), kUsEnglishLayout);
+  removeLanguageChangeListener(id);
+  ASSERT_EQ(heard.size(), 2u);
+  EXPECT_EQ(languageIdOf(heard[0]), kHebrewLayout);
+  EXPECT_EQ(languageIdOf(heard[1]), kUsEnglishLayout);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "com/autovrn_object.h"
 #include "com/class_factory.h"
 #include "com/class_registration.h"
+#include "com/dll_forms.h"
 #include "com/server_lock.h"
 #include "vrn.h"
 
@@ -21,6 +22,11 @@ constexpr unsigned short kLibraryMajor = 1;
 constexpr unsigned short kLibraryMinor = 0;
 constexpr LCID kLibraryLocale = 0x409;
 
+std::unique_ptr<DllForms>& forms() {
+  static std::unique_ptr<DllForms> instance;
+  return instance;
+}
+
 std::unique_ptr<vrn::automation::Module>& module() {
   static std::unique_ptr<vrn::automation::Module> instance;
   return instance;
@@ -32,7 +38,10 @@ std::unique_ptr<vrn::automation::Module>& module() {
 // member then reports that nothing is started.
 void startUp() {
   try {
-    module() = std::make_unique<vrn::automation::Module>();
+    forms() = std::make_unique<DllForms>();
+    vrn::automation::ModuleOptions options;
+    options.toolkit = &forms()->toolkit();
+    module() = std::make_unique<vrn::automation::Module>(std::move(options));
   } catch (...) {
     module().reset();
   }
@@ -41,6 +50,7 @@ void startUp() {
 void shutDown() {
   try {
     module().reset();
+    forms().reset();
   } catch (...) {
     // Nobody is left to report it to.
   }

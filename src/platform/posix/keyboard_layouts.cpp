@@ -88,12 +88,17 @@ bool activateKeyboardLayout(KeyboardLayoutHandle layout) {
   if (found == state.installed.end()) return false;
   if (*found == state.current) return true;
   state.current = *found;
+  notifyLanguageChange(state.current);
+  return true;
+}
+
+void notifyLanguageChange(KeyboardLayoutHandle layout) {
+  SimulatedKeyboard& state = keyboard();
   // A copy, so that listeners may come and go while we notify.
   auto listeners = state.listeners;
   for (auto& [id, listener] : listeners) {
-    if (state.listeners.contains(id)) listener(state.current);
+    if (state.listeners.contains(id)) listener(layout);
   }
-  return true;
 }
 
 LanguageListenerId addLanguageChangeListener(LanguageChangeListener listener) {

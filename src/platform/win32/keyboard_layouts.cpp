@@ -65,6 +65,17 @@ bool matches(KeyboardLayoutHandle installed, KeyboardLayoutHandle wanted) {
   return installed == wanted;
 }
 
+// A language whose layout the system has but has not loaded for this user
+// (Wine lists only the X keyboard's): loading it makes it current.
+bool loadLayoutOfLanguage(KeyboardLayoutHandle layout) {
+  if ((layout & 0xFFFF0000u) != 0) return false;
+  wchar_t name[KL_NAMELENGTH] = {};
+  static constexpr wchar_t kHexDigits[] = L"0123456789ABCDEF";
+  for (int i = 0; i < 8; ++i) name[7 - i] = kHexDigits[(layout >> (4 * i)) & 0xF];
+  if (LoadKeyboardLayoutW(name, KLF_ACTIVATE | KLF_REORDER) == nullptr) return false;
+  return languageIdOf(currentKeyboardLayout()) == languageIdOf(layout);
+}
+
 void notify(KeyboardLayoutHandle layout) {
   // A copy, so that listeners may come and go while we notify.
   auto current = listeners().byId;
@@ -93,9 +104,12 @@ bool activateKeyboardLayout(KeyboardLayoutHandle layout) {
   const auto found = std::find_if(layouts.begin(), layouts.end(), [layout](HKL installed) {
     return matches(handleOf(installed), layout);
   });
-  if (found == layouts.end()) return false;
   const KeyboardLayoutHandle before = currentKeyboardLayout();
-  if (ActivateKeyboardLayout(*found, KLF_REORDER) == nullptr) return false;
+  if (found != layouts.end()) {
+    if (ActivateKeyboardLayout(*found, KLF_REORDER) == nullptr) return false;
+  } else if (!loadLayoutOfLanguage(layout)) {
+    return false;
+  }
   const KeyboardLayoutHandle after = currentKeyboardLayout();
   if (after != before) notify(after);
   return true;
@@ -108,5 +122,7 @@ LanguageListenerId addLanguageChangeListener(LanguageChangeListener listener) {
 }
 
 void removeLanguageChangeListener(LanguageListenerId id) { listeners().byId.erase(id); }
+
+void notifyLanguageChange(KeyboardLayoutHandle layout) { notify(layout); }
 
 }  // namespace vrn::platform

@@ -7,17 +7,36 @@
 // memory. The keyboard layout it types with is the platform's simulated
 // one, which `layout he|en` switches.
 
-#include "ui/headless/scripted_user.h"
+#include "platform/keyboard_layouts.h"
 #include "ui/headless/virtual_clipboard.h"
 #include "ui/headless/virtual_clock.h"
 #include "ui/headless/virtual_screen.h"
 #include "ui/scripted_toolkit.h"
+#include "ui/scripted_user.h"
+#include "ui/user_input.h"
 
 namespace vrn::ui::headless {
 
+// The scripted user's input goes straight to the seam; time is the virtual
+// clock's, the keyboard the platform's.
+class HeadlessInput final : public UserInput {
+ public:
+  explicit HeadlessInput(VirtualClock& clock) : clock_(clock) {}
+  std::uint16_t activeLanguage() const override {
+    return platform::languageIdOf(platform::currentKeyboardLayout());
+  }
+  bool activateLayout(std::uint16_t language) override {
+    return platform::activateKeyboardLayout(language);
+  }
+  void wait(int ms) override { clock_.advance(ms); }
+
+ private:
+  VirtualClock& clock_;
+};
+
 class HeadlessToolkit final : public ScriptedToolkit {
  public:
-  HeadlessToolkit() : user_(clock_, transcript()) {}
+  HeadlessToolkit() : user_(input_, transcript()) {}
 
   // --- ScriptedToolkit ---
   void play(script::Script script, HostPrompts* prompts) override {
@@ -54,6 +73,7 @@ class HeadlessToolkit final : public ScriptedToolkit {
   VirtualClock clock_;
   VirtualScreen screen_;
   VirtualClipboard clipboard_;
+  HeadlessInput input_{clock_};
   ScriptedUser user_;
   const Form* frontForm_ = nullptr;
   bool busy_ = false;

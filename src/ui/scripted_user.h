@@ -1,5 +1,7 @@
 #pragma once
-// ScriptedUser: plays a script against the headless backend's forms.
+// ScriptedUser: plays a script against a backend's forms; the backend's
+// UserInput decides how each action reaches the form (seam calls, or real
+// window messages).
 //
 // - A modal loop takes one line after another and performs it on the
 //   innermost open form, until that form closes.
@@ -23,17 +25,16 @@
 #include <string>
 
 #include "ui/form.h"
-#include "ui/headless/virtual_clock.h"
 #include "ui/host_prompts.h"
 #include "ui/script.h"
 #include "ui/transcript.h"
+#include "ui/user_input.h"
 
-namespace vrn::ui::headless {
+namespace vrn::ui {
 
 class ScriptedUser {
  public:
-  ScriptedUser(VirtualClock& clock, Transcript& transcript)
-      : clock_(clock), transcript_(transcript) {}
+  ScriptedUser(UserInput& input, Transcript& transcript) : input_(input), transcript_(transcript) {}
 
   void play(script::Script script, HostPrompts* prompts);
   void runModal(Form& form);
@@ -50,7 +51,7 @@ class ScriptedUser {
   void metTheEnd(const std::string& what);
   void cancelPath(Form& form);
 
-  VirtualClock& clock_;
+  UserInput& input_;
   Transcript& transcript_;
   script::Script script_;
   std::size_t cursor_ = 0;
@@ -59,4 +60,4 @@ class ScriptedUser {
   RunReport report_;
 };
 
-}  // namespace vrn::ui::headless
+}  // namespace vrn::ui

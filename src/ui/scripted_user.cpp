@@ -1,11 +1,10 @@
-#include "ui/headless/scripted_user.h"
+#include "ui/scripted_user.h"
 
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
 #include "host/utf8.h"
-#include "platform/keyboard_layouts.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -21,7 +20,7 @@
 #include "ui/tool_button.h"
 #include "ui/tree_view.h"
 
-namespace vrn::ui::headless {
+namespace vrn::ui {
 
 // A line that cannot be performed.
 class ActionError : public std::runtime_error {
@@ -32,8 +31,6 @@ class ActionError : public std::runtime_error {
 namespace {
 
 std::string inQuotes(std::u16string_view text) { return "\"" + utf16ToUtf8(text) + "\""; }
-
-std::uint16_t activeLanguage() { return platform::languageIdOf(platform::currentKeyboardLayout()); }
 
 // "#3" -> 3.
 std::optional<int> indexNotation(std::u16string_view item) {
@@ -68,16 +65,17 @@ class Performer {
         throw ActionError("the form closed before " + inQuotes(text.substr(i)) + " was typed");
       }
       requireReachable(focusedControl());
-      auto keystroke = keystrokeFor(text[i], activeLanguage());
+      auto keystroke = keystrokeFor(text[i], user_.input_.activeLanguage());
       if (!keystroke) throw ActionError("no key types " + inQuotes(text.substr(i, 1)));
-      form_.userKeystroke(keystroke->key, keystroke->character);
+      user_.input_.keystroke(form_, keystroke->key, keystroke->character);
     }
   }
 
   void operator()(const script::Key& action) {
     if (Control* target = form_.activeControl()) requireReachable(*target);
-    char16_t character = characterOf(activeLanguage(), action.key.key, action.key.shift);
-    form_.userKeystroke(action.key, character);
+    char16_t character =
+        characterOf(user_.input_.activeLanguage(), action.key.key, action.key.shift);
+    user_.input_.keystroke(form_, action.key, character);
   }
 
   void operator()(const script::Click& action) {
@@ -89,9 +87,10 @@ class Performer {
     auto* control = dynamic_cast<Control*>(&found);
     if (!control) throw ActionError(action.control + " cannot be clicked; menu items take `menu`");
     requireReachable(*control);
-    if (auto* button = dynamic_cast<Button*>(control)) return button->userClick();
-    if (auto* toolButton = dynamic_cast<ToolButton*>(control)) return toolButton->userClick();
-    if (auto* checkBox = dynamic_cast<CheckBox*>(control)) return checkBox->userClick();
+    if (auto* button = dynamic_cast<Button*>(control)) return user_.input_.click(*button);
+    if (auto* toolButton = dynamic_cast<ToolButton*>(control))
+      return user_.input_.click(*toolButton);
+    if (auto* checkBox = dynamic_cast<CheckBox*>(control)) return user_.input_.click(*checkBox);
     if (auto* textBox = dynamic_cast<TextBox*>(control)) {
       return textBox->userSelect(textBox->selStart(), textBox->selLength());
     }
@@ -158,7 +157,7 @@ class Performer {
     requireReachable(control);
     const std::string& name = action.control;
     if (auto* combo = dynamic_cast<ComboBox*>(&control))
-      return combo->userChoose(itemIndex(combo->items(), action.item, name));
+      return user_.input_.choose(*combo, itemIndex(combo->items(), action.item, name));
     if (auto* list = dynamic_cast<ListBox*>(&control))
       return list->userChoose(itemIndex(list->items(), action.item, name));
     if (auto* group = dynamic_cast<RadioGroup*>(&control))
@@ -194,18 +193,18 @@ class Performer {
     tree.userDrag(source, target, action.part);
   }
 
-  void operator()(const script::Close&) { form_.userClose(); }
+  void operator()(const script::Close&) { user_.input_.close(form_); }
   void operator()(const script::Resize& action) { form_.userResize(action.width, action.height); }
 
   void operator()(const script::Layout& action) {
-    if (!platform::activateKeyboardLayout(action.language)) {
+    if (!user_.input_.activateLayout(action.language)) {
       throw ActionError(std::string("no ") +
                         (action.language == kHebrewLanguage ? "Hebrew" : "US English") +
                         " keyboard layout is installed");
     }
   }
 
-  void operator()(const script::Wait& action) { user_.clock_.advance(action.ms); }
+  void operator()(const script::Wait& action) { user_.input_.wait(action.ms); }
 
   void operator()(const script::Answer&) { throw ActionError("no message box is open"); }
   void operator()(const script::File&) { throw ActionError("no file dialog is open"); }
@@ -386,6 +385,7 @@ void ScriptedUser::runModal(Form& form) {
     }
     try {
       std::visit(Performer(*this, form, *line), line->action);
+      input_.settle(form);
     } catch (const ActionError& error) {
       fail(line, error.what());
       stopped_ = true;
@@ -442,4 +442,4 @@ RunReport ScriptedUser::finish() {
   return report_;
 }
 
-}  // namespace vrn::ui::headless
+}  // namespace vrn::ui

@@ -1,0 +1,82 @@
+#pragma once
+// ControlWindow: the child window that shows one control of a form. It
+// reads the control's state back when the seam says an aspect changed, and
+// turns the window's input into the seam's user input:
+//   - keys (WM_KEYDOWN, WM_CHAR) of every focusable control go to the
+//     form's key routing, never to the window's own editing, so the seam's
+//     edit buffer decides text and caret and the window then shows them;
+//   - WM_CUT, WM_COPY and WM_PASTE go to the edit box's clipboard methods;
+//   - clicks (BN_CLICKED, CBN_SELCHANGE, UDN_DELTAPOS) become the
+//     control's user clicks and choices; a click into an edit box moves
+//     the caret there and the focus with it.
+
+#include <windows.h>
+
+#include "ui/control.h"
+
+namespace vrn::ui::win32 {
+
+class FormWindow;
+
+class ControlWindow final : public Peer {
+ public:
+  enum class Kind {
+    Edit,
+    Button,
+    CheckBox,
+    ToolButton,
+    Label,
+    Combo,
+    StatusBar,
+    Spin,
+    Grid,
+    Other
+  };
+
+  ControlWindow(FormWindow& form, Control& control, Rect bounds);
+  ~ControlWindow() override;
+  ControlWindow(const ControlWindow&) = delete;
+  ControlWindow& operator=(const ControlWindow&) = delete;
+
+  void changed(Aspect aspect) override;
+
+  Control& control() const { return control_; }
+  Kind kind() const { return kind_; }
+  HWND window() const { return window_; }
+  // The window that takes the keys (a drop-down combo's edit field).
+  HWND keyWindow() const { return keyWindow_ ? keyWindow_ : window_; }
+
+  // WM_COMMAND and WM_NOTIFY of this window, from the form.
+  void command(WORD code);
+  LRESULT notify(const NMHDR& header);
+  // WM_CTLCOLOR*: the control's font colour.
+  HBRUSH colour(HDC dc) const;
+  // The subclassed window's messages.
+  LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void create(Rect bounds);
+  void subclass(HWND window);
+  void showText();
+  void showSelection();
+  void showItems();
+  void showChecked();
+  void showCells();
+  void showFont();
+  void showDropdownMenu();
+  bool keyDown(WPARAM key);
+  void readCaret(HWND window);
+
+  FormWindow& form_;
+  Control& control_;
+  Kind kind_;
+  HWND window_ = nullptr;
+  HWND keyWindow_ = nullptr;
+  HFONT font_ = nullptr;
+  WNDPROC original_ = nullptr;
+  WNDPROC keyOriginal_ = nullptr;
+  bool dropCharacter_ = false;
+  bool showing_ = false;  // we are setting the window from the state: no input
+};
+
+}  // namespace vrn::ui::win32
