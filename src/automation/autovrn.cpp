@@ -4,6 +4,7 @@
 #include <string>
 
 #include "automation/cmd.h"
+#include "automation/library_member.h"
 #include "automation/module.h"
 #include "automation/not_available.h"
 #include "automation/shell_members.h"
@@ -99,7 +100,7 @@ void Tautovrn::mtext(const std::u16string&) { refreshThenFormNotAvailable(); }
 void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(), ent); }
 void Tautovrn::replace() { refreshThenFormNotAvailable(); }
 void Tautovrn::HtoMtext() { refreshThenFormNotAvailable(); }
-void Tautovrn::Hlib() { refreshThenFormNotAvailable(); }
+void Tautovrn::Hlib() { hlibMember(Module::current()); }
 void Tautovrn::HShowfont() { refreshThenFormNotAvailable(); }
 void Tautovrn::Hplot() { refreshThenFormNotAvailable(); }
 void Tautovrn::Convert() { refreshThenFormNotAvailable(); }

@@ -1,0 +1,94 @@
+#pragma once
+// TfrmExpl: the text library browser. The tree of categories and topics on
+// the left, the selected node's text in a right-to-left memo on the right.
+// Every change of names and texts is stored in vrn.db at once. Pick and put
+// close the form with 10, 30 or 40; the Hlib loop (hlib.h) does the job
+// and shows the form again with its state as it was.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/browser/library_host.h"
+#include "library/tdb.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/form.h"
+#include "ui/memo.h"
+#include "ui/tool_button.h"
+#include "ui/tree_view.h"
+
+namespace vrn::library {
+
+namespace expl_result {
+inline constexpr auto pick = static_cast<ui::ModalResult>(10);
+inline constexpr auto put = static_cast<ui::ModalResult>(30);
+inline constexpr auto putLines = static_cast<ui::ModalResult>(40);
+}  // namespace expl_result
+
+class TfrmExpl : public ui::Form {
+ public:
+  TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path dataDir);
+
+  ui::TreeView TreeView1{*this, "TreeView1"};
+  ui::Memo Memo1{*this, "Memo1"};
+  ui::ToolButton tbAddCat{*this, "tbAddCat"};
+  ui::ToolButton tbAddTitle{*this, "tbAddTitle"};
+  ui::ToolButton btUp{*this, "btUp"};
+  ui::ToolButton btDown{*this, "btDown"};
+  ui::ToolButton bttrash{*this, "bttrash"};
+  ui::Button Button1{*this, "Button1", u">>Pick"};
+  ui::Button Button2{*this, "Button2", u"<<Put"};
+  ui::Button btnMt{*this, "btnMt", u"<<PutMt"};
+  ui::Button BitBtn1{*this, "BitBtn1", u"OK"};
+  ui::ComboBox cbxSearch{*this, "cbxSearch", ui::ComboStyle::DropDown};
+  ui::Button btnSearch{*this, "btnSearch", u"Search"};
+  ui::Button btnSearchDown{*this, "btnSearchDown", u"Next"};
+  ui::Button btnSearchUp{*this, "btnSearchUp", u"Previous"};
+
+  ui::TreeNode* LastNode = nullptr;
+  std::int32_t maxid = -1;
+  Tidxarray csearch;
+  int idxsearch = 0;
+  std::vector<int> search_list;
+  int lsearch = -1;
+  bool changesearch = false;
+  std::u16string selects;
+  std::u16string singlestr;
+
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void FormDestroy();
+  void TreeView1Change(ui::TreeNode* node);
+  void TreeView1Edited(ui::TreeNode& node, std::u16string& text);
+  void Memo1KeyPress(char16_t& key);
+  void tbAddCatClick();
+  void tbAddTitleClick();
+  void btUpClick();
+  void btDownClick();
+  void bttrashClick();
+  void Button1Click();
+  void putClick(ui::ModalResult result);
+  void btnSearchClick();
+  void btnSearchDownClick();
+  void btnSearchUpClick();
+
+ private:
+  void saveText();
+  void loadTree();
+  void addNode(ui::TreeNode& parent, const std::u16string& caption, int image, int selected);
+  void swapWith(ui::TreeNode& node, ui::TreeNode* sibling, bool siblingFirst);
+  void addToHistory(const std::u16string& text);
+  void showFound(std::int32_t nid, int start);
+  void selectOccurrence();
+  bool showFoundTopicSelected();
+
+  LibraryHost host_;
+  std::filesystem::path dataDir_;
+  std::unique_ptr<Tdb> db_;
+  bool reactToChange_ = true;
+};
+
+}  // namespace vrn::library
