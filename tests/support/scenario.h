@@ -20,6 +20,7 @@
 
 #include "automation/autovrn.h"
 #include "automation/module.h"
+#include "cli/drawing_prompts.h"
 #include "cli/new_text.h"
 #include "cli/progress.h"
 #include "cli/text_listing.h"
@@ -64,6 +65,7 @@ class Scenario {
         host::Ref(app_).obj("Documents").call("Open", utf8ToUtf16(drawingFile.string())).toObject();
     std::vector<host::Variant> args{host::ObjectPtr(app_)};
     object_.invoke("SetApp", host::Invoke::Method, args);
+    prompts_ = std::make_unique<cli::DrawingPrompts>(*app_, toolkit.transcript());
   }
   ~Scenario() { platform::resetSimulatedKeyboard(); }
 
@@ -94,7 +96,7 @@ class Scenario {
   // is in report().
   automation::CallResult run(std::string_view member, std::vector<host::Variant> args,
                              std::string_view script) {
-    toolkit.play(ui::script::parse(script), nullptr);
+    toolkit.play(ui::script::parse(script), prompts_.get());
     automation::CallResult result = object_.invoke(member, host::Invoke::Method, args);
     report_ = toolkit.finish();
     return result;
@@ -118,6 +120,7 @@ class Scenario {
   std::unique_ptr<automation::Module> module_;
   std::shared_ptr<drawing::Application> app_;
   automation::Tautovrn object_;
+  std::unique_ptr<cli::DrawingPrompts> prompts_;  // the host's prompts (`point`, `pick`)
   ui::RunReport report_;
 };
 

@@ -240,8 +240,11 @@ void TfrmExpl::bttrashClick() {
     return;
   }
   const ui::ModalResult answer =
-      ui::messageBox(toolkit(), {u"Do you really want to delete this node?", ui::applicationTitle,
-                                 ui::MessageButtons::YesNo, ui::MessageIcon::Question, {}});
+      ui::messageBox(toolkit(), {u"Do you really want to delete this node?",
+                                 ui::applicationTitle,
+                                 ui::MessageButtons::YesNo,
+                                 ui::MessageIcon::Question,
+                                 {}});
   if (answer != ui::ModalResult::Yes) return;
   LastNode = nullptr;
   db_->DeleteNode(*DbNode(*node), kTable);

@@ -1,0 +1,163 @@
+// The library browser's user flows: scripts played through Hlib on the
+// sample drawing with a real vrn.db in the scenario's data directory, which
+// must pass SQLite's integrity check after every run.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <string>
+#include <vector>
+
+#include "../../support/scenario.h"
+
+namespace vrn::library {
+namespace {
+
+using test::Scenario;
+
+// Runs one SQL query on the scenario's vrn.db; each row's columns joined by "|".
+std::vector<std::string> query(const Scenario& s, const std::string& sql) {
+  sqlite3* db = nullptr;
+  const std::string file = (s.dataDir() / "vrn.db").string();
+  EXPECT_EQ(sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  std::vector<std::string> rows;
+  sqlite3_stmt* statement = nullptr;
+  EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr), SQLITE_OK);
+  while (statement != nullptr && sqlite3_step(statement) == SQLITE_ROW) {
+    std::string row;
+    for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+      const unsigned char* text = sqlite3_column_text(statement, i);
+      row += (i > 0 ? "|" : "") + std::string(text ? reinterpret_cast<const char*>(text) : "");
+    }
+    rows.push_back(row);
+  }
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+  return rows;
+}
+
+void runHlib(Scenario& s, const std::string& script) {
+  const auto result = s.run("Hlib", {}, script);
+  EXPECT_EQ(result.hr, host::hr::kOk) << utf16ToUtf8(result.error.description);
+  EXPECT_TRUE(s.report().ok()) << s.failures();
+  EXPECT_EQ(query(s, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+}
+
+// Every row but the top one has a parent row.
+void expectParentsResolve(const Scenario& s) {
+  EXPECT_TRUE(query(s, "select name from LibTree where id_parent <> -1 and id_parent not in "
+                       "(select nid from LibTree)")
+                  .empty());
+}
+
+TEST(HlibScenario, CancelledNamesOfNewNodesStayStoredWithTheirChildrenAndText) {
+  Scenario s(test::sampleDrawing());
+  runHlib(s,
+          "choose TreeView1 All Categories\n"
+          "click tbAddCat\n"
+          "key Escape\n"
+          "click tbAddTitle\n"
+          "key Escape\n"
+          "focus Memo1\n"
+          "type hello\n"
+          "click BitBtn1\n");
+  expectParentsResolve(s);
+  runHlib(s,
+          "choose TreeView1 All Categories/New Category/New Topic\n"
+          "expect Memo1 Text hello\n"
+          "click BitBtn1\n");
+}
+
+TEST(HlibScenario, SearchWalksPastBothEndsAndAfterNotFound) {
+  Scenario s(test::sampleDrawing());
+  runHlib(s,
+          "choose TreeView1 All Categories\n"
+          "click tbAddCat\n"
+          "type Docs\n"
+          "key Enter\n"
+          "click tbAddTitle\n"
+          "type wild\n"
+          "key Enter\n"
+          "focus Memo1\n"
+          "type abc\n"
+          "choose TreeView1 All Categories/Docs\n"
+          "click tbAddTitle\n"
+          "type plain\n"
+          "key Enter\n"
+          "focus Memo1\n"
+          "type x a_c y a_c\n"
+          // "a_c" matches "abc" only through the wildcard: nothing selected there.
+          "set cbxSearch a_c\n"
+          "click btnSearch\n"
+          "expect TreeView1 Selected All Categories/Docs/wild\n"
+          "expect Memo1 SelLength 0\n"
+          "click btnSearchUp\n"
+          "expect TreeView1 Selected All Categories/Docs/wild\n"
+          "click btnSearchDown\n"
+          "expect TreeView1 Selected All Categories/Docs/plain\n"
+          "expect Memo1 SelStart 2\n"
+          "click btnSearchDown\n"
+          "expect Memo1 SelStart 8\n"
+          "click btnSearchDown\n"
+          "expect Memo1 SelStart 8\n"
+          "click btnSearchUp\n"
+          "expect Memo1 SelStart 2\n"
+          "click btnSearchUp\n"
+          "expect TreeView1 Selected All Categories/Docs/wild\n"
+          "click btnSearchUp\n"
+          "expect TreeView1 Selected All Categories/Docs/wild\n"
+          "set cbxSearch %\n"
+          "click btnSearch\n"
+          "click btnSearchDown\n"
+          "click btnSearchDown\n"
+          "click btnSearchUp\n"
+          "click btnSearchUp\n"
+          "click btnSearchUp\n"
+          "set cbxSearch zzz\n"
+          "click btnSearch\n"
+          "answer OK\n"
+          "click btnSearch\n"
+          "click btnSearchDown\n"
+          "click btnSearchUp\n"
+          "expect cbxSearch Items zzz|%|a_c\n"
+          "click BitBtn1\n");
+  runHlib(s,
+          "expect cbxSearch Items zzz|%|a_c\n"
+          "click BitBtn1\n");
+}
+
+TEST(HlibScenario, EscapedPickThenAPickOfTwoTextsThenPutTheTwoLines) {
+  Scenario s(test::sampleDrawing());
+  const int before = s.doc.obj("ModelSpace").get("Count").toInt();
+  runHlib(s,
+          "choose TreeView1 All Categories\n"
+          "click tbAddTitle\n"
+          "choose TreeView1 All Categories\n"
+          "click tbAddCat\n"
+          "key Escape\n"
+          "click tbAddTitle\n"
+          "key Escape\n"
+          "click Button1\n"
+          "escape\n"
+          "expect Memo1 Text \"\"\n"
+          "click Button1\n"
+          "pick 9F A2\n"
+          "expect Memo1 LineCount 3\n"
+          "expect Memo1 Lines[0] סלון\n"
+          "expect Memo1 Lines[1] אמבטיה\n"
+          "focus Memo1\n"
+          "select 0 11\n"
+          "click btnMt\n"
+          "point 100,100\n"
+          "distance 4\n"
+          "click BitBtn1\n");
+  EXPECT_EQ(query(s, "select txt from LibTree where name = 'New Topic'"),
+            std::vector<std::string>{"סלון\r\nאמבטיה"});
+  const host::Ref model = s.doc.obj("ModelSpace");
+  ASSERT_EQ(model.get("Count").toInt(), before + 2);
+  const host::Ref second = model.call("Item", before + 1).toObject();
+  EXPECT_DOUBLE_EQ(host::toPoint(second.get("InsertionPoint")).y, 100 - 1.5 * 4);
+}
+
+}  // namespace
+}  // namespace vrn::library
