@@ -50,6 +50,13 @@ void copyChildren(ui::TreeView& view, ui::TreeNode* to, const TreeNode* from) {
   }
 }
 
+bool isWithin(const ui::TreeNode& node, const ui::TreeNode& ancestor) {
+  for (const ui::TreeNode* n = &node; n != nullptr; n = n->parent()) {
+    if (n == &ancestor) return true;
+  }
+  return false;
+}
+
 std::u16string upper(std::u16string_view text) { return upperAscii(std::u16string(text)); }
 
 }  // namespace
@@ -80,6 +87,12 @@ TfrmExpl::TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path
   TreeView1.onChange = [this](ui::TreeNode* node) { TreeView1Change(node); };
   TreeView1.onEdited = [this](ui::TreeNode& node, std::u16string& text) {
     TreeView1Edited(node, text);
+  };
+  TreeView1.setDragEnabled(true);
+  TreeView1.onDragOver = [this](ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part,
+                                bool& accept) { TreeView1DragOver(source, target, part, accept); };
+  TreeView1.onDragDrop = [this](ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part) {
+    TreeView1DragDrop(source, target, part);
   };
   TreeView1.onKeyDown = [this](ui::KeyEvent& key) {
     if (key.is(ui::vk::kF2) && TreeView1.selected() != nullptr) {
@@ -162,6 +175,34 @@ void TfrmExpl::TreeView1Change(ui::TreeNode* node) {
 
 void TfrmExpl::TreeView1Edited(ui::TreeNode& node, std::u16string& text) {
   db_->UpdateNodeName(*DbNode(node), text, kTable);
+}
+
+// A drop needs a target row other than the node and its own subtree: a
+// drop in empty space has nothing to attach to, and one on a descendant
+// would cut the subtree off.
+void TfrmExpl::TreeView1DragOver(ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part,
+                                 bool& accept) {
+  const bool onRow =
+      part == ui::HitPart::Label || part == ui::HitPart::Icon || part == ui::HitPart::Indent;
+  accept = target != nullptr && onRow && !isWithin(*target, source);
+}
+
+// The move is stored at once, so that the next opening and a later Up or
+// Down see the tree as shown.
+void TfrmExpl::TreeView1DragDrop(ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part) {
+  bool accept = false;
+  TreeView1DragOver(source, target, part, accept);
+  if (!accept) return;
+  const bool inFront = part == ui::HitPart::Indent || isTopic(*target);
+  if (!TreeView1.move(source, target, inFront ? ui::NodeAttach::Insert : ui::NodeAttach::AddChild))
+    return;
+  Tidxarray siblings;
+  ui::TreeNode* parent = source.parent();
+  const int count = parent != nullptr ? parent->childCount() : TreeView1.topCount();
+  for (int i = 0; i < count; ++i) {
+    siblings.push_back(nidOf(parent != nullptr ? parent->child(i) : TreeView1.top(i)));
+  }
+  db_->MoveNode(*DbNode(source), siblings, kTable);
 }
 
 void TfrmExpl::Memo1KeyPress(char16_t&) { saveText(); }

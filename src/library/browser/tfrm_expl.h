@@ -63,6 +63,9 @@ class TfrmExpl : public ui::Form {
   void FormDestroy();
   void TreeView1Change(ui::TreeNode* node);
   void TreeView1Edited(ui::TreeNode& node, std::u16string& text);
+  void TreeView1DragOver(ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part,
+                         bool& accept);
+  void TreeView1DragDrop(ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part);
   void Memo1KeyPress(char16_t& key);
   void tbAddCatClick();
   void tbAddTitleClick();

@@ -45,8 +45,9 @@ void runHlib(Scenario& s, const std::string& script) {
 
 // Every row but the top one has a parent row.
 void expectParentsResolve(const Scenario& s) {
-  EXPECT_TRUE(query(s, "select name from LibTree where id_parent <> -1 and id_parent not in "
-                       "(select nid from LibTree)")
+  EXPECT_TRUE(query(s,
+                    "select name from LibTree where id_parent <> -1 and id_parent not in "
+                    "(select nid from LibTree)")
                   .empty());
 }
 
@@ -157,6 +158,41 @@ TEST(HlibScenario, EscapedPickThenAPickOfTwoTextsThenPutTheTwoLines) {
   ASSERT_EQ(model.get("Count").toInt(), before + 2);
   const host::Ref second = model.call("Item", before + 1).toObject();
   EXPECT_DOUBLE_EQ(host::toPoint(second.get("InsertionPoint")).y, 100 - 1.5 * 4);
+}
+
+TEST(HlibScenario, DragsAreStoredAndUpAfterADragKeepsEveryNodeInItsCategory) {
+  Scenario s(test::sampleDrawing());
+  const std::string build =
+      "choose TreeView1 All Categories\n"
+      "click tbAddCat\ntype A\nkey Enter\n"
+      "click tbAddTitle\ntype a1\nkey Enter\n"
+      "choose TreeView1 All Categories/A\n"
+      "click tbAddTitle\ntype a2\nkey Enter\n"
+      "choose TreeView1 All Categories\n"
+      "click tbAddCat\ntype B\nkey Enter\n"
+      "click tbAddTitle\ntype b1\nkey Enter\n";
+  runHlib(s, build +
+                 // Dropped on a category's label: its last child.
+                 "drag TreeView1 \"All Categories/A/a2\" \"All Categories/B\"\n"
+                 // A drop on empty space or below itself is ignored.
+                 "drag TreeView1 \"All Categories/A\" \"\"\n"
+                 "drag TreeView1 \"All Categories/A\" \"All Categories/A/a1\" indent\n"
+                 "choose TreeView1 All Categories/B/a2\n"
+                 "click btUp\n"
+                 "click BitBtn1\n");
+  expectParentsResolve(s);
+  runHlib(s,
+          "choose TreeView1 All Categories/A/a1\n"
+          "choose TreeView1 All Categories/B/a2\n"
+          "expect TreeView1 Selected All Categories/B/a2\n"
+          "click btDown\n"
+          "click BitBtn1\n");
+  // Siblings come back in ID order; a child's row may come before its parent's.
+  EXPECT_EQ(
+      query(s,
+            "select p.name, c.name from LibTree c join LibTree p on c.id_parent = p.nid "
+            "order by p.name, c.ID"),
+      (std::vector<std::string>{"A|a1", "All Categories|A", "All Categories|B", "B|b1", "B|a2"}));
 }
 
 }  // namespace
