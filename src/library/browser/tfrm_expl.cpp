@@ -1,8 +1,10 @@
 #include "library/browser/tfrm_expl.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "ascii/letter_case.h"
+#include "library/browser/text_file.h"
 #include "ui/message_box.h"
 
 namespace vrn::library {
@@ -74,6 +76,26 @@ TfrmExpl::TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path
   btnMt.setHint(u"Put Multiline as MText to Acad");
   BitBtn1.setDefault(true);
   BitBtn1.setModalResult(ui::ModalResult::OK);
+  setBounds({0, 120, 780, 520});
+  PageControl1.addPage(tsCategories);
+  PageControl1.addPage(tsProperties);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&TreeView1, &tbAddCat, &tbAddTitle,
+                                                            &btUp, &btDown, &bttrash}) {
+    c->setParent(&tsCategories);
+  }
+  vleProps.setParent(&tsProperties);
+  vleProps.setFixedCols(1);
+  ToolButton1.setHint(u"Load from file");
+  ToolButton2.setHint(u"Save to file");
+  ToolButton7.setHint(u"Rigt Justify");
+  ToolButton8.setHint(u"Left Justify");
+  ToolButton7.setGroupIndex(1);
+  ToolButton8.setGroupIndex(1);
+  ToolButton7.setDown(true);
+  OpenDialog1.setFilter(u"Text (*,txt)|*.txt|All (*.*)|*.*");
+  SaveDialog1.setFilter(u"Text files(*.txt)|*.txt|All files|*.*");
+  TreeView1.setPopupMenu(&PopupMenu1);
+  Memo1.setPopupMenu(&pmMemo);
   TreeView1.setHideSelection(false);
   Memo1.setRightToLeft(true);
   Memo1.setScrollBars(ui::ScrollBars::Both);
@@ -95,12 +117,31 @@ TfrmExpl::TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path
     TreeView1DragDrop(source, target, part);
   };
   TreeView1.onKeyDown = [this](ui::KeyEvent& key) {
-    if (key.is(ui::vk::kF2) && TreeView1.selected() != nullptr) {
-      TreeView1.beginEdit(*TreeView1.selected());
-    }
+    if (key.is(ui::vk::kF2)) editItemClick();
   };
   Memo1.onChange = [this] { saveText(); };
   tbAddCat.onClick = [this] { tbAddCatClick(); };
+  mnAddCat.onClick = [this] { tbAddCatClick(); };
+  mnAddTitle.onClick = [this] { tbAddTitleClick(); };
+  mnEditItem.onClick = [this] { editItemClick(); };
+  mnDelete.onClick = [this] { bttrashClick(); };
+  mnExpandAll.onClick = [this] { TreeView1.fullExpand(); };
+  mnCollapseAll.onClick = [this] { TreeView1.fullCollapse(); };
+  acCopy.onClick = [this] { Memo1.copyToClipboard(); };
+  acCut.onClick = [this] { Memo1.cutToClipboard(); };
+  acPaste.onClick = [this] {
+    if (!Memo1.focused()) return;
+    Memo1.pasteFromClipboard();
+    saveText();
+  };
+  ToolButton1.onClick = [this] { ToolButton1Click(); };
+  ToolButton2.onClick = [this] { ToolButton2Click(); };
+  ToolButton7.onClick = [this] { justifyClick(true); };
+  ToolButton8.onClick = [this] { justifyClick(false); };
+  PageControl1.onChange = [this] { PageControl1Change(); };
+  vleProps.onSetEditText = [this](int, int row, const std::u16string& text) {
+    vlePropsSetEditText(row, text);
+  };
   tbAddTitle.onClick = [this] { tbAddTitleClick(); };
   btUp.onClick = [this] { btUpClick(); };
   btDown.onClick = [this] { btDownClick(); };
@@ -121,14 +162,77 @@ TfrmExpl::TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path
 
 void TfrmExpl::FormCreate() {
   changesearch = false;
-  host_.CurStyleName.clear();
+  styles = host_.StyleNames();
+  layers = host_.LayerNames();
+  std::sort(styles.begin(), styles.end());
+  std::sort(layers.begin(), layers.end());
   host_.ActiveStyleFontType();
+  cprop = {host_.CurStyleName, {}, host_.CurLayerName, false};
+  setupProperties();
   db_ = std::make_unique<Tdb>(dataDir_);
   loadTree();
   StringList history;
   db_->ReadList(kHistory, history);
   cbxSearch.setItems(history);
   if (ui::TreeNode* top = TreeView1.first()) top->setExpanded(true);
+}
+
+void TfrmExpl::setupProperties() {
+  const char16_t* names[] = {u"Style", u"Height", u"Layer", u"Explode"};
+  for (int row = 0; row < 4; ++row) vleProps.setCell(0, row, names[row]);
+  vleProps.setCell(1, 0, cprop.style);
+  vleProps.setCell(1, 2, cprop.layer);
+  vleProps.setCell(1, 3, cprop.explode ? u"Yes" : u"No");
+  vleProps.setPickList(0, styles);
+  vleProps.setPickList(2, layers);
+  vleProps.setPickList(3, {u"Yes", u"No"});
+}
+
+// Shown only: placing texts does not read these values.
+void TfrmExpl::vlePropsSetEditText(int row, const std::u16string& text) {
+  switch (row) {
+    case 0:
+      cprop.style = text;
+      break;
+    case 1:
+      cprop.height = text;
+      break;
+    case 2:
+      cprop.layer = text;
+      break;
+    default:
+      cprop.explode = text == u"Yes";
+  }
+}
+
+void TfrmExpl::PageControl1Change() {
+  if (PageControl1.activePage() == &tsCategories) TreeView1.select(TreeView1.first());
+}
+
+void TfrmExpl::ToolButton1Click() {
+  if (!OpenDialog1.execute()) return;
+  Memo1.setText(readTextFile(OpenDialog1.fileName()));
+  Memo1.setModified(true);
+  saveText();
+}
+
+void TfrmExpl::ToolButton2Click() {
+  if (!SaveDialog1.execute()) return;
+  writeTextFile(SaveDialog1.fileName(), Memo1.text());
+}
+
+void TfrmExpl::justifyClick(bool rightToLeft) {
+  ToolButton7.setDown(rightToLeft);
+  ToolButton8.setDown(!rightToLeft);
+  Memo1.setRightToLeft(rightToLeft);
+  cbxSearch.setRightToLeft(rightToLeft);
+}
+
+// Renaming starts only from the tree itself.
+void TfrmExpl::editItemClick() {
+  if (TreeView1.focused() && TreeView1.selected() != nullptr) {
+    TreeView1.beginEdit(*TreeView1.selected());
+  }
 }
 
 void TfrmExpl::loadTree() {
@@ -275,7 +379,7 @@ void TfrmExpl::btUpClick() {
 
 void TfrmExpl::bttrashClick() {
   ui::TreeNode* node = TreeView1.selected();
-  if (node == nullptr) return;
+  if (node == nullptr || !TreeView1.focused()) return;
   if (node->hasChildren()) {
     ui::showMessage(toolkit(), u"The category not empty, you have to Delete titles First");
     return;

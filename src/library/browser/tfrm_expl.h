@@ -14,8 +14,12 @@
 #include "library/tdb.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
+#include "ui/file_dialog.h"
 #include "ui/form.h"
 #include "ui/memo.h"
+#include "ui/menu.h"
+#include "ui/page_control.h"
+#include "ui/string_grid.h"
 #include "ui/tool_button.h"
 #include "ui/tree_view.h"
 
@@ -27,11 +31,40 @@ inline constexpr auto put = static_cast<ui::ModalResult>(30);
 inline constexpr auto putLines = static_cast<ui::ModalResult>(40);
 }  // namespace expl_result
 
+// The values shown on the Properties page.
+struct tprop {
+  std::u16string style;
+  std::u16string height;
+  std::u16string layer;
+  bool explode = false;
+};
+
 class TfrmExpl : public ui::Form {
  public:
   TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path dataDir);
 
+  ui::PageControl PageControl1{*this, "PageControl1"};
+  ui::TabSheet tsCategories{*this, "tsCategories", u"Categories"};
+  ui::TabSheet tsProperties{*this, "tsProperties", u"Properties"};
+  ui::StringGrid vleProps{*this, "vleProps", 2, 4};
   ui::TreeView TreeView1{*this, "TreeView1"};
+  ui::PopupMenu PopupMenu1{*this, "PopupMenu1"};
+  ui::MenuItem& mnAddCat = PopupMenu1.add("mnAddCat", u"Add &Category");
+  ui::MenuItem& mnAddTitle = PopupMenu1.add("mnAddTitle", u"Add &Title");
+  ui::MenuItem& mnEditItem = PopupMenu1.add("mnEditItem", u"Edit &Item");
+  ui::MenuItem& mnDelete = PopupMenu1.add("mnDelete", u"&Delete Item");
+  ui::MenuItem& mnExpandAll = PopupMenu1.add("mnExpandAll", u"&Expand All");
+  ui::MenuItem& mnCollapseAll = PopupMenu1.add("mnCollapseAll", u"&Collapce All");
+  ui::PopupMenu pmMemo{*this, "pmMemo"};
+  ui::MenuItem& acCopy = pmMemo.add("acCopy", u"&Copy");
+  ui::MenuItem& acCut = pmMemo.add("acCut", u"Cu&t");
+  ui::MenuItem& acPaste = pmMemo.add("acPaste", u"&Paste");
+  ui::ToolButton ToolButton1{*this, "ToolButton1"};
+  ui::ToolButton ToolButton2{*this, "ToolButton2"};
+  ui::ToolButton ToolButton7{*this, "ToolButton7", ui::ToolButtonStyle::Check};
+  ui::ToolButton ToolButton8{*this, "ToolButton8", ui::ToolButtonStyle::Check};
+  ui::OpenDialog OpenDialog1{*this, "OpenDialog1"};
+  ui::SaveDialog SaveDialog1{*this, "SaveDialog1"};
   ui::Memo Memo1{*this, "Memo1"};
   ui::ToolButton tbAddCat{*this, "tbAddCat"};
   ui::ToolButton tbAddTitle{*this, "tbAddTitle"};
@@ -56,6 +89,9 @@ class TfrmExpl : public ui::Form {
   bool changesearch = false;
   std::u16string selects;
   std::u16string singlestr;
+  tprop cprop;
+  std::vector<std::u16string> styles;
+  std::vector<std::u16string> layers;
 
   void FormCreate();
   void FormShow();
@@ -74,12 +110,19 @@ class TfrmExpl : public ui::Form {
   void bttrashClick();
   void Button1Click();
   void putClick(ui::ModalResult result);
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void justifyClick(bool rightToLeft);
+  void PageControl1Change();
+  void vlePropsSetEditText(int row, const std::u16string& text);
+  void editItemClick();
   void btnSearchClick();
   void btnSearchDownClick();
   void btnSearchUpClick();
 
  private:
   void saveText();
+  void setupProperties();
   void loadTree();
   void addNode(ui::TreeNode& parent, const std::u16string& caption, int image, int selected);
   void swapWith(ui::TreeNode& node, ui::TreeNode* sibling, bool siblingFirst);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -193,6 +195,74 @@ TEST(HlibScenario, DragsAreStoredAndUpAfterADragKeepsEveryNodeInItsCategory) {
             "select p.name, c.name from LibTree c join LibTree p on c.id_parent = p.nid "
             "order by p.name, c.ID"),
       (std::vector<std::string>{"A|a1", "All Categories|A", "All Categories|B", "B|b1", "B|a2"}));
+}
+
+std::string bytesOf(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(HlibScenario, FilesLoadByTheirMarkAndSaveAsUtf8WithAMark) {
+  Scenario s(test::sampleDrawing());
+  const std::filesystem::path in = s.dataDir() / "in.txt";
+  const std::filesystem::path out = s.dataDir() / "out.txt";
+  // A check mark has no Windows-1255 byte.
+  const std::string text = "\xEF\xBB\xBF\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xE2\x9C\x93\r\nline";
+  std::ofstream(in, std::ios::binary) << text;
+  runHlib(s,
+          "choose TreeView1 All Categories\n"
+          "click tbAddCat\n"
+          "key Escape\n"
+          "click ToolButton1\n"
+          "file " +
+              in.string() +
+              "\n"
+              "expect Memo1 Lines[0] שלום ✓\n"
+              "click ToolButton2\n"
+              "file " +
+              out.string() +
+              "\n"
+              "click BitBtn1\n");
+  EXPECT_EQ(bytesOf(out), text);
+  EXPECT_EQ(query(s, "select txt from LibTree where name = 'New Category'"),
+            std::vector<std::string>{"שלום ✓\r\nline"});
+}
+
+TEST(HlibScenario, DeleteAsksAndRefusesACategoryWithChildren) {
+  Scenario s(test::sampleDrawing());
+  runHlib(s,
+          "choose TreeView1 All Categories\n"
+          "click tbAddCat\ntype A\nkey Enter\n"
+          "click tbAddTitle\ntype a1\nkey Enter\n"
+          "choose TreeView1 All Categories/A\n"
+          "focus TreeView1\n"
+          "click bttrash\n"
+          "answer OK\n"
+          "choose TreeView1 All Categories/A/a1\n"
+          "click bttrash\n"
+          "answer No\n"
+          "expect TreeView1 Count 3\n"
+          "click bttrash\n"
+          "answer Yes\n"
+          "expect TreeView1 Count 2\n"
+          "click BitBtn1\n");
+  EXPECT_EQ(query(s, "select name from LibTree order by ID"),
+            (std::vector<std::string>{"All Categories", "A"}));
+}
+
+TEST(HlibScenario, PropertiesShowTheActiveStyleAndLayer) {
+  Scenario s(test::sampleDrawing());
+  const std::string style = utf16ToUtf8(s.doc.obj("ActiveTextStyle").get("Name").toString());
+  runHlib(s,
+          "choose PageControl1 Properties\n"
+          "expect vleProps Cells[1,0] " +
+              style +
+              "\n"
+              "expect vleProps Cells[1,1] \"\"\n"
+              "expect vleProps Cells[1,3] No\n"
+              "choose PageControl1 Categories\n"
+              "expect TreeView1 Selected All Categories\n"
+              "click BitBtn1\n");
 }
 
 }  // namespace
