@@ -9,19 +9,18 @@ namespace vrn::automation {
 void hlibMember(Module& module) {
   HostView& view = module.view();
   view.RefreshAcad();
-  library::LibraryHost host{
-      module.frmFonts(),
-      view.AcadDocCopy,
-      view.AcadSpace,
-      view.CurStyleName,
-      view.CurLayerName,
-      [&view] { return view.StyleNames(); },
-      [&view] { return view.LayerNames(); },
-      [&view] { view.ActiveStyleFontType(); },
-      [&view] { view.NamedStyleFontType(); },
-      [&view](const std::u16string& style, std::u16string_view stored) {
-        view.classifyTextByStyle(style, stored);
-      }};
+  library::LibraryHost host{module.frmFonts(),
+                            view.AcadDocCopy,
+                            view.AcadSpace,
+                            view.CurStyleName,
+                            view.CurLayerName,
+                            [&view] { return view.StyleNames(); },
+                            [&view] { return view.LayerNames(); },
+                            [&view] { view.ActiveStyleFontType(); },
+                            [&view] { view.NamedStyleFontType(); },
+                            [&view](const std::u16string& style, std::u16string_view stored) {
+                              view.classifyTextByStyle(style, stored);
+                            }};
   // The browser hands the keyboard back in English however it ends.
   struct EnglishAtEnd {
     ~EnglishAtEnd() {

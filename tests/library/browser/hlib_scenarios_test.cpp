@@ -202,6 +202,29 @@ std::string bytesOf(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A put after a pick gives the entity the picked text's style; the text is
+// converted for that style, so the drawing reads back what the editor shows.
+TEST(HlibScenario, PutConvertsForTheStyleTheEntityReceives) {
+  Scenario s(test::sampleDrawing());
+  s.doc.obj("ActiveTextStyle").put("Height", 0.0);
+  const double textSize = s.doc.call("GetVariable", u"TEXTSIZE").toDouble();
+  runHlib(s,
+          "choose TreeView1 All Categories\n"
+          "click Button1\n"
+          "pick A2\n"
+          "focus Memo1\n"
+          "caret 0\n"
+          "click Button2\n"
+          "point 50,50\n"
+          "enter\n"
+          "click BitBtn1\n");
+  const host::Ref model = s.doc.obj("ModelSpace");
+  const host::Ref put = model.call("Item", model.get("Count").toInt() - 1).toObject();
+  EXPECT_EQ(put.get("StyleName").toString(), u"HEB-WIN");
+  EXPECT_DOUBLE_EQ(put.get("Height").toDouble(), textSize);
+  EXPECT_EQ(s.readingText(put.get("Handle").toString()), u"אמבטיה");
+}
+
 TEST(HlibScenario, FilesLoadByTheirMarkAndSaveAsUtf8WithAMark) {
   Scenario s(test::sampleDrawing());
   const std::filesystem::path in = s.dataDir() / "in.txt";
