@@ -9,6 +9,7 @@ namespace vrn::automation {
 void hlibMember(Module& module) {
   HostView& view = module.view();
   view.RefreshAcad();
+  ui::Toolkit& toolkit = module.toolkit();
   library::LibraryHost host{module.frmFonts(),
                             view.AcadDocCopy,
                             view.AcadSpace,
@@ -31,7 +32,7 @@ void hlibMember(Module& module) {
       }
     }
   } englishAtEnd;
-  library::runHlib(module.toolkit(), host, module.DataDir());
+  library::runHlib(toolkit, host, module.DataDir());
 }
 
 }  // namespace vrn::automation

@@ -162,6 +162,22 @@ TEST(HlibScenario, EscapedPickThenAPickOfTwoTextsThenPutTheTwoLines) {
   EXPECT_DOUBLE_EQ(host::toPoint(second.get("InsertionPoint")).y, 100 - 1.5 * 4);
 }
 
+TEST(HlibScenario, SearchHistoryKeepsAtMostNineteenEntriesNewestFirst) {
+  Scenario s(test::sampleDrawing());
+  std::string script;
+  for (int i = 1; i <= 21; ++i) {
+    script += "set cbxSearch w" + std::to_string(i) + "\nclick btnSearch\nanswer OK\n";
+  }
+  // Known again regardless of case: not added twice.
+  script += "set cbxSearch W21\nclick btnSearch\nanswer OK\n";
+  runHlib(s, script +
+                 "expect cbxSearch Count 19\n"
+                 "expect cbxSearch Items[0] w21\n"
+                 "expect cbxSearch Items[18] w3\n"
+                 "click BitBtn1\n");
+  EXPECT_EQ(query(s, "select count(*) from SearchCombo"), std::vector<std::string>{"19"});
+}
+
 TEST(HlibScenario, DragsAreStoredAndUpAfterADragKeepsEveryNodeInItsCategory) {
   Scenario s(test::sampleDrawing());
   const std::string build =
