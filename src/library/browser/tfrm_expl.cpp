@@ -119,6 +119,7 @@ TfrmExpl::TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path
   TreeView1.onKeyDown = [this](ui::KeyEvent& key) {
     if (key.is(ui::vk::kF2)) editItemClick();
   };
+  // Stored on every change, so that the latest keystroke is never on screen only.
   Memo1.onChange = [this] { saveText(); };
   tbAddCat.onClick = [this] { tbAddCatClick(); };
   mnAddCat.onClick = [this] { tbAddCatClick(); };
@@ -309,8 +310,6 @@ void TfrmExpl::TreeView1DragDrop(ui::TreeNode& source, ui::TreeNode* target, ui:
   db_->MoveNode(*DbNode(source), siblings, kTable);
 }
 
-void TfrmExpl::Memo1KeyPress(char16_t&) { saveText(); }
-
 // A new node is stored with its default caption at once: an in-place edit
 // that is cancelled must not leave it on screen only, nor its later
 // children without a parent row.
@@ -321,7 +320,12 @@ void TfrmExpl::addNode(ui::TreeNode& parent, const std::u16string& caption, int 
   node.setImageIndex(image);
   node.setSelectedIndex(selected);
   node.setData(maxid + 1);
-  db_->UpdateNodeName(*DbNode(node), caption, kTable);
+  try {
+    db_->UpdateNodeName(*DbNode(node), caption, kTable);
+  } catch (...) {
+    TreeView1.remove(node);  // not stored: not shown either
+    throw;
+  }
   maxid = maxid + 1;
   TreeView1.select(&node);
   Memo1.setText({});

@@ -102,7 +102,6 @@ class TfrmExpl : public ui::Form {
   void TreeView1DragOver(ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part,
                          bool& accept);
   void TreeView1DragDrop(ui::TreeNode& source, ui::TreeNode* target, ui::HitPart part);
-  void Memo1KeyPress(char16_t& key);
   void tbAddCatClick();
   void tbAddTitleClick();
   void btUpClick();
