@@ -4,6 +4,7 @@
 #include <string>
 
 #include "automation/cmd.h"
+#include "automation/library_member.h"
 #include "automation/module.h"
 #include "automation/multiline_members.h"
 #include "automation/not_available.h"
@@ -100,7 +101,7 @@ void Tautovrn::mtext(const std::u16string& ent) { mtextMember(Module::current(),
 void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(), ent); }
 void Tautovrn::replace() { replaceMember(Module::current()); }
 void Tautovrn::HtoMtext() { HtoMtextMember(Module::current()); }
-void Tautovrn::Hlib() { refreshThenFormNotAvailable(); }
+void Tautovrn::Hlib() { hlibMember(Module::current()); }
 void Tautovrn::HShowfont() { refreshThenFormNotAvailable(); }
 void Tautovrn::Hplot() { refreshThenFormNotAvailable(); }
 void Tautovrn::Convert() { refreshThenFormNotAvailable(); }

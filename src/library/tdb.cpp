@@ -258,6 +258,45 @@ void Tdb::UpdateNodeName(const TreeNode& node, std::u16string_view txt, std::str
   }
 }
 
+void Tdb::MoveNode(const TreeNode& node, const Tidxarray& siblings, std::string_view table) {
+  struct Row {
+    std::int64_t id;
+    std::int32_t nid;
+    std::u16string name;
+    std::u16string txt;
+    std::optional<std::int64_t> icon;
+  };
+  SqliteTransaction transaction(*sldb_);
+  sldb_->prepare(concat({"UPDATE ", table, " SET id_parent = ? WHERE nid = ? "}))
+      .bind(1, parentData(node))
+      .bind(2, node.data())
+      .execute();
+  std::vector<Row> rows;
+  std::vector<std::int64_t> ids;
+  for (const std::int32_t nid : siblings) {
+    SqliteStatement query =
+        sldb_->prepare(concat({"SELECT id,name,txt,icon FROM ", table, " WHERE nid = ? "}));
+    query.bind(1, nid);
+    if (!query.step()) continue;
+    rows.push_back({query.columnInt64(0), nid, query.columnText(1), query.columnText(2),
+                    query.columnNullableInt(3)});
+    ids.push_back(rows.back().id);
+  }
+  std::sort(ids.begin(), ids.end());
+  SqliteStatement update = sldb_->prepare(
+      concat({"UPDATE ", table, " SET nid=:nid, name=:name, txt=:txt, icon=:icon WHERE id = :id"}));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    update.bind(":nid", rows[i].nid)
+        .bind(":name", rows[i].name)
+        .bind(":txt", rows[i].txt)
+        .bind(":icon", rows[i].icon)
+        .bind(":id", ids[i]);
+    update.execute();
+    update.reset();
+  }
+  transaction.commit();
+}
+
 void Tdb::SwapNode(const TreeNode& node1, const TreeNode& node2, std::string_view table) {
   struct Row {
     std::int64_t id;

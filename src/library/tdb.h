@@ -63,6 +63,12 @@ class Tdb {
   // Nothing changes unless both rows exist.
   void SwapNode(const TreeNode& node1, const TreeNode& node2, std::string_view table);
 
+  // Stores a node moved in the tree: its row takes its parent's nid, and the
+  // rows of its new siblings (siblings: their nids in display order, the
+  // node among them) are rewritten so that their ID order is that order.
+  // All in one transaction; rows not yet stored take no part.
+  void MoveNode(const TreeNode& node, const Tidxarray& siblings, std::string_view table);
+
   // The table's item column in row order; empty when the table is missing.
   void ReadList(std::string_view table, StringList& list);
   // Replaces the table's rows with the list, all or nothing.

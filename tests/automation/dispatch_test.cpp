@@ -141,7 +141,6 @@ TEST_F(AutomationTest, FormMembersRefreshFirstThenSayTheyAreNotAvailable) {
       {"block", {u"1A"}, true},
       {"replace", {}, true},
       {"HtoMtext", {}, true},
-      {"Hlib", {}, true},
       {"HShowfont", {}, true},
       {"Hplot", {}, true},
       {"Convert", {}, true},
