@@ -1,8 +1,8 @@
 #include "editing/tfrmmtext.h"
 
 #include "editing/number_field.h"
-#include "editing/text_file.h"
 #include "encoding/keyboard_switch.h"
+#include "encoding/text_file.h"
 #include "platform/general_number_format.h"
 
 namespace vrn::editing {
@@ -129,11 +129,11 @@ void Tfrmmtext::btnRClick() { Memo1.setRightToLeft(true); }
 void Tfrmmtext::btnLClick() { Memo1.setRightToLeft(false); }
 
 void Tfrmmtext::btnOPenClick() {
-  if (OpenDialog1.execute()) Memo1.setLines(readTextLines(OpenDialog1.fileName()));
+  if (OpenDialog1.execute()) Memo1.setLines(encoding::readTextLines(OpenDialog1.fileName()));
 }
 
 void Tfrmmtext::btnSaveClick() {
-  if (SaveDialog1.execute()) writeTextLines(SaveDialog1.fileName(), Memo1.lines());
+  if (SaveDialog1.execute()) encoding::writeTextLines(SaveDialog1.fileName(), Memo1.lines());
 }
 
 void Tfrmmtext::CheckBox1Click() {

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "ascii/letter_case.h"
-#include "library/browser/text_file.h"
+#include "encoding/text_file.h"
 #include "ui/message_box.h"
 
 namespace vrn::library {
@@ -212,14 +212,14 @@ void TfrmExpl::PageControl1Change() {
 
 void TfrmExpl::ToolButton1Click() {
   if (!OpenDialog1.execute()) return;
-  Memo1.setText(readTextFile(OpenDialog1.fileName()));
+  Memo1.setLines(encoding::readTextLines(OpenDialog1.fileName()));
   Memo1.setModified(true);
   saveText();
 }
 
 void TfrmExpl::ToolButton2Click() {
   if (!SaveDialog1.execute()) return;
-  writeTextFile(SaveDialog1.fileName(), Memo1.text());
+  encoding::writeTextLines(SaveDialog1.fileName(), Memo1.lines());
 }
 
 void TfrmExpl::justifyClick(bool rightToLeft) {

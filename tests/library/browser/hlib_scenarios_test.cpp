@@ -262,7 +262,7 @@ TEST(HlibScenario, FilesLoadByTheirMarkAndSaveAsUtf8WithAMark) {
               out.string() +
               "\n"
               "click BitBtn1\n");
-  EXPECT_EQ(bytesOf(out), text);
+  EXPECT_EQ(bytesOf(out), text + "\r\n");  // every line ends with CR LF
   EXPECT_EQ(query(s, "select txt from LibTree where name = 'New Category'"),
             std::vector<std::string>{"שלום ✓\r\nline"});
 }

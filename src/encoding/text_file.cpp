@@ -1,4 +1,4 @@
-#include "editing/text_file.h"
+#include "encoding/text_file.h"
 
 #include <fstream>
 #include <iterator>
@@ -9,13 +9,14 @@
 #include "platform/code_page.h"
 #include "platform/disk_flush.h"
 
-namespace vrn::editing {
+namespace vrn::encoding {
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
 unsigned byteAt(std::string_view bytes, std::size_t i) {
   return static_cast<unsigned char>(bytes[i]);
@@ -54,11 +55,13 @@ bool validUtf8(std::string_view bytes) {
   return true;
 }
 
-std::u16string utf16Le(std::string_view bytes) {
+std::u16string utf16(std::string_view bytes, bool bigEndian) {
   std::u16string text;
   text.reserve(bytes.size() / 2);
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    text += static_cast<char16_t>(byteAt(bytes, i) | (byteAt(bytes, i + 1) << 8));
+    const unsigned first = byteAt(bytes, i);
+    const unsigned second = byteAt(bytes, i + 1);
+    text += static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
   }
   return text;
 }
@@ -84,7 +87,8 @@ std::runtime_error fileError(const char* what, const fs::path& file) {
 
 std::u16string decodeTextFile(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) return utf8ToUtf16(bytes.substr(kUtf8Mark.size()));
-  if (bytes.starts_with(kUtf16LeMark)) return utf16Le(bytes.substr(kUtf16LeMark.size()));
+  if (bytes.starts_with(kUtf16LeMark)) return utf16(bytes.substr(kUtf16LeMark.size()), false);
+  if (bytes.starts_with(kUtf16BeMark)) return utf16(bytes.substr(kUtf16BeMark.size()), true);
   if (validUtf8(bytes)) return utf8ToUtf16(bytes);
   return platform::fromByteForm(bytes);
 }
@@ -121,4 +125,4 @@ void writeTextLines(const fs::path& file, const std::vector<std::u16string>& lin
   platform::flushFolderToDisk(file.parent_path().empty() ? fs::path(".") : file.parent_path());
 }
 
-}  // namespace vrn::editing
+}  // namespace vrn::encoding

@@ -1,13 +1,13 @@
 // The editors' text files: Hebrew comes back as it went out, and files
 // other programs wrote are read by their mark or their bytes.
 
-#include "editing/text_file.h"
+#include "encoding/text_file.h"
 
 #include <gtest/gtest.h>
 
 #include "../support/temp_dir.h"
 
-namespace vrn::editing {
+namespace vrn::encoding {
 namespace {
 
 TEST(TextFile, WritesUtf8WithAMarkAndCrLf) {
@@ -27,6 +27,7 @@ TEST(TextFile, ReadsByMarkThenByBytes) {
   const Case cases[] = {
       {"UTF-8 with a mark", "\xEF\xBB\xBF\xD7\x90\r\nb", {u"א", u"b"}},
       {"UTF-16 LE with a mark", std::string("\xFF\xFE\xD0\x05\n\x00", 6), {u"א"}},
+      {"UTF-16 BE with a mark", std::string("\xFE\xFF\x05\xD0\x00\n", 6), {u"א"}},
       {"valid UTF-8 without a mark", "\xD7\x90\xD7\x91\nc\rd", {u"אב", u"c", u"d"}},
       {"Windows-1255 bytes", "\xE0\xE1 12\r\n", {u"אב 12"}},
       {"a lone lead byte is no UTF-8", "\xD7", {u"\u05F3"}},
@@ -49,4 +50,4 @@ TEST(TextFile, AFileThatCannotBeWrittenKeepsWhatItHeld) {
 }
 
 }  // namespace
-}  // namespace vrn::editing
+}  // namespace vrn::encoding

@@ -1,12 +1,13 @@
 #pragma once
-// The editors' text files ("Import from file", "Export to file"): lines of
+// The editors' and the library's text files ("Import from file", "Export to
+// file", "Load from file", "Save to file"): lines of
 // Hebrew text that must come back as they went out, also from files that
 // other programs wrote.
 //
 //   written  UTF-8 with a byte-order mark, every line ended by CR LF, into
 //            a new file renamed over the old one (a failure leaves the old
 //            file whole);
-//   read     by the byte-order mark (UTF-8 or UTF-16 LE); without one as
+//   read     by the byte-order mark (UTF-8, UTF-16 LE or BE); without one as
 //            UTF-8 when the bytes are valid UTF-8, else as Windows-1255.
 //            Lines end at CR LF, LF or CR.
 
@@ -14,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace vrn::editing {
+namespace vrn::encoding {
 
 // Raise std::runtime_error naming the file when it cannot be read or written.
 std::vector<std::u16string> readTextLines(const std::filesystem::path& file);
@@ -23,4 +24,4 @@ void writeTextLines(const std::filesystem::path& file, const std::vector<std::u1
 // The decoding alone, for bytes already read.
 std::u16string decodeTextFile(std::string_view bytes);
 
-}  // namespace vrn::editing
+}  // namespace vrn::encoding
