@@ -19,6 +19,7 @@
 #include "cli/scripted_run.h"
 #include "cli/text_listing.h"
 #include "drawing_ops/font_converter.h"
+#include "drawing_ops/revit_copy.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/utf8.h"
 
@@ -251,6 +252,36 @@ struct FontBatch {
   }
 };
 
+// The Revit copy of one drawing; the drawing itself is never written.
+struct RevitCopy {
+  std::string file;
+  std::optional<std::string> output;
+  bool force = false;
+
+  int run(Context& context) const {
+    const std::string target = output.value_or(drawing_ops::revitCopyName(file));
+    std::error_code ignored;
+    if (std::filesystem::weakly_canonical(target, ignored) ==
+        std::filesystem::weakly_canonical(file, ignored)) {
+      throw UsageError("the Revit copy must not replace its base drawing " + file);
+    }
+    if (std::filesystem::exists(target) && !force) {
+      throw UsageError(target + " exists; give --force to replace it");
+    }
+    const auto module = context.startModule();
+    const drawing_ops::FontTypeOf typeOf = sharedFontTypes(module->frmFonts());
+    const bool reverseTTF = module->Rinistr().reverseTTF;
+    BatchFiles files{{file}, target, 1};
+    const bool ok = runBatch(
+        files,
+        [&](const host::Ref& document) {
+          return drawing_ops::convertForRevit(document, typeOf, reverseTTF);
+        },
+        context.progress, context.out, context.err);
+    return ok ? 0 : kFailed;
+  }
+};
+
 // On the main command, with every sub-command falling through to it, so the
 // options are taken before or after the sub-command, as git-style tools do.
 void addCommonOptions(CLI::App& app, Context& context) {
@@ -379,6 +410,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                                   CLI::ignore_case));
   remapCommand->add_flag("--reverse", remap.reverse, "Reverse every text");
   remapCommand->callback([&] { action = [&] { status = remap.run(context, true); }; });
+
+  RevitCopy revit;
+  CLI::App* revitCommand =
+      app.add_subcommand("revit", "Write a copy of a drawing with its texts ready for Revit");
+  revitCommand->add_option("FILE", revit.file, "DXF drawing (left as it is)")->required();
+  revitCommand->add_option("-o,--output", revit.output,
+                           "The copy (default: FILE's name with \"_Revit\" before its extension)");
+  revitCommand->add_flag("--force", revit.force, "Replace the copy when it exists");
+  revitCommand->callback([&] { action = [&] { status = revit.run(context); }; });
 
   try {
     app.parse(argc, argv);

@@ -10,9 +10,11 @@
 #include <sstream>
 
 #include "drawing/application.h"
+#include "drawing_ops/revit_copy.h"
 #include "dxf/dxf_files.h"
 #include "host/host_error.h"
 #include "host/object.h"
+#include "host/point.h"
 #include "host/utf8.h"
 #include "support/temp_dir.h"
 
@@ -127,9 +129,46 @@ TEST_F(FontConverterOnSample, ConvertedTextsReadAsBefore) {
       convertFonts(document_, sampleFontType,
                    {{u"hebrew1.shx", u"hebeng.shx", u"hebengr.shx"}, u"HEB-WIN", false, false});
   EXPECT_EQ(tally.failed, 0u);
-  EXPECT_EQ(text(u"9F").get("TextString").toString(), u"\u05DF\u05D5\u05DC\u05E1");  // salon, visual
+  EXPECT_EQ(text(u"9F").get("TextString").toString(),
+            u"\u05DF\u05D5\u05DC\u05E1");  // salon, visual
   EXPECT_EQ(text(u"A1").get("TextString").toString(),
             u"\u05D4\u05E0\u05D9\u05E9 \u05E8\u05D3\u05D7");  // from reading order to visual
+}
+
+// Living room, storeroom: two paragraphs stored in a DOS style, in visual
+// order, under a leading font group.
+TEST_F(FontConverterOnSample, RevitCopyConvertsEachParagraphAloneKeepingTheBreak) {
+  const std::u16string stored = u"{\\fArial;\u008F\u0085\u008C\u0091\\P\u008F\u0091\u0087\u008E}";
+  const std::u16string salon = u"\u05E1\u05DC\u05D5\u05DF";
+  const std::u16string storeroom = u"\u05DE\u05D7\u05E1\u05DF";
+  for (const bool reverseTTF : {false, true}) {
+    const Ref mtext(document_.obj("ModelSpace")
+                        .call("AddMText", host::toVariant({0, 0, 0}), 10.0, stored)
+                        .toObject());
+    mtext.put("StyleName", u"HEB-DOS");
+    const WalkTally tally = convertForRevit(document_, sampleFontType, reverseTTF);
+    EXPECT_EQ(tally.failed, 0u);
+    const auto inOrder = [&](std::u16string s) {
+      return reverseTTF ? std::u16string(s.rbegin(), s.rend()) : s;
+    };
+    EXPECT_EQ(mtext.get("TextString").toString(), inOrder(salon) + u"\\P" + inOrder(storeroom));
+    EXPECT_EQ(mtext.get("StyleName").toString(), kRevitStyle);
+    mtext.call("Delete");
+  }
+}
+
+TEST_F(FontConverterOnSample, RevitStyleIsArialEvenWhenItExistedWithAShapeFont) {
+  const Ref style(document_.obj("TextStyles").call("Add", u"ARIALREVIT").toObject());
+  style.put("FontFile", u"hebrew1.shx");
+  style.put("Width", 0.8);
+  prepareRevitStyle(document_);
+  EXPECT_EQ(style.get("FontFile").toString(), u"Arial.ttf");
+  EXPECT_EQ(style.get("Width").toDouble(), 1.0);
+}
+
+TEST(RevitCopyName, KeepsTheFolderAndTheExtension) {
+  EXPECT_EQ(revitCopyName("dir/plan.dxf"), "dir/plan_Revit.dxf");
+  EXPECT_EQ(revitCopyName("plan.DWG"), "plan_Revit.DWG");
 }
 
 TEST(PlainParagraphs, SplitsWithoutLossAndRefusesOtherInlineCodes) {
