@@ -25,9 +25,7 @@ struct Job {
   std::string error;
 };
 
-bool isDrawing(const fs::path& path) {
-  return lowerAscii(path.extension().string()) == ".dxf";
-}
+bool isDrawing(const fs::path& path) { return lowerAscii(path.extension().string()) == ".dxf"; }
 
 std::vector<std::string> expandInputs(const std::vector<std::string>& inputs) {
   std::vector<std::string> files;
@@ -38,7 +36,8 @@ std::vector<std::string> expandInputs(const std::vector<std::string>& inputs) {
     }
     std::vector<std::string> found;
     for (const fs::directory_entry& entry : fs::directory_iterator(input)) {
-      if (entry.is_regular_file() && isDrawing(entry.path())) found.push_back(entry.path().string());
+      if (entry.is_regular_file() && isDrawing(entry.path()))
+        found.push_back(entry.path().string());
     }
     std::sort(found.begin(), found.end());
     files.insert(files.end(), found.begin(), found.end());
@@ -55,8 +54,8 @@ std::vector<Job> planJobs(const BatchFiles& files) {
   for (const std::string& input : inputs) {
     Job job{input, std::nullopt, {}, {}};
     if (files.output) {
-      job.output = oneFile ? *files.output
-                           : (fs::path(*files.output) / fs::path(input).filename()).string();
+      job.output =
+          oneFile ? *files.output : (fs::path(*files.output) / fs::path(input).filename()).string();
     }
     jobs.push_back(std::move(job));
   }
@@ -128,9 +127,8 @@ bool runBatch(const BatchFiles& files, const DrawingWork& work, Progress& progre
   }
   progress.finish();
   printSummary(jobs, out, err);
-  return std::ranges::all_of(jobs, [](const Job& job) {
-    return job.error.empty() && job.tally.failed == 0;
-  });
+  return std::ranges::all_of(
+      jobs, [](const Job& job) { return job.error.empty() && job.tally.failed == 0; });
 }
 
 }  // namespace vrn::cli

@@ -28,7 +28,6 @@ constexpr std::u16string_view kParagraph = u"\\P";
 
 bool isBlank(std::u16string_view s) { return trimBlanks(s).empty(); }
 
-
 // The styles of the running walk whose font the user chose.
 class StyleChoice {
  public:
@@ -39,7 +38,8 @@ class StyleChoice {
         if (equalsIgnoringAsciiCase(style.Font, font)) selected_.push_back(&style);
       }
     }
-    if (selected_.empty()) throw std::invalid_argument("no text style of the drawing uses the fonts given");
+    if (selected_.empty())
+      throw std::invalid_argument("no text style of the drawing uses the fonts given");
   }
 
   const TstyleRec* selected(std::u16string_view styleName) const {
@@ -132,9 +132,7 @@ void setAligned(const Ref& e) {
   }
 }
 
-double fullTurnAsZero(double a) {
-  return std::abs(a / (2 * std::numbers::pi) - 1) < 1e-4 ? 0 : a;
-}
+double fullTurnAsZero(double a) { return std::abs(a / (2 * std::numbers::pi) - 1) < 1e-4 ? 0 : a; }
 
 class Converter {
  public:
@@ -314,8 +312,8 @@ TextHandler fontRemapHandler(const Ref& document, const FontTypeOf& typeOf,
   };
 }
 
-WalkTally convertFonts(const Ref& document, const FontTypeOf& typeOf,
-                       const ConvertRequest& request, const WalkProgress& progress) {
+WalkTally convertFonts(const Ref& document, const FontTypeOf& typeOf, const ConvertRequest& request,
+                       const WalkProgress& progress) {
   const WalkTally tally =
       walkTexts(document, fontConversionHandler(document, typeOf, request), progress);
   regenerate(document);
@@ -324,7 +322,8 @@ WalkTally convertFonts(const Ref& document, const FontTypeOf& typeOf,
 
 WalkTally remapFonts(const Ref& document, const FontTypeOf& typeOf, const RemapRequest& request,
                      const WalkProgress& progress) {
-  const WalkTally tally = walkTexts(document, fontRemapHandler(document, typeOf, request), progress);
+  const WalkTally tally =
+      walkTexts(document, fontRemapHandler(document, typeOf, request), progress);
   regenerate(document);
   return tally;
 }

@@ -54,8 +54,8 @@ TextHandler fontConversionHandler(const host::Ref& document, const FontTypeOf& t
 TextHandler fontRemapHandler(const host::Ref& document, const FontTypeOf& typeOf,
                              const RemapRequest& request);
 
-// The walks, followed by a regeneration. Both raise std::invalid_argument naming what is missing (no font of the
-// drawing selected, an unknown target style) before anything changes.
+// The walks, followed by a regeneration. Both raise std::invalid_argument naming what is missing
+// (no font of the drawing selected, an unknown target style) before anything changes.
 WalkTally convertFonts(const host::Ref& document, const FontTypeOf& typeOf,
                        const ConvertRequest& request, const WalkProgress& progress = {});
 WalkTally remapFonts(const host::Ref& document, const FontTypeOf& typeOf,

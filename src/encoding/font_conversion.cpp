@@ -15,8 +15,10 @@ bool isEnglishKeys(fntType t) { return t == fntType::DosEnglish || t == fntType:
 // Letters of layout a as those of layout b, both of 0-3; order untouched.
 std::string mapLetters(std::string d, fntType a, fntType b) {
   if (a == b || (isEnglishKeys(a) && isEnglishKeys(b))) return d;
-  if (a == fntType::DosHebrew) return b == fntType::WindowsHeb ? DosToWin(std::move(d)) : DosToEng(std::move(d));
-  if (isEnglishKeys(a)) return b == fntType::DosHebrew ? EngToDos(std::move(d)) : EngToWin(std::move(d));
+  if (a == fntType::DosHebrew)
+    return b == fntType::WindowsHeb ? DosToWin(std::move(d)) : DosToEng(std::move(d));
+  if (isEnglishKeys(a))
+    return b == fntType::DosHebrew ? EngToDos(std::move(d)) : EngToWin(std::move(d));
   return b == fntType::DosHebrew ? WinToDos(std::move(d)) : WinToEng(std::move(d));
 }
 
@@ -47,8 +49,9 @@ std::u16string ConvertFntTypeW(std::u16string_view t, fntType a, bool ab, fntTyp
 }
 
 std::u16string RemapLetters(std::u16string_view t, fntType a, fntType b) {
-  const bool changes = a != fntType::TrueType && isKnownFontType(a) &&
-                       (b == fntType::DosHebrew || b == fntType::DosEnglish || b == fntType::WindowsHeb);
+  const bool changes =
+      a != fntType::TrueType && isKnownFontType(a) &&
+      (b == fntType::DosHebrew || b == fntType::DosEnglish || b == fntType::WindowsHeb);
   if (!changes) return std::u16string(t);
   return wideForm(mapLetters(byteForm(t), a, b));
 }

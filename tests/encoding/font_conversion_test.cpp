@@ -38,25 +38,20 @@ TEST_P(ConvertFntTypeCells, GivesTheStoredFormOfTheTarget) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ConvertFntTypeCells,
-    testing::Values(FntCase{kDos, Dos, false, Dos, false, kDos},
-                    FntCase{kDos, Dos, false, Eng, false, kEng},
-                    FntCase{kDos, Dos, false, EngR, false, "Zct"},
-                    FntCase{kDos, Dos, false, Win, false, kWin},
-                    FntCase{kEng, Eng, false, Dos, false, kDos},
-                    FntCase{kEng, EngR, false, Dos, false, "Z\x81\x80"},
-                    FntCase{kEng, Eng, false, EngR, false, "Zct"},
-                    FntCase{kEng, EngR, false, EngR, false, kEng},
-                    FntCase{kEng, Eng, false, Win, false, kWin},
-                    FntCase{kWin, Win, false, Dos, false, kDos},
-                    FntCase{kWin, Win, false, Eng, false, kEng},
-                    FntCase{kWin, Win, false, EngR, false, "Zct"},
-                    FntCase{kWin, Win, false, Win, false, kWin},
-                    // A different backward flag reverses first, same type or not.
-                    FntCase{kWin, Win, true, Win, false, "Z\xE1\xE0"},
-                    FntCase{kWin, Win, false, Dos, true, "Z\x81\x80"},
-                    // TrueType never is a target.
-                    FntCase{kWin, Win, false, TT, false, ""},
-                    FntCase{kDos, Dos, false, TT, true, ""}));
+    testing::Values(
+        FntCase{kDos, Dos, false, Dos, false, kDos}, FntCase{kDos, Dos, false, Eng, false, kEng},
+        FntCase{kDos, Dos, false, EngR, false, "Zct"}, FntCase{kDos, Dos, false, Win, false, kWin},
+        FntCase{kEng, Eng, false, Dos, false, kDos},
+        FntCase{kEng, EngR, false, Dos, false, "Z\x81\x80"},
+        FntCase{kEng, Eng, false, EngR, false, "Zct"},
+        FntCase{kEng, EngR, false, EngR, false, kEng}, FntCase{kEng, Eng, false, Win, false, kWin},
+        FntCase{kWin, Win, false, Dos, false, kDos}, FntCase{kWin, Win, false, Eng, false, kEng},
+        FntCase{kWin, Win, false, EngR, false, "Zct"}, FntCase{kWin, Win, false, Win, false, kWin},
+        // A different backward flag reverses first, same type or not.
+        FntCase{kWin, Win, true, Win, false, "Z\xE1\xE0"},
+        FntCase{kWin, Win, false, Dos, true, "Z\x81\x80"},
+        // TrueType never is a target.
+        FntCase{kWin, Win, false, TT, false, ""}, FntCase{kDos, Dos, false, TT, true, ""}));
 
 struct RemapCase {
   std::string in;
@@ -72,21 +67,15 @@ TEST_P(RemapLettersCells, ChangesLetterCodesOnly) {
   EXPECT_EQ(RemapLetters(wideForm(c.in), c.a, c.b), wideForm(c.out));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RemapLettersCells,
-                         testing::Values(RemapCase{kDos, Dos, Dos, kDos},
-                                         RemapCase{kDos, Dos, Eng, kEng},
-                                         RemapCase{kDos, Dos, Win, kWin},
-                                         RemapCase{kEng, Eng, Dos, kDos},
-                                         RemapCase{kEng, EngR, Dos, kDos},
-                                         RemapCase{kEng, Eng, Eng, kEng},
-                                         RemapCase{kEng, EngR, Win, kWin},
-                                         RemapCase{kWin, Win, Dos, kDos},
-                                         RemapCase{kWin, Win, Eng, kEng},
-                                         RemapCase{kWin, Win, Win, kWin},
-                                         RemapCase{kWin, TT, Dos, kWin},
-                                         RemapCase{kWin, TT, Eng, kWin},
-                                         RemapCase{kDos, Dos, EngR, kDos},
-                                         RemapCase{kDos, Dos, TT, kDos}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, RemapLettersCells,
+    testing::Values(RemapCase{kDos, Dos, Dos, kDos}, RemapCase{kDos, Dos, Eng, kEng},
+                    RemapCase{kDos, Dos, Win, kWin}, RemapCase{kEng, Eng, Dos, kDos},
+                    RemapCase{kEng, EngR, Dos, kDos}, RemapCase{kEng, Eng, Eng, kEng},
+                    RemapCase{kEng, EngR, Win, kWin}, RemapCase{kWin, Win, Dos, kDos},
+                    RemapCase{kWin, Win, Eng, kEng}, RemapCase{kWin, Win, Win, kWin},
+                    RemapCase{kWin, TT, Dos, kWin}, RemapCase{kWin, TT, Eng, kWin},
+                    RemapCase{kDos, Dos, EngR, kDos}, RemapCase{kDos, Dos, TT, kDos}));
 
 // Whatever the pair of types and flags, the converted text reads as the
 // original did.
