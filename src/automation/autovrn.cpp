@@ -9,6 +9,7 @@
 #include "automation/shell_members.h"
 #include "automation/string_commands.h"
 #include "automation/text_editor_members.h"
+#include "drawing_ops/plot_preparation.h"
 #include "host/utf8.h"
 
 namespace vrn::automation {
@@ -101,7 +102,11 @@ void Tautovrn::replace() { refreshThenFormNotAvailable(); }
 void Tautovrn::HtoMtext() { refreshThenFormNotAvailable(); }
 void Tautovrn::Hlib() { refreshThenFormNotAvailable(); }
 void Tautovrn::HShowfont() { refreshThenFormNotAvailable(); }
-void Tautovrn::Hplot() { refreshThenFormNotAvailable(); }
+void Tautovrn::Hplot() {
+  Module& module = Module::current();
+  module.view().RefreshAcad();
+  drawing_ops::PreparePlot(module.view().AcadDoc);
+}
 void Tautovrn::Convert() { refreshThenFormNotAvailable(); }
 
 // ---- Members that work on the module state. ----

@@ -19,6 +19,7 @@
 #include "cli/scripted_run.h"
 #include "cli/text_listing.h"
 #include "drawing_ops/font_converter.h"
+#include "drawing_ops/plot_preparation.h"
 #include "drawing_ops/revit_copy.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/utf8.h"
@@ -282,6 +283,24 @@ struct RevitCopy {
   }
 };
 
+// Plot preparation into another file: display order must never replace a
+// drawing in place.
+struct PlotPrep {
+  std::string file;
+  std::string output;
+
+  int run(Context& context) const {
+    const auto module = context.startModule();
+    const bool ok = runBatch(
+        BatchFiles{{file}, output, 1},
+        [](const host::Ref& document) {
+          return drawing_ops::WalkTally{drawing_ops::PreparePlot(document), 0, 0};
+        },
+        context.progress, context.out, context.err);
+    return ok ? 0 : kFailed;
+  }
+};
+
 // On the main command, with every sub-command falling through to it, so the
 // options are taken before or after the sub-command, as git-style tools do.
 void addCommonOptions(CLI::App& app, Context& context) {
@@ -419,6 +438,13 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                            "The copy (default: FILE's name with \"_Revit\" before its extension)");
   revitCommand->add_flag("--force", revit.force, "Replace the copy when it exists");
   revitCommand->callback([&] { action = [&] { status = revit.run(context); }; });
+
+  PlotPrep plotPrep;
+  CLI::App* plotCommand = app.add_subcommand(
+      "plot-prep", "Write a copy whose TrueType texts are in display order, ready to plot");
+  plotCommand->add_option("FILE", plotPrep.file, "DXF drawing (left as it is)")->required();
+  plotCommand->add_option("-o,--output", plotPrep.output, "The copy")->required();
+  plotCommand->callback([&] { action = [&] { status = plotPrep.run(context); }; });
 
   try {
     app.parse(argc, argv);

@@ -143,7 +143,6 @@ TEST_F(AutomationTest, FormMembersRefreshFirstThenSayTheyAreNotAvailable) {
       {"HtoMtext", {}, true},
       {"Hlib", {}, true},
       {"HShowfont", {}, true},
-      {"Hplot", {}, true},
       {"Convert", {}, true},
       {"Cmd", {u"about_vrn", u"", u""}, false},
       {"Cmd", {u"hfont_convert", u"", u""}, true},

@@ -63,3 +63,21 @@ TEST_F(CliTest, RevitWritesACopyBesideTheBaseAndNeverReplacesIt) {
 
 }  // namespace
 }  // namespace vrn::cli::testing
+
+namespace vrn::cli::testing {
+namespace {
+
+// plot-prep and the member Hplot do the same; -o is required.
+TEST_F(CliTest, PlotPrepWritesACopyAsHplotDoes) {
+  const std::string before = readFile(drawing);
+  EXPECT_EQ(run({"plot-prep", drawing}).status, 2);
+  const std::string prepared = (root / "prepared.dxf").string();
+  const std::string called = (root / "called.dxf").string();
+  ASSERT_EQ(run({"plot-prep", drawing, "-o", prepared}).status, 0);
+  ASSERT_EQ(run({"call", drawing, "Hplot", "-o", called}).status, 0);
+  EXPECT_EQ(readFile(drawing), before);
+  EXPECT_EQ(readFile(prepared), readFile(called));
+}
+
+}  // namespace
+}  // namespace vrn::cli::testing
