@@ -12,7 +12,8 @@ constexpr std::int32_t kPitchAndFamily = 34;
 bool hasStyle(const host::Ref& styles, std::u16string_view name) {
   const std::int32_t count = styles.get("count").toInt();
   for (std::int32_t i = 0; i < count; ++i) {
-    const std::u16string styleName = host::Ref(styles.call("item", i).toObject()).get("Name").toString();
+    const std::u16string styleName =
+        host::Ref(styles.call("item", i).toObject()).get("Name").toString();
     if (equalsIgnoringAsciiCase(styleName, name)) return true;
   }
   return false;
@@ -24,7 +25,7 @@ void prepareRevitStyle(const host::Ref& document) {
   const host::Ref styles = document.obj("TextStyles");
   const std::u16string name(kRevitStyle);
   const host::Ref style(hasStyle(styles, name) ? styles.call("Item", name).toObject()
-                                                : styles.call("Add", name).toObject());
+                                               : styles.call("Add", name).toObject());
   style.call("SetFont", u"Arial", false, false, std::int32_t{0}, kPitchAndFamily);
   style.put("Width", 1.0);
 }
