@@ -9,6 +9,7 @@
 #include "automation/shell_members.h"
 #include "automation/string_commands.h"
 #include "automation/text_editor_members.h"
+#include "drawing_ops/font_chart.h"
 #include "drawing_ops/plot_preparation.h"
 #include "host/utf8.h"
 
@@ -101,7 +102,11 @@ void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(),
 void Tautovrn::replace() { refreshThenFormNotAvailable(); }
 void Tautovrn::HtoMtext() { refreshThenFormNotAvailable(); }
 void Tautovrn::Hlib() { refreshThenFormNotAvailable(); }
-void Tautovrn::HShowfont() { refreshThenFormNotAvailable(); }
+void Tautovrn::HShowfont() {
+  Module& module = Module::current();
+  module.view().RefreshAcad();
+  drawing_ops::ShowFontChart(module.view().AcadDoc, module.view().AcadSpace);
+}
 void Tautovrn::Hplot() {
   Module& module = Module::current();
   module.view().RefreshAcad();

@@ -301,6 +301,22 @@ struct PlotPrep {
   }
 };
 
+// The font chart drawn by HShowfont and saved while its alert waits.
+struct FontChart {
+  std::string file;
+  std::optional<std::string> style;
+  std::string output;
+
+  void run(Context& context) const {
+    const auto module = context.startModule();
+    automation::Tautovrn object;
+    DrawingSession session(object, file, context.progress);
+    if (style) session.document().call("SetVariable", u"TEXTSTYLE", utf8ToUtf16(*style));
+    callMember(object, "HShowfont", {});
+    session.save(output);
+  }
+};
+
 // On the main command, with every sub-command falling through to it, so the
 // options are taken before or after the sub-command, as git-style tools do.
 void addCommonOptions(CLI::App& app, Context& context) {
@@ -445,6 +461,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   plotCommand->add_option("FILE", plotPrep.file, "DXF drawing (left as it is)")->required();
   plotCommand->add_option("-o,--output", plotPrep.output, "The copy")->required();
   plotCommand->callback([&] { action = [&] { status = plotPrep.run(context); }; });
+
+  FontChart chart;
+  CLI::App* chartCommand = app.add_subcommand(
+      "font-chart", "Write a copy holding the chart of the 256 codes of a text style's font");
+  chartCommand->add_option("FILE", chart.file, "DXF drawing (left as it is)")->required();
+  chartCommand->add_option("--style", chart.style, "Text style (default: the active one)");
+  chartCommand->add_option("-o,--output", chart.output, "The copy")->required();
+  chartCommand->callback([&] { action = [&] { chart.run(context); }; });
 
   try {
     app.parse(argc, argv);

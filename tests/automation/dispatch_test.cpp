@@ -142,7 +142,6 @@ TEST_F(AutomationTest, FormMembersRefreshFirstThenSayTheyAreNotAvailable) {
       {"replace", {}, true},
       {"HtoMtext", {}, true},
       {"Hlib", {}, true},
-      {"HShowfont", {}, true},
       {"Convert", {}, true},
       {"Cmd", {u"about_vrn", u"", u""}, false},
       {"Cmd", {u"hfont_convert", u"", u""}, true},

@@ -34,8 +34,10 @@ class PlotPreparation : public testing::Test {
     const auto style = dxf.find("\nHEB-TTF\n", a6);
     dxf.replace(style + 1, 7, "GHOST");
     std::ofstream(dir_ / "ghost.dxf", std::ios::binary) << dxf;
-    document_ =
-        Ref(app_).obj("Documents").call("Open", utf8ToUtf16((dir_ / "ghost.dxf").string())).toObject();
+    document_ = Ref(app_)
+                    .obj("Documents")
+                    .call("Open", utf8ToUtf16((dir_ / "ghost.dxf").string()))
+                    .toObject();
   }
 
   std::string saved(const char* name) const {
