@@ -171,6 +171,31 @@ TEST(RevitCopyName, KeepsTheFolderAndTheExtension) {
   EXPECT_EQ(revitCopyName("plan.DWG"), "plan_Revit.DWG");
 }
 
+// A4 is stored in HEB-DOS-BACK (hebrew1.shx, backward). Moving it to the
+// forward HEB-DOS, the same font type, must reverse its letters, and its
+// text-generation flag keeps the upside-down bit while taking the target's
+// backward bit.
+TEST_F(FontConverterOnSample, BackwardFlagDecidesWithTheTypeAndComesFromTheTarget) {
+  struct Case {
+    std::int32_t flagBefore;
+    std::int32_t flagAfter;
+  };
+  for (const Case c : {Case{0, 0}, Case{2, 0}, Case{4, 4}, Case{6, 4}}) {
+    document_ =
+        Ref(app_).obj("Documents").call("Open", VRN_SOURCE_DIR "/examples/sample.dxf").toObject();
+    const Ref a4 = text(u"A4");
+    a4.put("TextGenerationFlag", c.flagBefore);
+    const std::u16string stored = a4.get("TextString").toString();
+    const WalkTally tally =
+        convertFonts(document_, sampleFontType, {{u"hebrew1.shx"}, u"HEB-DOS", false, false});
+    EXPECT_EQ(tally.failed, 0u);
+    EXPECT_EQ(a4.get("StyleName").toString(), u"HEB-DOS");
+    EXPECT_EQ(a4.get("TextString").toString(), std::u16string(stored.rbegin(), stored.rend()))
+        << c.flagBefore;
+    EXPECT_EQ(a4.get("TextGenerationFlag").toInt(), c.flagAfter) << c.flagBefore;
+  }
+}
+
 TEST(PlainParagraphs, SplitsWithoutLossAndRefusesOtherInlineCodes) {
   struct Case {
     std::u16string stored;
