@@ -51,7 +51,8 @@ void drawChart(const host::Ref& document, const host::Ref& space) {
   solid.put("Color", kBackground);
   solid.call("Update");
   document.call("SetVariable", u"CECOLOR", u"2");
-  for (int j = 0; j < kCells; ++j) addLabel(space, j, f.left + 4 * c + j * c, f.top - 2 * r, height);
+  for (int j = 0; j < kCells; ++j)
+    addLabel(space, j, f.left + 4 * c + j * c, f.top - 2 * r, height);
   for (int i = 0; i < kCells; ++i) {
     const double y = f.top - 4 * r - i * r;
     addLabel(space, i, f.left + 2 * c, y, height);

@@ -47,10 +47,8 @@ class FailingSpace : public host::Object {
 class FontChart : public testing::Test {
  protected:
   FontChart() {
-    document_ = Ref(app_)
-                    .obj("Documents")
-                    .call("Open", VRN_SOURCE_DIR "/examples/sample.dxf")
-                    .toObject();
+    document_ =
+        Ref(app_).obj("Documents").call("Open", VRN_SOURCE_DIR "/examples/sample.dxf").toObject();
     Ref(app_).call("ZoomCenter", host::toVariant({50, 20, 0}), 40.0);
   }
 
@@ -92,9 +90,9 @@ TEST_F(FontChart, DrawsOneUndoGroupThatTheAlertTakesBack) {
 TEST_F(FontChart, AHostErrorUndoesThePartDrawnAndSendsNoAlert) {
   const std::string before = saved("before.dxf");
   const host::Variant colour = document_.call("GetVariable", u"CECOLOR");
-  EXPECT_THROW(ShowFontChart(document_, Ref(std::make_shared<FailingSpace>(
-                                            document_.obj("ModelSpace")))),
-               host::HostError);
+  EXPECT_THROW(
+      ShowFontChart(document_, Ref(std::make_shared<FailingSpace>(document_.obj("ModelSpace")))),
+      host::HostError);
   EXPECT_EQ(document_.call("GetVariable", u"CECOLOR"), colour);
   EXPECT_EQ(withoutHandseed(saved("after.dxf")), withoutHandseed(before));
   for (const auto& command : app_->activeDocument()->commandLog()) {
