@@ -11,6 +11,8 @@
 #include "automation/shell_members.h"
 #include "automation/string_commands.h"
 #include "automation/text_editor_members.h"
+#include "drawing_ops/font_chart.h"
+#include "drawing_ops/plot_preparation.h"
 #include "host/utf8.h"
 
 namespace vrn::automation {
@@ -102,8 +104,16 @@ void Tautovrn::block(const std::u16string& ent) { blockMember(Module::current(),
 void Tautovrn::replace() { replaceMember(Module::current()); }
 void Tautovrn::HtoMtext() { HtoMtextMember(Module::current()); }
 void Tautovrn::Hlib() { hlibMember(Module::current()); }
-void Tautovrn::HShowfont() { refreshThenFormNotAvailable(); }
-void Tautovrn::Hplot() { refreshThenFormNotAvailable(); }
+void Tautovrn::HShowfont() {
+  Module& module = Module::current();
+  module.view().RefreshAcad();
+  drawing_ops::ShowFontChart(module.view().AcadDoc, module.view().AcadSpace);
+}
+void Tautovrn::Hplot() {
+  Module& module = Module::current();
+  module.view().RefreshAcad();
+  drawing_ops::PreparePlot(module.view().AcadDoc);
+}
 void Tautovrn::Convert() { refreshThenFormNotAvailable(); }
 
 // ---- Members that work on the module state. ----

@@ -3,18 +3,24 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 
 #include "automation/module.h"
 #include "cli/automation_call.h"
+#include "cli/batch_run.h"
 #include "cli/drawing_session.h"
 #include "cli/font_map_commands.h"
 #include "cli/new_text.h"
 #include "cli/progress.h"
 #include "cli/scripted_run.h"
 #include "cli/text_listing.h"
+#include "drawing_ops/font_converter.h"
+#include "drawing_ops/plot_preparation.h"
+#include "drawing_ops/revit_copy.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/utf8.h"
 
@@ -191,6 +197,126 @@ struct NewText {
   }
 };
 
+// The font map's answer for each font, asked by one drawing at a time.
+drawing_ops::FontTypeOf sharedFontTypes(encoding::TfrmFonts& fonts) {
+  auto lock = std::make_shared<std::mutex>();
+  return [&fonts, lock](std::u16string_view font) {
+    const std::lock_guard guard(*lock);
+    return fonts.GetFntType(font);
+  };
+}
+
+std::vector<std::u16string> fontList(const std::string& commaSeparated) {
+  std::vector<std::u16string> fonts;
+  std::size_t from = 0;
+  while (from <= commaSeparated.size()) {
+    const std::size_t comma = std::min(commaSeparated.find(',', from), commaSeparated.size());
+    if (comma > from) fonts.push_back(utf8ToUtf16(commaSeparated.substr(from, comma - from)));
+    from = comma + 1;
+  }
+  return fonts;
+}
+
+// convert-fonts and remap: the font converter's two walks over many drawings.
+struct FontBatch {
+  BatchFiles files;
+  std::string fonts;
+  std::string style;     // convert-fonts
+  bool rtl = false;      // convert-fonts
+  fntType to{};          // remap
+  bool reverse = false;  // remap
+
+  void addCommon(CLI::App& command) {
+    command.add_option("FILE", files.inputs, "DXF drawings, or folders of them")->required();
+    command.add_option("--fonts", fonts, "Font files whose texts change, comma-separated")
+        ->required();
+    command.add_option("-o,--output", files.output,
+                       "Write here (a folder when several drawings) instead of in place");
+    command.add_option("-j,--jobs", files.jobs, "Drawings worked on at once (default: cores)");
+  }
+
+  int run(Context& context, bool remap) const {
+    const auto module = context.startModule();
+    const drawing_ops::FontTypeOf typeOf = sharedFontTypes(module->frmFonts());
+    const std::vector<std::u16string> fontFiles = fontList(fonts);
+    const bool ok = runBatch(
+        files,
+        [&](const host::Ref& document) {
+          if (remap) {
+            return drawing_ops::remapFonts(document, typeOf, {fontFiles, to, reverse});
+          }
+          return drawing_ops::convertFonts(document, typeOf,
+                                           {fontFiles, utf8ToUtf16(style), rtl, false});
+        },
+        context.progress, context.out, context.err);
+    return ok ? 0 : kFailed;
+  }
+};
+
+// The Revit copy of one drawing; the drawing itself is never written.
+struct RevitCopy {
+  std::string file;
+  std::optional<std::string> output;
+  bool force = false;
+
+  int run(Context& context) const {
+    const std::string target = output.value_or(drawing_ops::revitCopyName(file));
+    std::error_code ignored;
+    if (std::filesystem::weakly_canonical(target, ignored) ==
+        std::filesystem::weakly_canonical(file, ignored)) {
+      throw UsageError("the Revit copy must not replace its base drawing " + file);
+    }
+    if (std::filesystem::exists(target) && !force) {
+      throw UsageError(target + " exists; give --force to replace it");
+    }
+    const auto module = context.startModule();
+    const drawing_ops::FontTypeOf typeOf = sharedFontTypes(module->frmFonts());
+    const bool reverseTTF = module->Rinistr().reverseTTF;
+    BatchFiles files{{file}, target, 1};
+    const bool ok = runBatch(
+        files,
+        [&](const host::Ref& document) {
+          return drawing_ops::convertForRevit(document, typeOf, reverseTTF);
+        },
+        context.progress, context.out, context.err);
+    return ok ? 0 : kFailed;
+  }
+};
+
+// Plot preparation into another file: display order must never replace a
+// drawing in place.
+struct PlotPrep {
+  std::string file;
+  std::string output;
+
+  int run(Context& context) const {
+    const auto module = context.startModule();
+    const bool ok = runBatch(
+        BatchFiles{{file}, output, 1},
+        [](const host::Ref& document) {
+          return drawing_ops::WalkTally{drawing_ops::PreparePlot(document), 0, 0};
+        },
+        context.progress, context.out, context.err);
+    return ok ? 0 : kFailed;
+  }
+};
+
+// The font chart drawn by HShowfont and saved while its alert waits.
+struct FontChart {
+  std::string file;
+  std::optional<std::string> style;
+  std::string output;
+
+  void run(Context& context) const {
+    const auto module = context.startModule();
+    automation::Tautovrn object;
+    DrawingSession session(object, file, context.progress);
+    if (style) session.document().call("SetVariable", u"TEXTSTYLE", utf8ToUtf16(*style));
+    callMember(object, "HShowfont", {});
+    session.save(output);
+  }
+};
+
 // On the main command, with every sub-command falling through to it, so the
 // options are taken before or after the sub-command, as git-style tools do.
 void addCommonOptions(CLI::App& app, Context& context) {
@@ -227,6 +353,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   Context context{out, err, Progress(err, showProgress), std::nullopt, std::nullopt};
   addCommonOptions(app, context);  // before the sub-commands, which inherit the fallthrough
   std::function<void()> action;
+  int status = 0;
 
   Conversion toStr;
   CLI::App* acadtostr = addConversion(app, toStr, "acadtostr", "KIND",
@@ -295,6 +422,54 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   newText.forms.addOptions(*newTextCommand);
   newTextCommand->callback([&] { action = [&] { newText.run(context); }; });
 
+  FontBatch convertFonts;
+  CLI::App* convertCommand = app.add_subcommand(
+      "convert-fonts", "Move the texts of some fonts to another style, converting them");
+  convertFonts.addCommon(*convertCommand);
+  convertCommand->add_option("--style", convertFonts.style, "The target text style")->required();
+  convertCommand->add_flag("--rtl", convertFonts.rtl,
+                           "Right-to-left order for a TrueType target style");
+  convertCommand->callback([&] { action = [&] { status = convertFonts.run(context, false); }; });
+
+  FontBatch remap;
+  CLI::App* remapCommand =
+      app.add_subcommand("remap", "Change the letter codes of the texts of some fonts");
+  remap.addCommon(*remapCommand);
+  remapCommand->add_option("--to", remap.to, "dos, english, windows or none")
+      ->required()
+      ->transform(
+          CLI::CheckedTransformer(std::map<std::string, fntType>{{"dos", fntType::DosHebrew},
+                                                                 {"english", fntType::DosEnglish},
+                                                                 {"windows", fntType::WindowsHeb},
+                                                                 {"none", fntType::TrueType}},
+                                  CLI::ignore_case));
+  remapCommand->add_flag("--reverse", remap.reverse, "Reverse every text");
+  remapCommand->callback([&] { action = [&] { status = remap.run(context, true); }; });
+
+  RevitCopy revit;
+  CLI::App* revitCommand =
+      app.add_subcommand("revit", "Write a copy of a drawing with its texts ready for Revit");
+  revitCommand->add_option("FILE", revit.file, "DXF drawing (left as it is)")->required();
+  revitCommand->add_option("-o,--output", revit.output,
+                           "The copy (default: FILE's name with \"_Revit\" before its extension)");
+  revitCommand->add_flag("--force", revit.force, "Replace the copy when it exists");
+  revitCommand->callback([&] { action = [&] { status = revit.run(context); }; });
+
+  PlotPrep plotPrep;
+  CLI::App* plotCommand = app.add_subcommand(
+      "plot-prep", "Write a copy whose TrueType texts are in display order, ready to plot");
+  plotCommand->add_option("FILE", plotPrep.file, "DXF drawing (left as it is)")->required();
+  plotCommand->add_option("-o,--output", plotPrep.output, "The copy")->required();
+  plotCommand->callback([&] { action = [&] { status = plotPrep.run(context); }; });
+
+  FontChart chart;
+  CLI::App* chartCommand = app.add_subcommand(
+      "font-chart", "Write a copy holding the chart of the 256 codes of a text style's font");
+  chartCommand->add_option("FILE", chart.file, "DXF drawing (left as it is)")->required();
+  chartCommand->add_option("--style", chart.style, "Text style (default: the active one)");
+  chartCommand->add_option("-o,--output", chart.output, "The copy")->required();
+  chartCommand->callback([&] { action = [&] { chart.run(context); }; });
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -303,7 +478,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   }
   try {
     action();
-    return 0;
+    return status;
   } catch (const UsageError& e) {
     err << "vrn: " << e.what() << '\n';
     return kUsage;

@@ -7,9 +7,10 @@ bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == 
 
 // The strings of (command "A" "B" ...) inside one parenthesised expression
 // starting at text[i]; moves i past its closing parenthesis.
-void readExpression(std::u16string_view text, std::size_t& i, std::vector<std::u16string>& out) {
+void readExpression(std::u16string_view text, std::size_t& i, std::vector<CommandLineStep>& out) {
   int depth = 0;
   bool isCommand = false;
+  bool isAlert = false;
   for (; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (c == u'"') {
@@ -18,12 +19,15 @@ void readExpression(std::u16string_view text, std::size_t& i, std::vector<std::u
         if (text[i] == u'\\' && i + 1 < text.size()) ++i;
         value += text[i];
       }
-      if (isCommand) out.push_back(value);
+      if (isCommand) out.push_back({false, value});
+      if (isAlert) out.push_back({true, value});
+      isAlert = false;
     } else if (c == u'(') {
       ++depth;
       std::size_t j = i + 1;
       while (j < text.size() && isBlank(text[j])) ++j;
       isCommand = text.substr(j, 7) == u"command" || text.substr(j, 7) == u"COMMAND";
+      isAlert = text.substr(j, 5) == u"alert" || text.substr(j, 5) == u"ALERT";
     } else if (c == u')') {
       isCommand = false;
       if (--depth == 0) {
@@ -36,8 +40,8 @@ void readExpression(std::u16string_view text, std::size_t& i, std::vector<std::u
 
 }  // namespace
 
-std::vector<std::u16string> commandsIn(std::u16string_view text) {
-  std::vector<std::u16string> out;
+std::vector<CommandLineStep> stepsIn(std::u16string_view text) {
+  std::vector<CommandLineStep> out;
   std::size_t i = 0;
   while (i < text.size()) {
     if (isBlank(text[i])) {
@@ -47,8 +51,16 @@ std::vector<std::u16string> commandsIn(std::u16string_view text) {
     } else {
       const std::size_t start = i;
       while (i < text.size() && !isBlank(text[i]) && text[i] != u'(') ++i;
-      out.emplace_back(text.substr(start, i - start));
+      out.push_back({false, std::u16string(text.substr(start, i - start))});
     }
+  }
+  return out;
+}
+
+std::vector<std::u16string> commandsIn(std::u16string_view text) {
+  std::vector<std::u16string> out;
+  for (CommandLineStep& step : stepsIn(text)) {
+    if (!step.alert) out.push_back(std::move(step.text));
   }
   return out;
 }

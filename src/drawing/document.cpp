@@ -1,6 +1,7 @@
 #include "drawing/document.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ascii/letter_case.h"
 #include "drawing/command_line.h"
@@ -349,9 +350,25 @@ void Document::undo() {
 void Document::sendCommand(std::u16string_view text) {
   commandLog_.emplace_back(text);
   journal_.commandSent();
-  for (const std::u16string& command : commandsIn(text)) {
-    if (isUndoCommand(command)) undo();
+  runSteps(stepsIn(text));
+}
+
+// An alert holds the command line: what follows it waits for the answer.
+void Document::runSteps(std::vector<CommandLineStep> steps) {
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    if (steps[i].alert) {
+      pendingAlert_ = steps[i].text;
+      waiting_.assign(steps.begin() + static_cast<std::ptrdiff_t>(i) + 1, steps.end());
+      return;
+    }
+    if (isUndoCommand(steps[i].text)) undo();
   }
+}
+
+void Document::answerAlert() {
+  if (!pendingAlert_) return;
+  pendingAlert_.reset();
+  runSteps(std::exchange(waiting_, {}));
 }
 
 // --- files ----------------------------------------------------------------------------

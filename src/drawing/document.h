@@ -28,6 +28,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "drawing/command_line.h"
 #include "drawing/drawing_data.h"
 #include "drawing/drawing_files.h"
 #include "drawing/handles.h"
@@ -174,6 +175,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // Everything sent with SendCommand, in order.
   const std::vector<std::u16string>& commandLog() const { return commandLog_; }
   void sendCommand(std::u16string_view text);
+  // The message of the alert box the command line shows, if any; the
+  // commands sent after it wait until the user confirms it.
+  const std::optional<std::u16string>& pendingAlert() const { return pendingAlert_; }
+  void answerAlert();
   ScriptedInput& input() { return *input_; }
 
   std::vector<std::shared_ptr<SelectionSet>>& selectionSets() { return selectionSets_; }
@@ -195,6 +200,9 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::shared_ptr<const DrawingFiles> files_;
   std::shared_ptr<ScriptedInput> input_;
   UndoJournal journal_;
+  void runSteps(std::vector<CommandLineStep> steps);
+  std::optional<std::u16string> pendingAlert_;
+  std::vector<CommandLineStep> waiting_;
   bool subclassMarkers_ = false;
   bool writesHandles_ = false;
   Handle nextHandle_ = 1;

@@ -229,6 +229,22 @@ std::string fAcadToEditWinL(std::string_view ss, std::int16_t ftype, std::int16_
   return mirrorBrackets(std::move(r));
 }
 
+StoredBytes readStoredBytes(std::u16string_view ss, fntType type) {
+  StoredBytes stored{byteForm(ss), type};
+  for (std::size_t i = 0; i < ss.size(); ++i) {
+    if (ss[i] < 256) {
+      stored.bytes[i] = static_cast<char>(ss[i]);
+    }
+    const auto byte = static_cast<unsigned char>(stored.bytes[i]);
+    if (type == fntType::DosHebrew && byte >= 0xE0 && byte <= 0xFA) {
+      stored.type = fntType::WindowsHeb;
+    } else if (type == fntType::WindowsHeb && byte >= 0x80 && byte <= 0x9A) {
+      stored.type = fntType::DosHebrew;
+    }
+  }
+  return stored;
+}
+
 std::u16string AAcadToEditWin(std::u16string_view ss, FontState font, bool RightToLeft,
                               bool reverseTTF) {
   if (font.type == fntType::TrueType) {
@@ -237,21 +253,9 @@ std::u16string AAcadToEditWin(std::u16string_view ss, FontState font, bool Right
         font.backward ? reverseCharacters(std::u16string(ss)) : std::u16string(ss);
     return displayWide(d, ReadingDirection::LeftToRight, reverseTTF);
   }
-  std::string bytes = byteForm(ss);
-  fntType type = font.type;
-  for (std::size_t i = 0; i < ss.size(); ++i) {
-    if (ss[i] < 256) {
-      bytes[i] = static_cast<char>(ss[i]);
-    }
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    if (font.type == fntType::DosHebrew && byte >= 0xE0 && byte <= 0xFA) {
-      type = fntType::WindowsHeb;
-    } else if (font.type == fntType::WindowsHeb && byte >= 0x80 && byte <= 0x9A) {
-      type = fntType::DosHebrew;
-    }
-  }
-  std::string r =
-      fAcadToEditWinL(bytes, static_cast<std::int16_t>(type), font.backward ? 1 : 0, RightToLeft);
+  const StoredBytes stored = readStoredBytes(ss, font.type);
+  std::string r = fAcadToEditWinL(stored.bytes, static_cast<std::int16_t>(stored.type),
+                                  font.backward ? 1 : 0, RightToLeft);
   return wideForm(reverseTTF ? RevStr(std::move(r)) : r);
 }
 

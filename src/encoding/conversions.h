@@ -48,6 +48,17 @@ std::string fAcadToEditWinL(std::string_view ss, std::int16_t ftype, std::int16_
 // read as they were stored; a type-0 text holding Windows letters is read as
 // type 3, a type-3 text holding DOS letters as type 0. TrueType units are
 // read as they are. ReverseTTF reverses the result.
+// A wide stored text of type 0-3 as the bytes its shape font draws, and the
+// type those bytes are really in: units below 256 count as their own byte,
+// so the letter codes of a drawing saved under another code page are read as
+// they were stored; a type-0 text holding Windows letters is type 3, a
+// type-3 text holding DOS letters type 0.
+struct StoredBytes {
+  std::string bytes;
+  fntType type;
+};
+StoredBytes readStoredBytes(std::u16string_view ss, fntType type);
+
 std::u16string AAcadToEditWin(std::u16string_view ss, FontState font, bool RightToLeft,
                               bool reverseTTF);
 

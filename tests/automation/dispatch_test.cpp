@@ -141,8 +141,6 @@ TEST_F(AutomationTest, FormMembersRefreshFirstThenSayTheyAreNotAvailable) {
       {"block", {u"1A"}, true},
       {"replace", {}, true},
       {"HtoMtext", {}, true},
-      {"HShowfont", {}, true},
-      {"Hplot", {}, true},
       {"Convert", {}, true},
       {"Cmd", {u"about_vrn", u"", u""}, false},
       {"Cmd", {u"hfont_convert", u"", u""}, true},

@@ -131,7 +131,12 @@ TEST_F(DrawingTest, EachChangeOutsideAMarkIsItsOwnStep) {
   text.put("TextString", "c");
   docRef.call("SendCommand", "_U ");
   EXPECT_EQ(text.get("TextString").toString(), u"b");
+  // The undo after an alert waits until the user confirms it.
   docRef.call("SendCommand", "(alert \"Press Ok for continue\")(command \"_.u\") ");
+  EXPECT_EQ(doc->pendingAlert(), u"Press Ok for continue");
+  EXPECT_EQ(text.get("TextString").toString(), u"b");
+  doc->answerAlert();
+  EXPECT_FALSE(doc->pendingAlert());
   EXPECT_EQ(text.get("TextString").toString(), u"a");
 }
 
