@@ -94,17 +94,19 @@ void HostView::NamedStyleFontType() { classifyTextByStyle(CurStyleName, {}); }
 
 StyleFontType HostView::classifyTextByStyle(const std::u16string& styleName,
                                             std::u16string_view stored, MissingStyle missing) {
+  return classify(lookUpStyle(styleName, missing), stored);
+}
+
+StyleFontType HostView::lookUpStyle(const std::u16string& styleName, MissingStyle missing) {
   CurStyleName = styleName;
-  StyleFontType found;
   try {
     CurStyle = AcadStyles.call("item", CurStyleName).toObject();
-    found = readCurStyle();
+    return readCurStyle();
   } catch (const host::HostError&) {
     if (missing == MissingStyle::Raise) throw;
     CurStyle = host::Ref();
-    found = {};
+    return {};
   }
-  return classify(std::move(found), stored);
 }
 
 std::vector<std::u16string> HostView::StyleNames() const { return namesOf(AcadStyles); }

@@ -83,6 +83,12 @@ class HostView {
                                     MissingStyle missing = MissingStyle::Raise);
   // The same rule on CurStyle as it stands (the editors choose it themselves).
   StyleFontType classifyCurStyle(std::u16string_view stored);
+  // classifyTextByStyle in two halves, for a reader of many texts that looks
+  // each style up once: the lookup (CurStyleName and CurStyle set, the type
+  // left to classify) and the classification of one text by what it found.
+  StyleFontType lookUpStyle(const std::u16string& styleName,
+                            MissingStyle missing = MissingStyle::Raise);
+  StyleFontType classify(StyleFontType found, std::u16string_view stored);
 
   // Names in the host's collection order.
   std::vector<std::u16string> StyleNames() const;
@@ -94,8 +100,6 @@ class HostView {
  private:
   // CurStyle's font and backward flag; the type is left to classify.
   StyleFontType readCurStyle() const;
-  // Sets TfrmFonts' backward flag and font type from what was found.
-  StyleFontType classify(StyleFontType found, std::u16string_view stored);
 
   encoding::TfrmFonts* fonts_;
 };

@@ -1,7 +1,7 @@
 #include "cli/text_listing.h"
 
 #include <cstdio>
-#include <nlohmann/json.hpp>
+#include <unordered_map>
 
 #include "automation/module.h"
 #include "cli/progress.h"
@@ -39,10 +39,19 @@ class TextCollector {
 
  private:
   // The style's font and backward flag, and the font type TfrmFonts gives
-  // them; a style the drawing lacks classifies by the text alone.
+  // them; a style the drawing lacks classifies by the text alone. Nothing
+  // changes the styles while the texts are read, so each is looked up once.
   encoding::FontState classify(TextRecord& record) {
-    const automation::StyleFontType found = module_.view().classifyTextByStyle(
-        record.style, record.stored, automation::MissingStyle::ClassifyByTextAlone);
+    automation::HostView& view = module_.view();
+    auto style = styles_.find(record.style);
+    if (style == styles_.end()) {
+      style = styles_
+                  .emplace(
+                      record.style,
+                      view.lookUpStyle(record.style, automation::MissingStyle::ClassifyByTextAlone))
+                  .first;
+    }
+    const automation::StyleFontType found = view.classify(style->second, record.stored);
     record.font = found.font;
     record.backward = found.backward;
     record.fontType = static_cast<int>(found.type);
@@ -52,6 +61,7 @@ class TextCollector {
   automation::Module& module_;
   Progress& progress_;
   std::vector<TextRecord> texts_;
+  std::unordered_map<std::u16string, automation::StyleFontType> styles_;
 };
 
 // Stored texts keep their letter codes: a character whose byte is a control
@@ -80,6 +90,48 @@ std::string indentedLines(const std::u16string& text, const std::string& indent)
     out.insert(at + 1, indent);
   }
   return out;
+}
+
+// A JSON string as nlohmann::json dumps it (short escapes for \b \t \n \f
+// \r, \u00xx for the other control codes, UTF-8 as it is), written straight
+// into the output: building a json value per string cost a fifth of a
+// large drawing's listing. The text is valid UTF-8, made by utf16ToUtf8.
+void appendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  for (const char c : text) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char code[8];
+          std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+          out += code;
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
 }
 
 }  // namespace
@@ -115,11 +167,9 @@ void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
   }
   std::string entry;
   const auto add = [&entry](const char* key, const std::string& value, const char* after = ",\n") {
-    entry.append("    \"")
-        .append(key)
-        .append("\": ")
-        .append(nlohmann::json(value).dump())
-        .append(after);
+    entry.append("    \"").append(key).append("\": ");
+    appendJsonString(entry, value);
+    entry.append(after);
   };
   const char* separator = "[\n";
   for (const TextRecord& t : texts) {

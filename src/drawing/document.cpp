@@ -266,13 +266,14 @@ Record* Document::tableEntry(std::string_view tableName, std::u16string_view nam
 std::size_t Document::entryIndex(std::string_view tableName, std::u16string_view name) {
   Table* t = table(tableName);
   if (!t) return Record::npos;
-  auto [index, made] = entryIndices_.try_emplace(lowerAscii(tableName));
-  if (made) {
+  auto index = entryIndices_.find(tableName);
+  if (index == entryIndices_.end()) {
+    index = entryIndices_.try_emplace(std::string(tableName)).first;
     for (std::size_t i = 0; i < t->entries.size(); ++i) {
-      index->second.try_emplace(lowerAscii(utf16ToUtf8(entryName(t->entries[i]))), i);
+      index->second.try_emplace(utf16ToUtf8(entryName(t->entries[i])), i);
     }
   }
-  const auto found = index->second.find(lowerAscii(utf16ToUtf8(name)));
+  const auto found = index->second.find(utf16ToUtf8(name));
   return found == index->second.end() ? Record::npos : found->second;
 }
 

@@ -28,6 +28,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ascii/case_insensitive_hash.h"
 #include "drawing/command_line.h"
 #include "drawing/drawing_data.h"
 #include "drawing/drawing_files.h"
@@ -214,7 +215,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
   Record implicitStandard_;
   // Lower-case table name -> lower-case entry name -> index of its first entry.
-  std::unordered_map<std::string, std::unordered_map<std::string, std::size_t>> entryIndices_;
+  template <class Value>
+  using NameMap =
+      std::unordered_map<std::string, Value, AsciiCaseInsensitiveHash, AsciiCaseInsensitiveEqual>;
+  NameMap<NameMap<std::size_t>> entryIndices_;
 };
 
 using DocumentPtr = std::shared_ptr<Document>;

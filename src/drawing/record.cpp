@@ -84,6 +84,10 @@ std::size_t Record::find(int code, std::size_t from) const {
   std::size_t index = 0;
   std::string_view value;
   if (inHead(code, from, index, value)) return index;
+  return findBeyondHead(code, from);
+}
+
+std::size_t Record::findBeyondHead(int code, std::size_t from) const {
   if (!split_) {
     const auto& at = places();
     for (std::size_t i = from; i < at.size(); ++i) {
@@ -101,7 +105,7 @@ std::string_view Record::value(int code, std::string_view fallback) const {
   std::size_t index = 0;
   std::string_view value;
   if (inHead(code, 0, index, value)) return value;
-  const std::size_t i = find(code);
+  const std::size_t i = findBeyondHead(code, 0);
   if (i == npos) return fallback;
   return split_ ? std::string_view(groups_[i].value) : valueAt(places_[i]);
 }

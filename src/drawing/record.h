@@ -89,6 +89,8 @@ class Record {
   const std::vector<GroupAt>& places() const;
   static constexpr std::size_t kHeadGroups = 2;
   bool inHead(int code, std::size_t from, std::size_t& index, std::string_view& value) const;
+  // find() once inHead() has answered no: splits or notes the groups.
+  std::size_t findBeyondHead(int code, std::size_t from) const;
   std::string_view valueAt(const GroupAt& at) const { return original_.substr(at.offset, at.size); }
 
   // Splitting the original text into groups_ does not change what the

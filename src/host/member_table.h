@@ -10,7 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "ascii/letter_case.h"
+#include "ascii/case_insensitive_hash.h"
 #include "host/host_error.h"
 #include "host/variant.h"
 
@@ -28,7 +28,7 @@ class MemberTable {
 
   // A member read with or without arguments (a property or a method).
   MemberTable& read(std::string_view name, Reader reader) {
-    members_[lowerAscii(name)].reader = std::move(reader);
+    members_[std::string(name)].reader = std::move(reader);
     return *this;
   }
   // A property read that takes no arguments.
@@ -40,12 +40,12 @@ class MemberTable {
     });
   }
   MemberTable& put(std::string_view name, Writer writer) {
-    members_[lowerAscii(name)].writer = std::move(writer);
+    members_[std::string(name)].writer = std::move(writer);
     return *this;
   }
 
   Variant invoke(T& self, std::string_view name, Invoke kind, std::span<Variant> args) const {
-    const auto it = members_.find(lowerAscii(name));
+    const auto it = members_.find(name);
     if (it == members_.end()) {
       throw HostError(hr::kUnknownName, "Unknown name: " + std::string(name));
     }
@@ -67,7 +67,8 @@ class MemberTable {
     Reader reader;
     Writer writer;
   };
-  std::unordered_map<std::string, Member> members_;
+  std::unordered_map<std::string, Member, AsciiCaseInsensitiveHash, AsciiCaseInsensitiveEqual>
+      members_;
 };
 
 }  // namespace vrn::host

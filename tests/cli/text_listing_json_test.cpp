@@ -34,8 +34,8 @@ TEST(TextListingJson, StreamedTextsReadAsTheWholeDocumentDumped) {
                            u"",
                            4,
                            true,
-                           u"a\\b\t\x01\x7f",
-                           u"line\nnext \u05d0"};
+                           u"a\\b\t\x01\x7f\b\f\r\x1f/",
+                           u"line\nnext \u05d0 \xd800 \U0001F600"};
   const std::vector<std::vector<TextRecord>> cases{{}, {plain}, {plain, awkward, plain}};
   for (const auto& texts : cases) {
     std::ostringstream out;
