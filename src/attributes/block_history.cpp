@@ -34,7 +34,8 @@ TagHistory tagHistory(const std::string& tag, const json& value) {
   const auto a = value.find("A");
   if (a == value.end()) refuse("\"" + tag + "\"", "has no \"A\" list");
   history.A = strings(*a, memberName(tag, "A"));
-  if (const auto b = value.find("B"); b != value.end()) history.B = strings(*b, memberName(tag, "B"));
+  if (const auto b = value.find("B"); b != value.end())
+    history.B = strings(*b, memberName(tag, "B"));
   if (const auto s = value.find("S"); s != value.end()) {
     if (!s->is_string()) refuse(memberName(tag, "S"), "is not a string");
     history.S = utf8ToUtf16(s->get_ref<const std::string&>());

@@ -8,16 +8,16 @@ namespace {
 
 attributes::AttributeContext contextOf(Module& module) {
   HostView& view = module.view();
-  return {module.toolkit(),
-          module.frmFonts(),
-          module.Rinistr(),
-          attributes::AttributeHost{
-              view.AcadDoc, view.CurStyle,
-              [&view](const std::u16string& style, std::u16string_view stored) {
-                view.classifyTextByStyle(style, stored);
-              }},
-          module.DataDir(),
-          module.Vrnstr};
+  return {
+      module.toolkit(),
+      module.frmFonts(),
+      module.Rinistr(),
+      attributes::AttributeHost{view.AcadDoc, view.CurStyle,
+                                [&view](const std::u16string& style, std::u16string_view stored) {
+                                  view.classifyTextByStyle(style, stored);
+                                }},
+      module.DataDir(),
+      module.Vrnstr};
 }
 
 }  // namespace

@@ -28,6 +28,14 @@ constexpr char16_t kSheet[] = u"D5";
 constexpr char16_t kScale[] = u"D6";
 constexpr char16_t kProjectDef[] = u"CF";
 constexpr char16_t kSheetDef[] = u"D0";
+// The plan's room tag ROOM-TAG: ROOM "1" (STANDARD, no prompt), NAME "סלון"
+// (HEB-DOS), AREA empty (HEB-DOS), grid rows 1 to 3.
+constexpr char16_t kRoomTag[] = u"DE";
+constexpr char16_t kRoom[] = u"E0";
+constexpr char16_t kName[] = u"E1";
+constexpr char16_t kArea[] = u"E2";
+constexpr char16_t kRoomHistory[] =
+    uR"({"ROOM": {"A": ["Office", "Lab"], "B": ["1", "2"], "S": "NAME"}})";
 // An arrowhead of a dimension: a block reference without attributes.
 constexpr char16_t kArrow[] = u"AF";
 
@@ -67,10 +75,11 @@ void expectUnchanged(Scenario& s) {
   EXPECT_EQ(before, now);
 }
 
-[[maybe_unused]] void storeHistory(Scenario& s, const std::u16string& block, const std::u16string& json) {
+void storeHistory(Scenario& s, const std::u16string& block, const std::u16string& json) {
   library::Tdb db(s.dataDir());
-  library::SqliteStatement insert = library::SqliteDb(db.slDBPath().string())
-                                        .prepare("INSERT INTO BlocksAttr (bname, json) VALUES (?, ?)");
+  library::SqliteStatement insert =
+      library::SqliteDb(db.slDBPath().string())
+          .prepare("INSERT INTO BlocksAttr (bname, json) VALUES (?, ?)");
   insert.bind(1, block);
   insert.bind(2, json);
   insert.step();
@@ -197,9 +206,83 @@ const Case kCases[] = {
        s.module().Rinistr().grw = 500;
      }},
 
+    // The room tag and its value history.
+    {"a tag without a prompt in the block shows the tag as its prompt", "block", kRoomTag,
+     "expect lblName Caption \"Block:   ROOM-TAG\"\n"
+     "expect ngrid Cells[1,1] ROOM\n"
+     "expect ngrid Cells[1,2] \"שם החדר\"\n"
+     "expect ngrid Cells[2,2] סלון\n"
+     "expect ngrid Cells[2,3] \"\"\n"
+     "click btnCancel\n",
+     nullptr},
+    {"ROOM's history: choosing Lab stores 2 in ROOM and Lab in NAME, and preselects Lab after",
+     "block", kRoomTag,
+     "expect ngrid CellColor[0,1] #FFFF00\n"
+     "expect ngrid CellColor[0,2] \"\"\n"
+     "expect ComboBox1 Visible true\n"
+     "expect ComboBox1 Items Office|Lab\n"
+     "expect ComboBox1 ItemIndex 0\n"
+     "choose ComboBox1 Lab\n"
+     "expect ngrid Cells[2,1] 2\n"
+     "expect ngrid Cells[2,2] Lab\n"
+     "cell ngrid 2 2\n"
+     "expect ComboBox1 Visible false\n"
+     "cell ngrid 2 1\n"
+     "expect ComboBox1 Visible true\n"
+     "expect ComboBox1 ItemIndex 1\n"
+     "click btnOk\n",
+     [](Scenario& s) {
+       EXPECT_EQ(stored(s, kRoom), u"2");
+       EXPECT_EQ(s.readingText(kName), u"Lab");
+       EXPECT_EQ(stored(s, kArea), u"");
+     },
+     [](Scenario& s) { storeHistory(s, u"ROOM-TAG", kRoomHistory); }},
+    {"a value that no B entry holds preselects nothing", "block", kRoomTag,
+     "expect ComboBox1 ItemIndex -1\nclick btnCancel\n", nullptr,
+     [](Scenario& s) {
+       storeHistory(s, u"ROOM-TAG", kRoomHistory);
+       s.entity(kRoom).put("TextString", u"7");
+     }},
+    {"without B, choosing an entry puts the entry itself into the cell", "block", kRoomTag,
+     "cell ngrid 2 2\n"
+     "expect ComboBox1 ItemIndex 1\n"
+     "choose ComboBox1 מטבח\n"
+     "expect ngrid Cells[2,2] מטבח\n"
+     "expect ngrid Cells[2,1] 1\n"
+     "click btnOk\n",
+     [](Scenario& s) { EXPECT_EQ(s.readingText(kName), u"מטבח"); },
+     [](Scenario& s) { storeHistory(s, u"ROOM-TAG", uR"({"NAME": {"A": ["מטבח", "סלון"]}})"); }},
+    {"a B list shorter than A stores an empty value for the rest", "block", kRoomTag,
+     "choose ComboBox1 Lab\nexpect ngrid Cells[2,1] \"\"\nexpect ngrid Cells[2,2] Lab\nclick "
+     "btnOk\n",
+     [](Scenario& s) { EXPECT_EQ(stored(s, kRoom), u" "); },
+     [](Scenario& s) {
+       storeHistory(s, u"ROOM-TAG",
+                    uR"({"ROOM": {"A": ["Office", "Lab"], "B": ["1"], "S": "NAME"}})");
+     }},
+    {"the history's tags match exactly: room is not ROOM", "block", kRoomTag,
+     "expect ngrid CellColor[0,1] \"\"\nexpect ComboBox1 Visible false\nclick btnCancel\n", nullptr,
+     [](Scenario& s) { storeHistory(s, u"ROOM-TAG", uR"({"room": {"A": ["x"]}})"); }},
+    {"the history is the block's own, whatever the case of the name it is stored under", "block",
+     kRoomTag, "expect ngrid CellColor[0,1] #FFFF00\nclick btnCancel\n", nullptr,
+     [](Scenario& s) { storeHistory(s, u"room-tag", kRoomHistory); }},
+    {"clearing NAME writes one blank; AREA, empty before, stays empty", "block", kRoomTag,
+     "cell ngrid 2 2\nset ngrid \"\"\ncell ngrid 2 3\nset edWF 0.5\nclick btnOk\n",
+     [](Scenario& s) {
+       EXPECT_EQ(stored(s, kName), u" ");
+       EXPECT_EQ(stored(s, kArea), u"");
+       EXPECT_EQ(widthFactor(s, kArea), 1.0);
+     }},
+    {"Select another block on the room tag leaves NEXT", "block", kRoomTag,
+     "choose ComboBox1 Lab\nclick BitBtn3\n",
+     [](Scenario& s) {
+       EXPECT_EQ(s.module().Vrnstr, u"NEXT");
+       EXPECT_EQ(stored(s, kRoom), u"2");
+     },
+     [](Scenario& s) { storeHistory(s, u"ROOM-TAG", kRoomHistory); }},
+
     // The definition editor.
-    {"edit on an attribute definition edits its tag, prompt and default value", "edit",
-     kSheetDef,
+    {"edit on an attribute definition edits its tag, prompt and default value", "edit", kSheetDef,
      "expect lblName Caption \"Style: HEB-DOS   Font: hebrew1.shx\"\n"
      "expect ngrid Cells[0,2] Tag\n"
      "expect ngrid Cells[2,2] Value\n"
@@ -221,8 +304,7 @@ const Case kCases[] = {
        EXPECT_EQ(s.readingText(kSheetDef), u"קומה א");
      }},
     {"Cancel in the definition editor writes nothing", "edit", kSheetDef,
-     "set ngrid x\ncell ngrid 0 3\nset ngrid OTHER\nclick btnCancel\n", expectUnchanged,
-     remember},
+     "set ngrid x\ncell ngrid 0 3\nset ngrid OTHER\nclick btnCancel\n", expectUnchanged, remember},
     {"an emptied default value stays as it was", "edit", kSheetDef, "set ngrid \"\"\nclick btnOk\n",
      [](Scenario& s) { EXPECT_EQ(s.readingText(kSheetDef), u"א"); },
      // The DOS alef, as the code page reads its byte.
@@ -239,8 +321,8 @@ const Case kCases[] = {
      },
      remember},
     {"a tag the drawing refuses fails the member, not silently", "edit", kSheetDef,
-     "cell ngrid 0 3\nset ngrid \"TWO WORDS\"\nclick btnOk\n",
-     expectUnchanged, remember, host::hr::kInvalidArg},
+     "cell ngrid 0 3\nset ngrid \"TWO WORDS\"\nclick btnOk\n", expectUnchanged, remember,
+     host::hr::kInvalidArg},
 };
 
 TEST(AttributeScenarios, RunOnTheSampleDrawing) {
@@ -254,6 +336,80 @@ TEST(AttributeScenarios, RunOnTheSampleDrawing) {
     EXPECT_EQ(result.hr, c.hr) << utf16ToUtf8(result.error.description);
     EXPECT_TRUE(s.report().ok()) << s.failures();
     if (c.check) c.check(s);
+  }
+}
+
+// A history other code wrote wrongly is reported, and the block is edited
+// without it: never a failed call, never a half-used document.
+TEST(AttributeScenarios, AnUnusableHistoryIsReportedAndLeftAside) {
+  const char16_t* const documents[] = {
+      u"{\"ROOM\": ",
+      u"[\"Office\", \"Lab\"]",
+      u"{\"ROOM\": [\"Office\", \"Lab\"]}",
+      u"{\"ROOM\": {\"A\": \"Office\"}}",
+      u"{\"ROOM\": {\"A\": [\"Office\", 2]}}",
+      u"{\"ROOM\": {\"A\": [\"Office\"], \"B\": [1]}}",
+      u"{\"NAME\": {\"A\": [\"x\"]}, \"ROOM\": {\"A\": [\"Office\"], \"S\": [\"NAME\"]}}",
+  };
+  for (const char16_t* document : documents) {
+    SCOPED_TRACE(utf16ToUtf8(document));
+    const test::ConfigFolder config;
+    Scenario s(test::sampleDrawing());
+    storeHistory(s, u"ROOM-TAG", document);
+    const automation::CallResult result = s.run("block", {host::Variant(kRoomTag)},
+                                                "answer OK\n"
+                                                "expect ngrid CellColor[0,1] \"\"\n"
+                                                "expect ngrid CellColor[0,2] \"\"\n"
+                                                "expect ComboBox1 Visible false\n"
+                                                "set ngrid 5\n"
+                                                "click btnOk\n");
+    EXPECT_EQ(result.hr, host::hr::kOk) << utf16ToUtf8(result.error.description);
+    EXPECT_TRUE(s.report().ok()) << s.failures();
+    EXPECT_NE(
+        s.toolkit.transcript().text().find("The value history of block ROOM-TAG cannot be used"),
+        std::string::npos)
+        << s.toolkit.transcript().text();
+    EXPECT_EQ(stored(s, kRoom), u"5");
+  }
+}
+
+// Without a row in the database, the current user's registry key (here its
+// POSIX mirror) gives the history.
+TEST(AttributeScenarios, TheRegistryGivesTheHistoryTheDatabaseLacks) {
+  const test::ConfigFolder config;
+  config.setBlocksKey("ROOM-TAG=" + utf16ToUtf8(kRoomHistory) + "\n");
+  Scenario s(test::sampleDrawing());
+  const automation::CallResult result =
+      s.run("block", {host::Variant(kRoomTag)},
+            "expect ngrid CellColor[0,1] #FFFF00\nchoose ComboBox1 Lab\nclick btnOk\n");
+  EXPECT_EQ(result.hr, host::hr::kOk) << utf16ToUtf8(result.error.description);
+  EXPECT_TRUE(s.report().ok()) << s.failures();
+  EXPECT_EQ(stored(s, kRoom), u"2");
+  EXPECT_EQ(s.readingText(kName), u"Lab");
+}
+
+// A width factor the host cannot take (0, negative, no number) is never
+// written: the attribute keeps the factor it had, even after a good one was
+// typed first.
+TEST(AttributeScenarios, OnlyAPositiveWidthFactorIsWritten) {
+  const struct {
+    const char* typed;
+    double written;
+  } cases[] = {
+      {"0.5", 0.5}, {" 2 ", 2.0}, {"0", 0.8},   {"-1", 0.8},    {"abc", 0.8},
+      {"", 0.8},    {"nan", 0.8}, {"inf", 0.8}, {"1e999", 0.8}, {"0,5", 0.8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const test::ConfigFolder config;
+    Scenario s(test::sampleDrawing());
+    s.entity(kProject).put("ScaleFactor", 0.8);
+    const automation::CallResult result = s.run("block", {host::Variant(kTitle)},
+                                                "expect edWF Text 0.8\nset edWF 3\nset edWF \"" +
+                                                    std::string(c.typed) + "\"\nclick btnOk\n");
+    EXPECT_EQ(result.hr, host::hr::kOk) << utf16ToUtf8(result.error.description);
+    EXPECT_TRUE(s.report().ok()) << s.failures();
+    EXPECT_EQ(widthFactor(s, kProject), c.written);
   }
 }
 

@@ -30,8 +30,7 @@ class ConfigFolder {
   // Mirrors the registry key of the block histories with these lines
   // (name=value).
   void setBlocksKey(const std::string& lines) const {
-    writeFile(dir_ / "vrn/HKEY_CURRENT_USER.ini",
-              "[Software\\Palwen\\Lisp\\Blocks]\n" + lines);
+    writeFile(dir_ / "vrn/HKEY_CURRENT_USER.ini", "[Software\\Palwen\\Lisp\\Blocks]\n" + lines);
   }
 
  private:
