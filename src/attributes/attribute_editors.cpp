@@ -127,7 +127,6 @@ void EditAttributeDefinition(AttributeContext& c, const std::u16string& handle) 
   c.host.classifyTextByStyle(style, value);
   const std::u16string fontFile = c.host.CurStyle.get("FontFile").toString();
 
-  library::Tdb db(c.DataDir);
   ui::OwnedForm<TfrmGrid> form(c.toolkit, c.Rinistr, c.Vrnstr);
   form->setDefinitionMode();
   form->lblName.setCaption(u"Style: " + style + u"   Font: " + fontFile);

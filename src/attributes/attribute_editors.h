@@ -7,7 +7,9 @@
 //
 // Both change the drawing only after the window closes by anything but
 // Cancel, inside one undo mark of their own. Host errors, before or after
-// the window, reach the caller; values already written stay written.
+// the window, reach the caller; values already written stay written. The
+// block editor opens the library database of DataDir for the block's
+// history; its errors end the call before the window shows.
 
 #include <filesystem>
 #include <functional>

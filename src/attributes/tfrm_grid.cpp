@@ -227,12 +227,13 @@ void TfrmGrid::rowSelected(int row) {
   const auto index = static_cast<std::size_t>(row);
   edWF.setText(numberText(storedFactor[index]));
   sfactor[index] = storedFactor[index];
-  if (!isBson || !hasHistory(row)) {
+  const TagHistory* found = isBson && hasHistory(row) ? bson.find(cell(kTagCol, row)) : nullptr;
+  if (found == nullptr) {
     ComboBox1.setVisible(false);
     return;
   }
+  const TagHistory& history = *found;
   const std::u16string value = cell(kValueCol, row);
-  const TagHistory& history = *bson.find(cell(kTagCol, row));
   ff = history.B.has_value();
   bvlist.clear();
   if (ff) {

@@ -36,9 +36,15 @@ class AttributeCall : public ::testing::Test {
 
   CallOutput block(const std::string& script, std::vector<std::string> extra = {}) {
     test::writeFile(dir / "script.txt", script);
-    std::vector<std::string> args{"vrn",      "call",     drawing.string(),
-                                  "block",    "DE",       "--script",
-                                  (dir / "script.txt").string(), "--data-dir", dir.path().string()};
+    std::vector<std::string> args{"vrn",
+                                  "call",
+                                  drawing.string(),
+                                  "block",
+                                  "DE",
+                                  "--script",
+                                  (dir / "script.txt").string(),
+                                  "--data-dir",
+                                  dir.path().string()};
     args.insert(args.end(), extra.begin(), extra.end());
     std::vector<const char*> argv;
     for (const std::string& a : args) argv.push_back(a.c_str());

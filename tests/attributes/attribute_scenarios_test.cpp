@@ -413,5 +413,23 @@ TEST(AttributeScenarios, OnlyAPositiveWidthFactorIsWritten) {
   }
 }
 
+// A library database that is no database ends the call with SQLite's
+// message before any window shows; the drawing and the file stay as they
+// were.
+TEST(AttributeScenarios, ABrokenDatabaseFailsTheCallBeforeTheWindow) {
+  const test::ConfigFolder config;
+  Scenario s(test::sampleDrawing());
+  test::writeFile(s.dataDir() / "vrn.db", "this is no database, but a note of ten words or so\n");
+  const std::u16string room = stored(s, kRoom);
+  const automation::CallResult result = s.run("block", {host::Variant(kRoomTag)}, "");
+  EXPECT_NE(result.hr, host::hr::kOk);
+  EXPECT_NE(utf16ToUtf8(result.error.description).find("not a database"), std::string::npos)
+      << utf16ToUtf8(result.error.description);
+  EXPECT_TRUE(s.report().ok()) << s.failures();
+  EXPECT_EQ(stored(s, kRoom), room);
+  EXPECT_EQ(test::readFile(s.dataDir() / "vrn.db"),
+            "this is no database, but a note of ten words or so\n");
+}
+
 }  // namespace
 }  // namespace vrn::attributes
