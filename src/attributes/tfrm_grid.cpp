@@ -161,10 +161,10 @@ void TfrmGrid::FormResize() {
   const int width = bounds().width - kFrameWidth;
   const int height = bounds().height - kFrameHeight;
   const int inner = width - 2 * kMargin;
-  btnH.setBounds({kMargin, 8, 72, 24});
-  lblName.setBounds({88, 12, std::max(0, width - 88 - 190), 16});
-  lblNext.setBounds({width - 182, 12, 136, 16});
-  BitBtn3.setBounds({width - 40, 6, 28, 28});
+  btnH.setBounds({kMargin, 8, 64, 24});
+  lblName.setBounds({80, 12, std::max(0, width - 80 - 166), 16});
+  lblNext.setBounds({width - 160, 12, 116, 16});
+  BitBtn3.setBounds({width - 40, 6, 32, 28});
   ngrid.setBounds({kMargin, kTopBar, inner, std::max(kRowHeight, height - kTopBar - kBottomBar)});
   ngrid.setColWidth(kValueCol, std::max(kMinValueWidth, inner - kTagWidth - kPromptWidth - 24));
   ComboBox1.setBounds({kMargin, height - kBottomBar + 8, inner, 24});

@@ -51,7 +51,7 @@ class TfrmGrid : public ui::Form {
   ui::Button btnH{*this, "btnH", u"&English"};
   ui::Label lblName{*this, "lblName", u""};
   ui::Label lblNext{*this, "lblNext", u"Select another block"};
-  ui::Button BitBtn3{*this, "BitBtn3", u""};
+  ui::Button BitBtn3{*this, "BitBtn3", u">>"};  // a glyph button: ">>" for its picture
   ui::StringGrid ngrid{*this, "ngrid", 3, 1};
   ui::ComboBox ComboBox1{*this, "ComboBox1", ui::ComboStyle::DropDownList};
   ui::Label lblWF{*this, "lblWF", u"Attribute \r\nWidth Factor"};
