@@ -138,7 +138,7 @@ void EditAttributeDefinition(AttributeContext& c, const std::u16string& handle) 
   form->setCell(kTagCol, kDefinitionRow, tag);
   form->setCell(kPromptCol, kDefinitionRow, prompt);
   form->setCell(kValueCol, kDefinitionRow, c.fonts.AcadToEditWin(value));
-  form->ngrid.selectCell(kValueCol, kDefinitionRow + 1);
+  form->selectRow(kDefinitionRow);
   const encoding::FontState font = c.fonts.currentFontState();
   form->showModal();
   if (form->isCancel) return;
