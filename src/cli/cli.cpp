@@ -37,6 +37,17 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What a command reads from the data directory. A file it needs that
+// exists but cannot be read ends it before it does anything (its result
+// would be wrong); one it does not need is only mentioned.
+struct SettingsUse {
+  bool fontMap = false;   // VrnFonts.txt, or the map of --font-map
+  bool settings = false;  // Hebrew.ini
+};
+constexpr SettingsUse kNoSettings{};
+constexpr SettingsUse kFontMap{true, false};
+constexpr SettingsUse kFontMapAndSettings{true, true};
+
 struct Context {
   std::ostream& out;
   std::ostream& err;
@@ -47,18 +58,28 @@ struct Context {
   // Starts the module on the chosen data directory; a font map given on
   // the command line is loaded as the font form's Load button does, so the
   // data directory's own map stays untouched.
-  std::unique_ptr<automation::Module> startModule(ui::Toolkit* toolkit = nullptr) const {
+  std::unique_ptr<automation::Module> startModule(SettingsUse use,
+                                                  ui::Toolkit* toolkit = nullptr) const {
     automation::ModuleOptions options;
     if (dataDir) options.dataDir = *dataDir;
     options.toolkit = toolkit;
     auto module = std::make_unique<automation::Module>(std::move(options));
+    encoding::TfrmFonts& fonts = module->frmFonts();
     if (fontMap) {
       if (!std::filesystem::is_regular_file(*fontMap)) {
         throw std::runtime_error(*fontMap + ": no such font map");
       }
-      module->frmFonts().loadFontMap(*fontMap);
+      fonts.loadFontMap(*fontMap);
     }
+    reportUnreadable(fonts.settingsReadError(), use.settings);
+    reportUnreadable(fonts.fontMapReadError(), use.fontMap);
     return module;
+  }
+
+  void reportUnreadable(const std::optional<platform::IniReadError>& error, bool needed) const {
+    if (!error) return;
+    if (needed) throw *error;
+    err << "vrn: warning: " << error->what() << '\n';
   }
 };
 
@@ -84,7 +105,7 @@ struct Conversion {
     if (!byHandle && (drawing || output)) {
       throw UsageError("--drawing and -o go with kinds above 10 (an entity handle)");
     }
-    const auto module = context.startModule();
+    const auto module = context.startModule(byHandle ? kFontMap : kNoSettings);
     automation::Tautovrn object;
     std::optional<DrawingSession> session;
     if (drawing) session.emplace(object, *drawing, context.progress);
@@ -99,7 +120,7 @@ struct Texts {
   bool json = false;
 
   void run(Context& context) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kFontMap);
     automation::Tautovrn object;
     const DrawingSession session(object, file, context.progress);
     const auto texts = listTexts(*module, session.document(), context.progress);
@@ -118,7 +139,7 @@ struct Database {
   std::string sql;
 
   void run(Context& context) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kNoSettings);
     automation::Tautovrn object;
     callMember(object, "Cmd", {utf8ToUtf16(subCommand), utf8ToUtf16(database), utf8ToUtf16(sql)});
     // The rows come as the automation caller reads them, CR LF lines included.
@@ -162,7 +183,7 @@ struct Call {
 
   void run(Context& context) const {
     ScriptedRun scripted(forms.script, forms.transcript);
-    const auto module = context.startModule(&scripted.toolkit());
+    const auto module = context.startModule(kFontMapAndSettings, &scripted.toolkit());
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     std::vector<host::Variant> values;
@@ -187,7 +208,7 @@ struct NewText {
     const std::optional<host::Point3> point = parsePoint(at);
     if (!point) throw UsageError("--at takes X,Y or X,Y,Z, not " + at);
     ScriptedRun scripted(forms.script, forms.transcript);
-    const auto module = context.startModule(&scripted.toolkit());
+    const auto module = context.startModule(kFontMapAndSettings, &scripted.toolkit());
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     const std::u16string handle =
@@ -236,7 +257,7 @@ struct FontBatch {
   }
 
   int run(Context& context, bool remap) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kFontMap);
     const drawing_ops::FontTypeOf typeOf = sharedFontTypes(module->frmFonts());
     const std::vector<std::u16string> fontFiles = fontList(fonts);
     const bool ok = runBatch(
@@ -269,7 +290,7 @@ struct RevitCopy {
     if (std::filesystem::exists(target) && !force) {
       throw UsageError(target + " exists; give --force to replace it");
     }
-    const auto module = context.startModule();
+    const auto module = context.startModule(kFontMapAndSettings);
     const drawing_ops::FontTypeOf typeOf = sharedFontTypes(module->frmFonts());
     const bool reverseTTF = module->Rinistr().reverseTTF;
     BatchFiles files{{file}, target, 1};
@@ -290,7 +311,7 @@ struct PlotPrep {
   std::string output;
 
   int run(Context& context) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kNoSettings);
     const bool ok = runBatch(
         BatchFiles{{file}, output, 1},
         [](const host::Ref& document) {
@@ -308,7 +329,7 @@ struct FontChart {
   std::string output;
 
   void run(Context& context) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kNoSettings);
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     if (style) session.document().call("SetVariable", u"TEXTSTYLE", utf8ToUtf16(*style));
@@ -382,7 +403,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
       ->required()
       ->transform(CLI::CheckedTransformer(fontTypeWords(), CLI::ignore_case));
   fontsCommand->callback([&] {
-    action = [&] { fonts.run(*context.startModule(), fontsSet->parsed(), context.out); };
+    action = [&] { fonts.run(*context.startModule(kFontMap), fontsSet->parsed(), context.out); };
   });
 
   Database dbExec{"db_sqlexec", {}, {}};

@@ -154,7 +154,8 @@ DecodedText decodeText(std::string_view bytes) {
       const bool nul = text->find(u'\0') != std::u16string::npos;
       return {std::move(*text), {TextEncoding::Utf8, true}, nul ? "NUL characters" : ""};
     }
-    return {fromByteForm(bytes), {TextEncoding::Utf8, true}, "a UTF-8 mark before bytes of no UTF-8"};
+    return {
+        fromByteForm(bytes), {TextEncoding::Utf8, true}, "a UTF-8 mark before bytes of no UTF-8"};
   }
   if (bytes.starts_with(kUtf16LeMark)) {
     return utf16Text(bytes.substr(kUtf16LeMark.size()), {TextEncoding::Utf16Le, true});
@@ -183,8 +184,7 @@ std::string encodeText(std::u16string_view text, TextForm form) {
       return (form.byteOrderMark ? std::string(kUtf16LeMark) : std::string()) +
              toUtf16(text, false);
     case TextEncoding::Utf16Be:
-      return (form.byteOrderMark ? std::string(kUtf16BeMark) : std::string()) +
-             toUtf16(text, true);
+      return (form.byteOrderMark ? std::string(kUtf16BeMark) : std::string()) + toUtf16(text, true);
     case TextEncoding::Windows1255:
       break;
   }
