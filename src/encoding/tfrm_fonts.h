@@ -114,6 +114,7 @@ class TfrmFonts {
   bool cStBack = false;
   fntType oldst = fntType::DosHebrew;
   bool oldback = false;
+  bool oldSaved = false;  // oldst and oldback were saved since load
 
  private:
   void useFontFile(std::unique_ptr<platform::IniFile> file, const std::filesystem::path& mapFile);
