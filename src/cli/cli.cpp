@@ -61,7 +61,10 @@ struct Context {
   std::unique_ptr<automation::Module> startModule(SettingsUse use,
                                                   ui::Toolkit* toolkit = nullptr) const {
     automation::ModuleOptions options;
-    if (dataDir) options.dataDir = *dataDir;
+    if (dataDir) {
+      checkDataDir(*dataDir);
+      options.dataDir = *dataDir;
+    }
     options.toolkit = toolkit;
     auto module = std::make_unique<automation::Module>(std::move(options));
     encoding::TfrmFonts& fonts = module->frmFonts();
@@ -73,7 +76,33 @@ struct Context {
     }
     reportUnreadable(fonts.settingsReadError(), use.settings);
     reportUnreadable(fonts.fontMapReadError(), use.fontMap);
+    if (use.fontMap && !fontMap && !std::filesystem::is_directory(module->DataDir())) {
+      err << "vrn: warning: no data directory (" << module->DataDir().string()
+          << " does not exist): no font map is in use\n";
+    }
     return module;
+  }
+
+  // A folder the user named must be there: without it every font would
+  // read as unmapped, and nothing would tell.
+  static void checkDataDir(const std::string& folder) {
+    std::error_code error;
+    const auto status = std::filesystem::status(folder, error);
+    if (error && error != std::errc::no_such_file_or_directory) {
+      throw std::runtime_error("--data-dir " + folder + ": cannot be read (" + error.message() +
+                               ")");
+    }
+    if (!std::filesystem::exists(status)) {
+      throw std::runtime_error("--data-dir " + folder + ": no such folder");
+    }
+    if (!std::filesystem::is_directory(status)) {
+      throw std::runtime_error("--data-dir " + folder + ": not a folder");
+    }
+    std::filesystem::directory_iterator(folder, error);
+    if (error) {
+      throw std::runtime_error("--data-dir " + folder + ": cannot be read (" + error.message() +
+                               ")");
+    }
   }
 
   void reportUnreadable(const std::optional<platform::IniReadError>& error, bool needed) const {
@@ -139,6 +168,10 @@ struct Database {
   std::string sql;
 
   void run(Context& context) const {
+    // A query on a file that is not there would create it.
+    if (subCommand == "db_gettable" && !std::filesystem::exists(database)) {
+      throw std::runtime_error(database + ": no such database file");
+    }
     const auto module = context.startModule(kNoSettings);
     automation::Tautovrn object;
     callMember(object, "Cmd", {utf8ToUtf16(subCommand), utf8ToUtf16(database), utf8ToUtf16(sql)});
@@ -397,7 +430,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   FontMapCommand fonts;
   CLI::App* fontsCommand = app.add_subcommand("fonts", "Print the font map");
   CLI::App* fontsSet = fontsCommand->add_subcommand("set", "Record the type of a font");
-  fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")->required();
+  fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")
+      ->required()
+      ->check(CLI::Validator([](std::string& font) { return fontNameProblem(font); }, "", "FONT"));
   fontsSet
       ->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
       ->required()

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "encoding/font_classification.h"
+#include "encoding/font_map_file.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/utf8.h"
 
@@ -29,6 +30,12 @@ std::map<std::string, int> fontTypeWords() {
     words.emplace(utf16ToUtf8(encoding::mappingWordOf(static_cast<fntType>(type))), type);
   }
   return words;
+}
+
+std::string fontNameProblem(const std::string& font) {
+  const std::string why = encoding::fontKeyProblem(encoding::fontMapKey(utf8ToUtf16(font)));
+  if (why.empty()) return {};
+  return "the font map cannot hold the font name \"" + font + "\": " + why;
 }
 
 void FontMapCommand::run(automation::Module& module, bool set, std::ostream& out) const {

@@ -61,8 +61,7 @@ TEST_F(CliTest, SettingsFilesThatCannotBeReadAreReportedAndKept) {
     r = run({"acadtostr", "0", "abc"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "abc\n");
-    EXPECT_NE(r.err.find("vrn: warning: Cannot read " + file.string()), std::string::npos)
-        << r.err;
+    EXPECT_NE(r.err.find("vrn: warning: Cannot read " + file.string()), std::string::npos) << r.err;
 
     if (!c.bytes.empty()) {
       EXPECT_EQ(readFile(file), c.bytes);
