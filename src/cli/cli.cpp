@@ -17,6 +17,7 @@
 #include "cli/new_text.h"
 #include "cli/progress.h"
 #include "cli/scripted_run.h"
+#include "cli/terminal_text.h"
 #include "cli/text_listing.h"
 #include "drawing_ops/font_converter.h"
 #include "drawing_ops/plot_preparation.h"
@@ -77,7 +78,7 @@ struct Context {
     reportUnreadable(fonts.settingsReadError(), use.settings);
     reportUnreadable(fonts.fontMapReadError(), use.fontMap);
     if (use.fontMap && !fontMap && !std::filesystem::is_directory(module->DataDir())) {
-      err << "vrn: warning: no data directory (" << module->DataDir().string()
+      err << "vrn: warning: no data directory (" << terminalSafe(module->DataDir().string())
           << " does not exist): no font map is in use\n";
     }
     return module;
@@ -108,7 +109,7 @@ struct Context {
   void reportUnreadable(const std::optional<platform::IniReadError>& error, bool needed) const {
     if (!error) return;
     if (needed) throw *error;
-    err << "vrn: warning: " << error->what() << '\n';
+    err << "vrn: warning: " << terminalSafe(error->what()) << '\n';
   }
 };
 
@@ -536,11 +537,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     action();
     return status;
   } catch (const UsageError& e) {
-    err << "vrn: " << e.what() << '\n';
+    err << "vrn: " << terminalSafe(e.what()) << '\n';
     return kUsage;
   } catch (const std::exception& e) {
     context.progress.finish();
-    err << "vrn: " << e.what() << '\n';
+    err << "vrn: " << terminalSafe(e.what()) << '\n';
     return kFailed;
   }
 }

@@ -1,10 +1,10 @@
 #include "cli/text_listing.h"
 
 #include <cstdio>
-#include <nlohmann/json.hpp>
 
 #include "automation/module.h"
 #include "cli/progress.h"
+#include "cli/terminal_text.h"
 #include "drawing_ops/text_walk.h"
 #include "editing/mtext_reading.h"
 #include "encoding/conversions.h"
@@ -75,7 +75,7 @@ std::string escapedStored(const std::u16string& stored) {
 }
 
 std::string indentedLines(const std::u16string& text, const std::string& indent) {
-  std::string out = utf16ToUtf8(text);
+  std::string out = terminalSafe(utf16ToUtf8(text), LineFeeds::Keep);
   for (auto at = out.find('\n'); at != std::string::npos; at = out.find('\n', at + 1)) {
     out.insert(at + 1, indent);
   }
@@ -98,9 +98,9 @@ std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& d
 
 void printTexts(const std::vector<TextRecord>& texts, std::ostream& out) {
   for (const TextRecord& t : texts) {
-    out << utf16ToUtf8(t.handle) << ' ' << t.entity << "  style \"" << utf16ToUtf8(t.style)
-        << "\"  font \"" << utf16ToUtf8(t.font) << "\"  type " << t.fontType
-        << (t.backward ? "  backward" : "") << '\n';
+    out << terminalSafe(utf16ToUtf8(t.handle)) << ' ' << t.entity << "  style \""
+        << terminalSafe(utf16ToUtf8(t.style)) << "\"  font \"" << terminalSafe(utf16ToUtf8(t.font))
+        << "\"  type " << t.fontType << (t.backward ? "  backward" : "") << '\n';
     out << "  stored  " << escapedStored(t.stored) << '\n';
     out << "  text    " << indentedLines(t.text, "          ") << '\n';
   }
@@ -115,11 +115,7 @@ void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
   }
   std::string entry;
   const auto add = [&entry](const char* key, const std::string& value, const char* after = ",\n") {
-    entry.append("    \"")
-        .append(key)
-        .append("\": ")
-        .append(nlohmann::json(value).dump())
-        .append(after);
+    entry.append("    \"").append(key).append("\": ").append(jsonString(value)).append(after);
   };
   const char* separator = "[\n";
   for (const TextRecord& t : texts) {

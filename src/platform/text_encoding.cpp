@@ -1,7 +1,5 @@
 #include "platform/text_encoding.h"
 
-#include <optional>
-
 #include "platform/code_page.h"
 
 namespace vrn::platform {
@@ -25,45 +23,14 @@ void appendCodePoint(std::u16string& text, char32_t c) {
   text += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
 }
 
-// Well-formed UTF-8 only: no overlong forms, no surrogates, nothing above
-// U+10FFFF.
 std::optional<std::u16string> fromUtf8(std::string_view bytes) {
   std::u16string text;
   text.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size();) {
-    const unsigned lead = byteAt(bytes, i);
-    std::size_t extra = 0;
-    unsigned low = 0x80;
-    unsigned high = 0xBF;
-    char32_t c = lead;
-    if (lead < 0x80) {
-      text += static_cast<char16_t>(lead);
-      ++i;
-      continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1;
-      c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2;
-      c = lead & 0x0F;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3;
-      c = lead & 0x07;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return std::nullopt;
-    }
-    if (i + extra >= bytes.size()) return std::nullopt;
-    for (std::size_t k = 1; k <= extra; ++k) {
-      const unsigned next = byteAt(bytes, i + k);
-      if (next < (k == 1 ? low : 0x80u) || next > (k == 1 ? high : 0xBFu)) return std::nullopt;
-      c = c << 6 | (next & 0x3F);
-    }
-    appendCodePoint(text, c);
-    i += extra + 1;
+    const auto character = utf8CharacterAt(bytes, i);
+    if (!character) return std::nullopt;
+    appendCodePoint(text, character->codePoint);
+    i += character->length;
   }
   return text;
 }
@@ -146,6 +113,38 @@ DecodedText utf16Text(std::string_view bytes, TextForm form) {
 }
 
 }  // namespace
+
+std::optional<Utf8Character> utf8CharacterAt(std::string_view bytes, std::size_t at) {
+  const unsigned lead = byteAt(bytes, at);
+  if (lead < 0x80) return Utf8Character{lead, 1};
+  std::size_t extra = 0;
+  unsigned low = 0x80;
+  unsigned high = 0xBF;
+  char32_t c = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1;
+    c = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2;
+    c = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3;
+    c = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return std::nullopt;
+  }
+  if (at + extra >= bytes.size()) return std::nullopt;
+  for (std::size_t k = 1; k <= extra; ++k) {
+    const unsigned next = byteAt(bytes, at + k);
+    if (next < (k == 1 ? low : 0x80u) || next > (k == 1 ? high : 0xBFu)) return std::nullopt;
+    c = c << 6 | (next & 0x3F);
+  }
+  return Utf8Character{c, extra + 1};
+}
 
 DecodedText decodeText(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) {

@@ -13,6 +13,7 @@
 // Bytes that are no whole text of their form get a reading anyway, with the
 // damage named: a caller that would write the file back must not.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,15 @@ struct DecodedText {
 };
 
 DecodedText decodeText(std::string_view bytes);
+
+struct Utf8Character {
+  char32_t codePoint = 0;
+  std::size_t length = 0;  // in bytes
+};
+
+// The well-formed UTF-8 character that starts at bytes[at] (no overlong
+// form, no surrogate, nothing above U+10FFFF), or nothing.
+std::optional<Utf8Character> utf8CharacterAt(std::string_view bytes, std::size_t at);
 
 // The text in that form, mark included. Windows-1255 writes a character it
 // lacks as its nearest byte (see code_page.h).

@@ -98,9 +98,8 @@ TEST_F(CliTest, FontsSetRefusesNamesTheMapCannotHold) {
   const fs::path map = fs::path(dataDir()) / "VrnFonts.txt";
   test::writeFile(map, "[Fonts]\r\nHEBREW=DosHebrew\r\n");
   const std::pair<std::string, const char*> cases[] = {
-      {"a=b.shx", "'='"},     {";x.shx", "';'"},    {"[x].shx", "'['"},
-      {"", "empty"},          {".shx", "empty"},    {" x.shx", "blank"},
-      {"x\x1B.shx", "control"},
+      {"a=b.shx", "'='"}, {";x.shx", "';'"},   {"[x].shx", "'['"},       {"", "empty"},
+      {".shx", "empty"},  {" x.shx", "blank"}, {"x\x1B.shx", "control"},
   };
   for (const auto& [font, why] : cases) {
     SCOPED_TRACE(font);
@@ -117,9 +116,8 @@ TEST_F(CliTest, DatabaseCommandsLeaveNothingHalfDone) {
   const std::string db = (root / "t.db").string();
   ASSERT_EQ(run({"db-exec", db, "create table t(a)"}).status, 0);
   const auto tables = [&] { return run({"db-table", db, "select name from sqlite_master"}).out; };
-  for (const char* sql :
-       {"create table u(a); insert into nosuch values (1)", "begin; create table u(a)",
-        "create table u(a); commit"}) {
+  for (const char* sql : {"create table u(a); insert into nosuch values (1)",
+                          "begin; create table u(a)", "create table u(a); commit"}) {
     SCOPED_TRACE(sql);
     const RunResult r = run({"db-exec", db, sql});
     EXPECT_EQ(r.status, 1);
