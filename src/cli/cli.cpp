@@ -106,6 +106,17 @@ struct Context {
     }
   }
 
+  // The module saves its settings when it unloads, where a failure can only
+  // be swallowed: a command that may change them saves them here instead.
+  void saveSettings(automation::Module& module) const {
+    try {
+      module.frmFonts().saveSettings();
+    } catch (const std::exception& e) {
+      err << "vrn: warning: the settings this command changed were not saved: "
+          << terminalSafe(e.what()) << '\n';
+    }
+  }
+
   void reportUnreadable(const std::optional<platform::IniReadError>& error, bool needed) const {
     if (!error) return;
     if (needed) throw *error;
@@ -224,6 +235,7 @@ struct Call {
     for (const std::string& arg : args) values.emplace_back(utf8ToUtf16(arg));
     callWithForms(object, scripted, session, member, std::move(values));
     if (session.changed() || output) session.save(output);
+    context.saveSettings(*module);
     printVrnstr(object, context.out);
   }
 };
@@ -249,6 +261,7 @@ struct NewText {
         createSingleLineText(session.document(), utf8ToUtf16(style), *point, height);
     callWithForms(object, scripted, session, "newtext", {host::Variant(handle)});
     session.save(output);
+    context.saveSettings(*module);
   }
 };
 

@@ -51,6 +51,10 @@ void TfrmFonts::FormDestroy() {
   fontlist.clear();
   csymb = nullptr;
   fontsyms.clear();
+  saveSettings();
+}
+
+void TfrmFonts::saveSettings() {
   // Every command and every unload would otherwise rewrite the file.
   if (settings_.Rinistr == loadedRinistr_) return;
   if (iniReadError_) throw *iniReadError_;

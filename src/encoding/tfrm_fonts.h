@@ -44,10 +44,12 @@ class TfrmFonts {
   // Chooses DataDir (all three steps), reads Hebrew.ini, editdef.txt, then
   // the font map and symbol fonts from DataDir/VrnFonts.txt.
   void FormCreate();
-  // Releases the map file and symbol fonts, then writes Hebrew.ini when a
-  // setting changed; throws platform::IniWriteError when that fails, and
-  // platform::IniReadError when Hebrew.ini could not be read at start.
+  // Releases the map file and symbol fonts, then saveSettings().
   void FormDestroy();
+  // Writes Hebrew.ini when a setting changed since it was read; throws
+  // platform::IniWriteError when that fails (a read-only file included),
+  // platform::IniReadError when Hebrew.ini could not be read at start.
+  void saveSettings();
 
   // Set when Hebrew.ini exists but could not be read: Rinistr holds the
   // defaults and the file is never written.

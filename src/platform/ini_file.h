@@ -61,7 +61,8 @@ class IniFile {
   // Removes every section of this name with all its lines.
   virtual void eraseSection(std::u16string_view section) = 0;
   // Puts pending writes into the file; throws IniWriteError and keeps the
-  // old file when that fails, IniReadError when the file could not be read.
+  // old file when that fails or the file is read-only, IniReadError when
+  // the file could not be read.
   virtual void updateFile() = 0;
 
   std::u16string readString(std::u16string_view section, std::u16string_view key,

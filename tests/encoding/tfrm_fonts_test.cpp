@@ -311,6 +311,21 @@ TEST(TfrmFontsSettings, HebrewIniIsWrittenOnlyWhenASettingChanged) {
   }
 }
 
+TEST(TfrmFontsSettings, AReadOnlyHebrewIniIsKept) {
+  test::TempDir dir;
+  const fs::path ini = dir / "Hebrew.ini";
+  writeFile(ini, "[Textedit]\nWidth=700\n");
+  fs::permissions(ini, fs::perms::owner_read);
+  settings::Settings settings{{std::nullopt, std::nullopt, dir.path()}, {}, {}};
+  TfrmFonts fonts(settings);
+  fonts.FormCreate();
+  EXPECT_EQ(settings.Rinistr.txthw, 700);
+  fonts.saveSettings();  // nothing changed: nothing to refuse
+  settings.Rinistr.txthw = 800;
+  EXPECT_THROW(fonts.saveSettings(), platform::IniWriteError);
+  EXPECT_EQ(readFile(ini), "[Textedit]\nWidth=700\n");
+}
+
 // Defaults or an empty map written over the user's files would lose them:
 // a Hebrew.ini or VrnFonts.txt that exists but cannot be read is reported
 // and kept as it is.

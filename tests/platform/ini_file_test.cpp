@@ -286,6 +286,20 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsReportedAndNeverWritten) {
   }
 }
 
+TEST_F(IniFileTest, AReadOnlyFileIsNeverReplaced) {
+  namespace fs = std::filesystem;
+  auto ini = open("[A]\nb=1\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+  ini->writeInteger(u"A", u"b", 1);
+  ini->updateFile();  // nothing to write
+  ini->writeInteger(u"A", u"b", 2);
+  EXPECT_THROW(ini->updateFile(), IniWriteError);
+  EXPECT_EQ(readFile(file), "[A]\nb=1\n");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+}
+
 TEST_F(IniFileTest, UnwritableFolderFailsWithTheFileNameAndLeavesNothingBehind) {
   writeFile(dir / "plainfile", "x");
   const auto target = dir / "plainfile" / "Hebrew.ini";  // its folder is a file

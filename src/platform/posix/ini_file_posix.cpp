@@ -155,6 +155,15 @@ void replaceFile(const fs::path& target, const std::string& content) {
   }
 }
 
+// A file the user made read-only is not replaced, as the Windows profile
+// functions do not write it either; the mode bits count even for root.
+bool readOnly(const fs::path& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0) return false;  // missing: it is created
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+  return access(file.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
 // Enough to tell that someone else replaced or edited the file.
 struct FileStamp {
   bool exists = false;
@@ -298,7 +307,12 @@ class PosixIniFile final : public IniFile {
     if (pending_.empty()) return;
     if (auto error = readError()) throw *error;
     const std::string text = encodeText(document_->text(), form_);
-    if (!(onDisk_ && *onDisk_ == text)) replaceFile(file_, text);
+    if (onDisk_ && *onDisk_ == text) {
+      pending_.clear();
+      return;
+    }
+    if (readOnly(file_)) throw IniWriteError(file_);
+    replaceFile(file_, text);
     pending_.clear();
     stamp_ = FileStamp::of(file_);
     onDisk_ = text;
