@@ -19,10 +19,15 @@ TEST(TerminalText, ControlCharactersAndBrokenBytesAreEscaped) {
   };
   const Case cases[] = {
       {"\x1B[2J", "\\x1B[2J", "\"\\u001b[2J\""},
-      {"\xC2\x9B" "31m", "\\x9B31m", "\"\\u009b31m\""},  // the one-character CSI
-      {"a\x7F" "b\tc\r", "a\\x7Fb\\x09c\\x0D", "\"a\\u007fb\\tc\\r\""},
+      {"\xC2\x9B"
+       "31m",
+       "\\x9B31m", "\"\\u009b31m\""},  // the one-character CSI
+      {"a\x7F"
+       "b\tc\r",
+       "a\\x7Fb\\x09c\\x0D", "\"a\\u007fb\\tc\\r\""},
       {"\x07\x08", "\\x07\\x08", "\"\\u0007\\b\""},
-      {"\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \\P{\\fArial;}", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \\P{\\fArial;}",
+      {"\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \\P{\\fArial;}",
+       "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \\P{\\fArial;}",
        "\"\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \\\\P{\\\\fArial;}\""},
       {"\xC2\xA0\xE2\x80\x8F", "\xC2\xA0\xE2\x80\x8F", "\"\xC2\xA0\xE2\x80\x8F\""},
   };
@@ -33,7 +38,9 @@ TEST(TerminalText, ControlCharactersAndBrokenBytesAreEscaped) {
     EXPECT_EQ(nlohmann::json::parse(c.json).get<std::string>(), c.text);
   }
   // Bytes that are no UTF-8, an overlong ESC among them, show as bytes.
-  EXPECT_EQ(terminalSafe("\xFF\xC0\x9B" "x\xE2\x80"), "\\xFF\\xC0\\x9Bx\\xE2\\x80");
+  EXPECT_EQ(terminalSafe("\xFF\xC0\x9B"
+                         "x\xE2\x80"),
+            "\\xFF\\xC0\\x9Bx\\xE2\\x80");
   EXPECT_EQ(terminalSafe("a\nb"), "a\\x0Ab");
   EXPECT_EQ(terminalSafe("a\nb\x1B", LineFeeds::Keep), "a\nb\\x1B");
 }
@@ -75,8 +82,7 @@ TEST_F(CliTest, ControlCharactersFromADrawingNeverReachTheTerminalRaw) {
   RunResult r = run({"texts", evil});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_FALSE(holdsRawControls(r.out)) << r.out;
-  EXPECT_NE(r.out.find("style \"S\\x1B]0;owned\\x07\\x7F\\x1B[2J\""), std::string::npos)
-      << r.out;
+  EXPECT_NE(r.out.find("style \"S\\x1B]0;owned\\x07\\x7F\\x1B[2J\""), std::string::npos) << r.out;
 
   r = run({"texts", evil, "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
