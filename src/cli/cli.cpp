@@ -87,23 +87,18 @@ struct Context {
   // A folder the user named must be there: without it every font would
   // read as unmapped, and nothing would tell.
   static void checkDataDir(const std::string& folder) {
+    const auto fail = [&folder](const std::string& why) {
+      throw std::runtime_error("--data-dir " + folder + ": " + why);
+    };
     std::error_code error;
     const auto status = std::filesystem::status(folder, error);
     if (error && error != std::errc::no_such_file_or_directory) {
-      throw std::runtime_error("--data-dir " + folder + ": cannot be read (" + error.message() +
-                               ")");
+      fail("cannot be read (" + error.message() + ")");
     }
-    if (!std::filesystem::exists(status)) {
-      throw std::runtime_error("--data-dir " + folder + ": no such folder");
-    }
-    if (!std::filesystem::is_directory(status)) {
-      throw std::runtime_error("--data-dir " + folder + ": not a folder");
-    }
+    if (!std::filesystem::exists(status)) fail("no such folder");
+    if (!std::filesystem::is_directory(status)) fail("not a folder");
     std::filesystem::directory_iterator(folder, error);
-    if (error) {
-      throw std::runtime_error("--data-dir " + folder + ": cannot be read (" + error.message() +
-                               ")");
-    }
+    if (error) fail("cannot be read (" + error.message() + ")");
   }
 
   // The module saves its settings when it unloads, where a failure can only
