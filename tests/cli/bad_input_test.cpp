@@ -19,7 +19,11 @@ TEST_F(CliTest, BadDrawingsAreReportedAndLeftAsTheyWere) {
   };
   const Case cases[] = {
       {"truncated", whole.substr(0, whole.size() / 2), "truncated"},
-      {"binary", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\xFF\xFE", 14), "group code"},
+      {"binary",
+       std::string("\x7F"
+                   "ELF\x02\x01\x01\0\0\0\xFF\xFE",
+                   12),
+       "group code"},
       {"empty", "", "the file is empty"},
   };
   for (const Case& c : cases) {

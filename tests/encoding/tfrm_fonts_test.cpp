@@ -286,7 +286,7 @@ TEST(TfrmFontsSettings, HebrewIniIsWrittenOnlyWhenASettingChanged) {
        "[Textedit]\r\nWidth=800\r\nLeft=100\r\nMapNew=1\r\nTop=400\r\nMapedit=1\r\n"},
       {"UTF-16 BE without a mark", std::string("\0[\0A\0]\0\n", 8),
        std::string(
-           "\0[\0A\0]\0\n\0[\0T\0e\0x\0t\0e\0d\0i\0t\0]\0\n\0W\0i\0d\0t\0h\0=\0008\0000\0000", 47)},
+           "\0[\0A\0]\0\n\0[\0T\0e\0x\0t\0e\0d\0i\0t\0]\0\n\0W\0i\0d\0t\0h\0=\0008\0000\0000", 48)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
