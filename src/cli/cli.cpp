@@ -159,11 +159,14 @@ struct Texts {
     const auto module = context.startModule(kFontMap);
     automation::Tautovrn object;
     const DrawingSession session(object, file, context.progress);
-    const auto texts = listTexts(*module, session.document(), context.progress);
     if (json) {
-      printTextsJson(texts, context.out);
+      JsonTextWriter writer(context.out);
+      readTexts(*module, session.document(), context.progress,
+                [&writer](const TextRecord& text) { writer.add(text); });
+      writer.finish();
     } else {
-      printTexts(texts, context.out);
+      readTexts(*module, session.document(), context.progress,
+                [&context](const TextRecord& text) { printText(text, context.out); });
     }
   }
 };
