@@ -1,6 +1,7 @@
 #include "automation/drawing_ops_members.h"
 
 #include "automation/module.h"
+#include "drawing_ops/tfrm_convert.h"
 #include "drawing_ops/tfrm_font_convert.h"
 #include "encoding/tfrm_fonts.h"
 #include "ui/owned_form.h"
@@ -17,8 +18,16 @@ drawing_ops::FontTypeOf fontTypes(Module& module) {
 
 void hfontConvertMember(Module& module) {
   module.view().RefreshAcad();
-  ui::OwnedForm<drawing_ops::TfrmFontConvert> form(
-      module.toolkit(), module.view().AcadDoc, fontTypes(module), module.Rinistr().reverseTTF);
+  ui::OwnedForm<drawing_ops::TfrmFontConvert> form(module.toolkit(), module.view().AcadDoc,
+                                                   fontTypes(module), module.Rinistr().reverseTTF);
+  form->showModal();
+  form.destroy();
+}
+
+void convertMember(Module& module) {
+  module.view().RefreshAcad();
+  ui::OwnedForm<drawing_ops::TfrmConvert> form(module.toolkit(), module.view().AcadApp,
+                                               fontTypes(module), module.Rinistr().reverseTTF);
   form->showModal();
   form.destroy();
 }

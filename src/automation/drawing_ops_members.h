@@ -8,5 +8,6 @@ namespace vrn::automation {
 class Module;
 
 void hfontConvertMember(Module& module);
+void convertMember(Module& module);
 
 }  // namespace vrn::automation

@@ -142,7 +142,8 @@ void TfrmFontConvert::btnConvertClick() {
   walk_.run([this](const WalkProgress& progress) {
     const std::vector<std::u16string> fonts = tickedFonts();
     if (fonts.empty()) return ui::showMessage(toolkit(), u"Fonts to convert not checked.");
-    if (cbStyles.itemIndex() < 0) return ui::showMessage(toolkit(), u"Style to convert not defined.");
+    if (cbStyles.itemIndex() < 0)
+      return ui::showMessage(toolkit(), u"Style to convert not defined.");
     const ConvertRequest request{fonts, cbStyles.item(cbStyles.itemIndex()),
                                  cbRightToLeft.checked(), reverseTTF_};
     const WalkTally tally =

@@ -116,8 +116,7 @@ TEST(FontConverterForm, RunOnTheSampleDrawing) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
     Scenario s(test::sampleDrawing());
-    const automation::CallResult result =
-        s.run("Cmd", {u"hfont_convert", u"", u""}, c.script);
+    const automation::CallResult result = s.run("Cmd", {u"hfont_convert", u"", u""}, c.script);
     EXPECT_EQ(result.hr, host::hr::kOk) << utf16ToUtf8(result.error.description);
     EXPECT_TRUE(s.report().ok()) << s.failures();
     c.check(s);
@@ -175,8 +174,9 @@ constexpr char kConvertDos[] =
 
 TEST_F(FontConverterFormFaults, AClickAndACloseDuringTheWalkAreIgnored) {
   int walksStarted = 0;  // texts met, in every walk
-  show(s.doc, std::string(kConvertDos) + "answer OK\nexpect TfrmFontConvert Showing true\n" +
-                  "click btnClose\n",
+  show(s.doc,
+       std::string(kConvertDos) + "answer OK\nexpect TfrmFontConvert Showing true\n" +
+           "click btnClose\n",
        [&](TfrmFontConvert& form) {
          if (++walksStarted > 1) return;  // once: a nested walk would come here again
          form.btnConvert.userClick();

@@ -70,6 +70,7 @@ class Scenario {
   ~Scenario() { platform::resetSimulatedKeyboard(); }
 
   automation::Module& module() { return *module_; }
+  host::Ref application() const { return host::Ref(app_); }
   const std::filesystem::path& dataDir() const { return module_->DataDir(); }
   host::Ref entity(const std::u16string& handle) const {
     return doc.call("HandleToObject", handle).toObject();
