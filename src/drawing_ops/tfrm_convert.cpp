@@ -29,9 +29,11 @@ bool sameFile(const std::u16string& a, const std::u16string& b) {
 }
 
 bool askedYes(ui::Toolkit& toolkit, std::u16string question) {
-  return ui::messageBox(toolkit, {std::move(question), ui::applicationTitle,
-                                  ui::MessageButtons::YesNo, ui::MessageIcon::Warning, {}}) ==
-         ui::ModalResult::Yes;
+  return ui::messageBox(toolkit, {std::move(question),
+                                  ui::applicationTitle,
+                                  ui::MessageButtons::YesNo,
+                                  ui::MessageIcon::Warning,
+                                  {}}) == ui::ModalResult::Yes;
 }
 
 bool exists(const std::u16string& name) {
@@ -68,8 +70,7 @@ TfrmConvert::TfrmConvert(ui::Toolkit& toolkit, host::Ref application, FontTypeOf
   const std::u16string folder = document.get("Path").toString();
   const std::u16string name = document.get("Name").toString();
   if (!folder.empty()) thisName_ = folder + u"\\" + name;
-  Edit1.setText(
-      utf8ToUtf16(revitCopyName(utf16ToUtf8(thisName_.empty() ? name : thisName_))));
+  Edit1.setText(utf8ToUtf16(revitCopyName(utf16ToUtf8(thisName_.empty() ? name : thisName_))));
 
   btnBrowse.onClick = [this] { btnBrowseClick(); };
   btnSave.onClick = [this] { btnSaveClick(); };

@@ -44,9 +44,7 @@ bool showed(const Scenario& s, const std::string& line) {
 std::u16string activeName(const Scenario& s) {
   return s.application().obj("ActiveDocument").get("FullName").toString();
 }
-void editSample(Scenario& s, const Files&) {
-  s.entity(u"A3").put("TextString", u"edited");
-}
+void editSample(Scenario& s, const Files&) { s.entity(u"A3").put("TextString", u"edited"); }
 
 const Case kCases[] = {
     {"Save As and Convert writes the copy beside the base; the base stays as it was",
@@ -67,7 +65,8 @@ const Case kCases[] = {
        EXPECT_TRUE(std::filesystem::exists(f.base.parent_path() / "other.dxf"));
        EXPECT_FALSE(std::filesystem::exists(f.copy));
      }},
-    {"the base's own name is refused", "set Edit1 {dir}/plan.dxf\nclick btnSaveAsConvert\n"
+    {"the base's own name is refused",
+     "set Edit1 {dir}/plan.dxf\nclick btnSaveAsConvert\n"
      "answer OK\nclick btnCancel\n",
      [](Scenario& s, const Files& f) {
        EXPECT_TRUE(showed(s, "message \"The converted drawing cannot replace the base drawing"));
@@ -119,7 +118,8 @@ const Case kCases[] = {
        EXPECT_EQ(s.application().obj("Documents").get("Count").toInt(), 1);
      },
      editSample},
-    {"a drawing that has no file yet is refused", "click btnSaveAsConvert\nanswer OK\n"
+    {"a drawing that has no file yet is refused",
+     "click btnSaveAsConvert\nanswer OK\n"
      "click btnReload\nclick btnCancel\n",
      [](Scenario& s, const Files& f) {
        EXPECT_TRUE(showed(s, "message \"The drawing has no file yet"));
@@ -140,7 +140,8 @@ TEST(RevitCopyForm, RunOnACopyOfTheSampleDrawing) {
     Files files;
     Scenario s(files.base);
     if (c.setup) c.setup(s, files);
-    const automation::CallResult result = s.run("Convert", {}, withFolder(c.script, files.dir.path()));
+    const automation::CallResult result =
+        s.run("Convert", {}, withFolder(c.script, files.dir.path()));
     EXPECT_EQ(result.hr, host::hr::kOk) << utf16ToUtf8(result.error.description);
     EXPECT_TRUE(s.report().ok()) << s.failures();
     c.check(s, files);
