@@ -40,7 +40,12 @@ struct Case {
   const char* name;
   const char* script;
   std::function<void(Scenario&)> check;
+  std::function<void(Scenario&)> setup = nullptr;
 };
+
+host::Ref textLayer(const Scenario& s) {
+  return s.doc.obj("Layers").call("Item", u"A-TEXT").toObject();
+}
 
 const Case kCases[] = {
     {"Convert moves the ticked font's texts to the chosen style; they read as before",
@@ -62,6 +67,31 @@ const Case kCases[] = {
        }
        EXPECT_EQ(styleOf(s, kKeysText), u"HEB-KEYS");
      }},
+    {"texts on a frozen, locked layer are converted; the layer stays frozen and locked",
+     "check lstFonts hebrew1.shx\nchoose cbStyles HEB-WIN\nclick btnConvert\nanswer OK\n"
+     "click btnClose\n",
+     [](Scenario& s) {
+       EXPECT_EQ(styleOf(s, u"9F"), u"HEB-WIN");
+       EXPECT_TRUE(textLayer(s).get("Freeze").toBool());
+       EXPECT_TRUE(textLayer(s).get("Lock").toBool());
+     },
+     [](Scenario& s) {
+       textLayer(s).put("Freeze", true);
+       textLayer(s).put("Lock", true);
+     }},
+    {"Convert to a TrueType style stores the texts in display order; they read as before",
+     "check lstFonts hebrew1.shx\nchoose cbStyles HEB-TTF\nclick btnConvert\nanswer OK\n"
+     "click btnClose\n",
+     [](Scenario& s) {
+       EXPECT_EQ(styleOf(s, u"A7"), u"HEB-TTF");
+       EXPECT_EQ(s.readingText(u"A7"), u"שטח 24.5");
+       EXPECT_EQ(s.readingText(u"A4"), u"מחסן");
+     }},
+    {"with Change Right to Left order they are stored in reading order, for a renderer that "
+     "orders them itself",
+     "check lstFonts hebrew1.shx\nchoose cbStyles HEB-TTF\ncheck cbRightToLeft\n"
+     "click btnConvert\nanswer OK\nclick btnClose\n",
+     [](Scenario& s) { EXPECT_EQ(stored(s, u"A7"), u"שטח 24.5"); }},
     {"Convert with no font ticked says so and changes nothing",
      "choose cbStyles HEB-WIN\nclick btnConvert\nanswer OK\nclick btnClose\n",
      [](Scenario& s) {
@@ -116,6 +146,7 @@ TEST(FontConverterForm, RunOnTheSampleDrawing) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
     Scenario s(test::sampleDrawing());
+    if (c.setup) c.setup(s);
     const automation::CallResult result = s.run("Cmd", {u"hfont_convert", u"", u""}, c.script);
     EXPECT_EQ(result.hr, host::hr::kOk) << utf16ToUtf8(result.error.description);
     EXPECT_TRUE(s.report().ok()) << s.failures();
