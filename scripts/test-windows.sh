@@ -193,12 +193,18 @@ window_cases=(
   "fonts-cancel|FontTable|TfrmFonts|384 424|click btnCancel"
   "about-ok|about|TAboutBox|300 170|key Enter"
   "about-close|about|TAboutBox|300 170|close"
+  "fontconvert-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebrew1.shx\nchoose cbStyles HEB-WIN\nclick btnConvert\nanswer OK\nclick btnClose"
+  "fontremap-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebeng.shx\nchoose PageControl1 #1\ncheck cbReverse\nclick btnRemap\nanswer OK\nclick btnClose2"
+  "fontconvert-close|hfont_convert|TfrmFontConvert|560 360|close"
+  "revit-cancel|Convert|TfrmConvert|460 170|click btnCancel"
 )
 # The captions each form's windows must show.
 declare -A window_captions=(
   [Thtext]='"OK"|"Cancel"|"New Line"|"Windows Screen Editor"|"Hebrew"|"English"'
   [TfrmFonts]='"File"|"&New"|"&Delete"|"&New from file"|"OK"|"Cancel"'
   [TAboutBox]='"vrn"|"Version 1.0"|"Hebrew text for AutoCAD"|"OK"'
+  [TfrmFontConvert]='"Selct All"|"Unselect All"|"Convert Fonts"|"Style to convert"|"Close"'
+  [TfrmConvert]='"Save converted  as:"|"Save"|"Save As and Convert"|"Reload  base DWG"|"CANCEL"'
 )
 headless_reference() { # member argument script output
   local member=$1 argument=$2
@@ -207,6 +213,8 @@ headless_reference() { # member argument script output
       --style "$argument" --at 300,300 --script "$3" -o "$4" ;;
     about) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" Cmd about_vrn "" "" \
       --script "$3" -o "$4" ;;
+    hfont_convert) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" Cmd hfont_convert \
+      "" "" --script "$3" -o "$4" ;;
     *) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" "$member" \
       ${argument:+"$argument"} --script "$3" -o "$4" ;;
   esac

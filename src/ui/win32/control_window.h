@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "ui/control.h"
 
 namespace vrn::ui::win32 {
@@ -30,6 +32,9 @@ class ControlWindow final : public Peer {
     StatusBar,
     Spin,
     Grid,
+    List,   // ListBox, CheckListBox (ticks shown as "[x] ")
+    Radio,  // RadioGroup: a group box holding a radio button per item
+    Tabs,   // PageControl
     Other
   };
 
@@ -63,6 +68,8 @@ class ControlWindow final : public Peer {
   void showChecked();
   void showCells();
   void showFont();
+  void showRadios();
+  void showRadioChecks();
   void showDropdownMenu();
   bool keyDown(WPARAM key);
   void readCaret(HWND window);
@@ -76,7 +83,8 @@ class ControlWindow final : public Peer {
   WNDPROC original_ = nullptr;
   WNDPROC keyOriginal_ = nullptr;
   bool dropCharacter_ = false;
-  bool showing_ = false;  // we are setting the window from the state: no input
+  bool showing_ = false;      // we are setting the window from the state: no input
+  std::vector<HWND> radios_;  // a radio group's buttons, children of window_
 };
 
 }  // namespace vrn::ui::win32

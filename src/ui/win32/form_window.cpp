@@ -133,6 +133,12 @@ ControlWindow* FormWindow::byWindow(HWND window) const {
   return found == byWindow_.end() ? nullptr : found->second;
 }
 
+void FormWindow::showDisplayed() {
+  for (const auto& window : controls_) {
+    ShowWindow(window->window(), window->control().displayed() ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
 void FormWindow::syncFocus() {
   if (!form_.showing()) return;
   Control* active = form_.activeControl();
