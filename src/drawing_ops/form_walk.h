@@ -6,6 +6,7 @@
 // form under it. Both are ignored while the walk runs.
 
 #include <functional>
+#include <string>
 
 #include "drawing_ops/text_walk.h"
 #include "ui/form.h"
@@ -32,5 +33,9 @@ class FormWalk {
   ui::Label& indicator_;
   bool running_ = false;
 };
+
+// The message after a walk ("Conversion finished"), and how many texts
+// failed when any did.
+std::u16string finishedMessage(std::u16string_view finished, const WalkTally& tally);
 
 }  // namespace vrn::drawing_ops

@@ -6,7 +6,6 @@
 
 #include "ascii/blanks.h"
 #include "drawing_ops/revit_copy.h"
-#include "drawing_ops/tfrm_font_convert.h"
 #include "host/utf8.h"
 #include "ui/message_box.h"
 

@@ -1,7 +1,5 @@
 #include "drawing_ops/tfrm_font_convert.h"
 
-#include <algorithm>
-
 #include "ascii/letter_case.h"
 #include "ui/message_box.h"
 
@@ -19,22 +17,7 @@ constexpr Mapping kMappings[] = {{u"Dos Hebrew", fntType::DosHebrew},
                                  {u"None", fntType::TrueType}};
 constexpr int kNone = 3;
 
-std::u16string decimal(std::size_t n) {
-  const std::string digits = std::to_string(n);
-  return {digits.begin(), digits.end()};
-}
-
 }  // namespace
-
-std::u16string finishedMessage(std::u16string_view finished, const WalkTally& tally) {
-  std::u16string message(finished);
-  if (tally.failed > 0) {
-    message += u"\r\n" + decimal(tally.failed) +
-               (tally.failed == 1 ? u" text was" : u" texts were") +
-               u" left unchanged: the drawing refused a change to it.";
-  }
-  return message;
-}
 
 TfrmFontConvert::TfrmFontConvert(ui::Toolkit& toolkit, host::Ref document, FontTypeOf typeOf,
                                  bool reverseTTF)
@@ -53,7 +36,7 @@ TfrmFontConvert::TfrmFontConvert(ui::Toolkit& toolkit, host::Ref document, FontT
   PageControl1.addPage(tsRemap);
 
   for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &Label1, &cbRightToLeft, &Label2, &cbStyles, &btnConvert, &btnClose, &Animate1}) {
+           &Label1, &cbRightToLeft, &Label2, &cbStyles, &btnConvert, &btnClose}) {
     control->setParent(&tsConvert);
   }
   Label1.setBounds({232, 40, 304, 40});
@@ -63,7 +46,6 @@ TfrmFontConvert::TfrmFontConvert(ui::Toolkit& toolkit, host::Ref document, FontT
   cbStyles.setSorted(true);
   btnConvert.setBounds({232, 280, 96, 28});
   btnClose.setBounds({440, 280, 96, 28});
-  Animate1.setBounds({232, 240, 304, 20});
 
   for (ui::Control* control :
        std::initializer_list<ui::Control*>{&rgMapping, &cbReverse, &btnRemap, &btnClose2}) {
@@ -77,6 +59,7 @@ TfrmFontConvert::TfrmFontConvert(ui::Toolkit& toolkit, host::Ref document, FontT
   cbReverse.setBounds({232, 172, 304, 22});
   btnRemap.setBounds({232, 280, 96, 28});
   btnClose2.setBounds({440, 280, 96, 28});
+  Animate1.setBounds({232, 240, 304, 20});  // the same place on both pages
 
   for (ui::Button* close : {&btnClose, &btnClose2}) {
     close->setCancel(true);

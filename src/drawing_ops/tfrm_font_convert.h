@@ -68,7 +68,4 @@ class TfrmFontConvert : public ui::Form {
   FormWalk walk_{*this, Animate1};
 };
 
-// "Conversion finished", and how many texts failed when any did.
-std::u16string finishedMessage(std::u16string_view finished, const WalkTally& tally);
-
 }  // namespace vrn::drawing_ops
