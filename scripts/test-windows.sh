@@ -194,7 +194,7 @@ window_cases=(
   "about-ok|about|TAboutBox|300 170|key Enter"
   "about-close|about|TAboutBox|300 170|close"
   "fontconvert-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebrew1.shx\nchoose cbStyles HEB-WIN\nclick btnConvert\nanswer OK\nclick btnClose"
-  "fontremap-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebeng.shx\nchoose PageControl1 #1\ncheck cbReverse\nclick btnRemap\nanswer OK\nclick btnClose2"
+  "fontremap-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebeng.shx\nchoose PageControl1 \"Convert Font's Mapping\"\ncheck cbReverse\nclick btnRemap\nanswer OK\nclick btnClose2"
   "fontconvert-close|hfont_convert|TfrmFontConvert|560 360|close"
   "revit-cancel|Convert|TfrmConvert|460 170|click btnCancel"
 )
@@ -203,7 +203,7 @@ declare -A window_captions=(
   [Thtext]='"OK"|"Cancel"|"New Line"|"Windows Screen Editor"|"Hebrew"|"English"'
   [TfrmFonts]='"File"|"&New"|"&Delete"|"&New from file"|"OK"|"Cancel"'
   [TAboutBox]='"vrn"|"Version 1.0"|"Hebrew text for AutoCAD"|"OK"'
-  [TfrmFontConvert]='"Selct All"|"Unselect All"|"Convert Fonts"|"Style to convert"|"Close"'
+  [TfrmFontConvert]='"Selct All"|"Unselect All"|"Style to convert"|"Convert »"|"Close"'
   [TfrmConvert]='"Save converted  as:"|"Save"|"Save As and Convert"|"Reload  base DWG"|"CANCEL"'
 )
 headless_reference() { # member argument script output

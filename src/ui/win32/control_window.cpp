@@ -34,6 +34,7 @@ ControlWindow::Kind kindOf(const Control& control) {
   if (dynamic_cast<const Button*>(&control)) return Kind::Button;
   if (dynamic_cast<const CheckBox*>(&control)) return Kind::CheckBox;
   if (dynamic_cast<const ToolButton*>(&control)) return Kind::ToolButton;
+  if (dynamic_cast<const TabSheet*>(&control)) return Kind::Page;
   if (dynamic_cast<const Label*>(&control)) return Kind::Label;
   if (dynamic_cast<const StatusBar*>(&control)) return Kind::StatusBar;
   if (dynamic_cast<const SpinButton*>(&control)) return Kind::Spin;
@@ -173,12 +174,14 @@ void ControlWindow::create(Rect bounds) {
       windowClass = WC_TABCONTROLW;
       style |= WS_TABSTOP | WS_CLIPSIBLINGS;
       break;
+    case Kind::Page:
+      break;
     case Kind::Other:
       style |= SS_ETCHEDFRAME;
       break;
   }
   if (control_.rightToLeft()) exStyle |= WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
-  if (control_.displayed()) style |= WS_VISIBLE;
+  if (shown()) style |= WS_VISIBLE;
   if (!control_.enabled()) style |= WS_DISABLED;
   window_ = CreateWindowExW(exStyle, windowClass, wide(caption), style, bounds.left, bounds.top,
                             bounds.width, height, form_.window(), nullptr, thisModule(), nullptr);

@@ -35,6 +35,7 @@ class ControlWindow final : public Peer {
     List,   // ListBox, CheckListBox (ticks shown as "[x] ")
     Radio,  // RadioGroup: a group box holding a radio button per item
     Tabs,   // PageControl
+    Page,   // TabSheet: its tab shows its caption; no window of its own shows
     Other
   };
 
@@ -47,6 +48,8 @@ class ControlWindow final : public Peer {
 
   Control& control() const { return control_; }
   Kind kind() const { return kind_; }
+  // Whether the window shows now: the control is displayed and has a face.
+  bool shown() const { return kind_ != Kind::Page && control_.displayed(); }
   HWND window() const { return window_; }
   // The window that takes the keys (a drop-down combo's edit field).
   HWND keyWindow() const { return keyWindow_ ? keyWindow_ : window_; }

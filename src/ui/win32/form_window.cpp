@@ -135,7 +135,7 @@ ControlWindow* FormWindow::byWindow(HWND window) const {
 
 void FormWindow::showDisplayed() {
   for (const auto& window : controls_) {
-    ShowWindow(window->window(), window->control().displayed() ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(window->window(), window->shown() ? SW_SHOWNA : SW_HIDE);
   }
 }
 
