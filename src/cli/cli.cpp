@@ -12,6 +12,7 @@
 #include "automation/module.h"
 #include "cli/automation_call.h"
 #include "cli/batch_run.h"
+#include "cli/command_line_alerts.h"
 #include "cli/drawing_session.h"
 #include "cli/font_map_commands.h"
 #include "cli/new_text.h"
@@ -210,6 +211,7 @@ void callWithForms(automation::Tautovrn& object, ScriptedRun& run, DrawingSessio
   run.start(session.application());
   try {
     callMember(object, member, std::move(args));
+    answerAlerts(*session.application().activeDocument(), run.toolkit());
   } catch (...) {
     run.finishAfterFailure();
     throw;

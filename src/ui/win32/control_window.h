@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "ui/control.h"
 
 namespace vrn::ui::win32 {
@@ -30,6 +32,10 @@ class ControlWindow final : public Peer {
     StatusBar,
     Spin,
     Grid,
+    List,   // ListBox, CheckListBox (ticks shown as "[x] ")
+    Radio,  // RadioGroup: a group box holding a radio button per item
+    Tabs,   // PageControl
+    Page,   // TabSheet: its tab shows its caption; no window of its own shows
     Other
   };
 
@@ -42,6 +48,8 @@ class ControlWindow final : public Peer {
 
   Control& control() const { return control_; }
   Kind kind() const { return kind_; }
+  // Whether the window shows now: the control is displayed and has a face.
+  bool shown() const { return kind_ != Kind::Page && control_.displayed(); }
   HWND window() const { return window_; }
   // The window that takes the keys (a drop-down combo's edit field).
   HWND keyWindow() const { return keyWindow_ ? keyWindow_ : window_; }
@@ -63,6 +71,8 @@ class ControlWindow final : public Peer {
   void showChecked();
   void showCells();
   void showFont();
+  void showRadios();
+  void showRadioChecks();
   void showDropdownMenu();
   bool keyDown(WPARAM key);
   void readCaret(HWND window);
@@ -76,7 +86,8 @@ class ControlWindow final : public Peer {
   WNDPROC original_ = nullptr;
   WNDPROC keyOriginal_ = nullptr;
   bool dropCharacter_ = false;
-  bool showing_ = false;  // we are setting the window from the state: no input
+  bool showing_ = false;      // we are setting the window from the state: no input
+  std::vector<HWND> radios_;  // a radio group's buttons, children of window_
 };
 
 }  // namespace vrn::ui::win32

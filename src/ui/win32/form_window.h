@@ -38,6 +38,9 @@ class FormWindow final : public Peer {
   const std::vector<std::unique_ptr<ControlWindow>>& controls() const { return controls_; }
   ControlWindow* find(const Control& control) const;
 
+  // Shows the windows of the controls displayed now (a page's controls
+  // only while their page is active), hides the others.
+  void showDisplayed();
   // Puts the window focus where the form's active control is.
   void syncFocus();
   bool settingFocus() const { return settingFocus_; }
