@@ -10,13 +10,18 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/list_box.h"
 #include "ui/memo.h"
 #include "ui/menu.h"
+#include "ui/page_control.h"
+#include "ui/radio_group.h"
 #include "ui/spin_button.h"
 #include "ui/status_bar.h"
 #include "ui/string_grid.h"
 #include "ui/tool_button.h"
+#include "ui/tree_view.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/grid_cell_editor.h"
 #include "ui/win32/window_classes.h"
 
 namespace vrn::ui::win32 {
@@ -31,10 +36,15 @@ ControlWindow::Kind kindOf(const Control& control) {
   if (dynamic_cast<const Button*>(&control)) return Kind::Button;
   if (dynamic_cast<const CheckBox*>(&control)) return Kind::CheckBox;
   if (dynamic_cast<const ToolButton*>(&control)) return Kind::ToolButton;
+  if (dynamic_cast<const TabSheet*>(&control)) return Kind::Page;
   if (dynamic_cast<const Label*>(&control)) return Kind::Label;
   if (dynamic_cast<const StatusBar*>(&control)) return Kind::StatusBar;
   if (dynamic_cast<const SpinButton*>(&control)) return Kind::Spin;
   if (dynamic_cast<const StringGrid*>(&control)) return Kind::Grid;
+  if (dynamic_cast<const TreeView*>(&control)) return Kind::Tree;
+  if (dynamic_cast<const PageControl*>(&control)) return Kind::Pages;
+  if (dynamic_cast<const ListBox*>(&control)) return Kind::List;
+  if (dynamic_cast<const RadioGroup*>(&control)) return Kind::Radio;
   return Kind::Other;
 }
 
@@ -63,6 +73,7 @@ ControlWindow::ControlWindow(FormWindow& form, Control& control, Rect bounds)
   showItems();
   showChecked();
   showCells();
+  showNodes();
   showSelection();
   showing_ = false;
   control_.setPeer(this);
@@ -70,6 +81,7 @@ ControlWindow::ControlWindow(FormWindow& form, Control& control, Rect bounds)
 
 ControlWindow::~ControlWindow() {
   control_.setPeer(nullptr);
+  cellEditor_.reset();
   if (original_) SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
   if (keyOriginal_)
     SetWindowLongPtrW(keyWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(keyOriginal_));
@@ -142,12 +154,37 @@ void ControlWindow::create(Rect bounds) {
       exStyle = WS_EX_CLIENTEDGE;
       style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
       break;
+    case Kind::Tree:
+      windowClass = WC_TREEVIEWW;
+      exStyle = WS_EX_CLIENTEDGE;
+      style |= WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
+      if (!static_cast<TreeView&>(control_).hideSelection()) style |= TVS_SHOWSELALWAYS;
+      if (!static_cast<TreeView&>(control_).dragEnabled()) style |= TVS_DISABLEDRAGDROP;
+      break;
+    case Kind::Pages:
+      // Clipped by the controls on its pages, which lie over it.
+      windowClass = WC_TABCONTROLW;
+      style |= WS_TABSTOP | WS_CLIPSIBLINGS;
+      break;
+    case Kind::Page:
+      break;
+    case Kind::List:
+      windowClass = WC_LISTBOXW;
+      exStyle = WS_EX_CLIENTEDGE;
+      style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+      if (static_cast<ListBox&>(control_).sorted()) style |= LBS_SORT;
+      break;
+    case Kind::Radio:
+      windowClass = WC_BUTTONW;
+      style |= WS_TABSTOP | BS_GROUPBOX;
+      caption = static_cast<RadioGroup&>(control_).caption();
+      break;
     case Kind::Other:
       style |= SS_ETCHEDFRAME;
       break;
   }
   if (control_.rightToLeft()) exStyle |= WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
-  if (control_.visible()) style |= WS_VISIBLE;
+  if (control_.displayed() && kind_ != Kind::Page) style |= WS_VISIBLE;
   if (!control_.enabled()) style |= WS_DISABLED;
   window_ = CreateWindowExW(exStyle, windowClass, wide(caption), style, bounds.left, bounds.top,
                             bounds.width, height, form_.window(), nullptr, thisModule(), nullptr);
@@ -159,6 +196,8 @@ void ControlWindow::create(Rect bounds) {
       keyWindow_ = info.hwndItem;
   }
   if (control_.focusable() || kind_ == Kind::Edit) subclass(window_);
+  if (kind_ == Kind::Grid)
+    ListView_SetExtendedListViewStyle(window_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   if (keyWindow_) subclass(keyWindow_);
 }
 
@@ -188,9 +227,11 @@ void ControlWindow::changed(Aspect aspect) {
       break;
     case Aspect::Checked:
       showChecked();
+      showRadioChecked();
       break;
     case Aspect::Visible:
-      ShowWindow(window_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+      // What it holds shows or hides with it.
+      form_.showDisplayed();
       break;
     case Aspect::Enabled:
       EnableWindow(window_, control_.enabled());
@@ -204,6 +245,7 @@ void ControlWindow::changed(Aspect aspect) {
     }
     case Aspect::Appearance:
       showFont();
+      if (kind_ == Kind::Radio) createRadioItems();  // the columns may have changed
       InvalidateRect(window_, nullptr, TRUE);
       break;
     case Aspect::ReadOnly:
@@ -212,8 +254,10 @@ void ControlWindow::changed(Aspect aspect) {
       break;
     case Aspect::Cells:
       showCells();
+      showSelection();
       break;
     case Aspect::Nodes:
+      showNodes();
       break;
   }
   showing_ = false;
@@ -235,8 +279,12 @@ void ControlWindow::showText() {
     text = check->caption();
   } else if (auto* tool = dynamic_cast<ToolButton*>(&control_)) {
     text = toolCaption(*tool);
+  } else if (kind_ == Kind::Page) {
+    return;
   } else if (auto* label = dynamic_cast<Label*>(&control_)) {
     text = label->caption();
+  } else if (auto* group = dynamic_cast<RadioGroup*>(&control_)) {
+    text = group->caption();
   } else {
     return;
   }
@@ -262,9 +310,15 @@ void ControlWindow::showSelection() {
     ListView_SetItemState(window_, item, LVIS_SELECTED | LVIS_FOCUSED,
                           LVIS_SELECTED | LVIS_FOCUSED);
   }
+  showNodeSelection();
+  showListSelection();
+  showActivePage();
 }
 
 void ControlWindow::showItems() {
+  if (kind_ == Kind::Radio) createRadioItems();
+  showListItems();
+  showPages();
   if (kind_ == Kind::Combo) {
     auto& combo = static_cast<ComboBox&>(control_);
     SendMessageW(window_, CB_RESETCONTENT, 0, 0);
@@ -331,6 +385,12 @@ void ControlWindow::showCells() {
   }
 }
 
+void ControlWindow::showDisplayed() {
+  const bool shown = kind_ != Kind::Page && control_.displayed();
+  const bool showing = (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (showing != shown) ShowWindow(window_, shown ? SW_SHOWNA : SW_HIDE);
+}
+
 void ControlWindow::showFont() {
   const Font& font = control_.font();
   HFONT previous = font_;
@@ -371,6 +431,7 @@ void ControlWindow::command(WORD code) {
       return;
     }
   }
+  if (kind_ == Kind::List) return listCommand(window_, code);
   if (code == CBN_SELCHANGE && kind_ == Kind::Combo) {
     const auto index = static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0));
     if (index >= 0) static_cast<ComboBox&>(control_).userChoose(index);
@@ -393,13 +454,9 @@ LRESULT ControlWindow::notify(const NMHDR& header) {
     const auto& click = reinterpret_cast<const NMMOUSE&>(header);
     static_cast<StatusBar&>(control_).userClickPanel(static_cast<int>(click.dwItemSpec));
   }
-  if (kind_ == Kind::Grid && header.code == LVN_ITEMCHANGED && !showing_) {
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) {
-      auto& grid = static_cast<StringGrid&>(control_);
-      grid.userSelectCell(grid.col(), change.iItem + grid.fixedRows());
-    }
-  }
+  if (kind_ == Kind::Grid) return gridNotify(header);
+  if (kind_ == Kind::Tree) return treeNotify(header);
+  if (kind_ == Kind::Pages) return pagesNotify(header);
   return 0;
 }
 
@@ -441,6 +498,12 @@ void ControlWindow::readCaret(HWND window) {
 LRESULT ControlWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC original = window == window_ ? original_ : keyOriginal_;
   const bool textBox = kind_ == Kind::Edit || (kind_ == Kind::Combo && window == keyWindow_);
+  if (kind_ == Kind::Tree && treeMouse(message, lParam)) return 0;
+  if (kind_ == Kind::Radio && message == WM_COMMAND) {
+    listCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+    form_.syncFocus();
+    return 0;
+  }
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:

@@ -6,17 +6,34 @@
 //     form's key routing, never to the window's own editing, so the seam's
 //     edit buffer decides text and caret and the window then shows them;
 //   - WM_CUT, WM_COPY and WM_PASTE go to the edit box's clipboard methods;
-//   - clicks (BN_CLICKED, CBN_SELCHANGE, UDN_DELTAPOS) become the
-//     control's user clicks and choices; a click into an edit box moves
-//     the caret there and the focus with it.
+//   - clicks (BN_CLICKED, CBN_SELCHANGE, LBN_SELCHANGE, TCN_SELCHANGE,
+//     UDN_DELTAPOS, a tree's TVN_SELCHANGED and TVN_ITEMEXPANDED, a grid
+//     cell's NM_CLICK) become the control's user clicks and choices; a
+//     click into an edit box moves the caret there and the focus with it;
+//   - a tree's drag (TVN_BEGINDRAG, then the button let go over a row)
+//     becomes the tree's user drag;
+//   - a double click on an editable grid cell opens an editor over it
+//     (grid_cell_editor.h) whose text the grid takes as the user's edit.
+//
+// A control shows while the seam displays it: hidden containers and pages
+// that are not active hide what they hold.
 
+#include <commctrl.h>
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
 #include "ui/control.h"
+
+namespace vrn::ui {
+class TreeNode;
+}
 
 namespace vrn::ui::win32 {
 
 class FormWindow;
+class GridCellEditor;
 
 class ControlWindow final : public Peer {
  public:
@@ -30,6 +47,11 @@ class ControlWindow final : public Peer {
     StatusBar,
     Spin,
     Grid,
+    Tree,
+    Pages,
+    Page,  // a tab sheet: its tab shows on the page control, it has no window
+    List,
+    Radio,
     Other
   };
 
@@ -49,6 +71,15 @@ class ControlWindow final : public Peer {
   // WM_COMMAND and WM_NOTIFY of this window, from the form.
   void command(WORD code);
   LRESULT notify(const NMHDR& header);
+  // Shows or hides the window as the seam displays the control.
+  void showDisplayed();
+  // The window of a radio group's item; null for anything else.
+  HWND itemWindow(int index) const;
+  // The item showing a tree's node; null when it shows nowhere.
+  HTREEITEM nodeItem(const TreeNode& node) const;
+  // Types text into the selected grid cell's editor and presses Enter:
+  // whether the grid took the edit.
+  bool typeIntoCell(const std::u16string& text);
   // WM_CTLCOLOR*: the control's font colour.
   HBRUSH colour(HDC dc) const;
   // The subclassed window's messages.
@@ -66,6 +97,23 @@ class ControlWindow final : public Peer {
   void showDropdownMenu();
   bool keyDown(WPARAM key);
   void readCaret(HWND window);
+  // tree_view_window.cpp
+  void showNodes();
+  void showNodeSelection();
+  void placeNodeEditor();
+  LRESULT treeNotify(const NMHDR& header);
+  bool treeMouse(UINT message, LPARAM lParam);
+  // list_windows.cpp: list box, radio group, page control
+  void createRadioItems();
+  void showListItems();
+  void showListSelection();
+  void showRadioChecked();
+  void showPages();
+  void showActivePage();
+  void listCommand(HWND from, WORD code);
+  LRESULT pagesNotify(const NMHDR& header);
+  // grid_cell_editor.cpp
+  LRESULT gridNotify(const NMHDR& header);
 
   FormWindow& form_;
   Control& control_;
@@ -75,8 +123,14 @@ class ControlWindow final : public Peer {
   HFONT font_ = nullptr;
   WNDPROC original_ = nullptr;
   WNDPROC keyOriginal_ = nullptr;
+  std::vector<HWND> items_;  // a radio group's buttons
+  TreeNode* dragged_ = nullptr;
+  std::unique_ptr<GridCellEditor> cellEditor_;
   bool dropCharacter_ = false;
   bool showing_ = false;  // we are setting the window from the state: no input
 };
+
+// Where a tree item's caption shows, in the tree's client area.
+bool itemLabelRect(HWND tree, HTREEITEM item, RECT& rect);
 
 }  // namespace vrn::ui::win32

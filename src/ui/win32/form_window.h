@@ -38,7 +38,11 @@ class FormWindow final : public Peer {
   const std::vector<std::unique_ptr<ControlWindow>>& controls() const { return controls_; }
   ControlWindow* find(const Control& control) const;
 
-  // Puts the window focus where the form's active control is.
+  // Shows each control's window as the seam displays the control (after a
+  // container or a page showed or hid).
+  void showDisplayed();
+  // Puts the window focus where the form's active control is (or leaves it
+  // in a window of that control's own, such as a grid cell's editor).
   void syncFocus();
   bool settingFocus() const { return settingFocus_; }
 
