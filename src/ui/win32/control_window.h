@@ -18,13 +18,14 @@
 // A control shows while the seam displays it: hidden containers and pages
 // that are not active hide what they hold.
 
-#include <commctrl.h>
 #include <windows.h>
 
 #include <memory>
 #include <vector>
 
 #include "ui/control.h"
+
+struct _TREEITEM;  // commctrl.h's tree item (HTREEITEM)
 
 namespace vrn::ui {
 class TreeNode;
@@ -76,7 +77,7 @@ class ControlWindow final : public Peer {
   // The window of a radio group's item; null for anything else.
   HWND itemWindow(int index) const;
   // The item showing a tree's node; null when it shows nowhere.
-  HTREEITEM nodeItem(const TreeNode& node) const;
+  _TREEITEM* nodeItem(const TreeNode& node) const;
   // Types text into the selected grid cell's editor and presses Enter:
   // whether the grid took the edit.
   bool typeIntoCell(const std::u16string& text);
@@ -131,6 +132,6 @@ class ControlWindow final : public Peer {
 };
 
 // Where a tree item's caption shows, in the tree's client area.
-bool itemLabelRect(HWND tree, HTREEITEM item, RECT& rect);
+bool itemLabelRect(HWND tree, _TREEITEM* item, RECT& rect);
 
 }  // namespace vrn::ui::win32

@@ -8,6 +8,8 @@
 // seam, and the window then shows what the seam chose, so a refused choice
 // does not stay on screen.
 
+#include <windows.h>
+// commctrl.h needs windows.h first
 #include <commctrl.h>
 
 #include <algorithm>

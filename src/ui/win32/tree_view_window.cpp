@@ -8,6 +8,8 @@
 // does not rebuild the tree under the user's hands; any other change
 // builds that level afresh.
 
+#include <windows.h>
+// commctrl.h needs windows.h first
 #include <commctrl.h>
 
 #include <algorithm>
