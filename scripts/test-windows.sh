@@ -193,12 +193,19 @@ window_cases=(
   "fonts-cancel|FontTable|TfrmFonts|384 424|click btnCancel"
   "about-ok|about|TAboutBox|300 170|key Enter"
   "about-close|about|TAboutBox|300 170|close"
+  "mtext-ok|mtext A8|Tfrmmtext|620 420|uncheck CheckBox1\nclick Memo1\ncaret 0\ntype א\nclick BitBtn1"
+  "mtext-cancel|mtext A8|Tfrmmtext|620 420|click BitBtn3"
+  # The library starts empty; the second case finds what the first stored.
+  "library-ok|Hlib|TfrmExpl|780 520|layout he\nchoose TreeView1 All Categories\nclick tbAddCat\ntype מסמכים\nkey Enter\nclick tbAddTitle\ntype פרק\nkey Enter\nfocus Memo1\ntype שלום\nclick BitBtn1"
+  "library-properties|Hlib|TfrmExpl|780 520|layout he\nchoose PageControl1 Properties\ncell vleProps 1 3\nchoose vleProps Yes\nchoose PageControl1 Categories\nchoose TreeView1 All Categories/מסמכים/פרק\nexpect Memo1 Text שלום\nclose"
 )
 # The captions each form's windows must show.
 declare -A window_captions=(
   [Thtext]='"OK"|"Cancel"|"New Line"|"Windows Screen Editor"|"Hebrew"|"English"'
   [TfrmFonts]='"File"|"&New"|"&Delete"|"&New from file"|"OK"|"Cancel"'
   [TAboutBox]='"vrn"|"Version 1.0"|"Hebrew text for AutoCAD"|"OK"'
+  [Tfrmmtext]='"&OK"|"&Cancel"|"Explode"|"Hebrew"|"English"|"Align Right"|"HEB-TTF"'
+  [TfrmExpl]='"OK"|">>Pick"|"<<Put"|"<<PutMt"|"Search"|"+ Folder"|"+Topic"|"Load from file"'
 )
 headless_reference() { # member argument script output
   local member=$1 argument=$2

@@ -39,6 +39,10 @@ Select Case member
     v.newtext text.Handle
   Case "edit"
     v.edit WScript.Arguments(3)
+  Case "mtext"
+    v.mtext WScript.Arguments(3)
+  Case "Hlib"
+    v.Hlib
   Case "FontTable"
     v.FontTable
   Case "about"
