@@ -136,6 +136,28 @@ def title_block(doc, sheet, texts):
     insert.add_auto_attribs(values)
 
 
+def room_tag(doc, msp, texts):
+    # A room tag whose value history (not part of the drawing) offers room
+    # numbers and names: ROOM has no prompt, AREA is left empty.
+    block = doc.blocks.new("ROOM-TAG")
+    block.add_circle((0, 0), 30)
+    fields = [
+        ("ROOM", "STANDARD", "", (-8, 8), 12),
+        ("NAME", "HEB-DOS", "\u05e9\u05dd \u05d4\u05d7\u05d3\u05e8", (-20, -6), 8),  # room name
+        ("AREA", "HEB-DOS", "\u05e9\u05d8\u05d7", (-20, -20), 6),                      # area
+    ]
+    for tag, style, prompt, point, height in fields:
+        block.add_attdef(tag, point, dxfattribs={"style": style, "height": height,
+                                                 "prompt": texts("HEB-TTF", prompt) if prompt else ""})
+    values = {
+        "ROOM": "1",
+        "NAME": texts("HEB-DOS", "\u05e1\u05dc\u05d5\u05df"),  # living room
+        "AREA": "",
+    }
+    insert = msp.add_blockref("ROOM-TAG", (420, 230), dxfattribs={"layer": "A-TEXT"})
+    insert.add_auto_attribs(values)
+
+
 def main():
     doc = ezdxf.new("R2000", setup=True)
     doc.encoding = "cp1255"  # ezdxf writes $DWGCODEPAGE ANSI_1255 from it
@@ -149,6 +171,7 @@ def main():
     sheet = doc.layouts.rename("Layout1", "A-101") or doc.layouts.get("A-101")
     sheet.add_viewport(center=(150, 110), size=(280, 180), view_center_point=(550, 300), view_height=900)
     title_block(doc, sheet, texts)
+    room_tag(doc, msp, texts)  # last, so that the handles before it stay as they were
     path = os.path.join(HERE, "sample.dxf")
     doc.saveas(path)
     substitute(path, texts.stored, doc.dxfversion, "cp1255")

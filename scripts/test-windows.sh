@@ -193,6 +193,9 @@ window_cases=(
   "fonts-cancel|FontTable|TfrmFonts|384 424|click btnCancel"
   "about-ok|about|TAboutBox|300 170|key Enter"
   "about-close|about|TAboutBox|300 170|close"
+  "block-ok|block DE|TfrmGrid|400 300|cell ngrid 2 2\nset ngrid מטבח\ncell ngrid 2 3\nset edWF 0.8\nset ngrid 12\nclick btnOk"
+  "block-cancel|block D2|TfrmGrid|400 300|set ngrid x\nclick btnCancel"
+  "attdef-ok|edit DC|TfrmGrid|400 300|set ngrid סלון\nclick btnOk"
   "mtext-ok|mtext A8|Tfrmmtext|620 420|uncheck CheckBox1\nclick Memo1\ncaret 0\ntype א\nclick BitBtn1"
   "mtext-cancel|mtext A8|Tfrmmtext|620 420|click BitBtn3"
   # The library starts empty; the second case finds what the first stored.
@@ -204,6 +207,7 @@ declare -A window_captions=(
   [Thtext]='"OK"|"Cancel"|"New Line"|"Windows Screen Editor"|"Hebrew"|"English"'
   [TfrmFonts]='"File"|"&New"|"&Delete"|"&New from file"|"OK"|"Cancel"'
   [TAboutBox]='"vrn"|"Version 1.0"|"Hebrew text for AutoCAD"|"OK"'
+  [TfrmGrid]='"&English"|"OK"|"Cancel"'
   [Tfrmmtext]='"&OK"|"&Cancel"|"Explode"|"Hebrew"|"English"|"Align Right"|"HEB-TTF"'
   [TfrmExpl]='"OK"|">>Pick"|"<<Put"|"<<PutMt"|"Search"|"+ Folder"|"+Topic"|"Load from file"'
 )
@@ -258,6 +262,30 @@ for entry in "${window_cases[@]}"; do
     cat "$work/shots/$form.txt"
   fi
 done
+
+# An attribute edited through vrn.dll and read back: the room tag's history
+# in the current user's registry, where the AutoCAD-side routines keep it.
+work="$tmp/attribute-edit"
+mkdir -p "$work"
+cp "$root/examples/sample.dxf" "$work/"
+printf '%s\r\n' REGEDIT4 '' '[HKEY_CURRENT_USER\Software\Palwen\Lisp\Blocks]' \
+  '"ROOM-TAG"="{\"ROOM\": {\"A\": [\"Office\", \"Lab\"], \"B\": [\"1\", \"2\"], \"S\": \"NAME\"}}"' >"$work/history.reg"
+wine regedit /s "$(winepath "$work/history.reg")"
+area="שטח 20"
+printf '%s\n' 'expect ngrid CellColor[0,1] #FFFF00' 'choose ComboBox1 Lab' 'cell ngrid 2 3' \
+  "set ngrid \"$area\"" 'click BitBtn3' 'set ngrid x' 'click btnCancel' >"$work/script.txt"
+output=$(VRN_TEST_UI_SCRIPT="$(winepath "$work/script.txt")" VRN_TEST_UI_REPORT="$(winepath "$work/report.txt")" \
+  run timeout 120 wine cscript //nologo "$(winepath "$root/tests/windows/attribute_edit_test.vbs")" "$(winepath "$work")" \
+  "$area" || true)
+(grep -v '^$' <<<"$output" || true) | sed "s/^/  attribute_edit_test.vbs: /"
+summary=$(tail -n 1 <<<"$output")
+if [[ "$summary" =~ ^([0-9]+)\ passed,\ 0\ failed$ && ${BASH_REMATCH[1]} -gt 0 ]] && ! grep -q '^failure' "$work/report.txt"; then
+  pass "attribute_edit_test.vbs: $summary"
+else
+  fail "attribute_edit_test.vbs: '$summary'"
+  cat "$work/report.txt" 2>/dev/null || true
+fi
+wine reg delete 'HKCU\Software\Palwen' /f >/dev/null 2>&1 || true
 unset LOCPATH LANG DISPLAY
 
 # ---- 5. unregistration ----

@@ -9,8 +9,9 @@
 //      whole rule (with the machine folder as the last fallback) and reads
 //      Hebrew.ini, editdef.txt and the font map from it. That value holds.
 // Shut-down (the destructor), in this order:
-//   1. TfrmFonts is freed (its FormDestroy writes Hebrew.ini); a failure
-//      there is swallowed, since nobody is left to report it to
+//   1. TfrmFonts is freed (its FormDestroy writes Hebrew.ini when a setting
+//      changed); a failure there is swallowed, since nobody is left to
+//      report it to
 //   2. the host view releases its references; Vrnstr and AcadVersionText
 //      are emptied
 //

@@ -6,6 +6,7 @@
 #include "encoding/string_conversion.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/entity_type.h"
+#include "host/host_error.h"
 
 namespace vrn::automation {
 namespace {
@@ -63,6 +64,7 @@ void AcadToStrByHandle(Module& module, const std::u16string& handle, int kind) {
   if (kind == kSavedPairKind) {
     fonts.oldback = fonts.cStBack;
     fonts.oldst = fonts.cStType;
+    fonts.oldSaved = true;
   }
   module.Vrnstr = encoding::AcadToStr(text, fonts.cStType, fonts.cStBack);
 }
@@ -73,6 +75,11 @@ void StrToAcadByHandle(Module& module, const std::u16string& handle, int kind) {
   const std::u16string text = entity.get("TextString").toString();
   encoding::TfrmFonts& fonts = module.frmFonts();
   if (kind == kSavedPairKind) {
+    if (!fonts.oldSaved) {
+      throw host::HostError(host::hr::kFail,
+                            "strtoacad 11 writes with the font type that an acadtostr 11 "
+                            "saved, and none ran since vrn was loaded");
+    }
     fonts.cStBack = fonts.oldback;
     fonts.cStType = fonts.oldst;
   } else {

@@ -7,7 +7,9 @@
 //   kind 11 and up the handle of a single-line text or attribute reference;
 //                  the type and backward flag come from its text style.
 //                  acadtostr of kind 11 saves them as oldst / oldback, and
-//                  strtoacad of kind 11 converts with that saved pair.
+//                  strtoacad of kind 11 converts with that saved pair, and
+//                  fails when no acadtostr of kind 11 saved one since load:
+//                  the default pair would write the text in a wrong layout.
 //
 // The conversions themselves work on the byte form: the wide text goes
 // through the system's code page both ways.

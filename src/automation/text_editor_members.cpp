@@ -1,9 +1,9 @@
 #include "automation/text_editor_members.h"
 
 #include "ascii/letter_case.h"
+#include "automation/attribute_members.h"
 #include "automation/module.h"
 #include "automation/multiline_members.h"
-#include "automation/not_available.h"
 #include "editing/thtext.h"
 #include "ui/owned_form.h"
 
@@ -56,16 +56,15 @@ void editMember(Module& module, const std::u16string& ent) {
   ui::Toolkit& toolkit = module.toolkit();
   const std::u16string name = upperObjectName(module, ent);
   if (has(name, u"MTEXT")) return editMtextMember(module, ent);
-  // The attribute-definition editor is not in this build.
-  if (has(name, u"ATTDEF") || has(name, u"ATTRIBUTEDEF")) formNotAvailable();
+  if (has(name, u"ATTDEF") || has(name, u"ATTRIBUTEDEF"))
+    return attributeDefinitionMember(module, ent);
   showThtext(module, toolkit, ent, Thtext::EdKind::edEdit);
 }
 
 void blockMember(Module& module, const std::u16string& ent) {
   module.view().RefreshAcad();
   ui::Toolkit& toolkit = module.toolkit();
-  // Anything but an attribute reference goes to the block editor, not in this build.
-  if (!has(upperObjectName(module, ent), u"ATTRIB")) formNotAvailable();
+  if (!has(upperObjectName(module, ent), u"ATTRIB")) return blockEditorMember(module, ent);
   showThtext(module, toolkit, ent, Thtext::EdKind::edEdit);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The members that open the single-line editor: newtext, edit and block.
 // Each refreshes the host view, looks the entity up, and shows the form
-// that fits it; forms not in this build fail with E_NOTIMPL.
+// that fits it (edit and block hand other entities on to the multi-line
+// and attribute editors).
 
 #include <string>
 

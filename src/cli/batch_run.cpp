@@ -9,6 +9,7 @@
 
 #include "ascii/letter_case.h"
 #include "cli/progress.h"
+#include "cli/terminal_text.h"
 #include "drawing/application.h"
 #include "dxf/dxf_files.h"
 #include "host/utf8.h"
@@ -88,7 +89,7 @@ void printSummary(const std::vector<Job>& jobs, std::ostream& out, std::ostream&
   std::size_t failedFiles = 0;
   for (const Job& job : jobs) {
     if (!job.error.empty()) {
-      err << "vrn: " << job.input << ": " << job.error << '\n';
+      err << "vrn: " << terminalSafe(job.input) << ": " << terminalSafe(job.error) << '\n';
       ++failedFiles;
       continue;
     }

@@ -17,6 +17,7 @@
 #include "cli/new_text.h"
 #include "cli/progress.h"
 #include "cli/scripted_run.h"
+#include "cli/terminal_text.h"
 #include "cli/text_listing.h"
 #include "drawing_ops/font_converter.h"
 #include "drawing_ops/plot_preparation.h"
@@ -37,6 +38,17 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What a command reads from the data directory. A file it needs that
+// exists but cannot be read ends it before it does anything (its result
+// would be wrong); one it does not need is only mentioned.
+struct SettingsUse {
+  bool fontMap = false;   // VrnFonts.txt, or the map of --font-map
+  bool settings = false;  // Hebrew.ini
+};
+constexpr SettingsUse kNoSettings{};
+constexpr SettingsUse kFontMap{true, false};
+constexpr SettingsUse kFontMapAndSettings{true, true};
+
 struct Context {
   std::ostream& out;
   std::ostream& err;
@@ -47,18 +59,63 @@ struct Context {
   // Starts the module on the chosen data directory; a font map given on
   // the command line is loaded as the font form's Load button does, so the
   // data directory's own map stays untouched.
-  std::unique_ptr<automation::Module> startModule(ui::Toolkit* toolkit = nullptr) const {
+  std::unique_ptr<automation::Module> startModule(SettingsUse use,
+                                                  ui::Toolkit* toolkit = nullptr) const {
     automation::ModuleOptions options;
-    if (dataDir) options.dataDir = *dataDir;
+    if (dataDir) {
+      checkDataDir(*dataDir);
+      options.dataDir = *dataDir;
+    }
     options.toolkit = toolkit;
     auto module = std::make_unique<automation::Module>(std::move(options));
+    encoding::TfrmFonts& fonts = module->frmFonts();
     if (fontMap) {
       if (!std::filesystem::is_regular_file(*fontMap)) {
         throw std::runtime_error(*fontMap + ": no such font map");
       }
-      module->frmFonts().loadFontMap(*fontMap);
+      fonts.loadFontMap(*fontMap);
+    }
+    reportUnreadable(fonts.settingsReadError(), use.settings);
+    reportUnreadable(fonts.fontMapReadError(), use.fontMap);
+    if (use.fontMap && !fontMap && !std::filesystem::is_directory(module->DataDir())) {
+      err << "vrn: warning: no data directory (" << terminalSafe(module->DataDir().string())
+          << " does not exist): no font map is in use\n";
     }
     return module;
+  }
+
+  // A folder the user named must be there: without it every font would
+  // read as unmapped, and nothing would tell.
+  static void checkDataDir(const std::string& folder) {
+    const auto fail = [&folder](const std::string& why) {
+      throw std::runtime_error("--data-dir " + folder + ": " + why);
+    };
+    std::error_code error;
+    const auto status = std::filesystem::status(folder, error);
+    if (error && error != std::errc::no_such_file_or_directory) {
+      fail("cannot be read (" + error.message() + ")");
+    }
+    if (!std::filesystem::exists(status)) fail("no such folder");
+    if (!std::filesystem::is_directory(status)) fail("not a folder");
+    std::filesystem::directory_iterator(folder, error);
+    if (error) fail("cannot be read (" + error.message() + ")");
+  }
+
+  // The module saves its settings when it unloads, where a failure can only
+  // be swallowed: a command that may change them saves them here instead.
+  void saveSettings(automation::Module& module) const {
+    try {
+      module.frmFonts().saveSettings();
+    } catch (const std::exception& e) {
+      err << "vrn: warning: the settings this command changed were not saved: "
+          << terminalSafe(e.what()) << '\n';
+    }
+  }
+
+  void reportUnreadable(const std::optional<platform::IniReadError>& error, bool needed) const {
+    if (!error) return;
+    if (needed) throw *error;
+    err << "vrn: warning: " << terminalSafe(error->what()) << '\n';
   }
 };
 
@@ -84,7 +141,7 @@ struct Conversion {
     if (!byHandle && (drawing || output)) {
       throw UsageError("--drawing and -o go with kinds above 10 (an entity handle)");
     }
-    const auto module = context.startModule();
+    const auto module = context.startModule(byHandle ? kFontMap : kNoSettings);
     automation::Tautovrn object;
     std::optional<DrawingSession> session;
     if (drawing) session.emplace(object, *drawing, context.progress);
@@ -99,7 +156,7 @@ struct Texts {
   bool json = false;
 
   void run(Context& context) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kFontMap);
     automation::Tautovrn object;
     const DrawingSession session(object, file, context.progress);
     const auto texts = listTexts(*module, session.document(), context.progress);
@@ -118,7 +175,11 @@ struct Database {
   std::string sql;
 
   void run(Context& context) const {
-    const auto module = context.startModule();
+    // A query on a file that is not there would create it.
+    if (subCommand == "db_gettable" && !std::filesystem::exists(database)) {
+      throw std::runtime_error(database + ": no such database file");
+    }
+    const auto module = context.startModule(kNoSettings);
     automation::Tautovrn object;
     callMember(object, "Cmd", {utf8ToUtf16(subCommand), utf8ToUtf16(database), utf8ToUtf16(sql)});
     // The rows come as the automation caller reads them, CR LF lines included.
@@ -162,13 +223,14 @@ struct Call {
 
   void run(Context& context) const {
     ScriptedRun scripted(forms.script, forms.transcript);
-    const auto module = context.startModule(&scripted.toolkit());
+    const auto module = context.startModule(kFontMapAndSettings, &scripted.toolkit());
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     std::vector<host::Variant> values;
     for (const std::string& arg : args) values.emplace_back(utf8ToUtf16(arg));
     callWithForms(object, scripted, session, member, std::move(values));
     if (session.changed() || output) session.save(output);
+    context.saveSettings(*module);
     printVrnstr(object, context.out);
   }
 };
@@ -187,13 +249,14 @@ struct NewText {
     const std::optional<host::Point3> point = parsePoint(at);
     if (!point) throw UsageError("--at takes X,Y or X,Y,Z, not " + at);
     ScriptedRun scripted(forms.script, forms.transcript);
-    const auto module = context.startModule(&scripted.toolkit());
+    const auto module = context.startModule(kFontMapAndSettings, &scripted.toolkit());
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     const std::u16string handle =
         createSingleLineText(session.document(), utf8ToUtf16(style), *point, height);
     callWithForms(object, scripted, session, "newtext", {host::Variant(handle)});
     session.save(output);
+    context.saveSettings(*module);
   }
 };
 
@@ -236,7 +299,7 @@ struct FontBatch {
   }
 
   int run(Context& context, bool remap) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kFontMap);
     const drawing_ops::FontTypeOf typeOf = sharedFontTypes(module->frmFonts());
     const std::vector<std::u16string> fontFiles = fontList(fonts);
     const bool ok = runBatch(
@@ -269,7 +332,7 @@ struct RevitCopy {
     if (std::filesystem::exists(target) && !force) {
       throw UsageError(target + " exists; give --force to replace it");
     }
-    const auto module = context.startModule();
+    const auto module = context.startModule(kFontMapAndSettings);
     const drawing_ops::FontTypeOf typeOf = sharedFontTypes(module->frmFonts());
     const bool reverseTTF = module->Rinistr().reverseTTF;
     BatchFiles files{{file}, target, 1};
@@ -290,7 +353,7 @@ struct PlotPrep {
   std::string output;
 
   int run(Context& context) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kNoSettings);
     const bool ok = runBatch(
         BatchFiles{{file}, output, 1},
         [](const host::Ref& document) {
@@ -308,7 +371,7 @@ struct FontChart {
   std::string output;
 
   void run(Context& context) const {
-    const auto module = context.startModule();
+    const auto module = context.startModule(kNoSettings);
     automation::Tautovrn object;
     DrawingSession session(object, file, context.progress);
     if (style) session.document().call("SetVariable", u"TEXTSTYLE", utf8ToUtf16(*style));
@@ -376,13 +439,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
   FontMapCommand fonts;
   CLI::App* fontsCommand = app.add_subcommand("fonts", "Print the font map");
   CLI::App* fontsSet = fontsCommand->add_subcommand("set", "Record the type of a font");
-  fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")->required();
+  fontsSet->add_option("FONT", fonts.font, "Font file name, e.g. hebrew.shx")
+      ->required()
+      ->check(CLI::Validator([](std::string& font) { return fontNameProblem(font); }, "", "FONT"));
   fontsSet
       ->add_option("TYPE", fonts.type, "DosHebrew, DosEnglish, DosEnglishR, Windows or TrueType")
       ->required()
       ->transform(CLI::CheckedTransformer(fontTypeWords(), CLI::ignore_case));
   fontsCommand->callback([&] {
-    action = [&] { fonts.run(*context.startModule(), fontsSet->parsed(), context.out); };
+    action = [&] { fonts.run(*context.startModule(kFontMap), fontsSet->parsed(), context.out); };
   });
 
   Database dbExec{"db_sqlexec", {}, {}};
@@ -480,11 +545,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     action();
     return status;
   } catch (const UsageError& e) {
-    err << "vrn: " << e.what() << '\n';
+    err << "vrn: " << terminalSafe(e.what()) << '\n';
     return kUsage;
   } catch (const std::exception& e) {
     context.progress.finish();
-    err << "vrn: " << e.what() << '\n';
+    err << "vrn: " << terminalSafe(e.what()) << '\n';
     return kFailed;
   }
 }

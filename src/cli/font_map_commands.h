@@ -14,6 +14,10 @@ namespace vrn::cli {
 // The words TYPE takes, and the font type each stands for.
 std::map<std::string, int> fontTypeWords();
 
+// Why FONT cannot be recorded in the map (its key would not read back as
+// itself); empty when it can.
+std::string fontNameProblem(const std::string& font);
+
 struct FontMapCommand {
   std::string font;
   int type = 0;  // fntType

@@ -5,6 +5,7 @@
 
 #include "automation/module.h"
 #include "cli/progress.h"
+#include "cli/terminal_text.h"
 #include "drawing_ops/text_walk.h"
 #include "editing/mtext_reading.h"
 #include "encoding/conversions.h"
@@ -85,53 +86,11 @@ std::string escapedStored(const std::u16string& stored) {
 }
 
 std::string indentedLines(const std::u16string& text, const std::string& indent) {
-  std::string out = utf16ToUtf8(text);
+  std::string out = terminalSafe(utf16ToUtf8(text), LineFeeds::Keep);
   for (auto at = out.find('\n'); at != std::string::npos; at = out.find('\n', at + 1)) {
     out.insert(at + 1, indent);
   }
   return out;
-}
-
-// A JSON string as nlohmann::json dumps it (short escapes for \b \t \n \f
-// \r, \u00xx for the other control codes, UTF-8 as it is), written straight
-// into the output: building a json value per string cost a fifth of a
-// large drawing's listing. The text is valid UTF-8, made by utf16ToUtf8.
-void appendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char code[8];
-          std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
-          out += code;
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
 }
 
 }  // namespace
@@ -150,9 +109,9 @@ std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& d
 
 void printTexts(const std::vector<TextRecord>& texts, std::ostream& out) {
   for (const TextRecord& t : texts) {
-    out << utf16ToUtf8(t.handle) << ' ' << t.entity << "  style \"" << utf16ToUtf8(t.style)
-        << "\"  font \"" << utf16ToUtf8(t.font) << "\"  type " << t.fontType
-        << (t.backward ? "  backward" : "") << '\n';
+    out << terminalSafe(utf16ToUtf8(t.handle)) << ' ' << t.entity << "  style \""
+        << terminalSafe(utf16ToUtf8(t.style)) << "\"  font \"" << terminalSafe(utf16ToUtf8(t.font))
+        << "\"  type " << t.fontType << (t.backward ? "  backward" : "") << '\n';
     out << "  stored  " << escapedStored(t.stored) << '\n';
     out << "  text    " << indentedLines(t.text, "          ") << '\n';
   }

@@ -36,10 +36,12 @@ std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& d
                                   Progress& progress);
 
 // One block per text: a head line, then the stored text with control and
-// DOS-letter codes written as \xNN, then the reading order.
+// DOS-letter codes written as \xNN, then the reading order. Control
+// characters from the drawing never reach the terminal raw (see
+// cli/terminal_text.h).
 void printTexts(const std::vector<TextRecord>& texts, std::ostream& out);
 // One JSON array of objects with the keys handle, entity, style, font,
-// fontType, backward, stored, text.
+// fontType, backward, stored, text; every control character escaped.
 void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out);
 
 }  // namespace vrn::cli

@@ -5,10 +5,10 @@
 
 #include "editing/mtext_codec.h"
 #include "editing/tfrmmtext.h"
-#include "editing/undo_mark.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/host_error.h"
 #include "host/point.h"
+#include "host/undo_mark.h"
 #include "ui/owned_form.h"
 
 namespace vrn::editing {
@@ -127,7 +127,7 @@ void PlaceLines(MtextContext& context, const std::vector<std::u16string>& lines,
 void CreateMtext(MtextContext& context) {
   MtextState& state = context.state;
   HostAccess& view = context.host.view;
-  const UndoMark mark(view.AcadDoc);
+  const host::UndoMark mark(view.AcadDoc);
   context.host.CurLayerName = view.AcadDoc.obj("ActiveLayer").get("Name").toString();
   const host::Ref utility = view.AcadDoc.obj("Utility");
   const host::Variant p = utility.call("GetPoint", host::Variant(), u">Start point:");
@@ -160,7 +160,7 @@ void CreateMtext(MtextContext& context) {
 void EditMtext(MtextContext& context, const std::u16string& handle) {
   MtextState& state = context.state;
   HostAccess& view = context.host.view;
-  const UndoMark mark(view.AcadDoc);
+  const host::UndoMark mark(view.AcadDoc);
   const host::Ref e = view.AcadDoc.call("HandleToObject", handle).toObject();
   const std::u16string decoded = DecodeUnicodeEscapes(e.get("TextString").toString());
   context.host.CurLayerName = e.get("Layer").toString();

@@ -5,10 +5,10 @@
 #include "editing/picked_text.h"
 #include "editing/scoped_selection_set.h"
 #include "editing/tfrmmtext.h"
-#include "editing/undo_mark.h"
 #include "encoding/keyboard_switch.h"
 #include "encoding/tfrm_fonts.h"
 #include "host/point.h"
+#include "host/undo_mark.h"
 #include "ui/owned_form.h"
 
 namespace vrn::editing {
@@ -53,7 +53,7 @@ Picked readPicked(MtextContext& c, host::Ref& set) {
 void TextToMtext(MtextContext& context) {
   HostAccess& view = context.host.view;
   MtextState& state = context.state;
-  const UndoMark mark(view.AcadDoc);
+  const host::UndoMark mark(view.AcadDoc);
   context.host.CurLayerName = view.AcadDoc.obj("ActiveLayer").get("Name").toString();
   ScopedSelectionSet selection(view.AcadDoc, u"SSMText");
   host::Ref& set = selection.set();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ascii/blanks.h"
 #include "ascii/letter_case.h"
 
 namespace vrn::encoding {
@@ -35,6 +36,16 @@ FontMapGrid fontMapOf(const platform::IniFile& fontfile) {
   appendFontRows(fontmaps, fontfile, readFontList(fontfile));
   if (fontmaps.entryCount() >= 1) fontmaps.selectRow(1);
   return fontmaps;
+}
+
+std::string fontKeyProblem(std::u16string_view key) {
+  if (key.empty()) return "it is empty";
+  if (key.find(u'=') != std::u16string_view::npos) return "it holds '='";
+  if (key.front() == u';' || key.front() == u'[') return "it starts with ';' or '['";
+  if (trimBlanks(key).size() != key.size()) return "it starts or ends with a blank";
+  const bool control = std::any_of(key.begin(), key.end(), [](char16_t c) { return c < 0x20; });
+  if (control) return "it holds a control character";
+  return {};
 }
 
 void writeFontMap(platform::IniFile& fontfile, const FontMapGrid& fontmaps, EmptyKeys emptyKeys) {

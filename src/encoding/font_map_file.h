@@ -4,6 +4,7 @@
 // the other sections.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "encoding/font_map_grid.h"
@@ -23,6 +24,12 @@ void appendFontRows(FontMapGrid& fontmaps, const platform::IniFile& fontfile,
 // The map of fontfile as the form shows it: a row per font of
 // readFontList, with its mapping, the first row selected.
 FontMapGrid fontMapOf(const platform::IniFile& fontfile);
+
+// Why a font-map key cannot be stored so that it reads back as itself: it
+// is empty, holds '=' (which ends the key), starts with ';' (a comment) or
+// '[' (a section), has blanks at either end (trimmed away) or a control
+// character (a line break would start a new line). Empty when it can.
+std::string fontKeyProblem(std::u16string_view key);
 
 enum class EmptyKeys { Skip, Write };
 

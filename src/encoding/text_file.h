@@ -7,9 +7,10 @@
 //   written  UTF-8 with a byte-order mark, every line ended by CR LF, into
 //            a new file renamed over the old one (a failure leaves the old
 //            file whole);
-//   read     by the byte-order mark (UTF-8, UTF-16 LE or BE); without one as
-//            UTF-8 when the bytes are valid UTF-8, else as Windows-1255.
-//            Lines end at CR LF, LF or CR.
+//   read     as platform/text_encoding.h tells the form: by the byte-order
+//            mark (UTF-8, UTF-16 LE or BE); without one as UTF-16 by its NUL
+//            bytes, as UTF-8 when the bytes are valid UTF-8, else as
+//            Windows-1255. Lines end at CR LF, LF or CR.
 
 #include <filesystem>
 #include <string>

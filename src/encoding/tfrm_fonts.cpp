@@ -30,7 +30,13 @@ TfrmFonts::TfrmFonts(settings::Settings& settings) : settings_(settings) {}
 void TfrmFonts::FormCreate() {
   settings_.DataDir =
       *settings::chooseDataDir(settings_.roots, settings::DataDirSteps::WithMachineFallback);
-  settings_.Rinistr = settings::loadIniSettings(settings_.DataDir / settings::kHebrewIniName);
+  try {
+    settings_.Rinistr = settings::loadIniSettings(hebrewIni());
+  } catch (const platform::IniReadError& error) {
+    settings_.Rinistr = {};
+    iniReadError_ = error;
+  }
+  loadedRinistr_ = settings_.Rinistr;
   keyDefinitions = settings::loadKeyDefinitions(settings_.DataDir / settings::kEditDefName);
 
   const fs::path mapFile = settings_.DataDir / kFontMapName;
@@ -45,7 +51,21 @@ void TfrmFonts::FormDestroy() {
   fontlist.clear();
   csymb = nullptr;
   fontsyms.clear();
-  settings::saveIniSettings(settings_.Rinistr, settings_.DataDir / settings::kHebrewIniName);
+  saveSettings();
+}
+
+void TfrmFonts::saveSettings() {
+  // Every command and every unload would otherwise rewrite the file.
+  if (settings_.Rinistr == loadedRinistr_) return;
+  if (iniReadError_) throw *iniReadError_;
+  settings::saveIniSettings(settings_.Rinistr, hebrewIni());
+  loadedRinistr_ = settings_.Rinistr;
+}
+
+fs::path TfrmFonts::hebrewIni() const { return settings_.DataDir / settings::kHebrewIniName; }
+
+std::optional<platform::IniReadError> TfrmFonts::fontMapReadError() const {
+  return fontfile ? fontfile->readError() : std::nullopt;
 }
 
 void TfrmFonts::loadFontMap(const fs::path& mapFile) {

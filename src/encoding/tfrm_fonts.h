@@ -17,6 +17,7 @@
 #include <cassert>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,11 +44,21 @@ class TfrmFonts {
   // Chooses DataDir (all three steps), reads Hebrew.ini, editdef.txt, then
   // the font map and symbol fonts from DataDir/VrnFonts.txt.
   void FormCreate();
-  // Releases the map file and symbol fonts, then writes Hebrew.ini; throws
-  // platform::IniWriteError when that fails.
+  // Releases the map file and symbol fonts, then saveSettings().
   void FormDestroy();
+  // Writes Hebrew.ini when a setting changed since it was read; throws
+  // platform::IniWriteError when that fails (a read-only file included),
+  // platform::IniReadError when Hebrew.ini could not be read at start.
+  void saveSettings();
+
+  // Set when Hebrew.ini exists but could not be read: Rinistr holds the
+  // defaults and the file is never written.
+  const std::optional<platform::IniReadError>& settingsReadError() const { return iniReadError_; }
 
   // --- the font map in use ---
+  // Set when the map file exists but could not be read: the map is empty
+  // and the file is never written (changefnt and setFontMap throw it).
+  std::optional<platform::IniReadError> fontMapReadError() const;
   // The map of mapFile replaces the rows, and mapFile becomes the map file
   // (its folder the dialogs' folder). The symbol fonts stay.
   void loadFontMap(const std::filesystem::path& mapFile);
@@ -105,11 +116,15 @@ class TfrmFonts {
   bool cStBack = false;
   fntType oldst = fntType::DosHebrew;
   bool oldback = false;
+  bool oldSaved = false;  // oldst and oldback were saved since load
 
  private:
   void useFontFile(std::unique_ptr<platform::IniFile> file, const std::filesystem::path& mapFile);
+  std::filesystem::path hebrewIni() const;
 
   settings::Settings& settings_;
+  settings::IniSettings loadedRinistr_;  // as Hebrew.ini gave it
+  std::optional<platform::IniReadError> iniReadError_;
 };
 
 }  // namespace vrn::encoding

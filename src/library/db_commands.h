@@ -9,11 +9,14 @@
 
 namespace vrn::library {
 
-// Executes one statement on the database file at path (created if missing).
-// Returns true; a failure raises.
+// Executes the statements of sql on the database file at path (created if
+// missing), all in one transaction: when one fails, nothing of the text is
+// kept. A text that begins with BEGIN manages its own transactions; one it
+// leaves open is rolled back and is an error. Returns true; a failure raises.
 bool db_sqlexec(std::u16string_view path, std::u16string_view sql);
 
-// Runs a query on the database file at path and returns its rows as text:
+// Runs a query on the database file at path, which must exist (a missing one
+// is never created), and returns its rows as text:
 // each field as SqliteTable reads it (a floating-point value in the user's
 // number format: "2", "0.5", "1E20") in double quotes, a double quote inside
 // written as \", fields separated by one blank, every line ended by CR LF.

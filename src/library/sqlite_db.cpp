@@ -7,9 +7,10 @@
 
 namespace vrn::library {
 
-SqliteDb::SqliteDb(const std::string& utf8Name) {
-  const int rc =
-      sqlite3_open_v2(utf8Name.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+SqliteDb::SqliteDb(const std::string& utf8Name, MissingFile missing) {
+  const int flags =
+      SQLITE_OPEN_READWRITE | (missing == MissingFile::Create ? SQLITE_OPEN_CREATE : 0);
+  const int rc = sqlite3_open_v2(utf8Name.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
     // The handle carries the message and must be closed even on failure.
     const SqliteError error(rc, db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
@@ -39,6 +40,8 @@ bool SqliteDb::tableExists(std::string_view name) {
   query.bind(1, utf8ToUtf16(name));
   return query.step() && query.columnInt(0) > 0;
 }
+
+bool SqliteDb::inTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 
 SqliteTransaction::SqliteTransaction(SqliteDb& db) : db_(db) { db_.execute("BEGIN TRANSACTION"); }
 

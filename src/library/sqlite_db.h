@@ -13,10 +13,12 @@ struct sqlite3;
 
 namespace vrn::library {
 
+enum class MissingFile { Create, Fail };
+
 class SqliteDb {
  public:
-  // Opens (creating if missing) the file named by utf8Name.
-  explicit SqliteDb(const std::string& utf8Name);
+  // Opens the file named by utf8Name, creating it if missing unless told not to.
+  explicit SqliteDb(const std::string& utf8Name, MissingFile missing = MissingFile::Create);
   ~SqliteDb();
   SqliteDb(const SqliteDb&) = delete;
   SqliteDb& operator=(const SqliteDb&) = delete;
@@ -28,6 +30,8 @@ class SqliteDb {
   SqliteTable readTable(std::string_view sql);
   // Whether a table of that name exists, ignoring case.
   bool tableExists(std::string_view name);
+  // Whether a transaction is open (BEGIN without its COMMIT or ROLLBACK yet).
+  bool inTransaction() const;
 
   sqlite3* handle() const { return db_; }
 

@@ -9,6 +9,9 @@ namespace vrn::platform {
 IniWriteError::IniWriteError(const std::filesystem::path& file)
     : std::runtime_error("Unable to write to " + file.string()) {}
 
+IniReadError::IniReadError(const std::filesystem::path& file, const std::string& why)
+    : std::runtime_error("Cannot read " + file.string() + " (" + why + "); it is left as it is") {}
+
 std::optional<std::int32_t> parseInt32(std::u16string_view text) {
   text = trimBlanks(text);
   bool negative = false;

@@ -1,8 +1,12 @@
 #pragma once
 // IniFile: a settings file of [sections] and key=value lines, as the Windows
 // profile functions read and write it. Section and key names match without
-// regard to case; reading a missing or unreadable file, section or key gives
-// the caller's default, and a malformed line is skipped, never an error.
+// regard to case; reading a missing file, section or key gives the caller's
+// default, and a malformed line is skipped, never an error.
+//
+// A file that exists but cannot be read or decoded reads as empty too, but
+// readError() says why and the file is never written: the user's values and
+// sections would be lost.
 //
 // Writes may stay in memory until updateFile(), which must be called to
 // make them last (the Windows side writes through at once). The file is
@@ -26,11 +30,20 @@ class IniWriteError : public std::runtime_error {
   explicit IniWriteError(const std::filesystem::path& file);
 };
 
+// "Cannot read %s (why); it is left as it is".
+class IniReadError : public std::runtime_error {
+ public:
+  IniReadError(const std::filesystem::path& file, const std::string& why);
+};
+
 class IniFile {
  public:
   virtual ~IniFile() = default;
 
   virtual const std::filesystem::path& fileName() const = 0;
+
+  // Set when the file exists but could not be read or decoded when last read.
+  virtual std::optional<IniReadError> readError() const = 0;
 
   // The value of the first line of the first section with these names.
   virtual std::optional<std::u16string> findString(std::u16string_view section,
@@ -48,7 +61,8 @@ class IniFile {
   // Removes every section of this name with all its lines.
   virtual void eraseSection(std::u16string_view section) = 0;
   // Puts pending writes into the file; throws IniWriteError and keeps the
-  // old file when that fails.
+  // old file when that fails or the file is read-only, IniReadError when
+  // the file could not be read.
   virtual void updateFile() = 0;
 
   std::u16string readString(std::u16string_view section, std::u16string_view key,

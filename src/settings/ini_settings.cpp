@@ -48,6 +48,7 @@ struct Overloaded : Ts... {
 
 IniSettings loadIniSettings(const std::filesystem::path& file) {
   auto ini = platform::openIniFile(file);
+  if (auto error = ini->readError()) throw *error;
   IniSettings settings;
   for (const Key& key : kKeys) {
     std::visit(Overloaded{

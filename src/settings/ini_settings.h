@@ -54,7 +54,8 @@ struct IniSettings {
 };
 
 // A missing file, section or key, or a value that is no integer, gives the
-// field's default.
+// field's default. A file that exists but cannot be read or decoded throws
+// platform::IniReadError.
 IniSettings loadIniSettings(const std::filesystem::path& file);
 
 // Writes every key, spelled as in the table, keeping the file's other

@@ -7,6 +7,7 @@
 #include "automation_drawing_fixture.h"
 #include "encoding/string_conversion.h"
 #include "encoding/tfrm_fonts.h"
+#include "host/utf8.h"
 #include "platform/code_page.h"
 
 namespace vrn::automation::testing {
@@ -61,6 +62,20 @@ TEST_F(ByHandleTest, KindElevenConvertsBackWithTheSavedPair) {
   EXPECT_TRUE(module->frmFonts().cStBack);
   ASSERT_EQ(call("acadtostr", handle, 11).hr, host::hr::kOk);
   EXPECT_EQ(vrnstr(), edited);
+}
+
+// Without a saved pair the text would be written with the default type,
+// whatever its font: the member fails and changes nothing.
+TEST_F(ByHandleTest, KindElevenWithoutASavedPairFailsAndChangesNothing) {
+  const auto handle = addText(u"\u05D0\u05D1", u"Backward");
+  ASSERT_EQ(call("acadtostr", u"keep", 0).hr, host::hr::kOk);
+  const CallResult result = call("strtoacad", handle, 11);
+  EXPECT_TRUE(result.failed());
+  EXPECT_NE(utf16ToUtf8(result.error.description).find("acadtostr 11"), std::string::npos);
+  EXPECT_EQ(vrnstr(), u"keep");
+  EXPECT_EQ(textOf(handle), u"\u05D0\u05D1");
+  ASSERT_EQ(call("acadtostr", handle, 11).hr, host::hr::kOk);
+  EXPECT_EQ(call("strtoacad", handle, 11).hr, host::hr::kOk);
 }
 
 // The pair saved by acadtostr of kind 11 holds even when the entity's style

@@ -342,15 +342,9 @@ const Case kCases[] = {
      nullptr,
      {},
      host::hr::kInvalidArg},
-    // Routing: these belong to editors not in this build; no form opens.
-    {"block on a block reference is for the block-attribute editor",
-     "block",
-     u"AF",
-     "",
-     nullptr,
-     nullptr,
-     {},
-     host::hr::kNotImpl},
+    // Routing: a block reference goes to the attribute editor, not here.
+    {"block on a block reference opens the attribute editor", "block", u"D2",
+     "expect TfrmGrid Caption \"Vornel Edit Attributes\"\nclick btnCancel\n", nullptr},
     {"OK on an empty new text removes it as Cancel does", "newtext", u"HEB-DOS", "key Enter\n",
      [](Scenario& s, const std::u16string& h) {
        EXPECT_NE(modelSpaceLast(s).get("Handle").toString(), h);

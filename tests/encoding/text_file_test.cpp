@@ -28,6 +28,12 @@ TEST(TextFile, ReadsByMarkThenByBytes) {
       {"UTF-8 with a mark", "\xEF\xBB\xBF\xD7\x90\r\nb", {u"א", u"b"}},
       {"UTF-16 LE with a mark", std::string("\xFF\xFE\xD0\x05\n\x00", 6), {u"א"}},
       {"UTF-16 BE with a mark", std::string("\xFE\xFF\x05\xD0\x00\n", 6), {u"א"}},
+      {"UTF-16 LE without a mark", std::string("a\x00\xD0\x05\n\x00", 6), {u"aא"}},
+      {"UTF-16 BE without a mark",
+       std::string("\x00"
+                   "a\x05\xD0\x00\n",
+                   6),
+       {u"aא"}},
       {"valid UTF-8 without a mark", "\xD7\x90\xD7\x91\nc\rd", {u"אב", u"c", u"d"}},
       {"Windows-1255 bytes", "\xE0\xE1 12\r\n", {u"אב 12"}},
       {"a lone lead byte is no UTF-8", "\xD7", {u"\u05F3"}},

@@ -1,6 +1,7 @@
 #include "encoding/tfrm_fonts.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "ascii/letter_case.h"
 #include "encoding/conversions.h"
@@ -260,6 +261,7 @@ TEST(TfrmFontsFirstStart, NoDataDirectoryGivesDefaultsAndAnErrorOnlyWhenSaving) 
   EXPECT_THROW(fonts.setFontMap(edited, fonts.fileName), platform::IniWriteError);
   EXPECT_EQ(fonts.fontmaps.rowCount(), 2u);  // kept as edited
   EXPECT_THROW(fonts.changefnt(u"y.shx", fntType::WindowsHeb), platform::IniWriteError);
+  settings.Rinistr.txthw = 7;  // a change, so there is something to write
   try {
     fonts.FormDestroy();
     FAIL() << "expected an error";
@@ -268,6 +270,112 @@ TEST(TfrmFontsFirstStart, NoDataDirectoryGivesDefaultsAndAnErrorOnlyWhenSaving) 
               "Unable to write to " + (dir / "machine" / "Hebrew.ini").string());
   }
   EXPECT_FALSE(fs::exists(dir / "machine"));
+}
+
+// Every command starts and unloads the module: Hebrew.ini is written only
+// when a setting changed, and then in the form it came in.
+TEST(TfrmFontsSettings, HebrewIniIsWrittenOnlyWhenASettingChanged) {
+  struct Case {
+    const char* name;
+    std::string bytes;  // empty: no Hebrew.ini
+    std::string changed;
+  };
+  const Case cases[] = {
+      {"no file", "", "[Textedit]\nWidth=800\nLeft=100\nMapNew=1\nTop=400\nMapedit=1\n"},
+      {"the user's own section, CR LF", "[Textedit]\r\nwidth=700\r\n[Mine]\r\nx=1\r\n",
+       "[Textedit]\r\nWidth=800\r\nLeft=100\r\nMapNew=1\r\nTop=400\r\nMapedit=1\r\n"},
+      {"UTF-16 BE without a mark", std::string("\0[\0A\0]\0\n", 8),
+       std::string(
+           "\0[\0A\0]\0\n\0[\0T\0e\0x\0t\0e\0d\0i\0t\0]\0\n\0W\0i\0d\0t\0h\0=\0008\0000\0000", 48)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    const fs::path ini = dir / "Hebrew.ini";
+    if (!c.bytes.empty()) writeFile(ini, c.bytes);
+    for (const bool change : {false, true}) {
+      settings::Settings settings{{std::nullopt, std::nullopt, dir.path()}, {}, {}};
+      TfrmFonts fonts(settings);
+      fonts.FormCreate();
+      if (change) settings.Rinistr.txthw = 800;
+      fonts.FormDestroy();
+      if (!change) {
+        EXPECT_EQ(fs::exists(ini), !c.bytes.empty());
+        if (!c.bytes.empty()) {
+          EXPECT_EQ(readFile(ini), c.bytes);
+        }
+      } else {
+        EXPECT_TRUE(readFile(ini).starts_with(c.changed)) << readFile(ini);
+      }
+    }
+  }
+}
+
+TEST(TfrmFontsSettings, AReadOnlyHebrewIniIsKept) {
+  test::TempDir dir;
+  const fs::path ini = dir / "Hebrew.ini";
+  writeFile(ini, "[Textedit]\nWidth=700\n");
+  fs::permissions(ini, fs::perms::owner_read);
+  settings::Settings settings{{std::nullopt, std::nullopt, dir.path()}, {}, {}};
+  TfrmFonts fonts(settings);
+  fonts.FormCreate();
+  EXPECT_EQ(settings.Rinistr.txthw, 700);
+  fonts.saveSettings();  // nothing changed: nothing to refuse
+  settings.Rinistr.txthw = 800;
+  EXPECT_THROW(fonts.saveSettings(), platform::IniWriteError);
+  EXPECT_EQ(readFile(ini), "[Textedit]\nWidth=700\n");
+}
+
+// Defaults or an empty map written over the user's files would lose them:
+// a Hebrew.ini or VrnFonts.txt that exists but cannot be read is reported
+// and kept as it is.
+TEST(TfrmFontsSettings, FilesThatCannotBeReadAreReportedAndNeverWritten) {
+  struct Case {
+    const char* name;
+    std::string bytes;  // empty: a folder stands where the file should
+    bool unreadable = false;
+  };
+  const Case cases[] = {
+      {"a folder in its place", ""},
+      {"UTF-16 of an odd length", std::string("\xFF\xFE[\0F\0", 7)},
+      {"no permission to read", "[Fonts]\nHEBREW=DosEnglish\n[Textedit]\nWidth=700\n", true},
+  };
+  for (const Case& c : cases) {
+    if (c.unreadable && geteuid() == 0) continue;  // root reads any file
+    for (const char* name : {"Hebrew.ini", "VrnFonts.txt"}) {
+      SCOPED_TRACE(std::string(c.name) + ", " + name);
+      test::TempDir dir;
+      const fs::path file = dir / name;
+      if (c.bytes.empty()) {
+        fs::create_directory(file);
+      } else {
+        writeFile(file, c.bytes);
+      }
+      if (c.unreadable) fs::permissions(file, fs::perms::none);
+      settings::Settings settings{{std::nullopt, std::nullopt, dir.path()}, {}, {}};
+      TfrmFonts fonts(settings);
+      fonts.FormCreate();
+      const bool ini = std::string(name) == "Hebrew.ini";
+      EXPECT_EQ(fonts.settingsReadError().has_value(), ini);
+      EXPECT_EQ(fonts.fontMapReadError().has_value(), !ini);
+      EXPECT_EQ(settings.Rinistr, settings::IniSettings{});
+      EXPECT_EQ(fonts.fontmaps.rowCount(), 1u);
+      if (ini) {
+        settings.Rinistr.txthw = 800;
+        EXPECT_THROW(fonts.FormDestroy(), platform::IniReadError);
+      } else {
+        EXPECT_THROW(fonts.changefnt(u"hebrew.shx", fntType::WindowsHeb), platform::IniReadError);
+        FontMapGrid edited = fonts.fontmaps;
+        edited.appendRow({u"x", u"Windows"});
+        EXPECT_THROW(fonts.setFontMap(edited, fonts.fileName), platform::IniReadError);
+      }
+      fs::permissions(file, fs::perms::owner_all);
+      if (!c.bytes.empty()) {
+        EXPECT_EQ(readFile(file), c.bytes);
+      }
+      EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+    }
+  }
 }
 
 TEST_F(TfrmFontsTest, ConversionsReadTheCurrentStateAndReverseTTF) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -86,6 +87,47 @@ TEST_F(DbCommandsTest, FailuresCarrySqlitesMessage) {
       EXPECT_STREQ(e.what(), c.message);
     }
   }
+}
+
+// A statement that fails halfway must not leave the ones before it behind,
+// and a transaction the text leaves open must not vanish silently.
+TEST_F(DbCommandsTest, ATextRunsAsOneTransaction) {
+  struct Case {
+    const char16_t* sql;
+    const char* error;  // null: succeeds
+    int rows;           // in t afterwards; it held 1
+  };
+  const Case cases[] = {
+      {u"INSERT INTO t VALUES (2); INSERT INTO t VALUES (3)", nullptr, 3},
+      {u"INSERT INTO t VALUES (2); INSERT INTO missing VALUES (3)", "no such table: missing", 1},
+      {u"BEGIN; INSERT INTO t VALUES (2); COMMIT", nullptr, 2},
+      {u"-- mine\n begin transaction; INSERT INTO t VALUES (2); END;", nullptr, 2},
+      {u"BEGIN; INSERT INTO t VALUES (2)", "BEGIN without COMMIT", 1},
+      {u"BEGIN; INSERT INTO t VALUES (2); INSERT INTO missing VALUES (3); COMMIT",
+       "no such table: missing", 1},
+      {u"INSERT INTO t VALUES (2); COMMIT; INSERT INTO t VALUES (3)", "COMMIT or ROLLBACK", 1},
+      {u"INSERT INTO t VALUES (2); BEGIN", "BEGIN, COMMIT", 1},
+      {u"SAVEPOINT s; INSERT INTO t VALUES (2); RELEASE s; INSERT INTO t VALUES (3)", nullptr, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(utf16ToUtf8(c.sql));
+    std::filesystem::remove(dir / "host.db");
+    ASSERT_TRUE(db_sqlexec(path, u"CREATE TABLE t (a); INSERT INTO t VALUES (1)"));
+    try {
+      db_sqlexec(path, c.sql);
+      EXPECT_EQ(c.error, nullptr) << "no error";
+    } catch (const SqliteError& e) {
+      ASSERT_NE(c.error, nullptr) << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.error), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(db_gettable(path, u"SELECT count(*) FROM t"),
+              u"\"" + utf8ToUtf16(std::to_string(c.rows)) + u"\"\r\n");
+  }
+}
+
+TEST_F(DbCommandsTest, GetTableNeverCreatesAMissingFile) {
+  EXPECT_THROW(db_gettable(path, u"SELECT 1"), SqliteError);
+  EXPECT_FALSE(std::filesystem::exists(dir / "host.db"));
 }
 
 TEST_F(DbCommandsTest, ACorruptFileIsReportedAndLeftAlone) {

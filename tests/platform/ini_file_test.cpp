@@ -1,9 +1,11 @@
 #include "platform/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <random>
 
 #include "support/temp_dir.h"
@@ -59,6 +61,12 @@ TEST_F(IniFileTest, AnyBytesReadWithoutHarmAndAWrittenKeyReadsBack) {
     auto ini = open(bytes);
     for (const auto& key : ini->readSection(u"a")) ini->readString(u"a", key, u"");
     ini->writeString(u"a", u"b", u"value");
+    if (ini->readError()) {
+      // Bytes that are no whole text (UTF-16 of an odd length) stay as they were.
+      EXPECT_THROW(ini->updateFile(), IniReadError) << "run " << run;
+      EXPECT_EQ(readFile(file), bytes) << "run " << run;
+      continue;
+    }
     ini->updateFile();
     EXPECT_EQ(openIniFile(file)->readString(u"a", u"b", u""), u"value") << "run " << run;
   }
@@ -171,6 +179,125 @@ TEST_F(IniFileTest, ReadsUtf8Utf16AndWindows1255Files) {
   ini->updateFile();
   EXPECT_EQ(readFile(file),
             "[S]\nk=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\nk2=\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\n");
+}
+
+std::string utf16(std::u16string_view text, bool bigEndian) {
+  std::string bytes;
+  for (char16_t unit : text) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+
+// A file is written back in its own encoding, mark and line ends: a UTF-16
+// file must not become a mix of UTF-16 and UTF-8.
+TEST_F(IniFileTest, AFileIsWrittenBackInTheFormItCameIn) {
+  const auto content = [](std::u16string_view width, std::u16string_view lineEnd) {
+    return u"[Textedit]" + std::u16string(lineEnd) + u"Width=" + std::u16string(width) +
+           std::u16string(lineEnd) + u"[Lib]" + std::u16string(lineEnd) +
+           u"Standard=\u05E9\u05DC\u05D5\u05DD" + std::u16string(lineEnd);
+  };
+  struct Case {
+    const char* name;
+    std::function<std::string(std::u16string_view)> encode;
+    std::u16string_view lineEnd;
+  };
+  const auto utf8 = [](std::u16string_view text) {
+    std::string bytes;
+    for (char16_t c : text) {
+      if (c < 0x80) {
+        bytes += static_cast<char>(c);
+      } else {  // Hebrew letters only here
+        bytes += static_cast<char>(0xC0 | c >> 6);
+        bytes += static_cast<char>(0x80 | (c & 0x3F));
+      }
+    }
+    return bytes;
+  };
+  const Case cases[] = {
+      {"UTF-8, LF", utf8, u"\n"},
+      {"UTF-8, CR LF", utf8, u"\r\n"},
+      {"UTF-8 with a mark", [&](auto t) { return "\xEF\xBB\xBF" + utf8(t); }, u"\r\n"},
+      {"UTF-16 LE with a mark", [](auto t) { return "\xFF\xFE" + utf16(t, false); }, u"\r\n"},
+      {"UTF-16 BE with a mark", [](auto t) { return "\xFE\xFF" + utf16(t, true); }, u"\r\n"},
+      {"UTF-16 LE without a mark", [](auto t) { return utf16(t, false); }, u"\r\n"},
+      {"UTF-16 BE without a mark", [](auto t) { return utf16(t, true); }, u"\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string before = c.encode(content(u"700", c.lineEnd));
+    auto ini = open(before);
+    EXPECT_FALSE(ini->readError());
+    EXPECT_EQ(ini->readInteger(u"Textedit", u"Width", 0), 700);
+    EXPECT_EQ(ini->readString(u"Lib", u"Standard", u""), u"\u05E9\u05DC\u05D5\u05DD");
+    ini->writeInteger(u"Textedit", u"Width", 700);
+    ini->updateFile();
+    EXPECT_EQ(readFile(file), before) << "nothing changed, nothing written";
+    ini->writeInteger(u"Textedit", u"Width", 800);
+    ini->updateFile();
+    EXPECT_EQ(readFile(file), c.encode(content(u"800", c.lineEnd)));
+  }
+}
+
+// Defaults in place of the user's values would be written over them: a
+// file that exists but cannot be read or decoded is reported and kept.
+TEST_F(IniFileTest, AFileThatCannotBeReadIsReportedAndNeverWritten) {
+  namespace fs = std::filesystem;
+  struct Case {
+    const char* name;
+    std::string bytes;  // none: a folder stands where the file should
+    const char* why;
+    bool unreadable = false;
+  };
+  const Case cases[] = {
+      {"a folder in its place", {}, "not a regular file"},
+      {"UTF-16 of an odd length", std::string("\xFF\xFE[\0A\0]\0\n", 9), "odd length"},
+      {"a UTF-8 mark before other bytes", "\xEF\xBB\xBF[A]\nk=\xE0\n", "UTF-8 mark"},
+      {"binary bytes", std::string("[A]\0\0\x01x=1\n", 10), "NUL"},
+      {"no permission to read", "[Textedit]\nWidth=700\n[Mine]\nx=1\n", "Permission denied", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.unreadable && geteuid() == 0) continue;  // root reads any file
+    fs::remove_all(file);
+    if (c.bytes.empty()) {
+      fs::create_directory(file);
+    } else {
+      writeFile(file, c.bytes);
+    }
+    if (c.unreadable) fs::permissions(file, fs::perms::none);
+    auto ini = openIniFile(file);
+    const auto problem = ini->readError();
+    ASSERT_TRUE(problem);
+    const std::string message = problem->what();
+    EXPECT_NE(message.find(c.why), std::string::npos) << message;
+    EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+    EXPECT_EQ(ini->readInteger(u"Textedit", u"Width", 900), 900);
+    ini->writeInteger(u"Textedit", u"Width", 800);
+    EXPECT_THROW(ini->updateFile(), IniReadError);
+    fs::permissions(file, fs::perms::owner_all);
+    if (!c.bytes.empty()) {
+      EXPECT_EQ(readFile(file), c.bytes);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+  }
+}
+
+TEST_F(IniFileTest, AReadOnlyFileIsNeverReplaced) {
+  namespace fs = std::filesystem;
+  auto ini = open("[A]\nb=1\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+  ini->writeInteger(u"A", u"b", 1);
+  ini->updateFile();  // nothing to write
+  ini->writeInteger(u"A", u"b", 2);
+  EXPECT_THROW(ini->updateFile(), IniWriteError);
+  EXPECT_EQ(readFile(file), "[A]\nb=1\n");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST_F(IniFileTest, UnwritableFolderFailsWithTheFileNameAndLeavesNothingBehind) {

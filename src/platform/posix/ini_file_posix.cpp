@@ -2,10 +2,12 @@
 // piece. Lines that nothing changed (comments, blank lines, other keys) are
 // written back exactly as read.
 //
-// Text: read as UTF-16 when it starts with the UTF-16LE byte-order mark,
-// else as UTF-8 when it is valid UTF-8 (a UTF-8 mark is dropped), else as
-// Windows-1255, the code page of files brought over from Windows. Written
-// as UTF-8, which holds every text without loss.
+// Text: read in the form platform/text_encoding.h tells from the bytes and
+// written back in that form, byte-order mark and line ends (CR LF or LF)
+// included, so a file nothing changed keeps its bytes. A Windows-1255 file,
+// brought over from Windows, is written as UTF-8, which holds every text.
+// A file that cannot be read or whose bytes are no whole text is never
+// written.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,13 +17,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <variant>
 
 #include "ascii/blanks.h"
-#include "platform/code_page.h"
 #include "platform/ini_file.h"
+#include "platform/text_encoding.h"
 
 namespace vrn::platform {
 namespace {
@@ -40,48 +41,6 @@ std::u16string withoutLineBreaks(std::u16string_view text) {
   std::replace_if(
       result.begin(), result.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
   return result;
-}
-
-std::optional<std::u16string> fromUtf8(std::string_view bytes) {
-  if (bytes.empty()) return std::u16string();
-  UErrorCode status = U_ZERO_ERROR;
-  int32_t length = 0;
-  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
-  if (status != U_BUFFER_OVERFLOW_ERROR) return std::nullopt;
-  std::u16string result(static_cast<std::size_t>(length), u'\0');
-  status = U_ZERO_ERROR;
-  u_strFromUTF8(result.data(), length, nullptr, bytes.data(), static_cast<int32_t>(bytes.size()),
-                &status);
-  if (U_FAILURE(status)) return std::nullopt;
-  return result;
-}
-
-std::string toUtf8(std::u16string_view text) {
-  if (text.empty()) return {};
-  UErrorCode status = U_ZERO_ERROR;
-  int32_t length = 0;
-  u_strToUTF8WithSub(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), 0xFFFD,
-                     nullptr, &status);
-  std::string result(static_cast<std::size_t>(length), '\0');
-  status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(result.data(), length, nullptr, text.data(), static_cast<int32_t>(text.size()),
-                     0xFFFD, nullptr, &status);
-  return result;
-}
-
-std::u16string decodeFile(std::string_view bytes) {
-  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-    std::u16string text;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-      auto low = static_cast<unsigned char>(bytes[i]);
-      auto high = static_cast<unsigned char>(bytes[i + 1]);
-      text += static_cast<char16_t>(low | (high << 8));
-    }
-    return text;
-  }
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  if (auto text = fromUtf8(bytes)) return *text;
-  return fromByteForm(bytes);
 }
 
 struct Line {
@@ -134,9 +93,35 @@ std::vector<Section> parseFile(std::u16string_view text) {
   return sections;
 }
 
-std::string readWholeFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+// The bytes of a file, or why they cannot be had. A missing file (or a
+// missing folder on its path) is no error: it reads as empty.
+struct FileBytes {
+  bool exists = false;
+  std::string bytes;
+  std::string error;
+};
+
+FileBytes readFileBytes(const fs::path& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return {};
+    return {true, {}, std::strerror(errno)};
+  }
+  // A pipe or device would block or never end.
+  if (!S_ISREG(info.st_mode)) return {true, {}, "not a regular file"};
+  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {true, {}, std::strerror(errno)};
+  FileBytes read{true, {}, {}};
+  char buffer[8192];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) read.error = std::strerror(errno);
+    if (n <= 0) break;
+    read.bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  return read;
 }
 
 // Writes content to a new file beside target and renames it over target.
@@ -170,6 +155,15 @@ void replaceFile(const fs::path& target, const std::string& content) {
   }
 }
 
+// A file the user made read-only is not replaced, as the Windows profile
+// functions do not write it either; the mode bits count even for root.
+bool readOnly(const fs::path& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0) return false;  // missing: it is created
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+  return access(file.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
 // Enough to tell that someone else replaced or edited the file.
 struct FileStamp {
   bool exists = false;
@@ -201,7 +195,8 @@ using Operation = std::variant<WriteOperation, EraseOperation>;
 
 class IniDocument {
  public:
-  explicit IniDocument(std::u16string_view text) : sections_(parseFile(text)) {}
+  explicit IniDocument(std::u16string_view text)
+      : sections_(parseFile(text)), lineEnd_(usesCrLf(text) ? u"\r\n" : u"\n") {}
 
   const Section* findSection(std::u16string_view name) const {
     auto it = sectionNamed(name);
@@ -231,8 +226,8 @@ class IniDocument {
   std::u16string text() const {
     std::u16string result;
     for (const Section& section : sections_) {
-      if (section.hasHeader) result += section.header + u"\n";
-      for (const Line& line : section.lines) result += line.output() + u"\n";
+      if (section.hasHeader) result += section.header + lineEnd_;
+      for (const Line& line : section.lines) result += line.output() + lineEnd_;
     }
     return result;
   }
@@ -250,7 +245,14 @@ class IniDocument {
     return sections_.back();
   }
 
+  // A file keeps its line ends: the first one tells which.
+  static bool usesCrLf(std::u16string_view text) {
+    const std::size_t end = text.find(u'\n');
+    return end != std::u16string_view::npos && end > 0 && text[end - 1] == u'\r';
+  }
+
   std::vector<Section> sections_;
+  std::u16string lineEnd_;
 };
 
 // Reads see the file as it is now, as the Windows profile functions do:
@@ -262,6 +264,12 @@ class PosixIniFile final : public IniFile {
   explicit PosixIniFile(fs::path file) : file_(std::move(file)) { reload(); }
 
   const fs::path& fileName() const override { return file_; }
+
+  std::optional<IniReadError> readError() const override {
+    current();
+    if (readError_.empty()) return std::nullopt;
+    return IniReadError(file_, readError_);
+  }
 
   std::optional<std::u16string> findString(std::u16string_view section,
                                            std::u16string_view key) const override {
@@ -297,9 +305,14 @@ class PosixIniFile final : public IniFile {
   // so writing back unchanged values neither rewrites it nor dates it anew.
   void updateFile() override {
     if (pending_.empty()) return;
-    current();
-    const std::string text = toUtf8(document_->text());
-    if (!(onDisk_ && *onDisk_ == text)) replaceFile(file_, text);
+    if (auto error = readError()) throw *error;
+    const std::string text = encodeText(document_->text(), form_);
+    if (onDisk_ && *onDisk_ == text) {
+      pending_.clear();
+      return;
+    }
+    if (readOnly(file_)) throw IniWriteError(file_);
+    replaceFile(file_, text);
     pending_.clear();
     stamp_ = FileStamp::of(file_);
     onDisk_ = text;
@@ -308,11 +321,14 @@ class PosixIniFile final : public IniFile {
  private:
   void reload() const {
     stamp_ = FileStamp::of(file_);
-    std::error_code error;
     onDisk_.reset();
-    const std::string bytes = readWholeFile(file_);
-    if (fs::exists(file_, error)) onDisk_ = bytes;
-    document_.emplace(decodeFile(bytes));
+    FileBytes read = readFileBytes(file_);
+    DecodedText decoded = decodeText(read.bytes);
+    readError_ = !read.error.empty() ? read.error : decoded.damage;
+    if (!readError_.empty()) decoded.text.clear();
+    if (read.exists) onDisk_ = std::move(read.bytes);
+    form_ = decoded.form.encoding == TextEncoding::Windows1255 ? TextForm{} : decoded.form;
+    document_.emplace(decoded.text);
     for (const Operation& op : pending_)
       std::visit([&](const auto& o) { document_->apply(o); }, op);
   }
@@ -332,6 +348,8 @@ class PosixIniFile final : public IniFile {
   std::vector<Operation> pending_;
   mutable std::optional<IniDocument> document_;
   mutable std::optional<std::string> onDisk_;  // the file's bytes as last read or written
+  mutable TextForm form_;                      // how the file is written back
+  mutable std::string readError_;              // why the file could not be read, if it could not
   mutable FileStamp stamp_;
 };
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "ascii/blanks.h"
@@ -53,6 +54,26 @@ class ProfileIniFile final : public IniFile {
 
   const std::filesystem::path& fileName() const override { return file_; }
 
+  // The profile functions read an unreadable file as empty and would write
+  // a new one over it.
+  std::optional<IniReadError> readError() const override {
+    const DWORD attributes = GetFileAttributesW(wide(name_));
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD error = GetLastError();
+      if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+      return IniReadError(file_, "Windows error " + std::to_string(error));
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return IniReadError(file_, "a folder");
+    HANDLE file = CreateFileW(wide(name_), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      return IniReadError(file_, "Windows error " + std::to_string(GetLastError()));
+    }
+    CloseHandle(file);
+    return std::nullopt;
+  }
+
   std::optional<std::u16string> findString(std::u16string_view section,
                                            std::u16string_view key) const override {
     const std::u16string keyName(key);
@@ -78,6 +99,7 @@ class ProfileIniFile final : public IniFile {
 
   void writeString(std::u16string_view section, std::u16string_view key,
                    std::u16string_view value) override {
+    if (auto error = readError()) throw *error;
     const std::u16string sectionName = oneLine(section);
     const std::u16string keyName = oneLine(key);
     const std::u16string text = oneLine(value);
@@ -87,6 +109,7 @@ class ProfileIniFile final : public IniFile {
   }
 
   void eraseSection(std::u16string_view section) override {
+    if (auto error = readError()) throw *error;
     const std::u16string sectionName(section);
     // Each call removes the first section of the name.
     while (hasSection(sectionName)) {

@@ -454,6 +454,21 @@ LRESULT ControlWindow::notify(const NMHDR& header) {
     const auto& click = reinterpret_cast<const NMMOUSE&>(header);
     static_cast<StatusBar&>(control_).userClickPanel(static_cast<int>(click.dwItemSpec));
   }
+  if (kind_ == Kind::Grid && header.code == NM_CUSTOMDRAW) {
+    // The list view has no cell colours of its own: each cell is painted on
+    // the grid's colour for it (the attribute editor's yellow tags).
+    auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header));
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) return CDRF_NOTIFYSUBITEMDRAW;
+    if (draw.nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) {
+      const auto& grid = static_cast<const StringGrid&>(control_);
+      const auto color =
+          grid.cellColor(draw.iSubItem, static_cast<int>(draw.nmcd.dwItemSpec) + grid.fixedRows());
+      draw.clrTextBk = color ? RGB(color->red, color->green, color->blue) : CLR_DEFAULT;
+      return CDRF_DODEFAULT;
+    }
+    return CDRF_DODEFAULT;
+  }
   if (kind_ == Kind::Grid) return gridNotify(header);
   if (kind_ == Kind::Tree) return treeNotify(header);
   if (kind_ == Kind::Pages) return pagesNotify(header);

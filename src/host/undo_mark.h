@@ -5,17 +5,17 @@
 #include "host/host_error.h"
 #include "host/ref.h"
 
-namespace vrn::editing {
+namespace vrn::host {
 
 class UndoMark {
  public:
-  explicit UndoMark(host::Ref document) : document_(std::move(document)) {
+  explicit UndoMark(Ref document) : document_(std::move(document)) {
     document_.call("StartUndoMark");
   }
   ~UndoMark() {
     try {
       document_.call("EndUndoMark");
-    } catch (const host::HostError&) {
+    } catch (const HostError&) {
       // A mark the host cannot end must not hide why the operation ended.
     }
   }
@@ -23,7 +23,7 @@ class UndoMark {
   UndoMark& operator=(const UndoMark&) = delete;
 
  private:
-  host::Ref document_;
+  Ref document_;
 };
 
-}  // namespace vrn::editing
+}  // namespace vrn::host

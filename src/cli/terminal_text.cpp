@@ -1,0 +1,95 @@
+#include "cli/terminal_text.h"
+
+#include <cstdio>
+
+#include "platform/text_encoding.h"
+
+namespace vrn::cli {
+namespace {
+
+unsigned byteAt(std::string_view text, std::size_t i) {
+  return static_cast<unsigned char>(text[i]);
+}
+
+bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+std::string hexEscape(const char* format, unsigned value) {
+  char code[8];
+  std::snprintf(code, sizeof code, format, value);
+  return code;
+}
+
+}  // namespace
+
+std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds) {
+  std::string safe;
+  safe.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto decoded = platform::utf8CharacterAt(utf8, i);
+    if (!decoded) {
+      safe += hexEscape("\\x%02X", byteAt(utf8, i));
+      ++i;
+      continue;
+    }
+    const char32_t c = decoded->codePoint;
+    if (isControl(c) && !(c == U'\n' && lineFeeds == LineFeeds::Keep)) {
+      safe += hexEscape("\\x%02X", static_cast<unsigned>(c));
+    } else {
+      safe.append(utf8, i, decoded->length);
+    }
+    i += decoded->length;
+  }
+  return safe;
+}
+
+// Written by hand rather than by the JSON writer: a large drawing's listing
+// writes some millions of strings, and building a JSON value for each cost a
+// fifth of the listing's time.
+void appendJsonString(std::string& out, std::string_view utf8) {
+  out += '"';
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const unsigned byte = byteAt(utf8, i);
+    switch (byte) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        // UTF-8: 7F is DEL, C2 80-9F the C1 controls.
+        if (byte < 0x20 || byte == 0x7F) {
+          out += hexEscape("\\u%04x", byte);
+        } else if (byte == 0xC2 && i + 1 < utf8.size() && byteAt(utf8, i + 1) >= 0x80 &&
+                   byteAt(utf8, i + 1) <= 0x9F) {
+          out += hexEscape("\\u%04x", byteAt(utf8, ++i));
+        } else {
+          out += utf8[i];
+        }
+    }
+  }
+  out += '"';
+}
+
+std::string jsonString(std::string_view utf8) {
+  std::string json;
+  appendJsonString(json, utf8);
+  return json;
+}
+
+}  // namespace vrn::cli

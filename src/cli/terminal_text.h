@@ -1,0 +1,28 @@
+#pragma once
+// Text that came from a file, made safe to show on a terminal: a drawing,
+// a font map or a database could otherwise move the cursor, recolour,
+// retitle or clear the user's terminal through escape sequences.
+//
+//   control characters (U+0000-U+001F, DEL, U+0080-U+009F)   \xNN, NN the code
+//   bytes that are no well-formed UTF-8                       \xNN, NN the byte
+//
+// Everything else, backslashes included, passes unchanged, so Hebrew,
+// MTEXT codes and file names read as they are.
+
+#include <string>
+#include <string_view>
+
+namespace vrn::cli {
+
+enum class LineFeeds { Escape, Keep };
+
+std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds = LineFeeds::Escape);
+
+// One string value in JSON: quotes, backslashes and U+0000-U+001F escaped
+// as the JSON writer escapes them, and DEL and U+0080-U+009F as \u00NN too:
+// JSON allows them raw, but a terminal takes them as controls, and the DOS
+// Hebrew letters of stored texts are just these codes. The text is UTF-8.
+void appendJsonString(std::string& out, std::string_view utf8);
+std::string jsonString(std::string_view utf8);
+
+}  // namespace vrn::cli
