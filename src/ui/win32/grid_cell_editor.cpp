@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/form.h"
 #include "ui/string_grid.h"
 #include "ui/win32/control_window.h"
 #include "ui/win32/window_classes.h"
@@ -35,6 +36,9 @@ bool GridCellEditor::open() {
   if (!model_.editing() || !model_.contains(col, row) || col < model_.fixedCols() ||
       row < model_.fixedRows())
     return false;
+  // The grid takes the focus first, as a typed edit gives it the focus: the
+  // control that had it may refuse to let go.
+  if (!model_.form().userFocus(model_, FocusCause::Keyboard)) return false;
   destroy();
   RECT place{};
   if (!ListView_GetSubItemRect(grid_, row - model_.fixedRows(), col, LVIR_LABEL, &place))

@@ -23,7 +23,7 @@ class GridCellEditor {
   GridCellEditor& operator=(const GridCellEditor&) = delete;
 
   // Opens over the selected cell with its text and takes the focus: false
-  // when that cell cannot be edited.
+  // when that cell cannot be edited or the grid cannot take the focus.
   bool open();
   bool isOpen() const { return open_; }
   // The window that takes the keys.

@@ -262,6 +262,16 @@ TEST(Win32Controls, ListsPagesTreesAndGridsShowTheSeamsState) {
          EXPECT_EQ(cellEditorOf(grid), nullptr);
          EXPECT_EQ(utf16ToUtf8(f.StringGrid1.cell(1, 1)), "Windows") << "Escape drops the edit";
        }},
+      {"grid cell typed into from another control", nullptr,
+       [](test::TfrmSample& f, const auto& of) {
+         f.StringGrid1.selectCell(0, 1);
+         f.Edit2.setFocus();
+         SetFocus(of(f.Edit2).window());
+         EXPECT_TRUE(of(f.StringGrid1).typeIntoCell(u"hebrew.shx"));
+         EXPECT_EQ(utf16ToUtf8(f.StringGrid1.cell(0, 1)), "hebrew.shx")
+             << "the focus leaving the other control does not close the editor";
+         EXPECT_EQ(f.activeControl(), &f.StringGrid1);
+       }},
   };
   for (const ShowCase& c : cases) {
     SCOPED_TRACE(c.name);
