@@ -196,6 +196,10 @@ window_cases=(
   "block-ok|block DE|TfrmGrid|400 300|cell ngrid 2 2\nset ngrid מטבח\ncell ngrid 2 3\nset edWF 0.8\nset ngrid 12\nclick btnOk"
   "block-cancel|block D2|TfrmGrid|400 300|set ngrid x\nclick btnCancel"
   "attdef-ok|edit DC|TfrmGrid|400 300|set ngrid סלון\nclick btnOk"
+  "fontconvert-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebrew1.shx\nchoose cbStyles HEB-WIN\nclick btnConvert\nanswer OK\nclick btnClose"
+  "fontremap-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebeng.shx\nchoose PageControl1 \"Convert Font's Mapping\"\ncheck cbReverse\nclick btnRemap\nanswer OK\nclick btnClose2"
+  "fontconvert-close|hfont_convert|TfrmFontConvert|560 360|close"
+  "revit-cancel|Convert|TfrmConvert|460 170|click btnCancel"
   "mtext-ok|mtext A8|Tfrmmtext|620 420|uncheck CheckBox1\nclick Memo1\ncaret 0\ntype א\nclick BitBtn1"
   "mtext-cancel|mtext A8|Tfrmmtext|620 420|click BitBtn3"
   # The library starts empty; the second case finds what the first stored.
@@ -208,6 +212,8 @@ declare -A window_captions=(
   [TfrmFonts]='"File"|"&New"|"&Delete"|"&New from file"|"OK"|"Cancel"'
   [TAboutBox]='"vrn"|"Version 1.0"|"Hebrew text for AutoCAD"|"OK"'
   [TfrmGrid]='"&English"|"OK"|"Cancel"'
+  [TfrmFontConvert]='"Selct All"|"Unselect All"|"Style to convert"|"Convert »"|"Close"'
+  [TfrmConvert]='"Save converted  as:"|"Save"|"Save As and Convert"|"Reload  base DWG"|"CANCEL"'
   [Tfrmmtext]='"&OK"|"&Cancel"|"Explode"|"Hebrew"|"English"|"Align Right"|"HEB-TTF"'
   [TfrmExpl]='"OK"|">>Pick"|"<<Put"|"<<PutMt"|"Search"|"+ Folder"|"+Topic"|"Load from file"'
 )
@@ -218,6 +224,8 @@ headless_reference() { # member argument script output
       --style "$argument" --at 300,300 --script "$3" -o "$4" ;;
     about) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" Cmd about_vrn "" "" \
       --script "$3" -o "$4" ;;
+    hfont_convert) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" Cmd hfont_convert \
+      "" "" --script "$3" -o "$4" ;;
     *) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" "$member" \
       ${argument:+"$argument"} --script "$3" -o "$4" ;;
   esac

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "automation/cmd.h"
+#include "automation/drawing_ops_members.h"
 #include "automation/library_member.h"
 #include "automation/module.h"
 #include "automation/multiline_members.h"
-#include "automation/not_available.h"
 #include "automation/shell_members.h"
 #include "automation/string_commands.h"
 #include "automation/text_editor_members.h"
@@ -21,11 +21,6 @@ namespace {
 using host::HostError;
 using host::Invoke;
 using host::Variant;
-
-void refreshThenFormNotAvailable() {
-  Module::current().view().RefreshAcad();
-  formNotAvailable();
-}
 
 bool kindFits(MemberKind member, Invoke kind) {
   switch (member) {
@@ -114,7 +109,7 @@ void Tautovrn::Hplot() {
   module.view().RefreshAcad();
   drawing_ops::PreparePlot(module.view().AcadDoc);
 }
-void Tautovrn::Convert() { refreshThenFormNotAvailable(); }
+void Tautovrn::Convert() { convertMember(Module::current()); }
 
 // ---- Members that work on the module state. ----
 

@@ -1,8 +1,8 @@
 #include "automation/cmd.h"
 
 #include "ascii/letter_case.h"
+#include "automation/drawing_ops_members.h"
 #include "automation/module.h"
-#include "automation/not_available.h"
 #include "automation/shell_members.h"
 #include "encoding/keyboard_switch.h"
 #include "library/db_commands.h"
@@ -30,8 +30,7 @@ void runCmd(Module& module, const std::u16string& cmd, const std::u16string& par
   } else if (cmd == u"about_vrn") {
     showAboutBox(module);
   } else if (cmd == u"hfont_convert") {
-    module.view().RefreshAcad();
-    formNotAvailable();
+    hfontConvertMember(module);
   }
 }
 

@@ -12,6 +12,7 @@
 #include "automation/module.h"
 #include "cli/automation_call.h"
 #include "cli/batch_run.h"
+#include "cli/command_line_alerts.h"
 #include "cli/drawing_session.h"
 #include "cli/font_map_commands.h"
 #include "cli/new_text.h"
@@ -159,11 +160,14 @@ struct Texts {
     const auto module = context.startModule(kFontMap);
     automation::Tautovrn object;
     const DrawingSession session(object, file, context.progress);
-    const auto texts = listTexts(*module, session.document(), context.progress);
     if (json) {
-      printTextsJson(texts, context.out);
+      JsonTextWriter writer(context.out);
+      readTexts(*module, session.document(), context.progress,
+                [&writer](const TextRecord& text) { writer.add(text); });
+      writer.finish();
     } else {
-      printTexts(texts, context.out);
+      readTexts(*module, session.document(), context.progress,
+                [&context](const TextRecord& text) { printText(text, context.out); });
     }
   }
 };
@@ -207,6 +211,7 @@ void callWithForms(automation::Tautovrn& object, ScriptedRun& run, DrawingSessio
   run.start(session.application());
   try {
     callMember(object, member, std::move(args));
+    answerAlerts(*session.application().activeDocument(), run.toolkit());
   } catch (...) {
     run.finishAfterFailure();
     throw;

@@ -18,13 +18,13 @@ namespace {
 
 using host::EntityType;
 
-class TextCollector {
+class TextReader {
  public:
-  TextCollector(automation::Module& module, Progress& progress)
-      : module_(module), progress_(progress) {}
+  TextReader(automation::Module& module, Progress& progress, const TextSink& sink)
+      : module_(module), progress_(progress), sink_(sink) {}
 
   void add(const host::Ref& entity, EntityType type) {
-    TextRecord record;
+    TextRecord& record = record_;
     record.handle = entity.get("Handle").toString();
     record.entity = drawing_ops::textKindName(type);
     record.style = entity.get("StyleName").toString();
@@ -32,11 +32,9 @@ class TextCollector {
     const encoding::FontState state = classify(record);
     record.text = type == EntityType::MText ? editing::mtextInReadingOrder(record.stored, state)
                                             : encoding::AcadToEditWin(record.stored, state);
-    texts_.push_back(std::move(record));
-    progress_.count(texts_.size());
+    sink_(record);
+    progress_.count(++count_);
   }
-
-  std::vector<TextRecord> take() { return std::move(texts_); }
 
  private:
   // The style's font and backward flag, and the font type TfrmFonts gives
@@ -61,7 +59,9 @@ class TextCollector {
 
   automation::Module& module_;
   Progress& progress_;
-  std::vector<TextRecord> texts_;
+  const TextSink& sink_;
+  TextRecord record_;  // reused: its strings keep their room from text to text
+  std::size_t count_ = 0;
   std::unordered_map<std::u16string, automation::StyleFontType> styles_;
 };
 
@@ -95,56 +95,50 @@ std::string indentedLines(const std::u16string& text, const std::string& indent)
 
 }  // namespace
 
+void readTexts(automation::Module& module, const host::Ref& document, Progress& progress,
+               const TextSink& sink) {
+  module.view().AcadStyles = document.obj("TextStyles");
+  TextReader reader(module, progress, sink);
+  progress.step("reading texts");
+  drawing_ops::forEachText(
+      document, [&reader](const host::Ref& text, EntityType type) { reader.add(text, type); });
+  progress.finish();
+}
+
 std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& document,
                                   Progress& progress) {
-  module.view().AcadStyles = document.obj("TextStyles");
-  TextCollector collector(module, progress);
-  progress.step("reading texts");
-  drawing_ops::forEachText(document, [&collector](const host::Ref& text, EntityType type) {
-    collector.add(text, type);
-  });
-  progress.finish();
-  return collector.take();
+  std::vector<TextRecord> texts;
+  readTexts(module, document, progress, [&texts](const TextRecord& t) { texts.push_back(t); });
+  return texts;
 }
 
-void printTexts(const std::vector<TextRecord>& texts, std::ostream& out) {
-  for (const TextRecord& t : texts) {
-    out << terminalSafe(utf16ToUtf8(t.handle)) << ' ' << t.entity << "  style \""
-        << terminalSafe(utf16ToUtf8(t.style)) << "\"  font \"" << terminalSafe(utf16ToUtf8(t.font))
-        << "\"  type " << t.fontType << (t.backward ? "  backward" : "") << '\n';
-    out << "  stored  " << escapedStored(t.stored) << '\n';
-    out << "  text    " << indentedLines(t.text, "          ") << '\n';
-  }
+void printText(const TextRecord& t, std::ostream& out) {
+  out << terminalSafe(utf16ToUtf8(t.handle)) << ' ' << t.entity << "  style \""
+      << terminalSafe(utf16ToUtf8(t.style)) << "\"  font \"" << terminalSafe(utf16ToUtf8(t.font))
+      << "\"  type " << t.fontType << (t.backward ? "  backward" : "") << '\n';
+  out << "  stored  " << escapedStored(t.stored) << '\n';
+  out << "  text    " << indentedLines(t.text, "          ") << '\n';
 }
 
-// Written one text at a time, in the layout of a whole document dumped with
-// an indent of 2: the texts of a large drawing never stand in memory twice.
-void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out) {
-  if (texts.empty()) {
-    out << "[]\n";
-    return;
-  }
-  std::string entry;
-  const auto add = [&entry](const char* key, const std::string& value, const char* after = ",\n") {
-    entry.append("    \"").append(key).append("\": ");
-    appendJsonString(entry, value);
-    entry.append(after);
+void JsonTextWriter::add(const TextRecord& t) {
+  const auto add = [this](const char* key, const std::string& value, const char* after = ",\n") {
+    entry_.append("    \"").append(key).append("\": ");
+    appendJsonString(entry_, value);
+    entry_.append(after);
   };
-  const char* separator = "[\n";
-  for (const TextRecord& t : texts) {
-    entry.assign(separator).append("  {\n");
-    add("handle", utf16ToUtf8(t.handle));
-    add("entity", t.entity);
-    add("style", utf16ToUtf8(t.style));
-    add("font", utf16ToUtf8(t.font));
-    entry.append("    \"fontType\": ").append(std::to_string(t.fontType)).append(",\n");
-    entry.append("    \"backward\": ").append(t.backward ? "true" : "false").append(",\n");
-    add("stored", utf16ToUtf8(t.stored));
-    add("text", utf16ToUtf8(t.text), "\n  }");
-    out.write(entry.data(), static_cast<std::streamsize>(entry.size()));
-    separator = ",\n";
-  }
-  out << "\n]\n";
+  entry_.assign(count_ == 0 ? "[\n" : ",\n").append("  {\n");
+  add("handle", utf16ToUtf8(t.handle));
+  add("entity", t.entity);
+  add("style", utf16ToUtf8(t.style));
+  add("font", utf16ToUtf8(t.font));
+  entry_.append("    \"fontType\": ").append(std::to_string(t.fontType)).append(",\n");
+  entry_.append("    \"backward\": ").append(t.backward ? "true" : "false").append(",\n");
+  add("stored", utf16ToUtf8(t.stored));
+  add("text", utf16ToUtf8(t.text), "\n  }");
+  out_.write(entry_.data(), static_cast<std::streamsize>(entry_.size()));
+  ++count_;
 }
+
+void JsonTextWriter::finish() { out_ << (count_ == 0 ? "[]\n" : "\n]\n"); }
 
 }  // namespace vrn::cli

@@ -4,6 +4,7 @@
 // every paper-space layout and of every named block, in drawing order, each
 // with its style, its font's type and its text in reading order.
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,9 +30,15 @@ struct TextRecord {
   std::u16string text;    // reading order, paragraphs joined by a line feed
 };
 
-// Reads the texts of `document`. Classifying a style sets TfrmFonts' font
-// state, as the editors do; a text whose style is missing is read with an
-// empty font name.
+using TextSink = std::function<void(const TextRecord&)>;
+
+// Reads the texts of `document`, handing each to `sink` as it is read, so a
+// large drawing's texts never stand in memory together. Classifying a style
+// sets TfrmFonts' font state, as the editors do; a text whose style is
+// missing is read with an empty font name.
+void readTexts(automation::Module& module, const host::Ref& document, Progress& progress,
+               const TextSink& sink);
+// The same, gathered.
 std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& document,
                                   Progress& progress);
 
@@ -39,9 +46,23 @@ std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& d
 // DOS-letter codes written as \xNN, then the reading order. Control
 // characters from the drawing never reach the terminal raw (see
 // cli/terminal_text.h).
-void printTexts(const std::vector<TextRecord>& texts, std::ostream& out);
+void printText(const TextRecord& text, std::ostream& out);
+
 // One JSON array of objects with the keys handle, entity, style, font,
-// fontType, backward, stored, text; every control character escaped.
-void printTextsJson(const std::vector<TextRecord>& texts, std::ostream& out);
+// fontType, backward, stored, text, every control character escaped;
+// written a text at a time in the layout of the whole array dumped with an
+// indent of 2.
+class JsonTextWriter {
+ public:
+  explicit JsonTextWriter(std::ostream& out) : out_(out) {}
+  void add(const TextRecord& text);
+  // Closes the array (an empty one when no text was added).
+  void finish();
+
+ private:
+  std::ostream& out_;
+  std::string entry_;
+  std::size_t count_ = 0;
+};
 
 }  // namespace vrn::cli

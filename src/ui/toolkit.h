@@ -68,6 +68,10 @@ class Toolkit {
   // A timer was enabled, disabled, given a new interval or is going away:
   // the backend (re)starts it from now, or stops it.
   virtual void timerChanged(Timer& timer) = 0;
+  // Delivers the input waiting for the forms, so that they stay responsive
+  // during long work done inside a handler; the work's form must then
+  // ignore its own commands until it is done.
+  virtual void processMessages() {}
 
   // The hourglass shows while at least one Hourglass (hourglass.h) lives.
   void beginBusy() {

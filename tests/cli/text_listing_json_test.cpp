@@ -61,7 +61,9 @@ TEST(TextListingJson, StreamedTextsReadAsTheWholeDocumentDumped) {
   const std::vector<std::vector<TextRecord>> cases{{}, {plain}, {plain, awkward, plain}};
   for (const auto& texts : cases) {
     std::ostringstream out;
-    printTextsJson(texts, out);
+    JsonTextWriter writer(out);
+    for (const TextRecord& text : texts) writer.add(text);
+    writer.finish();
     EXPECT_EQ(out.str(), withControlsEscaped(dumpedWhole(texts))) << texts.size() << " texts";
     EXPECT_EQ(nlohmann::json::parse(out.str()), nlohmann::json::parse(dumpedWhole(texts)));
   }

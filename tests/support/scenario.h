@@ -21,6 +21,7 @@
 
 #include "automation/autovrn.h"
 #include "automation/module.h"
+#include "cli/command_line_alerts.h"
 #include "cli/drawing_prompts.h"
 #include "cli/new_text.h"
 #include "cli/progress.h"
@@ -70,6 +71,7 @@ class Scenario {
   ~Scenario() { platform::resetSimulatedKeyboard(); }
 
   automation::Module& module() { return *module_; }
+  host::Ref application() const { return host::Ref(app_); }
   const std::filesystem::path& dataDir() const { return module_->DataDir(); }
   host::Ref entity(const std::u16string& handle) const {
     return doc.call("HandleToObject", handle).toObject();
@@ -92,13 +94,14 @@ class Scenario {
     return {};
   }
 
-  // Plays the script (UTF-8 lines) and calls the member; the run's report
-  // is in report().
+  // Plays the script (UTF-8 lines) and calls the member, then shows the
+  // alerts it left on the command line; the run's report is in report().
   automation::CallResult run(std::string_view member, std::vector<host::Variant> args,
                              std::string_view script) {
     prompts_.emplace(*app_, toolkit.transcript());
     toolkit.play(ui::script::parse(script), &*prompts_);
     automation::CallResult result = object_.invoke(member, host::Invoke::Method, args);
+    cli::answerAlerts(*app_->activeDocument(), toolkit);
     report_ = toolkit.finish();
     return result;
   }

@@ -126,7 +126,7 @@ Check "the drawing opens", Err.Number = 0
 v.SetApp app
 Check "SetApp", Err.Number = 0
 
-' Forms are not part of this build: each such member reports it.
+' No display runs here, so no form can show: each member that opens one reports it.
 v.FontTable
 CheckFailure "FontTable", 0
 v.replace

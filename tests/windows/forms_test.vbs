@@ -5,7 +5,7 @@
 ' Arguments: the drawing, where to save it, the member, its argument:
 '   newtext STYLE  (a new empty text at 300,300 as the AutoCAD-side routine
 '                   makes it, then newtext on it, as `vrn newtext` does)
-'   edit HANDLE | block HANDLE | mtext HANDLE | FontTable | about | Hlib
+'   edit HANDLE | block HANDLE | mtext HANDLE | FontTable | about | hfont_convert | Convert | Hlib
 ' The last line is "N passed, N failed", which the harness reads.
 Option Explicit
 Dim passed, failed, app, doc, v, member, text
@@ -49,6 +49,10 @@ Select Case member
     v.FontTable
   Case "about"
     v.Cmd "about_vrn", "", ""
+  Case "hfont_convert"
+    v.Cmd "hfont_convert", "", ""
+  Case "Convert"
+    v.Convert
 End Select
 Check member & " returns (" & Err.Description & ")", Err.Number = 0
 Err.Clear

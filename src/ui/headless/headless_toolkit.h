@@ -7,6 +7,8 @@
 // memory. The keyboard layout it types with is the platform's simulated
 // one, which `layout he|en` switches.
 
+#include <functional>
+
 #include "platform/keyboard_layouts.h"
 #include "ui/headless/virtual_clipboard.h"
 #include "ui/headless/virtual_clock.h"
@@ -57,6 +59,10 @@ class HeadlessToolkit final : public ScriptedToolkit {
   void bringToFront(Form& form) override { frontForm_ = &form; }
   void beep() override { ++beeps_; }
   void timerChanged(Timer& timer) override { clock_.update(timer); }
+  // The scripted user acts between its lines only; a test may act here.
+  void processMessages() override {
+    if (onProcessMessages) onProcessMessages();
+  }
 
   // --- the virtual machine, for tests and the command line ---
   VirtualScreen& screen() { return screen_; }
@@ -65,6 +71,8 @@ class HeadlessToolkit final : public ScriptedToolkit {
   int beeps() const { return beeps_; }
   // The form last brought to the front, or null.
   const Form* frontForm() const { return frontForm_; }
+  // What arrives while a form's long work services the messages.
+  std::function<void()> onProcessMessages;
 
  protected:
   void showBusyCursor(bool busy) override { busy_ = busy; }

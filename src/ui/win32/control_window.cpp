@@ -42,9 +42,9 @@ ControlWindow::Kind kindOf(const Control& control) {
   if (dynamic_cast<const SpinButton*>(&control)) return Kind::Spin;
   if (dynamic_cast<const StringGrid*>(&control)) return Kind::Grid;
   if (dynamic_cast<const TreeView*>(&control)) return Kind::Tree;
-  if (dynamic_cast<const PageControl*>(&control)) return Kind::Pages;
   if (dynamic_cast<const ListBox*>(&control)) return Kind::List;
   if (dynamic_cast<const RadioGroup*>(&control)) return Kind::Radio;
+  if (dynamic_cast<const PageControl*>(&control)) return Kind::Tabs;
   return Kind::Other;
 }
 
@@ -55,6 +55,17 @@ ShiftState heldModifiers() {
 LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* control = reinterpret_cast<ControlWindow*>(GetPropW(window, L"VrnControl"));
   return control->handle(window, message, wParam, lParam);
+}
+
+// A radio group's buttons: one row each, inside its frame.
+constexpr int kRadioTop = 20;
+constexpr int kRadioRow = 22;
+constexpr int kRadioInset = 10;
+
+std::u16string listItemText(const ListBox& list, int index) {
+  const auto* checks = dynamic_cast<const CheckListBox*>(&list);
+  if (!checks) return list.item(index);
+  return (checks->checked(index) ? u"[x] " : u"[ ] ") + list.item(index);
 }
 
 // The tool button's caption: its own, else its hint (no images are loaded).
@@ -161,30 +172,28 @@ void ControlWindow::create(Rect bounds) {
       if (!static_cast<TreeView&>(control_).hideSelection()) style |= TVS_SHOWSELALWAYS;
       if (!static_cast<TreeView&>(control_).dragEnabled()) style |= TVS_DISABLEDRAGDROP;
       break;
-    case Kind::Pages:
-      // Clipped by the controls on its pages, which lie over it.
-      windowClass = WC_TABCONTROLW;
-      style |= WS_TABSTOP | WS_CLIPSIBLINGS;
-      break;
-    case Kind::Page:
-      break;
     case Kind::List:
       windowClass = WC_LISTBOXW;
       exStyle = WS_EX_CLIENTEDGE;
       style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-      if (static_cast<ListBox&>(control_).sorted()) style |= LBS_SORT;
       break;
     case Kind::Radio:
       windowClass = WC_BUTTONW;
-      style |= WS_TABSTOP | BS_GROUPBOX;
+      style |= BS_GROUPBOX;
       caption = static_cast<RadioGroup&>(control_).caption();
+      break;
+    case Kind::Tabs:
+      windowClass = WC_TABCONTROLW;
+      style |= WS_TABSTOP | WS_CLIPSIBLINGS;
+      break;
+    case Kind::Page:
       break;
     case Kind::Other:
       style |= SS_ETCHEDFRAME;
       break;
   }
   if (control_.rightToLeft()) exStyle |= WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
-  if (control_.displayed() && kind_ != Kind::Page) style |= WS_VISIBLE;
+  if (shown()) style |= WS_VISIBLE;
   if (!control_.enabled()) style |= WS_DISABLED;
   window_ = CreateWindowExW(exStyle, windowClass, wide(caption), style, bounds.left, bounds.top,
                             bounds.width, height, form_.window(), nullptr, thisModule(), nullptr);
@@ -227,11 +236,9 @@ void ControlWindow::changed(Aspect aspect) {
       break;
     case Aspect::Checked:
       showChecked();
-      showRadioChecked();
       break;
     case Aspect::Visible:
-      // What it holds shows or hides with it.
-      form_.showDisplayed();
+      form_.showDisplayed();  // a container takes what it holds along
       break;
     case Aspect::Enabled:
       EnableWindow(window_, control_.enabled());
@@ -245,7 +252,6 @@ void ControlWindow::changed(Aspect aspect) {
     }
     case Aspect::Appearance:
       showFont();
-      if (kind_ == Kind::Radio) createRadioItems();  // the columns may have changed
       InvalidateRect(window_, nullptr, TRUE);
       break;
     case Aspect::ReadOnly:
@@ -279,12 +285,8 @@ void ControlWindow::showText() {
     text = check->caption();
   } else if (auto* tool = dynamic_cast<ToolButton*>(&control_)) {
     text = toolCaption(*tool);
-  } else if (kind_ == Kind::Page) {
-    return;
   } else if (auto* label = dynamic_cast<Label*>(&control_)) {
     text = label->caption();
-  } else if (auto* group = dynamic_cast<RadioGroup*>(&control_)) {
-    text = group->caption();
   } else {
     return;
   }
@@ -304,6 +306,12 @@ void ControlWindow::showSelection() {
       SendMessageW(window_, EM_SETSEL, start, end);
       SendMessageW(window_, EM_SCROLLCARET, 0, 0);
     }
+  } else if (kind_ == Kind::List) {
+    const auto index = static_cast<ListBox&>(control_).itemIndex();
+    SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  } else if (kind_ == Kind::Tabs) {
+    TabCtrl_SetCurSel(window_, static_cast<PageControl&>(control_).activePageIndex());
+    form_.showDisplayed();
   } else if (kind_ == Kind::Grid) {
     auto& grid = static_cast<StringGrid&>(control_);
     const int item = grid.row() - grid.fixedRows();
@@ -311,14 +319,9 @@ void ControlWindow::showSelection() {
                           LVIS_SELECTED | LVIS_FOCUSED);
   }
   showNodeSelection();
-  showListSelection();
-  showActivePage();
 }
 
 void ControlWindow::showItems() {
-  if (kind_ == Kind::Radio) createRadioItems();
-  showListItems();
-  showPages();
   if (kind_ == Kind::Combo) {
     auto& combo = static_cast<ComboBox&>(control_);
     SendMessageW(window_, CB_RESETCONTENT, 0, 0);
@@ -326,6 +329,27 @@ void ControlWindow::showItems() {
       SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item)));
     SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(combo.itemIndex()), 0);
     if (combo.style() == ComboStyle::DropDown) SetWindowTextW(keyWindow(), wide(combo.text()));
+  } else if (kind_ == Kind::List) {
+    auto& list = static_cast<ListBox&>(control_);
+    SendMessageW(window_, LB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < list.count(); ++i) {
+      const std::u16string text = listItemText(list, i);
+      SendMessageW(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text)));
+    }
+    SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(list.itemIndex()), 0);
+  } else if (kind_ == Kind::Radio) {
+    showRadios();
+  } else if (kind_ == Kind::Tabs) {
+    auto& pages = static_cast<PageControl&>(control_);
+    TabCtrl_DeleteAllItems(window_);
+    for (std::size_t i = 0; i < pages.pages().size(); ++i) {
+      std::u16string caption = pages.pages()[i]->caption();
+      TCITEMW tab{};
+      tab.mask = TCIF_TEXT;
+      tab.pszText = const_cast<wchar_t*>(wide(caption));
+      TabCtrl_InsertItem(window_, static_cast<int>(i), &tab);
+    }
+    TabCtrl_SetCurSel(window_, pages.activePageIndex());
   } else if (kind_ == Kind::StatusBar) {
     auto& bar = static_cast<StatusBar&>(control_);
     std::vector<int> edges;
@@ -347,10 +371,46 @@ void ControlWindow::showChecked() {
     state = box->checked() ? BST_CHECKED : BST_UNCHECKED;
   } else if (auto* tool = dynamic_cast<ToolButton*>(&control_)) {
     state = tool->down() ? BST_CHECKED : BST_UNCHECKED;
+  } else if (kind_ == Kind::List) {
+    return showItems();
+  } else if (kind_ == Kind::Radio) {
+    return showRadioChecks();
   } else {
     return;
   }
   SendMessageW(window_, BM_SETCHECK, state, 0);
+}
+
+void ControlWindow::showRadios() {
+  auto& group = static_cast<RadioGroup&>(control_);
+  for (HWND radio : radios_) DestroyWindow(radio);
+  radios_.clear();
+  const Rect bounds = control_.bounds();
+  for (int i = 0; i < group.items().count(); ++i) {
+    HWND radio = CreateWindowExW(
+        0, WC_BUTTONW, wide(group.items().text(i)), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON,
+        kRadioInset, kRadioTop + i * kRadioRow, bounds.width - 2 * kRadioInset, kRadioRow - 2,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), thisModule(), nullptr);
+    SendMessageW(radio, WM_SETFONT, static_cast<WPARAM>(SendMessageW(window_, WM_GETFONT, 0, 0)),
+                 TRUE);
+    radios_.push_back(radio);
+  }
+  showRadioChecks();
+}
+
+HWND ControlWindow::itemWindow(int index) const {
+  if (index < 0 || index >= static_cast<int>(radios_.size())) return nullptr;
+  return radios_[static_cast<std::size_t>(index)];
+}
+
+// The buttons stay: the one clicked may still be in its own message.
+void ControlWindow::showRadioChecks() {
+  const int chosen = static_cast<RadioGroup&>(control_).itemIndex();
+  for (std::size_t i = 0; i < radios_.size(); ++i) {
+    const bool checked = static_cast<int>(i) == chosen;
+    SendMessageW(radios_[i], BM_SETCHECK,
+                 static_cast<WPARAM>(checked ? BST_CHECKED : BST_UNCHECKED), 0);
+  }
 }
 
 void ControlWindow::showCells() {
@@ -383,12 +443,6 @@ void ControlWindow::showCells() {
       }
     }
   }
-}
-
-void ControlWindow::showDisplayed() {
-  const bool shown = kind_ != Kind::Page && control_.displayed();
-  const bool showing = (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (showing != shown) ShowWindow(window_, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void ControlWindow::showFont() {
@@ -431,7 +485,15 @@ void ControlWindow::command(WORD code) {
       return;
     }
   }
-  if (kind_ == Kind::List) return listCommand(window_, code);
+  if (code == LBN_SELCHANGE && kind_ == Kind::List) {
+    const auto index = static_cast<int>(SendMessageW(window_, LB_GETCURSEL, 0, 0));
+    if (index >= 0) static_cast<ListBox&>(control_).userChoose(index);
+  }
+  if (code == LBN_DBLCLK && kind_ == Kind::List) {
+    auto* checks = dynamic_cast<CheckListBox*>(&control_);
+    const int index = checks ? checks->itemIndex() : -1;
+    if (index >= 0) checks->userSetChecked(index, !checks->checked(index));
+  }
   if (code == CBN_SELCHANGE && kind_ == Kind::Combo) {
     const auto index = static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0));
     if (index >= 0) static_cast<ComboBox&>(control_).userChoose(index);
@@ -449,6 +511,9 @@ LRESULT ControlWindow::notify(const NMHDR& header) {
       spin.userClickDown();
     }
     return 1;  // the seam keeps the value
+  }
+  if (kind_ == Kind::Tabs && header.code == TCN_SELCHANGE && !showing_) {
+    static_cast<PageControl&>(control_).userChoose(TabCtrl_GetCurSel(window_));
   }
   if (kind_ == Kind::StatusBar && header.code == NM_CLICK) {
     const auto& click = reinterpret_cast<const NMMOUSE&>(header);
@@ -471,7 +536,6 @@ LRESULT ControlWindow::notify(const NMHDR& header) {
   }
   if (kind_ == Kind::Grid) return gridNotify(header);
   if (kind_ == Kind::Tree) return treeNotify(header);
-  if (kind_ == Kind::Pages) return pagesNotify(header);
   return 0;
 }
 
@@ -514,11 +578,6 @@ LRESULT ControlWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
   WNDPROC original = window == window_ ? original_ : keyOriginal_;
   const bool textBox = kind_ == Kind::Edit || (kind_ == Kind::Combo && window == keyWindow_);
   if (kind_ == Kind::Tree && treeMouse(message, lParam)) return 0;
-  if (kind_ == Kind::Radio && message == WM_COMMAND) {
-    listCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-    form_.syncFocus();
-    return 0;
-  }
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -557,6 +616,12 @@ LRESULT ControlWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
       break;
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+    case WM_COMMAND:  // a radio button of the group
+      if (kind_ == Kind::Radio && HIWORD(wParam) == BN_CLICKED && !showing_) {
+        static_cast<RadioGroup&>(control_).userChoose(static_cast<int>(LOWORD(wParam)) - 1);
+        return 0;
+      }
+      break;
     default:
       break;
   }

@@ -7,16 +7,13 @@
 //     edit buffer decides text and caret and the window then shows them;
 //   - WM_CUT, WM_COPY and WM_PASTE go to the edit box's clipboard methods;
 //   - clicks (BN_CLICKED, CBN_SELCHANGE, LBN_SELCHANGE, TCN_SELCHANGE,
-//     UDN_DELTAPOS, a tree's TVN_SELCHANGED and TVN_ITEMEXPANDED, a grid
-//     cell's NM_CLICK) become the control's user clicks and choices; a
-//     click into an edit box moves the caret there and the focus with it;
+//     UDN_DELTAPOS, a tree's TVN_SELCHANGED, NM_CLICK and TVN_ITEMEXPANDED,
+//     a grid cell's NM_CLICK) become the control's user clicks and choices;
+//     a click into an edit box moves the caret there and the focus with it;
 //   - a tree's drag (TVN_BEGINDRAG, then the button let go over a row)
 //     becomes the tree's user drag;
 //   - a double click on an editable grid cell opens an editor over it
 //     (grid_cell_editor.h) whose text the grid takes as the user's edit.
-//
-// A control shows while the seam displays it: hidden containers and pages
-// that are not active hide what they hold.
 
 #include <windows.h>
 
@@ -49,10 +46,10 @@ class ControlWindow final : public Peer {
     Spin,
     Grid,
     Tree,
-    Pages,
-    Page,  // a tab sheet: its tab shows on the page control, it has no window
-    List,
-    Radio,
+    List,   // ListBox, CheckListBox (ticks shown as "[x] ")
+    Radio,  // RadioGroup: a group box holding a radio button per item
+    Tabs,   // PageControl
+    Page,   // TabSheet: its tab shows its caption; no window of its own shows
     Other
   };
 
@@ -65,6 +62,8 @@ class ControlWindow final : public Peer {
 
   Control& control() const { return control_; }
   Kind kind() const { return kind_; }
+  // Whether the window shows now: the control is displayed and has a face.
+  bool shown() const { return kind_ != Kind::Page && control_.displayed(); }
   HWND window() const { return window_; }
   // The window that takes the keys (a drop-down combo's edit field).
   HWND keyWindow() const { return keyWindow_ ? keyWindow_ : window_; }
@@ -72,9 +71,7 @@ class ControlWindow final : public Peer {
   // WM_COMMAND and WM_NOTIFY of this window, from the form.
   void command(WORD code);
   LRESULT notify(const NMHDR& header);
-  // Shows or hides the window as the seam displays the control.
-  void showDisplayed();
-  // The window of a radio group's item; null for anything else.
+  // The button of a radio group's item; null for anything else.
   HWND itemWindow(int index) const;
   // The item showing a tree's node; null when it shows nowhere.
   _TREEITEM* nodeItem(const TreeNode& node) const;
@@ -95,6 +92,8 @@ class ControlWindow final : public Peer {
   void showChecked();
   void showCells();
   void showFont();
+  void showRadios();
+  void showRadioChecks();
   void showDropdownMenu();
   bool keyDown(WPARAM key);
   void readCaret(HWND window);
@@ -104,15 +103,6 @@ class ControlWindow final : public Peer {
   void placeNodeEditor();
   LRESULT treeNotify(const NMHDR& header);
   bool treeMouse(UINT message, LPARAM lParam);
-  // list_windows.cpp: list box, radio group, page control
-  void createRadioItems();
-  void showListItems();
-  void showListSelection();
-  void showRadioChecked();
-  void showPages();
-  void showActivePage();
-  void listCommand(HWND from, WORD code);
-  LRESULT pagesNotify(const NMHDR& header);
   // grid_cell_editor.cpp
   LRESULT gridNotify(const NMHDR& header);
 
@@ -124,11 +114,11 @@ class ControlWindow final : public Peer {
   HFONT font_ = nullptr;
   WNDPROC original_ = nullptr;
   WNDPROC keyOriginal_ = nullptr;
-  std::vector<HWND> items_;  // a radio group's buttons
+  bool dropCharacter_ = false;
+  bool showing_ = false;      // we are setting the window from the state: no input
+  std::vector<HWND> radios_;  // a radio group's buttons, children of window_
   TreeNode* dragged_ = nullptr;
   std::unique_ptr<GridCellEditor> cellEditor_;
-  bool dropCharacter_ = false;
-  bool showing_ = false;  // we are setting the window from the state: no input
 };
 
 // Where a tree item's caption shows, in the tree's client area.

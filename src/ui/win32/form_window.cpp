@@ -111,6 +111,7 @@ void FormWindow::createControls() {
     if (window->keyWindow() != window->window()) byWindow_[window->keyWindow()] = window.get();
     controls_.push_back(std::move(window));
   }
+  showDisplayed();
 }
 
 void FormWindow::addTip(HWND control, const std::u16string& hint) {
@@ -135,6 +136,18 @@ ControlWindow* FormWindow::byWindow(HWND window) const {
   return found == byWindow_.end() ? nullptr : found->second;
 }
 
+void FormWindow::showDisplayed() {
+  for (const auto& window : controls_) {
+    // A page control lies under the controls of its pages, which were made
+    // after it and so went under it.
+    if (window->kind() == ControlWindow::Kind::Tabs) {
+      SetWindowPos(window->window(), HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    ShowWindow(window->window(), window->shown() ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
 void FormWindow::syncFocus() {
   if (!form_.showing()) return;
   Control* active = form_.activeControl();
@@ -144,10 +157,6 @@ void FormWindow::syncFocus() {
   settingFocus_ = true;
   SetFocus(wanted);
   settingFocus_ = false;
-}
-
-void FormWindow::showDisplayed() {
-  for (const auto& control : controls_) control->showDisplayed();
 }
 
 void FormWindow::showBounds() {

@@ -38,8 +38,8 @@ class FormWindow final : public Peer {
   const std::vector<std::unique_ptr<ControlWindow>>& controls() const { return controls_; }
   ControlWindow* find(const Control& control) const;
 
-  // Shows each control's window as the seam displays the control (after a
-  // container or a page showed or hid).
+  // Shows the windows of the controls displayed now (a page's controls
+  // only while their page is active), hides the others.
   void showDisplayed();
   // Puts the window focus where the form's active control is (or leaves it
   // in a window of that control's own, such as a grid cell's editor).

@@ -53,6 +53,7 @@ class Win32Toolkit final : public ScriptedToolkit {
   void bringToFront(Form& form) override;
   void beep() override;
   void timerChanged(Timer& timer) override;
+  void processMessages() override { Win32Input::pump(); }
 
   // The window of a form that shows, or null.
   FormWindow* windowOf(const Form& form) const;
