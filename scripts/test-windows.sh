@@ -200,6 +200,11 @@ window_cases=(
   "fontremap-ok|hfont_convert|TfrmFontConvert|560 360|check lstFonts hebeng.shx\nchoose PageControl1 \"Convert Font's Mapping\"\ncheck cbReverse\nclick btnRemap\nanswer OK\nclick btnClose2"
   "fontconvert-close|hfont_convert|TfrmFontConvert|560 360|close"
   "revit-cancel|Convert|TfrmConvert|460 170|click btnCancel"
+  "mtext-ok|mtext A8|Tfrmmtext|620 420|uncheck CheckBox1\nclick Memo1\ncaret 0\ntype א\nclick BitBtn1"
+  "mtext-cancel|mtext A8|Tfrmmtext|620 420|click BitBtn3"
+  # The library starts empty; the second case finds what the first stored.
+  "library-ok|Hlib|TfrmExpl|780 520|layout he\nchoose TreeView1 All Categories\nclick tbAddCat\ntype מסמכים\nkey Enter\nclick tbAddTitle\ntype פרק\nkey Enter\nfocus Memo1\ntype שלום\nclick BitBtn1"
+  "library-properties|Hlib|TfrmExpl|780 520|layout he\nchoose PageControl1 Properties\ncell vleProps 1 3\nchoose vleProps Yes\nchoose PageControl1 Categories\nchoose TreeView1 All Categories/מסמכים/פרק\nexpect Memo1 Text שלום\nclose"
 )
 # The captions each form's windows must show.
 declare -A window_captions=(
@@ -209,6 +214,8 @@ declare -A window_captions=(
   [TfrmGrid]='"&English"|"OK"|"Cancel"'
   [TfrmFontConvert]='"Selct All"|"Unselect All"|"Style to convert"|"Convert »"|"Close"'
   [TfrmConvert]='"Save converted  as:"|"Save"|"Save As and Convert"|"Reload  base DWG"|"CANCEL"'
+  [Tfrmmtext]='"&OK"|"&Cancel"|"Explode"|"Hebrew"|"English"|"Align Right"|"HEB-TTF"'
+  [TfrmExpl]='"OK"|">>Pick"|"<<Put"|"<<PutMt"|"Search"|"+ Folder"|"+Topic"|"Load from file"'
 )
 headless_reference() { # member argument script output
   local member=$1 argument=$2

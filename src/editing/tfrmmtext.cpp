@@ -26,6 +26,13 @@ Tfrmmtext::Tfrmmtext(ui::Toolkit& toolkit, settings::IniSettings& Rinistr, Mtext
       state_(state) {
   setCaption(u"Tfrmmtext");
   setBounds({0, 0, 620, 420});
+  // The tool buttons line up along the top; the memo fills the rest.
+  CheckBox1.setBounds({8, 32, 80, 22});
+  MaskEdit1.setBounds({96, 32, 50, 22});
+  SpinButton1.setBounds({146, 32, 16, 22});
+  Memo1.setBounds({8, 60, 596, 270});
+  BitBtn1.setBounds({436, 338, 80, 28});
+  BitBtn3.setBounds({524, 338, 80, 28});
   setKeyPreview(true);
   Memo1.setRightToLeft(true);
   Memo1.setScrollBars(ui::ScrollBars::Both);

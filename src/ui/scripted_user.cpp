@@ -120,7 +120,7 @@ class Performer {
     Component& found = component(action.control);
     if (auto* grid = dynamic_cast<StringGrid*>(&found)) {
       requireReachable(*grid);
-      if (!grid->userEditCell(action.text)) {
+      if (!user_.input_.editCell(*grid, action.text)) {
         throw ActionError("the selected cell of " + action.control + " cannot be edited");
       }
       return;
@@ -159,12 +159,12 @@ class Performer {
     if (auto* combo = dynamic_cast<ComboBox*>(&control))
       return user_.input_.choose(*combo, itemIndex(combo->items(), action.item, name));
     if (auto* list = dynamic_cast<ListBox*>(&control))
-      return list->userChoose(itemIndex(list->items(), action.item, name));
+      return user_.input_.choose(*list, itemIndex(list->items(), action.item, name));
     if (auto* group = dynamic_cast<RadioGroup*>(&control))
-      return group->userChoose(itemIndex(group->items(), action.item, name));
+      return user_.input_.choose(*group, itemIndex(group->items(), action.item, name));
     if (auto* pages = dynamic_cast<PageControl*>(&control)) return choosePage(*pages, action.item);
     if (auto* tree = dynamic_cast<TreeView*>(&control))
-      return tree->userSelect(node(*tree, action.item));
+      return user_.input_.choose(*tree, node(*tree, action.item));
     if (auto* grid = dynamic_cast<StringGrid*>(&control)) return choosePick(*grid, action.item);
     throw ActionError(name + " has nothing to choose from");
   }
@@ -172,7 +172,7 @@ class Performer {
   void operator()(const script::Cell& action) {
     auto& grid = as<StringGrid>(component(action.control), "a grid");
     requireReachable(grid);
-    if (!grid.userSelectCell(action.col, action.row)) {
+    if (!user_.input_.clickCell(grid, action.col, action.row)) {
       throw ActionError("cell " + std::to_string(action.col) + "," + std::to_string(action.row) +
                         " of " + action.control + " cannot be selected");
     }
@@ -190,7 +190,7 @@ class Performer {
     requireReachable(tree);
     TreeNode& source = node(tree, action.from);
     TreeNode* target = action.to.empty() ? nullptr : &node(tree, action.to);
-    tree.userDrag(source, target, action.part);
+    user_.input_.drag(tree, source, target, action.part);
   }
 
   void operator()(const script::Close&) { user_.input_.close(form_); }
@@ -296,21 +296,21 @@ class Performer {
     bar.userClickPanel(*index);
   }
 
-  static void choosePage(PageControl& pages, std::u16string_view caption) {
+  void choosePage(PageControl& pages, std::u16string_view caption) {
     const auto& list = pages.pages();
     auto found = std::find_if(list.begin(), list.end(),
                               [&](TabSheet* page) { return page->caption() == caption; });
     if (found == list.end()) throw ActionError(pages.name() + " has no page " + inQuotes(caption));
-    pages.userChoose(static_cast<int>(found - list.begin()));
+    user_.input_.choose(pages, static_cast<int>(found - list.begin()));
   }
 
-  static void choosePick(StringGrid& grid, const std::u16string& item) {
+  void choosePick(StringGrid& grid, const std::u16string& item) {
     const auto& picks = grid.pickList(grid.row());
     if (std::find(picks.begin(), picks.end(), item) == picks.end()) {
       throw ActionError("row " + std::to_string(grid.row()) + " of " + grid.name() + " offers no " +
                         inQuotes(item));
     }
-    if (!grid.userEditCell(item))
+    if (!user_.input_.editCell(grid, item))
       throw ActionError("the selected cell of " + grid.name() + " cannot be edited");
   }
 

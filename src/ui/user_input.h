@@ -11,7 +11,12 @@
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
+#include "ui/list_box.h"
+#include "ui/page_control.h"
+#include "ui/radio_group.h"
+#include "ui/string_grid.h"
 #include "ui/tool_button.h"
+#include "ui/tree_view.h"
 
 namespace vrn::ui {
 
@@ -33,6 +38,20 @@ class UserInput {
   virtual void click(ToolButton& button) { button.userClick(); }
   virtual void click(CheckBox& box) { box.userClick(); }
   virtual void choose(ComboBox& combo, int index) { combo.userChoose(index); }
+  virtual void choose(ListBox& list, int index) { list.userChoose(index); }
+  virtual void choose(RadioGroup& group, int index) { group.userChoose(index); }
+  virtual void choose(PageControl& pages, int index) { pages.userChoose(index); }
+  virtual void choose(TreeView& tree, TreeNode& node) { tree.userSelect(node); }
+  // Whether the grid took the click or the edit of its selected cell.
+  virtual bool clickCell(StringGrid& grid, int col, int row) {
+    return grid.userSelectCell(col, row);
+  }
+  virtual bool editCell(StringGrid& grid, const std::u16string& text) {
+    return grid.userEditCell(text);
+  }
+  virtual void drag(TreeView& tree, TreeNode& source, TreeNode* target, HitPart part) {
+    tree.userDrag(source, target, part);
+  }
   virtual void close(Form& form) { form.userClose(); }
   // After each line: lets the backend deliver what the line caused.
   virtual void settle(Form&) {}

@@ -32,6 +32,12 @@ class TfrmSample : public ui::Form {
  public:
   explicit TfrmSample(ui::Toolkit& toolkit) : Form(toolkit, "TfrmSample") {
     setCaption(u"Sample");
+    // Room for the lists to show their rows on real windows.
+    setBounds({0, 0, 640, 420});
+    TreeView1.setBounds({8, 40, 200, 200});
+    StringGrid1.setBounds({216, 40, 240, 100});
+    RadioGroup1.setBounds({216, 148, 240, 110});
+    ListBox1.setBounds({464, 40, 160, 100});
     btnOk.setDefault(true);
     btnOk.setModalResult(ui::ModalResult::OK);
     btnCancel.setCancel(true);

@@ -5,7 +5,7 @@
 ' Arguments: the drawing, where to save it, the member, its argument:
 '   newtext STYLE  (a new empty text at 300,300 as the AutoCAD-side routine
 '                   makes it, then newtext on it, as `vrn newtext` does)
-'   edit HANDLE | block HANDLE | FontTable | about | hfont_convert | Convert
+'   edit HANDLE | block HANDLE | mtext HANDLE | FontTable | about | hfont_convert | Convert | Hlib
 ' The last line is "N passed, N failed", which the harness reads.
 Option Explicit
 Dim passed, failed, app, doc, v, member, text
@@ -41,6 +41,10 @@ Select Case member
     v.edit WScript.Arguments(3)
   Case "block"
     v.block WScript.Arguments(3)
+  Case "mtext"
+    v.mtext WScript.Arguments(3)
+  Case "Hlib"
+    v.Hlib
   Case "FontTable"
     v.FontTable
   Case "about"

@@ -77,6 +77,27 @@ TfrmExpl::TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path
   BitBtn1.setDefault(true);
   BitBtn1.setModalResult(ui::ModalResult::OK);
   setBounds({0, 120, 780, 520});
+  // The tree and the properties on the pages at the left, the topic's text
+  // at the right with the search above it; the file and justify buttons
+  // line up along the top.
+  PageControl1.setBounds({4, 32, 300, 416});
+  for (ui::TabSheet* page : {&tsCategories, &tsProperties}) page->setBounds({8, 56, 292, 388});
+  tbAddCat.setBounds({10, 60, 60, 26});
+  tbAddTitle.setBounds({74, 60, 50, 26});
+  btUp.setBounds({128, 60, 40, 26});
+  btDown.setBounds({172, 60, 44, 26});
+  bttrash.setBounds({220, 60, 50, 26});
+  TreeView1.setBounds({10, 90, 288, 352});
+  vleProps.setBounds({10, 60, 288, 382});
+  cbxSearch.setBounds({310, 32, 220, 24});
+  btnSearch.setBounds({536, 32, 72, 24});
+  btnSearchDown.setBounds({612, 32, 72, 24});
+  btnSearchUp.setBounds({688, 32, 76, 24});
+  Memo1.setBounds({310, 62, 454, 380});
+  Button1.setBounds({310, 452, 80, 28});
+  Button2.setBounds({396, 452, 80, 28});
+  btnMt.setBounds({482, 452, 80, 28});
+  BitBtn1.setBounds({684, 452, 80, 28});
   PageControl1.addPage(tsCategories);
   PageControl1.addPage(tsProperties);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&TreeView1, &tbAddCat, &tbAddTitle,
@@ -85,6 +106,8 @@ TfrmExpl::TfrmExpl(ui::Toolkit& toolkit, LibraryHost host, std::filesystem::path
   }
   vleProps.setParent(&tsProperties);
   vleProps.setFixedCols(1);
+  // The values are the user's to edit: typed, or picked from a row's list.
+  vleProps.setEditing(true);
   ToolButton1.setHint(u"Load from file");
   ToolButton2.setHint(u"Save to file");
   ToolButton7.setHint(u"Rigt Justify");

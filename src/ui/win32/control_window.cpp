@@ -19,7 +19,9 @@
 #include "ui/status_bar.h"
 #include "ui/string_grid.h"
 #include "ui/tool_button.h"
+#include "ui/tree_view.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/grid_cell_editor.h"
 #include "ui/win32/window_classes.h"
 
 namespace vrn::ui::win32 {
@@ -39,6 +41,7 @@ ControlWindow::Kind kindOf(const Control& control) {
   if (dynamic_cast<const StatusBar*>(&control)) return Kind::StatusBar;
   if (dynamic_cast<const SpinButton*>(&control)) return Kind::Spin;
   if (dynamic_cast<const StringGrid*>(&control)) return Kind::Grid;
+  if (dynamic_cast<const TreeView*>(&control)) return Kind::Tree;
   if (dynamic_cast<const ListBox*>(&control)) return Kind::List;
   if (dynamic_cast<const RadioGroup*>(&control)) return Kind::Radio;
   if (dynamic_cast<const PageControl*>(&control)) return Kind::Tabs;
@@ -81,6 +84,7 @@ ControlWindow::ControlWindow(FormWindow& form, Control& control, Rect bounds)
   showItems();
   showChecked();
   showCells();
+  showNodes();
   showSelection();
   showing_ = false;
   control_.setPeer(this);
@@ -88,6 +92,7 @@ ControlWindow::ControlWindow(FormWindow& form, Control& control, Rect bounds)
 
 ControlWindow::~ControlWindow() {
   control_.setPeer(nullptr);
+  cellEditor_.reset();
   if (original_) SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
   if (keyOriginal_)
     SetWindowLongPtrW(keyWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(keyOriginal_));
@@ -160,6 +165,13 @@ void ControlWindow::create(Rect bounds) {
       exStyle = WS_EX_CLIENTEDGE;
       style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
       break;
+    case Kind::Tree:
+      windowClass = WC_TREEVIEWW;
+      exStyle = WS_EX_CLIENTEDGE;
+      style |= WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
+      if (!static_cast<TreeView&>(control_).hideSelection()) style |= TVS_SHOWSELALWAYS;
+      if (!static_cast<TreeView&>(control_).dragEnabled()) style |= TVS_DISABLEDRAGDROP;
+      break;
     case Kind::List:
       windowClass = WC_LISTBOXW;
       exStyle = WS_EX_CLIENTEDGE;
@@ -193,6 +205,8 @@ void ControlWindow::create(Rect bounds) {
       keyWindow_ = info.hwndItem;
   }
   if (control_.focusable() || kind_ == Kind::Edit) subclass(window_);
+  if (kind_ == Kind::Grid)
+    ListView_SetExtendedListViewStyle(window_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   if (keyWindow_) subclass(keyWindow_);
 }
 
@@ -246,8 +260,10 @@ void ControlWindow::changed(Aspect aspect) {
       break;
     case Aspect::Cells:
       showCells();
+      showSelection();
       break;
     case Aspect::Nodes:
+      showNodes();
       break;
   }
   showing_ = false;
@@ -302,6 +318,7 @@ void ControlWindow::showSelection() {
     ListView_SetItemState(window_, item, LVIS_SELECTED | LVIS_FOCUSED,
                           LVIS_SELECTED | LVIS_FOCUSED);
   }
+  showNodeSelection();
 }
 
 void ControlWindow::showItems() {
@@ -379,6 +396,11 @@ void ControlWindow::showRadios() {
     radios_.push_back(radio);
   }
   showRadioChecks();
+}
+
+HWND ControlWindow::itemWindow(int index) const {
+  if (index < 0 || index >= static_cast<int>(radios_.size())) return nullptr;
+  return radios_[static_cast<std::size_t>(index)];
 }
 
 // The buttons stay: the one clicked may still be in its own message.
@@ -512,13 +534,8 @@ LRESULT ControlWindow::notify(const NMHDR& header) {
     }
     return CDRF_DODEFAULT;
   }
-  if (kind_ == Kind::Grid && header.code == LVN_ITEMCHANGED && !showing_) {
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) {
-      auto& grid = static_cast<StringGrid&>(control_);
-      grid.userSelectCell(grid.col(), change.iItem + grid.fixedRows());
-    }
-  }
+  if (kind_ == Kind::Grid) return gridNotify(header);
+  if (kind_ == Kind::Tree) return treeNotify(header);
   return 0;
 }
 
@@ -560,6 +577,7 @@ void ControlWindow::readCaret(HWND window) {
 LRESULT ControlWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC original = window == window_ ? original_ : keyOriginal_;
   const bool textBox = kind_ == Kind::Edit || (kind_ == Kind::Combo && window == keyWindow_);
+  if (kind_ == Kind::Tree && treeMouse(message, lParam)) return 0;
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:

@@ -6,19 +6,32 @@
 //     form's key routing, never to the window's own editing, so the seam's
 //     edit buffer decides text and caret and the window then shows them;
 //   - WM_CUT, WM_COPY and WM_PASTE go to the edit box's clipboard methods;
-//   - clicks (BN_CLICKED, CBN_SELCHANGE, UDN_DELTAPOS) become the
-//     control's user clicks and choices; a click into an edit box moves
-//     the caret there and the focus with it.
+//   - clicks (BN_CLICKED, CBN_SELCHANGE, LBN_SELCHANGE, TCN_SELCHANGE,
+//     UDN_DELTAPOS, a tree's TVN_SELCHANGED, NM_CLICK and TVN_ITEMEXPANDED,
+//     a grid cell's NM_CLICK) become the control's user clicks and choices;
+//     a click into an edit box moves the caret there and the focus with it;
+//   - a tree's drag (TVN_BEGINDRAG, then the button let go over a row)
+//     becomes the tree's user drag;
+//   - a double click on an editable grid cell opens an editor over it
+//     (grid_cell_editor.h) whose text the grid takes as the user's edit.
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "ui/control.h"
 
+struct _TREEITEM;  // commctrl.h's tree item (HTREEITEM)
+
+namespace vrn::ui {
+class TreeNode;
+}
+
 namespace vrn::ui::win32 {
 
 class FormWindow;
+class GridCellEditor;
 
 class ControlWindow final : public Peer {
  public:
@@ -32,6 +45,7 @@ class ControlWindow final : public Peer {
     StatusBar,
     Spin,
     Grid,
+    Tree,
     List,   // ListBox, CheckListBox (ticks shown as "[x] ")
     Radio,  // RadioGroup: a group box holding a radio button per item
     Tabs,   // PageControl
@@ -57,6 +71,13 @@ class ControlWindow final : public Peer {
   // WM_COMMAND and WM_NOTIFY of this window, from the form.
   void command(WORD code);
   LRESULT notify(const NMHDR& header);
+  // The button of a radio group's item; null for anything else.
+  HWND itemWindow(int index) const;
+  // The item showing a tree's node; null when it shows nowhere.
+  _TREEITEM* nodeItem(const TreeNode& node) const;
+  // Types text into the selected grid cell's editor and presses Enter:
+  // whether the grid took the edit.
+  bool typeIntoCell(const std::u16string& text);
   // WM_CTLCOLOR*: the control's font colour.
   HBRUSH colour(HDC dc) const;
   // The subclassed window's messages.
@@ -76,6 +97,14 @@ class ControlWindow final : public Peer {
   void showDropdownMenu();
   bool keyDown(WPARAM key);
   void readCaret(HWND window);
+  // tree_view_window.cpp
+  void showNodes();
+  void showNodeSelection();
+  void placeNodeEditor();
+  LRESULT treeNotify(const NMHDR& header);
+  bool treeMouse(UINT message, LPARAM lParam);
+  // grid_cell_editor.cpp
+  LRESULT gridNotify(const NMHDR& header);
 
   FormWindow& form_;
   Control& control_;
@@ -88,6 +117,11 @@ class ControlWindow final : public Peer {
   bool dropCharacter_ = false;
   bool showing_ = false;      // we are setting the window from the state: no input
   std::vector<HWND> radios_;  // a radio group's buttons, children of window_
+  TreeNode* dragged_ = nullptr;
+  std::unique_ptr<GridCellEditor> cellEditor_;
 };
+
+// Where a tree item's caption shows, in the tree's client area.
+bool itemLabelRect(HWND tree, _TREEITEM* item, RECT& rect);
 
 }  // namespace vrn::ui::win32

@@ -8,6 +8,7 @@
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
+#include "ui/page_control.h"
 #include "ui/spin_button.h"
 #include "ui/status_bar.h"
 #include "ui/tool_button.h"
@@ -26,7 +27,8 @@ constexpr int kGap = 4;
 
 bool inStrip(const Control& control) {
   return control.bounds().width == 0 && control.bounds().height == 0 &&
-         dynamic_cast<const StatusBar*>(&control) == nullptr;
+         dynamic_cast<const StatusBar*>(&control) == nullptr &&
+         dynamic_cast<const TabSheet*>(&control) == nullptr;
 }
 
 int toolWidth(const Control& control) {
@@ -151,7 +153,7 @@ void FormWindow::syncFocus() {
   Control* active = form_.activeControl();
   ControlWindow* target = active ? find(*active) : nullptr;
   HWND wanted = target ? target->keyWindow() : window_;
-  if (GetFocus() == wanted) return;
+  if (GetFocus() == wanted || (target && IsChild(wanted, GetFocus()))) return;
   settingFocus_ = true;
   SetFocus(wanted);
   settingFocus_ = false;

@@ -41,7 +41,8 @@ class FormWindow final : public Peer {
   // Shows the windows of the controls displayed now (a page's controls
   // only while their page is active), hides the others.
   void showDisplayed();
-  // Puts the window focus where the form's active control is.
+  // Puts the window focus where the form's active control is (or leaves it
+  // in a window of that control's own, such as a grid cell's editor).
   void syncFocus();
   bool settingFocus() const { return settingFocus_; }
 

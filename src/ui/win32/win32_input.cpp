@@ -1,5 +1,7 @@
 #include "ui/win32/win32_input.h"
 
+#include <commctrl.h>
+
 #include "platform/keyboard_layouts.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/win32_toolkit.h"
@@ -66,9 +68,13 @@ void Win32Input::wait(int ms) {
   }
 }
 
-HWND Win32Input::windowOf(Control& control) const {
+ControlWindow* Win32Input::controlWindow(Control& control) const {
   FormWindow* form = toolkit_.windowOf(control.form());
-  ControlWindow* window = form ? form->find(control) : nullptr;
+  return form ? form->find(control) : nullptr;
+}
+
+HWND Win32Input::windowOf(Control& control) const {
+  ControlWindow* window = controlWindow(control);
   return window ? window->window() : nullptr;
 }
 
@@ -111,6 +117,88 @@ void Win32Input::choose(ComboBox& combo, int index) {
   SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(window));
+}
+
+void Win32Input::choose(ListBox& list, int index) {
+  HWND window = windowOf(list);
+  if (!window) return UserInput::choose(list, index);
+  SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(window));
+}
+
+void Win32Input::choose(RadioGroup& group, int index) {
+  ControlWindow* window = controlWindow(group);
+  HWND item = window ? window->itemWindow(index) : nullptr;
+  if (!item) return UserInput::choose(group, index);
+  SendMessageW(item, BM_CLICK, 0, 0);
+}
+
+void Win32Input::choose(PageControl& pages, int index) {
+  HWND window = windowOf(pages);
+  if (!window) return UserInput::choose(pages, index);
+  TabCtrl_SetCurSel(window, index);
+  NMHDR header{window, static_cast<UINT_PTR>(GetDlgCtrlID(window)),
+               static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(GetParent(window), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+void Win32Input::choose(TreeView& tree, TreeNode& node) {
+  ControlWindow* window = controlWindow(tree);
+  HTREEITEM item = window ? window->nodeItem(node) : nullptr;
+  if (!item) return UserInput::choose(tree, node);
+  HWND view = window->window();
+  TreeView_SelectItem(view, item);
+  // The click that follows focuses the tree, on the node already selected too.
+  NMHDR click{view, static_cast<UINT_PTR>(GetDlgCtrlID(view)), static_cast<UINT>(NM_CLICK)};
+  SendMessageW(GetParent(view), WM_NOTIFY, click.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
+bool Win32Input::clickCell(StringGrid& grid, int col, int row) {
+  HWND window = windowOf(grid);
+  if (!window || row < grid.fixedRows()) return UserInput::clickCell(grid, col, row);
+  NMITEMACTIVATE click{};
+  click.hdr = {window, static_cast<UINT_PTR>(GetDlgCtrlID(window)), static_cast<UINT>(NM_CLICK)};
+  click.iItem = row - grid.fixedRows();
+  click.iSubItem = col;
+  return SendMessageW(GetParent(window), WM_NOTIFY, click.hdr.idFrom,
+                      reinterpret_cast<LPARAM>(&click)) != 0;
+}
+
+bool Win32Input::editCell(StringGrid& grid, const std::u16string& text) {
+  ControlWindow* window = controlWindow(grid);
+  if (!window) return UserInput::editCell(grid, text);
+  return window->typeIntoCell(text);
+}
+
+void Win32Input::drag(TreeView& tree, TreeNode& source, TreeNode* target, HitPart part) {
+  ControlWindow* window = controlWindow(tree);
+  HTREEITEM from = window ? window->nodeItem(source) : nullptr;
+  HTREEITEM onto = window && target ? window->nodeItem(*target) : nullptr;
+  // Without images, only a row's label and the space below the rows have
+  // a place to point at.
+  const bool pointable = target ? onto && part == HitPart::Label : part == HitPart::Nowhere;
+  if (!from || !pointable) return UserInput::drag(tree, source, target, part);
+  HWND view = window->window();
+  POINT drop{};
+  RECT place{};
+  if (onto) {
+    // A node under a collapsed one has no row to drop on.
+    if (!itemLabelRect(view, onto, place)) return UserInput::drag(tree, source, target, part);
+    drop = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  } else {
+    GetClientRect(view, &place);
+    drop = {place.right - 2, place.bottom - 2};
+  }
+  NMTREEVIEWW begin{};
+  begin.hdr = {view, static_cast<UINT_PTR>(GetDlgCtrlID(view)), static_cast<UINT>(TVN_BEGINDRAGW)};
+  begin.itemNew.mask = TVIF_HANDLE | TVIF_PARAM;
+  begin.itemNew.hItem = from;
+  begin.itemNew.lParam = reinterpret_cast<LPARAM>(&source);
+  SendMessageW(GetParent(view), WM_NOTIFY, begin.hdr.idFrom, reinterpret_cast<LPARAM>(&begin));
+  const LPARAM at = MAKELPARAM(drop.x, drop.y);
+  SendMessageW(view, WM_MOUSEMOVE, MK_LBUTTON, at);
+  SendMessageW(view, WM_LBUTTONUP, 0, at);
 }
 
 void Win32Input::close(Form& form) {

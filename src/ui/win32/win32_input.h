@@ -2,12 +2,17 @@
 // Win32Input: a scripted user's hands on real windows. Keys go to the
 // focused control's window as WM_KEYDOWN and WM_CHAR (with the modifiers
 // set in the thread's keyboard state), clicks as BM_CLICK, a combo box's
-// choice as CB_SETCURSEL with its CBN_SELCHANGE, the close box as
-// WM_CLOSE; the window then feeds the seam as it does for a person.
+// or list box's choice as CB_SETCURSEL / LB_SETCURSEL with its
+// CBN_SELCHANGE / LBN_SELCHANGE, a tab as TCM_SETCURSEL with TCN_SELCHANGE,
+// a tree node as TVM_SELECTITEM, a grid cell as its list view's NM_CLICK,
+// a cell's edit typed into the cell's editor and Enter, a drag onto a
+// row's label or below the last row as TVN_BEGINDRAG and the button let go
+// there, the close box as WM_CLOSE; the window then feeds the seam as it
+// does for a person.
 // `wait` pumps messages for that long, so real timers fire. `layout`
 // switches the system layout; where the system cannot (Wine keeps the X
 // keyboard's locale), the keys still type by the layout asked for. The other
-// actions (set, select, caret, menus, grids, expect) go to the seam.
+// actions (set on edit boxes, select, caret, menus, expect) go to the seam.
 
 #include <windows.h>
 
@@ -17,6 +22,7 @@
 
 namespace vrn::ui::win32 {
 
+class ControlWindow;
 class Win32Toolkit;
 
 class Win32Input final : public UserInput {
@@ -32,6 +38,13 @@ class Win32Input final : public UserInput {
   void click(ToolButton& button) override;
   void click(CheckBox& box) override;
   void choose(ComboBox& combo, int index) override;
+  void choose(ListBox& list, int index) override;
+  void choose(RadioGroup& group, int index) override;
+  void choose(PageControl& pages, int index) override;
+  void choose(TreeView& tree, TreeNode& node) override;
+  bool clickCell(StringGrid& grid, int col, int row) override;
+  bool editCell(StringGrid& grid, const std::u16string& text) override;
+  void drag(TreeView& tree, TreeNode& source, TreeNode* target, HitPart part) override;
   void close(Form& form) override;
   void settle(Form& form) override;
 
@@ -42,6 +55,7 @@ class Win32Input final : public UserInput {
 
  private:
   HWND windowOf(Control& control) const;
+  ControlWindow* controlWindow(Control& control) const;
 
   Win32Toolkit& toolkit_;
   std::optional<std::uint16_t> typingLanguage_;

@@ -22,7 +22,8 @@ void registerWindowClasses() {
   static std::once_flag once;
   std::call_once(once, [] {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
-                                                       ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+                                                       ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES |
+                                                       ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     struct Entry {
       const wchar_t* name;

@@ -304,5 +304,18 @@ TEST(HlibScenario, PropertiesShowTheActiveStyleAndLayer) {
               "click BitBtn1\n");
 }
 
+TEST(HlibScenario, PropertiesAreEditedByTypingOrPicking) {
+  Scenario s(test::sampleDrawing());
+  runHlib(s,
+          "choose PageControl1 Properties\n"
+          "cell vleProps 1 3\n"
+          "choose vleProps Yes\n"
+          "expect vleProps Cells[1,3] Yes\n"
+          "cell vleProps 1 1\n"
+          "set vleProps 12.5\n"
+          "expect vleProps Cells[1,1] 12.5\n"
+          "click BitBtn1\n");
+}
+
 }  // namespace
 }  // namespace vrn::library
