@@ -204,6 +204,8 @@ window_cases=(
   "mtext-cancel|mtext A8|Tfrmmtext|620 420|click BitBtn3"
   # The library starts empty; the second case finds what the first stored.
   "library-ok|Hlib|TfrmExpl|780 520|layout he\nchoose TreeView1 All Categories\nclick tbAddCat\ntype מסמכים\nkey Enter\nclick tbAddTitle\ntype פרק\nkey Enter\nfocus Memo1\ntype שלום\nclick BitBtn1"
+  "replace-ok|replace A5 9F A7|TfrmEditor|640 460|set cbxsearch שטח\nset cbxReplace גודל\nuncheck ChAll\nclick ToolButton1\nanswer OK\nclick btnOk"
+  "replace-cancel|replace A5 9F A7|TfrmEditor|640 460|set cbxsearch שטח\nset cbxReplace גודל\nuncheck ChAll\nclick ToolButton1\nanswer OK\nclick Button1"
   "library-properties|Hlib|TfrmExpl|780 520|layout he\nchoose PageControl1 Properties\ncell vleProps 1 3\nchoose vleProps Yes\nchoose PageControl1 Categories\nchoose TreeView1 All Categories/מסמכים/פרק\nexpect Memo1 Text שלום\nclose"
 )
 # The captions each form's windows must show.
@@ -215,6 +217,7 @@ declare -A window_captions=(
   [TfrmFontConvert]='"Selct All"|"Unselect All"|"Style to convert"|"Convert »"|"Close"'
   [TfrmConvert]='"Save converted  as:"|"Save"|"Save As and Convert"|"Reload  base DWG"|"CANCEL"'
   [Tfrmmtext]='"&OK"|"&Cancel"|"Explode"|"Hebrew"|"English"|"Align Right"|"HEB-TTF"'
+  [TfrmEditor]='"Prompt on Replace"|"Find"|"Down"|"Up"|"Ok"|"Cancel"|"Reverse"|"Selected to screen"'
   [TfrmExpl]='"OK"|">>Pick"|"<<Put"|"<<PutMt"|"Search"|"+ Folder"|"+Topic"|"Load from file"'
 )
 headless_reference() { # member argument script output
@@ -226,6 +229,11 @@ headless_reference() { # member argument script output
       --script "$3" -o "$4" ;;
     hfont_convert) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" Cmd hfont_convert \
       "" "" --script "$3" -o "$4" ;;
+    # replace's argument is what the user picks at "Select objects": the VBScript
+    # client queues it in the test host, the headless run reads it from its script.
+    replace) { printf 'pick %s\n' "$argument"; cat "$3"; } >"$3.headless"
+      "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" replace \
+        --script "$3.headless" -o "$4" ;;
     *) "$linux_build/src/cli/vrn" --data-dir "$linux_data" call "$root/examples/sample.dxf" "$member" \
       ${argument:+"$argument"} --script "$3" -o "$4" ;;
   esac

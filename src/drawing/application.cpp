@@ -1,12 +1,14 @@
 #include "drawing/application.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "drawing/collection_index.h"
 #include "drawing/entity_object.h"
 #include "drawing/file_names.h"
 #include "drawing/new_drawing.h"
 #include "host/host_error.h"
+#include "host/ref.h"
 #include "host/utf8.h"
 
 namespace vrn::drawing {
@@ -77,6 +79,21 @@ const host::MemberTable<Application>& applicationMembers() {
               [](Application& app, std::span<Variant> a) {
                 host::requireArgs(a, 1, 2, "Open");
                 return Variant(host::ObjectPtr(app.open(utf16ToUtf8(a[0].toString()))));
+              })
+        // A COM client of the built-in drawing (the Windows tests' host) picks
+        // entities for the next "Select objects" prompt: their handles, separated
+        // by blanks, in the active drawing.
+        .read("QueueSelection",
+              [](Application& app, std::span<Variant> a) {
+                host::requireArgs(a, 1, 1, "QueueSelection");
+                const host::Ref document(app.activeDocument());
+                std::vector<host::ObjectPtr> picked;
+                std::istringstream handles(utf16ToUtf8(a[0].toString()));
+                for (std::string handle; handles >> handle;) {
+                  picked.push_back(document.call("HandleToObject", utf8ToUtf16(handle)).toObject());
+                }
+                app.pushSelection(picked);
+                return Variant();
               })
         // Without a screen there is nothing to redraw.
         .read("Update", [](Application&, std::span<Variant>) { return Variant(); })

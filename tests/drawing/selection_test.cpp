@@ -106,6 +106,15 @@ TEST_F(SelectionTest, SelectOnScreenTakesTheScriptedPicks) {
   EXPECT_THROW(set.call("SelectOnScreen"), host::HostError);
 }
 
+TEST_F(SelectionTest, ACOMClientQueuesPicksByHandle) {
+  const Ref set = newSet("SSText");
+  Ref(app).call("QueueSelection", u" " + text.get("Handle").toString() + u"  " +
+                                      mtext.get("Handle").toString() + u" ");
+  set.call("SelectOnScreen");
+  EXPECT_EQ(namesIn(set), (std::vector<std::u16string>{u"AcDbText", u"AcDbMText"}));
+  EXPECT_THROW(Ref(app).call("QueueSelection", u"FFFFF"), host::HostError);
+}
+
 TEST_F(SelectionTest, NamedSetsAreUniqueAndCanBeDeletedAndErased) {
   const Ref set = newSet("SSText");
   EXPECT_THROW(newSet("sstext"), host::HostError);

@@ -6,6 +6,7 @@
 '   newtext STYLE  (a new empty text at 300,300 as the AutoCAD-side routine
 '                   makes it, then newtext on it, as `vrn newtext` does)
 '   edit HANDLE | block HANDLE | mtext HANDLE | FontTable | about | hfont_convert | Convert | Hlib
+'   replace "HANDLE ..."  (the texts picked at the "Select objects" prompt)
 ' The last line is "N passed, N failed", which the harness reads.
 Option Explicit
 Dim passed, failed, app, doc, v, member, text
@@ -43,6 +44,10 @@ Select Case member
     v.block WScript.Arguments(3)
   Case "mtext"
     v.mtext WScript.Arguments(3)
+  Case "replace"
+    ' The handles answer the "Select objects" prompt, as the user picks them.
+    app.QueueSelection WScript.Arguments(3)
+    v.replace
   Case "Hlib"
     v.Hlib
   Case "FontTable"
