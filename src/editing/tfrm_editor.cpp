@@ -96,6 +96,25 @@ TfrmEditor::TfrmEditor(ui::Toolkit& toolkit, encoding::TfrmFonts& fonts, host::R
       state_(state) {
   setCaption(u"TfrmEditor");
   setBounds({0, 0, 640, 460});
+  // Find, replace and the other tools in three rows above the memo, the
+  // closing buttons below it, the status bar at the foot.
+  cbxsearch.setBounds({8, 8, 220, 22});
+  btnFind.setBounds({234, 7, 60, 24});
+  btnDown.setBounds({298, 7, 56, 24});
+  btnUp.setBounds({358, 7, 56, 24});
+  ChAll.setBounds({424, 8, 150, 22});
+  cbxReplace.setBounds({8, 36, 220, 22});
+  ToolButton1.setBounds({234, 35, 60, 24});
+  ToolButton4.setBounds({298, 35, 56, 24});
+  tbHeb.setBounds({424, 35, 70, 24});
+  tbEng.setBounds({498, 35, 70, 24});
+  Edit1.setBounds({8, 64, 120, 22});
+  btnNumber.setBounds({132, 63, 40, 24});
+  btn1.setBounds({180, 63, 80, 24});
+  Button2.setBounds({268, 63, 146, 24});
+  Memo1.setBounds({8, 94, 616, 284});
+  btnOk.setBounds({456, 384, 80, 26});
+  Button1.setBounds({544, 384, 80, 26});
   cbxsearch.setRightToLeft(true);
   cbxReplace.setRightToLeft(true);
   cbxsearch.setHint(u"&Text to find");
