@@ -147,6 +147,18 @@ const std::vector<EntityPtr>& Document::entitiesOf(const Space& space) const {
   return out;
 }
 
+const std::vector<Space>& Document::blockSpaces() const {
+  if (!blockSpaces_.empty()) return blockSpaces_;
+  blockSpaces_ = {{Space::Kind::Model, 0}, {Space::Kind::Paper, 0}};
+  for (std::size_t i = 0; i < data_.blocks.size(); ++i) {
+    const std::string lower = lowerAscii(data_.blocks[i].begin.value(2));
+    if (lower != "*model_space" && lower != "*paper_space") {
+      blockSpaces_.push_back({Space::Kind::Block, i});
+    }
+  }
+  return blockSpaces_;
+}
+
 Space Document::activeSpace() const {
   const Record tilemode({{70, headerValue(data_.header, "$TILEMODE", 70, "1")}});
   return {tilemode.integer(70, 1) != 0 ? Space::Kind::Model : Space::Kind::Paper, 0};

@@ -94,6 +94,11 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // an entity is added, erased or brought back, so that walking a space by
   // index (Count, Item(i)) stays linear.
   const std::vector<EntityPtr>& entitiesOf(const Space& space) const;
+  // The Blocks collection in order: model space, paper space, then every
+  // other block (the *Paper_SpaceN layouts among them). No member adds or
+  // removes a block, so the list is made once, and walking Blocks by index
+  // stays linear in the number of blocks.
+  const std::vector<Space>& blockSpaces() const;
   // Model space when ActiveSpace is 1 (TILEMODE on), else paper space.
   Space activeSpace() const;
   // The live entities of every layout: model space and the active paper
@@ -211,6 +216,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
   std::vector<std::u16string> commandLog_;
   mutable std::map<std::pair<int, std::size_t>, std::vector<EntityPtr>> spaceCache_;
+  mutable std::vector<Space> blockSpaces_;
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
   Record implicitStandard_;
   // Lower-case table name -> lower-case entry name -> index of its first entry.
