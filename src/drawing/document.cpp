@@ -30,11 +30,13 @@ bool sameAscii(std::string_view a, std::string_view b) {
 }  // namespace
 
 Document::Document(DrawingData data, std::string path, std::string name,
-                   std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input)
+                   std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input,
+                   FileClaim claim)
     : data_(std::move(data)),
       path_(std::move(path)),
       name_(std::move(name)),
       files_(std::move(files)),
+      claim_(std::move(claim)),
       input_(std::move(input)) {
   if (!data_.codec) data_.codec = utf8Codec();
   const std::string version = headerValue(data_.header, "$ACADVER", 1, "AC1009");
@@ -394,7 +396,7 @@ void Document::save(const std::string& path) {
     throw HostError(hr::kInvalidArg, "SaveAs: the built-in drawing writes DXF files only, and " +
                                          fileNameOf(path) + " is not named .dxf");
   }
-  files_->save(data_, fileSystemName(target));
+  files_->save(data_, fileSystemName(target), claim_);
   path_ = target;
   name_ = fileNameOf(target);
   journal_.markClean();

@@ -67,7 +67,8 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // `path` is the drawing's full file name, empty for a new drawing that has
   // not been saved; `name` its name as shown ("Drawing1.dwg" for a new one).
   Document(DrawingData data, std::string path, std::string name,
-           std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input);
+           std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input,
+           FileClaim claim = {});
 
   host::Variant invoke(std::string_view name, host::Invoke kind,
                        std::span<host::Variant> args) override;
@@ -203,6 +204,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::string path_;
   std::string name_;
   std::shared_ptr<const DrawingFiles> files_;
+  FileClaim claim_;  // the hold on path_'s file while the document has it
   std::shared_ptr<ScriptedInput> input_;
   UndoJournal journal_;
   void runSteps(std::vector<CommandLineStep> steps);

@@ -9,11 +9,14 @@
 #include <fstream>
 #include <memory>
 #include <random>
+#include <string_view>
 
 #include "dxf/dxf_reader.h"
 #include "dxf/dxf_writer.h"
 #include "host/host_error.h"
 #include "platform/disk_flush.h"
+#include "platform/file_attributes.h"
+#include "platform/file_lock.h"
 
 namespace vrn::dxf {
 namespace {
@@ -57,21 +60,80 @@ std::shared_ptr<const std::string> readWhole(const std::string& path) {
   return text;
 }
 
+// Temporary files are named "<drawing>.<16 hex digits>.vrn-tmp": a save
+// killed before its rename leaves one, which the next save of the drawing
+// removes.
+constexpr std::string_view kTemporaryEnd = ".vrn-tmp";
+constexpr std::size_t kRandomDigits = 16;
+
+bool isTemporaryOf(const std::string& name, const std::string& drawingName) {
+  const std::size_t length = drawingName.size() + 1 + kRandomDigits + kTemporaryEnd.size();
+  if (name.size() != length || !name.starts_with(drawingName) || !name.ends_with(kTemporaryEnd) ||
+      name[drawingName.size()] != '.') {
+    return false;
+  }
+  const std::string_view digits =
+      std::string_view(name).substr(drawingName.size() + 1, kRandomDigits);
+  return digits.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+// A temporary file that a save still writes is locked by it; one that no
+// process holds is what a killed save left behind.
+void removeLeftTemporaries(const fs::path& drawing) {
+  const std::string drawingName = drawing.filename().string();
+  std::error_code error;
+  const fs::path folder = drawing.parent_path().empty() ? fs::path(".") : drawing.parent_path();
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (!isTemporaryOf(it->path().filename().string(), drawingName)) continue;
+    const platform::FileLockAttempt attempt = platform::tryLockFile(it->path());
+    if (attempt.lock) {
+      std::error_code ignored;
+      fs::remove(it->path(), ignored);
+    }
+  }
+}
+
 // A new file beside `path` that no one else uses: its name carries 64
 // random bits.
-fs::path temporaryBeside(const std::string& path) {
+fs::path temporaryBeside(const fs::path& path) {
   std::random_device device;
   std::mt19937_64 random(
       (std::uint64_t{device()} << 32) ^ device() ^
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   for (;;) {
     char suffix[40];
-    std::snprintf(suffix, sizeof suffix, ".%016llx.vrn-tmp",
-                  static_cast<unsigned long long>(random()));
-    fs::path name = pathOf(path + suffix);
+    std::snprintf(suffix, sizeof suffix, ".%016llx%s", static_cast<unsigned long long>(random()),
+                  kTemporaryEnd.data());
+    fs::path name = path;
+    name += suffix;
     std::error_code error;
     if (!fs::exists(name, error)) return name;
   }
+}
+
+// The file a name stands for: a symbolic link is followed (to the end of a
+// chain), so that saving writes the drawing it points to and the link stays.
+fs::path fileBehind(const fs::path& name) {
+  fs::path file = name;
+  std::error_code error;
+  for (int links = 0; fs::is_symlink(fs::symlink_status(file, error)); ++links) {
+    if (links == 40) fail(name.string() + ": too many levels of symbolic links");
+    const fs::path to = fs::read_symlink(file, error);
+    if (error) fail(name.string() + ": cannot follow the symbolic link (" + error.message() + ")");
+    file = to.is_absolute() ? to : file.parent_path() / to;
+  }
+  return file;
+}
+
+// Takes the lock on a drawing file for this process.
+std::shared_ptr<platform::FileLock> lockDrawing(const fs::path& file, const std::string& path,
+                                                std::string_view refused) {
+  platform::FileLockAttempt attempt = platform::tryLockFile(file);
+  if (attempt.heldElsewhere) {
+    fail(path + ": another program is working on this drawing (it holds its lock); " +
+         std::string(refused));
+  }
+  return std::move(attempt.lock);
 }
 
 void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
@@ -80,6 +142,10 @@ void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out)
     fail(path + ": cannot create a temporary file beside it to save the drawing" + reason());
+  // No one else reads the drawing while it is being written; the old file's
+  // owner and mode are given to it before the rename.
+  std::error_code ignored;
+  fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, ignored);
   writeDxf(data, [&](std::string_view piece) {
     out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
   });
@@ -94,22 +160,35 @@ void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
 
 }  // namespace
 
-drawing::DrawingData DxfFiles::load(const std::string& path) const {
-  return readDxf(readWhole(path), path);
+drawing::DrawingData DxfFiles::load(const std::string& path, drawing::FileClaim& claim) const {
+  auto lock = lockDrawing(pathOf(path), path, "try again when it has finished");
+  drawing::DrawingData data = readDxf(readWhole(path), path);
+  claim = std::move(lock);
+  return data;
 }
 
-void DxfFiles::save(const drawing::DrawingData& data, const std::string& path) const {
-  const fs::path target = pathOf(path);
-  const fs::path temporary = temporaryBeside(path);
+void DxfFiles::save(const drawing::DrawingData& data, const std::string& path,
+                    drawing::FileClaim& claim) const {
+  const fs::path target = fileBehind(pathOf(path));
+  auto targetLock = lockDrawing(target, path, "it was not saved");
+  if (platform::isReadOnlyFile(target)) fail(path + ": the drawing is read-only; it was not saved");
+  removeLeftTemporaries(target);
+  const fs::path temporary = temporaryBeside(target);
   try {
     writeTemporary(data, temporary, path);
+    // Locked before the rename, the new file carries the lock over: no other
+    // program can take the drawing between the old file and the new.
+    auto newLock = platform::tryLockFile(temporary).lock;
     std::error_code error;
-    const auto status = fs::status(target, error);
-    if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
+    if (fs::exists(target, error)) platform::keepOwnerAndMode(target, temporary);
+    // Windows renames over a file only when no one has it open.
+    claim.reset();
+    targetLock.reset();
     fs::rename(temporary, target, error);
     if (error)
       fail(path + ": cannot replace the drawing with the saved one (" + error.message() + ")");
     platform::flushFolderToDisk(target.parent_path());
+    claim = std::move(newLock);
   } catch (...) {
     std::error_code ignored;
     fs::remove(temporary, ignored);

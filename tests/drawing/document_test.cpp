@@ -234,11 +234,13 @@ TEST_F(DrawingTest, SavingNeedsDrawingFilesAndAName) {
 
 class MemoryFiles final : public DrawingFiles {
  public:
-  DrawingData load(const std::string& path) const override {
+  DrawingData load(const std::string& path, FileClaim&) const override {
     if (path != "in.dxf") throw host::HostError(host::hr::kFail, "Cannot open " + path);
     return saved.empty() ? DrawingData{} : saved.begin()->second;
   }
-  void save(const DrawingData& data, const std::string& path) const override { saved[path] = data; }
+  void save(const DrawingData& data, const std::string& path, FileClaim&) const override {
+    saved[path] = data;
+  }
   mutable std::map<std::string, DrawingData> saved;
 };
 
