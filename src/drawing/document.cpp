@@ -64,14 +64,16 @@ void Document::indexHandles() {
 
   if (writesHandles_) {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
-    nextHandle_ = std::max(seed.value_or(1), highestHandle(data_) + 1);
+    const Handle highest = highestHandle(data_);
+    nextHandle_ = highest == kLastHandle ? std::nullopt
+                                         : std::optional(std::max(seed.value_or(1), highest + 1));
   }
   byHandle_.reserve(all.size());
   for (const EntityPtr* e : all) {
     const auto own = writesHandles_ ? recordHandle((*e)->record) : std::nullopt;
     // Entities without a handle of their own (or with one that another
     // entity of a damaged file already has) get one in memory only.
-    indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextHandle_++);
+    indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextFreeHandle());
   }
 }
 
@@ -80,9 +82,23 @@ void Document::indexEntity(const EntityPtr& entity, Handle handle) {
   entity->handle = handle;
 }
 
+// Handles are never wrapped round to small numbers, which other objects may
+// have: once the last one is given, the drawing takes no new object.
+Handle Document::nextFreeHandle() {
+  if (!nextHandle_) {
+    throw HostError(hr::kFail, "The drawing has no free handle left for a new object: " +
+                                   formatHandle(kLastHandle) + " is in use");
+  }
+  const Handle h = *nextHandle_;
+  nextHandle_ = h == kLastHandle ? std::nullopt : std::optional(h + 1);
+  return h;
+}
+
 Handle Document::takeHandle() {
-  const Handle h = nextHandle_++;
-  if (writesHandles_) setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(nextHandle_));
+  const Handle h = nextFreeHandle();
+  if (writesHandles_ && nextHandle_) {
+    setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(*nextHandle_));
+  }
   return h;
 }
 
@@ -355,8 +371,8 @@ void Document::undo() {
   // out since must stay below it.
   if (writesHandles_) {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
-    if (seed.value_or(0) < nextHandle_) {
-      setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(nextHandle_));
+    if (nextHandle_ && seed.value_or(0) < *nextHandle_) {
+      setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(*nextHandle_));
     }
   }
 }

@@ -193,6 +193,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   static const host::MemberTable<Document>& members();
   void indexHandles();
   void indexEntity(const EntityPtr& entity, Handle handle);
+  Handle nextFreeHandle();
   Handle takeHandle();
   void giveHandle(const EntityPtr& entity, const std::string& owner);
   void stamp(Record& record, Handle handle, const std::string& owner) const;
@@ -212,7 +213,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::vector<CommandLineStep> waiting_;
   bool subclassMarkers_ = false;
   bool writesHandles_ = false;
-  Handle nextHandle_ = 1;
+  std::optional<Handle> nextHandle_ = 1;  // empty once the last handle is given
   std::unordered_map<Handle, EntityPtr> byHandle_;
   std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
