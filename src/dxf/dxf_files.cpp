@@ -37,7 +37,20 @@ std::string reason() {
   return errno != 0 ? std::string(" (") + std::strerror(errno) + ")" : std::string();
 }
 
-std::shared_ptr<const std::string> readWhole(const std::string& path) {
+std::string sizeText(std::uint64_t bytes) {
+  if (bytes % (1u << 30) == 0) return std::to_string(bytes >> 30) + " GiB";
+  if (bytes % (1u << 20) == 0) return std::to_string(bytes >> 20) + " MiB";
+  return std::to_string(bytes) + " bytes";
+}
+
+[[noreturn]] void tooLarge(const std::string& path, std::uint64_t limit) {
+  fail(path + ": the file is larger than the " + sizeText(limit) +
+       " a drawing may have, or never ends; it was not read");
+}
+
+// Reads at most `limit` bytes: a device or a pipe that never ends (like
+// /dev/zero) stops there instead of filling the memory.
+std::shared_ptr<const std::string> readWhole(const std::string& path, std::uint64_t limit) {
   std::error_code error;
   const fs::path file = pathOf(path);
   if (fs::is_directory(file, error)) fail(path + ": is a folder, not a drawing file");
@@ -46,6 +59,7 @@ std::shared_ptr<const std::string> readWhole(const std::string& path) {
   if (!in) fail(path + ": cannot open the drawing" + reason());
   auto text = std::make_shared<std::string>();
   const auto size = fs::file_size(file, error);
+  if (!error && size > limit) tooLarge(path, limit);
   if (!error) {
     text->resize(static_cast<std::size_t>(size));
     in.read(text->data(), static_cast<std::streamsize>(text->size()));
@@ -54,8 +68,10 @@ std::shared_ptr<const std::string> readWhole(const std::string& path) {
   // Whatever the file holds beyond the size it had (or all of it, when it
   // had none, like a pipe).
   char more[65536];
-  while (in.read(more, sizeof more) || in.gcount() > 0)
+  while (in.read(more, sizeof more) || in.gcount() > 0) {
     text->append(more, static_cast<std::size_t>(in.gcount()));
+    if (text->size() > limit) tooLarge(path, limit);
+  }
   if (in.bad()) fail(path + ": cannot read the drawing" + reason());
   return text;
 }
@@ -162,7 +178,7 @@ void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
 
 drawing::DrawingData DxfFiles::load(const std::string& path, drawing::FileClaim& claim) const {
   auto lock = lockDrawing(pathOf(path), path, "try again when it has finished");
-  drawing::DrawingData data = readDxf(readWhole(path), path);
+  drawing::DrawingData data = readDxf(readWhole(path, sizeLimit_), path);
   claim = std::move(lock);
   return data;
 }

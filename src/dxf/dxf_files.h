@@ -7,6 +7,7 @@
 // saving follows a symbolic link to its file, refuses a read-only one, and
 // keeps the owner, group and mode.
 
+#include <cstdint>
 #include <string>
 
 #include "drawing/drawing_files.h"
@@ -15,9 +16,17 @@ namespace vrn::dxf {
 
 class DxfFiles final : public drawing::DrawingFiles {
  public:
+  // The largest drawing file read: 2 GiB, well beyond real drawings (a
+  // million texts take 170 MiB) and within what the model can hold.
+  static constexpr std::uint64_t kSizeLimit = std::uint64_t{2} << 30;
+
+  explicit DxfFiles(std::uint64_t sizeLimit = kSizeLimit) : sizeLimit_(sizeLimit) {}
   drawing::DrawingData load(const std::string& path, drawing::FileClaim& claim) const override;
   void save(const drawing::DrawingData& data, const std::string& path,
             drawing::FileClaim& claim) const override;
+
+ private:
+  std::uint64_t sizeLimit_;
 };
 
 }  // namespace vrn::dxf

@@ -2,12 +2,15 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cctype>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "../support/temp_dir.h"
@@ -98,6 +101,33 @@ TEST_F(DxfFilesTest, LoadErrorsNameTheFile) {
   const std::string bad = write("bad.dxf", "  0\nSECTION\n  2\nENTITIES\nabc\n");
   EXPECT_THAT(errorOf([&] { files_.load(bad, claim_); }),
               HasSubstr(bad + ", line 5: group code \"abc\" is not a number"));
+}
+
+// A file that never ends, or is larger than any drawing, stops at the size
+// limit with a message instead of filling the memory: a device, a pipe fed
+// for longer than the limit, and a regular file one byte over it.
+TEST_F(DxfFilesTest, ReadingStopsAtTheSizeLimit) {
+  constexpr std::uint64_t kLimit = 1 << 20;
+  const DxfFiles limited(kLimit);
+  const std::string fifo = (folder_ / "endless.dxf").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // The reader stops first: the feeder's writes then fail instead of
+  // ending the process.
+  const auto oldHandler = std::signal(SIGPIPE, SIG_IGN);
+  std::thread feeder([&] {
+    std::ofstream out(fifo, std::ios::binary);
+    const std::string chunk(65536, '0');
+    for (std::uint64_t written = 0; out && written <= 2 * kLimit; written += chunk.size())
+      out << chunk;
+  });
+  const std::string large = write("large.dxf", std::string(kLimit + 1, '0'));
+  for (const std::string& path : {std::string("/dev/zero"), fifo, large}) {
+    EXPECT_THAT(
+        errorOf([&] { limited.load(path, claim_); }),
+        HasSubstr(path + ": the file is larger than the 1 MiB a drawing may have, or never ends"));
+  }
+  feeder.join();
+  std::signal(SIGPIPE, oldHandler);
 }
 
 // A text holding line breaks, a tab, NUL and carets, put through the
