@@ -69,8 +69,9 @@ std::shared_ptr<const std::string> readWhole(const std::string& path, std::uint6
   // had none, like a pipe).
   char more[65536];
   while (in.read(more, sizeof more) || in.gcount() > 0) {
-    text->append(more, static_cast<std::size_t>(in.gcount()));
-    if (text->size() > limit) tooLarge(path, limit);
+    const auto piece = static_cast<std::size_t>(in.gcount());
+    if (text->size() + piece > limit) tooLarge(path, limit);
+    text->append(more, piece);
   }
   if (in.bad()) fail(path + ": cannot read the drawing" + reason());
   return text;

@@ -16,9 +16,9 @@ namespace vrn::dxf {
 
 class DxfFiles final : public drawing::DrawingFiles {
  public:
-  // The largest drawing file read: 2 GiB, well beyond real drawings (a
+  // The largest drawing file read: 1 GiB, well beyond real drawings (a
   // million texts take 170 MiB) and within what the model can hold.
-  static constexpr std::uint64_t kSizeLimit = std::uint64_t{2} << 30;
+  static constexpr std::uint64_t kSizeLimit = std::uint64_t{1} << 30;
 
   explicit DxfFiles(std::uint64_t sizeLimit = kSizeLimit) : sizeLimit_(sizeLimit) {}
   drawing::DrawingData load(const std::string& path, drawing::FileClaim& claim) const override;

@@ -1,13 +1,12 @@
 // What a save keeps of the user's set-up: links, read-only files, owner and
 // mode, and the lock that keeps two processes from saving over each other.
 #include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -162,11 +161,11 @@ TEST_F(SafeSaveTest, TheNextSaveRemovesATemporaryFileLeftByAKilledSave) {
   const OtherProcess saving(dir_ / "plan.dxf.fedcba9876543210.vrn-tmp");
   ASSERT_TRUE(saving.locked());
   changeAndSave(path, "changed");
-  EXPECT_THAT(namesIn(dir_.path()),
-              ::testing::ElementsAre("other.dxf.0123456789abcdef.vrn-tmp", "plan.dxf",
-                                     "plan.dxf.0123456789ABCDEF.vrn-tmp",
-                                     "plan.dxf.fedcba9876543210.vrn-tmp",
-                                     "plan.dxf.notmine.vrn-tmp"));
+  EXPECT_THAT(
+      namesIn(dir_.path()),
+      ::testing::ElementsAre("other.dxf.0123456789abcdef.vrn-tmp", "plan.dxf",
+                             "plan.dxf.0123456789ABCDEF.vrn-tmp",
+                             "plan.dxf.fedcba9876543210.vrn-tmp", "plan.dxf.notmine.vrn-tmp"));
 }
 
 // Two processes on one drawing: the second is refused with a clear message,
