@@ -42,7 +42,11 @@ class PosixFileLock final : public FileLock {
 
 FileLockAttempt tryLockFile(const std::filesystem::path& file) {
   for (;;) {
-    // Non-blocking, so that a FIFO without a writer does not hang the open.
+    // Only regular files are locked. Opening a FIFO would connect its writer
+    // to a reader that leaves at once; opening is non-blocking in case the
+    // name is swapped for one after this look.
+    struct stat named {};
+    if (::stat(file.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return {};
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return {};
     struct stat opened {};
@@ -63,7 +67,6 @@ FileLockAttempt tryLockFile(const std::filesystem::path& file) {
     // Another process may have renamed a new file over the name between our
     // open and our lock: then the lock is on a file that no longer has the
     // name, and the name's new file is the one to lock.
-    struct stat named {};
     if (::stat(file.c_str(), &named) != 0 || named.st_dev != id.first ||
         named.st_ino != id.second) {
       ::close(fd);
