@@ -32,16 +32,19 @@ int replay(const char* folder, Check check) {
 
 TEST(FuzzCorpus, SettingsFilesReplay) {
   const test::TempDir dir;
-  const int files = replay(VRN_SOURCE_DIR "/fuzz/text/corpus_ini",
-                           [&](const std::string& bytes) { return settingsFile(bytes, dir / "f.ini"); });
+  const int files = replay(VRN_SOURCE_DIR "/fuzz/text/corpus_ini", [&](const std::string& bytes) {
+    return settingsFile(bytes, dir / "f.ini");
+  });
   std::printf("settings-file corpus: %d files replayed\n", files);
   EXPECT_GE(files, 5);
 }
 
 TEST(FuzzCorpus, TextRoutinesReplay) {
-  const int files = replay(VRN_SOURCE_DIR "/fuzz/text/corpus_strings", [](const std::string& bytes) {
-    return textRoutines(unitsOf(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-  });
+  const int files =
+      replay(VRN_SOURCE_DIR "/fuzz/text/corpus_strings", [](const std::string& bytes) {
+        return textRoutines(
+            unitsOf(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+      });
   std::printf("text-routine corpus: %d files replayed\n", files);
   EXPECT_GE(files, 5);
 }
