@@ -46,10 +46,17 @@ inline std::string settingsFile(const std::string& bytes, const std::filesystem:
       return "a font map row lost its value";
     }
   }
+  // Names and values holding control characters are not written back: a
+  // written line break becomes a blank by design, so such a name is
+  // another name, and a NUL lets the file be taken for UTF-16 when read
+  // again (an open question of the INI reader's encoding guess).
   for (const char16_t* section : {u"Fonts", u"FKeys", u"Alt", u"Ctrl", u"Textedit"}) {
     for (const std::u16string& key : ini->readSection(section)) {
-      if (!ini->findString(section, key)) return "a listed key does not read";
-      ini->writeString(section, key, *ini->findString(section, key));
+      const auto value = ini->findString(section, key);
+      if (!value) return "a listed key does not read";
+      if (!hasControlCharacter(key) && !hasControlCharacter(*value)) {
+        ini->writeString(section, key, *value);
+      }
     }
   }
   try {
@@ -57,9 +64,6 @@ inline std::string settingsFile(const std::string& bytes, const std::filesystem:
   } catch (const platform::IniWriteError&) {
     return {};
   }
-  // Control characters are left out: a written line break becomes a blank
-  // by design, and a NUL lets the file be taken for UTF-16 when read again
-  // (an open question of the INI reader's encoding guess).
   auto reread = platform::openIniFile(scratch);
   for (const char16_t* section : {u"Fonts", u"FKeys", u"Alt", u"Ctrl", u"Textedit"}) {
     for (const std::u16string& key : ini->readSection(section)) {
