@@ -20,12 +20,14 @@ class DrawingFiles {
   virtual ~DrawingFiles() = default;
   // Reads a drawing and sets `claim` to the hold on its file. Raises
   // host::HostError with a message naming the file (and the line, where
-  // there is one) when it cannot, or when another process holds the file.
+  // there is one) when it cannot. A file another process holds is read, but
+  // then not saved over.
   virtual DrawingData load(const std::string& path, FileClaim& claim) const = 0;
   // Writes a drawing through a temporary file beside `path` and a rename, so
   // a failure leaves any existing file untouched. `claim` is the document's
   // hold on the file it was read from (may be empty); on success it holds
-  // the saved file instead. Raises host::HostError.
+  // the saved file instead. Raises host::HostError, also when another
+  // process holds the file, or held it when the document read it.
   virtual void save(const DrawingData& data, const std::string& path, FileClaim& claim) const = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string_view>
 
@@ -142,6 +143,14 @@ fs::path fileBehind(const fs::path& name) {
   return file;
 }
 
+// What a document holds of its file: the lock, or the note that another
+// program held it when the drawing was read, so that saving over it would
+// undo that program's changes.
+struct DrawingClaim {
+  std::shared_ptr<platform::FileLock> lock;
+  std::optional<fs::path> heldElsewhere;
+};
+
 // Takes the lock on a drawing file for this process.
 std::shared_ptr<platform::FileLock> lockDrawing(const fs::path& file, const std::string& path,
                                                 std::string_view refused) {
@@ -177,16 +186,32 @@ void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
 
 }  // namespace
 
+// Reading is never refused: a drawing another program works on can still be
+// read, listed, or saved under another name.
 drawing::DrawingData DxfFiles::load(const std::string& path, drawing::FileClaim& claim) const {
-  auto lock = lockDrawing(pathOf(path), path, "try again when it has finished");
+  const fs::path file = pathOf(path);
+  platform::FileLockAttempt attempt = platform::tryLockFile(file);
   drawing::DrawingData data = readDxf(readWhole(path, sizeLimit_), path);
-  claim = std::move(lock);
+  auto held = std::make_shared<DrawingClaim>();
+  held->lock = std::move(attempt.lock);
+  if (attempt.heldElsewhere) held->heldElsewhere = file;
+  claim = std::move(held);
   return data;
 }
 
 void DxfFiles::save(const drawing::DrawingData& data, const std::string& path,
                     drawing::FileClaim& claim) const {
   const fs::path target = fileBehind(pathOf(path));
+  // Every claim this class hands out is a DrawingClaim.
+  if (const auto previous = std::static_pointer_cast<const DrawingClaim>(claim);
+      previous && previous->heldElsewhere) {
+    std::error_code error;
+    if (fs::equivalent(*previous->heldElsewhere, target, error)) {
+      fail(path +
+           ": another program was working on this drawing when it was opened, and saving over "
+           "it could undo its changes; it was not saved");
+    }
+  }
   auto targetLock = lockDrawing(target, path, "it was not saved");
   if (platform::isReadOnlyFile(target)) fail(path + ": the drawing is read-only; it was not saved");
   removeLeftTemporaries(target);
@@ -205,7 +230,7 @@ void DxfFiles::save(const drawing::DrawingData& data, const std::string& path,
     if (error)
       fail(path + ": cannot replace the drawing with the saved one (" + error.message() + ")");
     platform::flushFolderToDisk(target.parent_path());
-    claim = std::move(newLock);
+    claim = std::make_shared<const DrawingClaim>(DrawingClaim{std::move(newLock), std::nullopt});
   } catch (...) {
     std::error_code ignored;
     fs::remove(temporary, ignored);

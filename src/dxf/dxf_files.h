@@ -3,7 +3,8 @@
 // Loading reads the whole file once; the records keep views into that
 // buffer. Saving writes a temporary file beside the target and renames it
 // over the target, so a failed save leaves the old file as it was. A loaded
-// drawing's file is locked (advisory) until the document lets go of it;
+// drawing's file is locked (advisory) until the document lets go of it, and
+// a file that another process had locked is not saved over;
 // saving follows a symbolic link to its file, refuses a read-only one, and
 // keeps the owner, group and mode.
 

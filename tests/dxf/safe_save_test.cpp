@@ -168,23 +168,35 @@ TEST_F(SafeSaveTest, TheNextSaveRemovesATemporaryFileLeftByAKilledSave) {
                              "plan.dxf.fedcba9876543210.vrn-tmp", "plan.dxf.notmine.vrn-tmp"));
 }
 
-// Two processes on one drawing: the second is refused with a clear message,
-// whether it opens the drawing or saves another over it, and the drawing
-// stays the first one's.
-TEST_F(SafeSaveTest, ADrawingHeldByAnotherProcessIsRefused) {
+// Two processes on one drawing: the second reads it, but is refused with a
+// clear message when it saves over it, or saves another drawing over it,
+// also once the first has finished (its changes would be undone); it may
+// save under another name. The drawing stays the first one's.
+TEST_F(SafeSaveTest, ADrawingHeldByAnotherProcessIsNotSavedOver) {
   const fs::path path = write(dir_ / "plan.dxf");
   const fs::path other = write(dir_ / "other.dxf");
   const std::string before = read(path);
   {
-    const OtherProcess first(path);
-    ASSERT_TRUE(first.locked());
-    drawing::FileClaim claim;
-    EXPECT_THAT(errorOf([&] { files_.load(path.string(), claim); }),
-                HasSubstr(path.string() + ": another program is working on this drawing"));
-    auto data = files_.load(other.string(), claim);
-    EXPECT_THAT(errorOf([&] { files_.save(data, path.string(), claim); }),
-                HasSubstr("it was not saved"));
+    drawing::FileClaim second;
+    auto secondData = [&] {
+      const OtherProcess first(path);
+      EXPECT_TRUE(first.locked());
+      auto data = files_.load(path.string(), second);
+      drawing::FileClaim otherClaim;
+      const auto otherData = files_.load(other.string(), otherClaim);
+      EXPECT_THAT(errorOf([&] { files_.save(otherData, path.string(), otherClaim); }),
+                  HasSubstr(path.string() +
+                            ": another program is working on this drawing (it holds its lock); "
+                            "it was not saved"));
+      return data;
+    }();
+    secondData.entities[0]->record.set(1, "second");
+    EXPECT_THAT(errorOf([&] { files_.save(secondData, path.string(), second); }),
+                HasSubstr(path.string() + ": another program was working on this drawing when it "
+                                          "was opened, and saving over it could undo its changes"));
     EXPECT_EQ(read(path), before);
+    files_.save(secondData, (dir_ / "copy.dxf").string(), second);
+    EXPECT_THAT(read(dir_ / "copy.dxf"), HasSubstr("\nsecond\n"));
   }
   // Once the first has finished, the drawing opens; its lock goes over to
   // the saved file, so others are kept off until the document lets go.
