@@ -41,11 +41,13 @@ int main(int argc, char** argv) {
   std::size_t entities = 0;
   for (int run = 0; run < runs; ++run) {
     auto start = std::chrono::steady_clock::now();
-    const auto data = files.load(path);
+    vrn::drawing::FileClaim claim;
+    const auto data = files.load(path, claim);
     load = std::min(load, secondsSince(start));
     entities = data.entities.size();
     start = std::chrono::steady_clock::now();
-    files.save(data, out);
+    vrn::drawing::FileClaim saved;
+    files.save(data, out, saved);
     save = std::min(save, secondsSince(start));
   }
   const bool identical = fileText(path) == fileText(out);

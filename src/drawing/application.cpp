@@ -118,10 +118,10 @@ Variant Application::invoke(std::string_view name, host::Invoke kind, std::span<
   return applicationMembers().invoke(*this, name, kind, args);
 }
 
-DocumentPtr Application::openData(DrawingData data, std::string path) {
+DocumentPtr Application::openData(DrawingData data, std::string path, FileClaim claim) {
   std::string name = fileNameOf(path);
-  auto doc =
-      std::make_shared<Document>(std::move(data), std::move(path), std::move(name), files_, input_);
+  auto doc = std::make_shared<Document>(std::move(data), std::move(path), std::move(name), files_,
+                                        input_, std::move(claim));
   documents_.push_back(doc);
   active_ = doc;
   return doc;
@@ -129,7 +129,9 @@ DocumentPtr Application::openData(DrawingData data, std::string path) {
 
 DocumentPtr Application::open(const std::string& path) {
   if (!files_) throw HostError(hr::kFail, "This host cannot read drawing files: " + path);
-  return openData(files_->load(fileSystemName(path)), path);
+  FileClaim claim;
+  DrawingData data = files_->load(fileSystemName(path), claim);
+  return openData(std::move(data), path, std::move(claim));
 }
 
 DocumentPtr Application::addDocument() {

@@ -33,8 +33,10 @@ class Application final : public host::Object, public std::enable_shared_from_th
                        std::span<host::Variant> args) override;
 
   // Each of these makes the document it returns the active one.
-  DocumentPtr openData(DrawingData data, std::string path);
-  // Raises HostError when there are no drawing files or the file cannot be read.
+  // `claim` is the hold on the file the data was read from, if any.
+  DocumentPtr openData(DrawingData data, std::string path, FileClaim claim = {});
+  // Raises HostError when there are no drawing files, the file cannot be
+  // read, or another process holds it.
   DocumentPtr open(const std::string& path);
   // A new, empty drawing named "DrawingN.dwg".
   DocumentPtr addDocument();

@@ -22,10 +22,6 @@ void addPoint(std::vector<Group>& groups, int code, const Point3& p) {
   groups.push_back({code + 20, formatNumber(p.z)});
 }
 
-bool isSpaceName(const std::string& lower) {
-  return lower == "*model_space" || lower == "*paper_space";
-}
-
 const host::MemberTable<BlockObject>& blockMembers() {
   static const auto table = [] {
     host::MemberTable<BlockObject> t;
@@ -138,27 +134,24 @@ EntityPtr BlockObject::addSolid(const Point3 (&corners)[4]) {
   return document_->addEntity(space_, std::move(g));
 }
 
-std::vector<Space> BlocksObject::spaces() const {
-  std::vector<Space> out{{Space::Kind::Model, 0}, {Space::Kind::Paper, 0}};
-  const auto& blocks = document_->data().blocks;
-  for (std::size_t i = 0; i < blocks.size(); ++i) {
-    const std::string lower = lowerAscii(blocks[i].begin.value(2));
-    if (!isSpaceName(lower)) out.push_back({Space::Kind::Block, i});
-  }
-  return out;
+// A number is an index; only a name needs the blocks' names.
+Space BlocksObject::spaceAt(const Variant& index) const {
+  const std::vector<Space>& spaces = document_->blockSpaces();
+  if (index.type() != Variant::Type::String) return spaces[collectionIndex(index, spaces.size())];
+  std::vector<std::u16string> names;
+  names.reserve(spaces.size());
+  for (const Space& s : spaces) names.push_back(BlockObject(document_, s).name());
+  return spaces[namedIndex(index, names)];
 }
 
 Variant BlocksObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {
   static const auto table = [] {
     host::MemberTable<BlocksObject> t;
     t.get("Count", [](BlocksObject& b) {
-       return Variant(static_cast<std::int32_t>(b.spaces().size()));
+       return Variant(static_cast<std::int32_t>(b.document_->blockSpaces().size()));
      }).read("Item", [](BlocksObject& b, std::span<Variant> a) {
       host::requireArgs(a, 1, 1, "Item");
-      const auto spaces = b.spaces();
-      std::vector<std::u16string> names;
-      for (const Space& s : spaces) names.push_back(BlockObject(b.document_, s).name());
-      return Variant(std::make_shared<BlockObject>(b.document_, spaces[namedIndex(a[0], names)]));
+      return Variant(std::make_shared<BlockObject>(b.document_, b.spaceAt(a[0])));
     });
     return t;
   }();

@@ -36,9 +36,11 @@ class BlocksObject final : public host::Object {
   explicit BlocksObject(DocumentPtr document) : document_(std::move(document)) {}
   host::Variant invoke(std::string_view name, host::Invoke kind,
                        std::span<host::Variant> args) override;
-  std::vector<Space> spaces() const;
 
  private:
+  // The block that Item's argument names: an index, or a name in any case.
+  Space spaceAt(const host::Variant& index) const;
+
   DocumentPtr document_;
 };
 

@@ -30,11 +30,13 @@ bool sameAscii(std::string_view a, std::string_view b) {
 }  // namespace
 
 Document::Document(DrawingData data, std::string path, std::string name,
-                   std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input)
+                   std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input,
+                   FileClaim claim)
     : data_(std::move(data)),
       path_(std::move(path)),
       name_(std::move(name)),
       files_(std::move(files)),
+      claim_(std::move(claim)),
       input_(std::move(input)) {
   if (!data_.codec) data_.codec = utf8Codec();
   const std::string version = headerValue(data_.header, "$ACADVER", 1, "AC1009");
@@ -62,14 +64,16 @@ void Document::indexHandles() {
 
   if (writesHandles_) {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
-    nextHandle_ = std::max(seed.value_or(1), highestHandle(data_) + 1);
+    const Handle highest = highestHandle(data_);
+    nextHandle_ = highest == kLastHandle ? std::nullopt
+                                         : std::optional(std::max(seed.value_or(1), highest + 1));
   }
   byHandle_.reserve(all.size());
   for (const EntityPtr* e : all) {
     const auto own = writesHandles_ ? recordHandle((*e)->record) : std::nullopt;
     // Entities without a handle of their own (or with one that another
     // entity of a damaged file already has) get one in memory only.
-    indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextHandle_++);
+    indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextFreeHandle());
   }
 }
 
@@ -78,9 +82,23 @@ void Document::indexEntity(const EntityPtr& entity, Handle handle) {
   entity->handle = handle;
 }
 
+// Handles are never wrapped round to small numbers, which other objects may
+// have: once the last one is given, the drawing takes no new object.
+Handle Document::nextFreeHandle() {
+  if (!nextHandle_) {
+    throw HostError(hr::kFail, "The drawing has no free handle left for a new object: " +
+                                   formatHandle(kLastHandle) + " is in use");
+  }
+  const Handle h = *nextHandle_;
+  nextHandle_ = h == kLastHandle ? std::nullopt : std::optional(h + 1);
+  return h;
+}
+
 Handle Document::takeHandle() {
-  const Handle h = nextHandle_++;
-  if (writesHandles_) setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(nextHandle_));
+  const Handle h = nextFreeHandle();
+  if (writesHandles_ && nextHandle_) {
+    setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(*nextHandle_));
+  }
   return h;
 }
 
@@ -145,6 +163,18 @@ const std::vector<EntityPtr>& Document::entitiesOf(const Space& space) const {
     }
   }
   return out;
+}
+
+const std::vector<Space>& Document::blockSpaces() const {
+  if (!blockSpaces_.empty()) return blockSpaces_;
+  blockSpaces_ = {{Space::Kind::Model, 0}, {Space::Kind::Paper, 0}};
+  for (std::size_t i = 0; i < data_.blocks.size(); ++i) {
+    const std::string lower = lowerAscii(data_.blocks[i].begin.value(2));
+    if (lower != "*model_space" && lower != "*paper_space") {
+      blockSpaces_.push_back({Space::Kind::Block, i});
+    }
+  }
+  return blockSpaces_;
 }
 
 Space Document::activeSpace() const {
@@ -342,8 +372,8 @@ void Document::undo() {
   // out since must stay below it.
   if (writesHandles_) {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
-    if (seed.value_or(0) < nextHandle_) {
-      setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(nextHandle_));
+    if (nextHandle_ && seed.value_or(0) < *nextHandle_) {
+      setHeaderValue(data_.header, "$HANDSEED", 5, formatHandle(*nextHandle_));
     }
   }
 }
@@ -383,7 +413,7 @@ void Document::save(const std::string& path) {
     throw HostError(hr::kInvalidArg, "SaveAs: the built-in drawing writes DXF files only, and " +
                                          fileNameOf(path) + " is not named .dxf");
   }
-  files_->save(data_, fileSystemName(target));
+  files_->save(data_, fileSystemName(target), claim_);
   path_ = target;
   name_ = fileNameOf(target);
   journal_.markClean();

@@ -68,7 +68,8 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // `path` is the drawing's full file name, empty for a new drawing that has
   // not been saved; `name` its name as shown ("Drawing1.dwg" for a new one).
   Document(DrawingData data, std::string path, std::string name,
-           std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input);
+           std::shared_ptr<const DrawingFiles> files, std::shared_ptr<ScriptedInput> input,
+           FileClaim claim = {});
 
   host::Variant invoke(std::string_view name, host::Invoke kind,
                        std::span<host::Variant> args) override;
@@ -95,6 +96,11 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   // an entity is added, erased or brought back, so that walking a space by
   // index (Count, Item(i)) stays linear.
   const std::vector<EntityPtr>& entitiesOf(const Space& space) const;
+  // The Blocks collection in order: model space, paper space, then every
+  // other block (the *Paper_SpaceN layouts among them). No member adds or
+  // removes a block, so the list is made once, and walking Blocks by index
+  // stays linear in the number of blocks.
+  const std::vector<Space>& blockSpaces() const;
   // Model space when ActiveSpace is 1 (TILEMODE on), else paper space.
   Space activeSpace() const;
   // The live entities of every layout: model space and the active paper
@@ -188,6 +194,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   static const host::MemberTable<Document>& members();
   void indexHandles();
   void indexEntity(const EntityPtr& entity, Handle handle);
+  Handle nextFreeHandle();
   Handle takeHandle();
   void giveHandle(const EntityPtr& entity, const std::string& owner);
   void stamp(Record& record, Handle handle, const std::string& owner) const;
@@ -199,6 +206,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::string path_;
   std::string name_;
   std::shared_ptr<const DrawingFiles> files_;
+  FileClaim claim_;  // the hold on path_'s file while the document has it
   std::shared_ptr<ScriptedInput> input_;
   UndoJournal journal_;
   void runSteps(std::vector<CommandLineStep> steps);
@@ -206,12 +214,13 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::vector<CommandLineStep> waiting_;
   bool subclassMarkers_ = false;
   bool writesHandles_ = false;
-  Handle nextHandle_ = 1;
+  std::optional<Handle> nextHandle_ = 1;  // empty once the last handle is given
   std::unordered_map<Handle, EntityPtr> byHandle_;
   std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
   std::vector<std::u16string> commandLog_;
   mutable std::map<std::pair<int, std::size_t>, std::vector<EntityPtr>> spaceCache_;
+  mutable std::vector<Space> blockSpaces_;
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
   Record implicitStandard_;
   // Lower-case table name -> lower-case entry name -> index of its first entry.

@@ -81,7 +81,7 @@ Handle highestHandle(const DrawingData& data, bool changedOnly) {
 }
 
 bool keepHandSeedAbove(Record& header, Handle highest) {
-  if (!headerVariable(header, "$HANDSEED")) return false;
+  if (!headerVariable(header, "$HANDSEED") || highest == kLastHandle) return false;
   const auto seed = parseHandle(headerValue(header, "$HANDSEED", 5));
   if (seed && *seed > highest) return false;
   setHeaderValue(header, "$HANDSEED", 5, formatHandle(highest + 1));

@@ -15,6 +15,7 @@
 namespace vrn::drawing {
 
 using Handle = std::uint64_t;
+constexpr Handle kLastHandle = UINT64_MAX;  // FFFFFFFFFFFFFFFF
 
 // A handle: 1 to 16 hexadecimal digits, blanks around them allowed. Empty,
 // malformed, too long or zero text gives nothing (zero is no object's).
@@ -33,7 +34,9 @@ std::optional<Handle> recordHandle(const Record& record);
 Handle highestHandle(const DrawingData& data, bool changedOnly = false);
 
 // Raises $HANDSEED to one above `highest` unless it is above it already;
-// true when it changed. A header without $HANDSEED stays as it is.
+// true when it changed. A header without $HANDSEED stays as it is, and so
+// does one when `highest` is the last handle, which nothing is above (a
+// seed wrapped round to 0 would give out handles in use).
 bool keepHandSeedAbove(Record& header, Handle highest);
 
 }  // namespace vrn::drawing

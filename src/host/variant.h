@@ -22,7 +22,8 @@ struct SafeArray {
   std::int32_t lower = 0;
   std::vector<Variant> items;
 
-  std::int32_t upper() const { return lower + static_cast<std::int32_t>(items.size()) - 1; }
+  // Defined below Variant: a vector's size needs its element type complete.
+  std::int32_t upper() const;
   bool operator==(const SafeArray& other) const;
 };
 
@@ -81,6 +82,10 @@ class Variant {
 };
 
 // A variant array of variants with lower bound 0.
+inline std::int32_t SafeArray::upper() const {
+  return lower + static_cast<std::int32_t>(items.size()) - 1;
+}
+
 Variant makeArray(std::vector<Variant> items);
 
 }  // namespace vrn::host

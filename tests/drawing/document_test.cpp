@@ -117,6 +117,38 @@ DocumentPtr openText(Application& app, const std::string& text) {
                       "minimal.dxf");
 }
 
+// Blocks walked by index as the text walk does, in a generated drawing of
+// many blocks: every block once, in file order, with its own entities; the
+// model and paper space blocks of the file are not listed twice.
+TEST(ManyBlocks, WalkedByIndexAndFoundByName) {
+  constexpr int kBlocks = 20000;
+  std::string text = "  0\nSECTION\n  2\nBLOCKS\n";
+  const auto block = [&](const std::string& name, const std::string& content) {
+    text += "  0\nBLOCK\n  8\n0\n  2\n" + name + "\n 70\n0\n 10\n0\n 20\n0\n 30\n0\n  3\n" + name +
+            "\n";
+    text += "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\n" + content + "\n";
+    text += "  0\nENDBLK\n  8\n0\n";
+  };
+  block("*MODEL_SPACE", "model");
+  block("*PAPER_SPACE", "paper");
+  for (int i = 0; i < kBlocks; ++i) block("B" + std::to_string(i), "t" + std::to_string(i));
+  text += "  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nEOF\n";
+  auto app = makeApplication(nullptr);
+  const Ref blocks = Ref(openText(*app, text)).obj("Blocks");
+  ASSERT_EQ(blocks.get("Count").toInt(), kBlocks + 2);
+  for (int i = 2; i < kBlocks + 2; ++i) {
+    const Ref b = blocks.call("Item", i).toObject();
+    const std::u16string number = utf8ToUtf16(std::to_string(i - 2));
+    ASSERT_EQ(b.get("Name").toString(), u"B" + number);
+    ASSERT_EQ(b.get("Count").toInt(), 1);
+    ASSERT_EQ(Ref(b.call("Item", 0).toObject()).get("TextString").toString(), u"t" + number);
+  }
+  EXPECT_EQ(Ref(blocks.call("Item", "b19999").toObject()).get("Name").toString(), u"B19999");
+  EXPECT_EQ(Ref(blocks.call("Item", 1).toObject()).get("Name").toString(), u"*Paper_Space");
+  EXPECT_THROW(blocks.call("Item", "B20000"), host::HostError);
+  EXPECT_THROW(blocks.call("Item", kBlocks + 2), host::HostError);
+}
+
 // AutoCAD always has the text style Standard; a drawing without a STYLE
 // table shows it, and writes it only once something is written to it.
 TEST(ImplicitStandardStyle, ServesReadersAndTextWritesWithoutChangingTheFile) {
@@ -202,11 +234,13 @@ TEST_F(DrawingTest, SavingNeedsDrawingFilesAndAName) {
 
 class MemoryFiles final : public DrawingFiles {
  public:
-  DrawingData load(const std::string& path) const override {
+  DrawingData load(const std::string& path, FileClaim&) const override {
     if (path != "in.dxf") throw host::HostError(host::hr::kFail, "Cannot open " + path);
     return saved.empty() ? DrawingData{} : saved.begin()->second;
   }
-  void save(const DrawingData& data, const std::string& path) const override { saved[path] = data; }
+  void save(const DrawingData& data, const std::string& path, FileClaim&) const override {
+    saved[path] = data;
+  }
   mutable std::map<std::string, DrawingData> saved;
 };
 

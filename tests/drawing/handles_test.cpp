@@ -2,6 +2,8 @@
 
 #include "drawing/header_variables.h"
 #include "drawing_fixture.h"
+#include "dxf/dxf_reader.h"
+#include "dxf/dxf_writer.h"
 #include "host/host_error.h"
 
 namespace vrn::drawing::testing {
@@ -83,6 +85,49 @@ TEST(HandleText, ParsesAndFormatsHexadecimal) {
   EXPECT_EQ(parseHandle(" 2f "), Handle{0x2F});
   EXPECT_EQ(formatHandle(0xABC), "ABC");
   for (const char* bad : {"", "0", "G1", "1 2"}) EXPECT_FALSE(parseHandle(bad)) << bad;
+}
+
+// The last handles of the 64-bit range: $HANDSEED is never wrapped round
+// below a handle in use, new objects take the handles left, and once none
+// is left adding one is refused with the drawing unchanged.
+TEST(LastHandles, NeverWrapTheSeed) {
+  const struct {
+    const char* highest;
+    const char* seedAfterRead;
+    std::vector<const char*> added;  // handles of texts added until one is refused
+  } cases[] = {
+      {"FFFFFFFFFFFFFFFD", "FFFFFFFFFFFFFFFE", {"FFFFFFFFFFFFFFFE", "FFFFFFFFFFFFFFFF"}},
+      {"FFFFFFFFFFFFFFFE", "FFFFFFFFFFFFFFFF", {"FFFFFFFFFFFFFFFF"}},
+      {"FFFFFFFFFFFFFFFF", "40", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.highest);
+    const std::string text = std::string(
+                                 "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n"
+                                 "  9\n$HANDSEED\n  5\n40\n  0\nENDSEC\n"
+                                 "  0\nSECTION\n  2\nENTITIES\n"
+                                 "  0\nTEXT\n  5\n2A\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\na\n"
+                                 "  0\nTEXT\n  5\n") +
+                             c.highest +
+                             "\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\nb\n"
+                             "  0\nENDSEC\n  0\nEOF\n";
+    auto app = makeApplication(nullptr);
+    const DocumentPtr doc = app->openData(
+        dxf::readDxf(std::make_shared<const std::string>(text), "last.dxf"), "last.dxf");
+    EXPECT_EQ(headerValue(doc->data().header, "$HANDSEED", 5), c.seedAfterRead);
+    const Ref model = Ref(doc).obj("ModelSpace");
+    for (const char* handle : c.added) {
+      EXPECT_EQ(
+          Ref(model.call("AddText", "new", pt(0, 0), 1.0).toObject()).get("Handle").toString(),
+          utf8ToUtf16(handle));
+    }
+    const std::int32_t count = model.get("Count").toInt();
+    EXPECT_THROW(model.call("AddText", "one too many", pt(0, 0), 1.0), host::HostError);
+    EXPECT_EQ(model.get("Count").toInt(), count);
+    EXPECT_EQ(headerValue(doc->data().header, "$HANDSEED", 5),
+              c.added.empty() ? c.seedAfterRead : c.added.back());
+    EXPECT_EQ(dxf::dxfText(doc->data()).find("$HANDSEED\n  5\n0\n"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cctype>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "../support/temp_dir.h"
@@ -53,15 +56,16 @@ class DxfFilesTest : public ::testing::Test {
   vrn::test::TempDir tempDir_;
   const fs::path& folder_ = tempDir_.path();
   DxfFiles files_;
+  drawing::FileClaim claim_;
 };
 
 TEST_F(DxfFilesTest, SavesOverTheFileThroughARename) {
   const std::string drawing = test::smallDrawing();
   const std::string path = write("plan.dxf", drawing);
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  auto data = files_.load(path);
+  auto data = files_.load(path, claim_);
   data.entities[0]->record.set(1, "changed");
-  files_.save(data, path);
+  files_.save(data, path, claim_);
   EXPECT_NE(read(path).find("changed"), std::string::npos);
   EXPECT_EQ(filesInFolder(), 1u);  // no temporary file left
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
@@ -70,32 +74,60 @@ TEST_F(DxfFilesTest, SavesOverTheFileThroughARename) {
   // keeps the records valid.
   const std::string copy =
       folder_.string() + "/\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x99\xD7\xAA.dxf";
-  files_.save(files_.load(path), copy);
+  drawing::FileClaim copyClaim;
+  files_.save(files_.load(path, claim_), copy, copyClaim);
   EXPECT_EQ(read(copy), read(path));
 }
 
 TEST_F(DxfFilesTest, AFailedSaveLeavesEverythingAsItWas) {
-  const auto data = files_.load(write("plan.dxf", test::smallDrawing()));
+  const auto data = files_.load(write("plan.dxf", test::smallDrawing()), claim_);
   // The target is a folder: the rename fails after the whole file is written.
   fs::create_directory(folder_ / "plan_folder.dxf");
   const std::string target = (folder_ / "plan_folder.dxf").string();
-  EXPECT_THAT(errorOf([&] { files_.save(data, target); }),
+  EXPECT_THAT(errorOf([&] { files_.save(data, target, claim_); }),
               HasSubstr(target + ": cannot replace the drawing"));
   EXPECT_TRUE(fs::is_directory(target));
   EXPECT_EQ(filesInFolder(), 2u);  // plan.dxf and the folder: the temporary file is gone
   const std::string nowhere = (folder_ / "no_such_folder" / "plan.dxf").string();
-  EXPECT_THAT(errorOf([&] { files_.save(data, nowhere); }),
+  EXPECT_THAT(errorOf([&] { files_.save(data, nowhere, claim_); }),
               HasSubstr(nowhere + ": cannot create a temporary file"));
 }
 
 TEST_F(DxfFilesTest, LoadErrorsNameTheFile) {
   const std::string missing = (folder_ / "missing.dxf").string();
-  EXPECT_THAT(errorOf([&] { files_.load(missing); }),
+  EXPECT_THAT(errorOf([&] { files_.load(missing, claim_); }),
               HasSubstr(missing + ": cannot open the drawing"));
-  EXPECT_THAT(errorOf([&] { files_.load(folder_.string()); }), HasSubstr("is a folder"));
+  EXPECT_THAT(errorOf([&] { files_.load(folder_.string(), claim_); }), HasSubstr("is a folder"));
   const std::string bad = write("bad.dxf", "  0\nSECTION\n  2\nENTITIES\nabc\n");
-  EXPECT_THAT(errorOf([&] { files_.load(bad); }),
+  EXPECT_THAT(errorOf([&] { files_.load(bad, claim_); }),
               HasSubstr(bad + ", line 5: group code \"abc\" is not a number"));
+}
+
+// A file that never ends, or is larger than any drawing, stops at the size
+// limit with a message instead of filling the memory: a device, a pipe fed
+// for longer than the limit, and a regular file one byte over it.
+TEST_F(DxfFilesTest, ReadingStopsAtTheSizeLimit) {
+  constexpr std::uint64_t kLimit = 1 << 20;
+  const DxfFiles limited(kLimit);
+  const std::string fifo = (folder_ / "endless.dxf").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // The reader stops first: the feeder's writes then fail instead of
+  // ending the process.
+  const auto oldHandler = std::signal(SIGPIPE, SIG_IGN);
+  std::thread feeder([&] {
+    std::ofstream out(fifo, std::ios::binary);
+    const std::string chunk(65536, '0');
+    for (std::uint64_t written = 0; out && written <= 2 * kLimit; written += chunk.size())
+      out << chunk;
+  });
+  const std::string large = write("large.dxf", std::string(kLimit + 1, '0'));
+  for (const std::string& path : {std::string("/dev/zero"), fifo, large}) {
+    EXPECT_THAT(
+        errorOf([&] { limited.load(path, claim_); }),
+        HasSubstr(path + ": the file is larger than the 1 MiB a drawing may have, or never ends"));
+  }
+  feeder.join();
+  std::signal(SIGPIPE, oldHandler);
 }
 
 // A text holding line breaks, a tab, NUL and carets, put through the
@@ -110,7 +142,7 @@ TEST_F(DxfFilesTest, ControlCharactersSurviveASaveAndReload) {
     SCOPED_TRACE(fixture);
     const std::string source = VRN_SOURCE_DIR "/tests/dxf/fixtures/" + std::string(fixture);
     std::vector<std::u16string> handles;
-    for (const auto& entity : files_.load(source).entities) {
+    for (const auto& entity : files_.load(source, claim_).entities) {
       const auto type = entity->record.type();
       if (type != "TEXT" && type != "MTEXT") continue;
       handles.push_back(utf8ToUtf16(entity->record.value(5)));
@@ -198,12 +230,12 @@ TEST_F(DxfFilesTest, NoOpSavesAreByteIdentical) {
     const std::string name = path.filename().string();
     if (const auto reason = refused.find(name);
         reason != refused.end() && path.parent_path() == corpus) {
-      EXPECT_THAT(errorOf([&] { files_.load(path.string()); }), HasSubstr(reason->second));
+      EXPECT_THAT(errorOf([&] { files_.load(path.string(), claim_); }), HasSubstr(reason->second));
       continue;
     }
     const std::string copy = (folder_ / ("saved_" + name)).string();
     try {
-      files_.save(files_.load(path.string()), copy);
+      files_.save(files_.load(path.string(), claim_), copy, claim_);
     } catch (const host::HostError& error) {
       ADD_FAILURE() << error.what();
       continue;

@@ -111,7 +111,8 @@ int main(int argc, char** argv) {
   }
   try {
     const vrn::dxf::DxfFiles files;
-    DrawingData data = files.load(argv[1]);
+    vrn::drawing::FileClaim claim;
+    DrawingData data = files.load(argv[1], claim);
     for (int i = 3; i < argc; ++i) {
       const std::string option = argv[i];
       if ((option == "--text" || option == "--text-hex") && i + 2 < argc) {
@@ -127,7 +128,8 @@ int main(int argc, char** argv) {
         throw std::runtime_error("unknown option " + option);
       }
     }
-    files.save(data, argv[2]);
+    vrn::drawing::FileClaim saved;
+    files.save(data, argv[2], saved);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;

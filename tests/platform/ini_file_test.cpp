@@ -16,6 +16,8 @@ namespace {
 using test::readFile;
 using test::writeFile;
 
+std::u16string ascii16(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
 class IniFileTest : public ::testing::Test {
  protected:
   std::unique_ptr<IniFile> open(const std::string& content) {
@@ -137,6 +139,41 @@ TEST_F(IniFileTest, EraseSectionRemovesEverySectionOfThatName) {
   ini->writeString(u"Fonts", u"c", u"3");
   ini->updateFile();
   EXPECT_EQ(readFile(file), "[Other]\nx=1\n[Fonts]\nc=3\n");
+}
+
+// A large file as a font map of many fonts, or a hostile editdef.txt of
+// many sections and keys, is read and rewritten key by key: each read
+// finds its own value (the first line of a name in any case, in the first
+// section of that name) and each write replaces it in place or adds it.
+TEST_F(IniFileTest, ManySectionsAndKeysReadAndWriteEachTheirOwn) {
+  constexpr int kKeys = 20000;
+  std::string content = "[Fonts]\n";
+  for (int i = 0; i < kKeys; ++i)
+    content += "Font" + std::to_string(i) + ".shx=" + std::to_string(i) + "\n";
+  content += "FONT7.SHX=second\n";
+  for (int i = 0; i < kKeys; ++i)
+    content += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+  content += "[s7]\nk=second\n";
+  auto ini = open(content);
+  for (int i = 0; i < kKeys; ++i) {
+    const std::u16string number = ascii16(std::to_string(i));
+    ASSERT_EQ(ini->readString(u"FONTS", u"font" + number + u".SHX", u""), number);
+    ASSERT_EQ(ini->readString(u"s" + number, u"K", u""), number);
+  }
+  for (int i = 0; i < kKeys; i += 2) {
+    ini->writeString(u"Fonts", u"FONT" + ascii16(std::to_string(i)) + u".shx", u"even");
+  }
+  ini->writeString(u"Fonts", u"new.shx", u"added");
+  ini->writeString(u"S7", u"k", u"changed");
+  ini->updateFile();
+  auto reread = openIniFile(file);
+  EXPECT_EQ(reread->readString(u"Fonts", u"Font0.shx", u""), u"even");
+  EXPECT_EQ(reread->readString(u"Fonts", u"Font1.shx", u""), u"1");
+  EXPECT_EQ(reread->readString(u"Fonts", u"Font7.shx", u""), u"7");
+  EXPECT_EQ(reread->readString(u"Fonts", u"new.shx", u""), u"added");
+  EXPECT_EQ(reread->readSection(u"Fonts").size(), static_cast<std::size_t>(kKeys) + 2);
+  EXPECT_EQ(reread->readString(u"S7", u"k", u""), u"changed");
+  EXPECT_NE(readFile(file).find("[s7]\nk=second\n"), std::string::npos);
 }
 
 TEST_F(IniFileTest, AnEditMadeOnDiskMeanwhileIsSeenAndKept) {

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <unordered_map>
 #include <variant>
 
 #include "ascii/blanks.h"
@@ -28,6 +29,25 @@ namespace vrn::platform {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The form under which names that differ only in case meet (ICU's case
+// folding, as sameName compares them): the key of the name indexes.
+std::u16string foldedName(std::u16string_view name) {
+  std::u16string folded(name.size(), u'\0');
+  for (;;) {
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length =
+        u_strFoldCase(folded.data(), static_cast<int32_t>(folded.size()), name.data(),
+                      static_cast<int32_t>(name.size()), U_FOLD_CASE_DEFAULT, &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) {
+      folded.resize(static_cast<std::size_t>(length));
+      continue;
+    }
+    if (U_FAILURE(status)) return std::u16string(name);
+    folded.resize(static_cast<std::size_t>(length));
+    return folded;
+  }
+}
 
 bool sameName(std::u16string_view a, std::u16string_view b) {
   UErrorCode status = U_ZERO_ERROR;
@@ -58,6 +78,9 @@ struct Section {
   std::u16string name;
   std::u16string header;
   std::vector<Line> lines;
+  // Folded key -> index in `lines` of the first entry of that name, so that
+  // reading or writing every key of a large section stays linear.
+  std::unordered_map<std::u16string, std::size_t> firstEntry;
 };
 
 Line parseLine(std::u16string_view text) {
@@ -85,10 +108,14 @@ std::vector<Section> parseFile(std::u16string_view text) {
     if (!body.empty() && body.front() == u'[') {
       // An unclosed bracket still opens a section: the name runs to the end.
       std::u16string_view name = body.substr(1, body.find(u']') - 1);
-      sections.push_back({true, std::u16string(trimBlanks(name)), std::u16string(line), {}});
+      sections.push_back({true, std::u16string(trimBlanks(name)), std::u16string(line), {}, {}});
       continue;
     }
-    sections.back().lines.push_back(parseLine(line));
+    Section& section = sections.back();
+    section.lines.push_back(parseLine(line));
+    if (section.lines.back().isEntry) {
+      section.firstEntry.emplace(foldedName(section.lines.back().key), section.lines.size() - 1);
+    }
   }
   return sections;
 }
@@ -196,31 +223,36 @@ using Operation = std::variant<WriteOperation, EraseOperation>;
 class IniDocument {
  public:
   explicit IniDocument(std::u16string_view text)
-      : sections_(parseFile(text)), lineEnd_(usesCrLf(text) ? u"\r\n" : u"\n") {}
+      : sections_(parseFile(text)), lineEnd_(usesCrLf(text) ? u"\r\n" : u"\n") {
+    indexSections();
+  }
 
   const Section* findSection(std::u16string_view name) const {
-    auto it = sectionNamed(name);
-    return it == sections_.end() ? nullptr : &*it;
+    const auto it = firstSection_.find(foldedName(name));
+    return it == firstSection_.end() ? nullptr : &sections_[it->second];
   }
 
   void apply(const WriteOperation& op) {
     Section& target = sectionForWriting(op.section);
     Line entry{{}, true, true, op.key, op.value};
-    auto same = [&](const Line& line) { return line.isEntry && sameName(line.key, op.key); };
-    if (auto it = std::find_if(target.lines.begin(), target.lines.end(), same);
-        it != target.lines.end()) {
-      *it = std::move(entry);
+    std::u16string folded = foldedName(op.key);
+    if (const auto it = target.firstEntry.find(folded); it != target.firstEntry.end()) {
+      target.lines[it->second] = std::move(entry);
       return;
     }
-    // After the section's last entry, so blank lines before the next section stay there.
+    // After the section's last entry, so blank lines before the next section
+    // stay there (and no indexed entry moves).
     auto lastEntry = std::find_if(target.lines.rbegin(), target.lines.rend(),
                                   [](const Line& line) { return line.isEntry; });
-    target.lines.insert(lastEntry.base(), std::move(entry));
+    const auto at = target.lines.insert(lastEntry.base(), std::move(entry));
+    target.firstEntry.emplace(std::move(folded),
+                              static_cast<std::size_t>(at - target.lines.begin()));
   }
 
   void apply(const EraseOperation& op) {
     std::erase_if(sections_,
                   [&](const Section& s) { return s.hasHeader && sameName(s.name, op.section); });
+    indexSections();
   }
 
   std::u16string text() const {
@@ -233,15 +265,21 @@ class IniDocument {
   }
 
  private:
-  std::vector<Section>::const_iterator sectionNamed(std::u16string_view name) const {
-    return std::find_if(sections_.begin(), sections_.end(),
-                        [&](const Section& s) { return s.hasHeader && sameName(s.name, name); });
+  // Folded name -> index of the first section of that name.
+  void indexSections() {
+    firstSection_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+      if (sections_[i].hasHeader) firstSection_.emplace(foldedName(sections_[i].name), i);
+    }
   }
 
   Section& sectionForWriting(const std::u16string& name) {
-    auto it = sectionNamed(name);
-    if (it != sections_.end()) return sections_[static_cast<std::size_t>(it - sections_.begin())];
-    sections_.push_back({true, name, u"[" + name + u"]", {}});
+    std::u16string folded = foldedName(name);
+    if (const auto it = firstSection_.find(folded); it != firstSection_.end()) {
+      return sections_[it->second];
+    }
+    sections_.push_back({true, name, u"[" + name + u"]", {}, {}});
+    firstSection_.emplace(std::move(folded), sections_.size() - 1);
     return sections_.back();
   }
 
@@ -253,6 +291,7 @@ class IniDocument {
 
   std::vector<Section> sections_;
   std::u16string lineEnd_;
+  std::unordered_map<std::u16string, std::size_t> firstSection_;
 };
 
 // Reads see the file as it is now, as the Windows profile functions do:
@@ -275,10 +314,9 @@ class PosixIniFile final : public IniFile {
                                            std::u16string_view key) const override {
     const Section* found = current().findSection(section);
     if (found == nullptr) return std::nullopt;
-    for (const Line& line : found->lines) {
-      if (line.isEntry && sameName(line.key, key)) return line.value;
-    }
-    return std::nullopt;
+    const auto entry = found->firstEntry.find(foldedName(key));
+    if (entry == found->firstEntry.end()) return std::nullopt;
+    return found->lines[entry->second].value;
   }
 
   std::vector<std::u16string> readSection(std::u16string_view section) const override {
