@@ -105,13 +105,6 @@ void readTexts(automation::Module& module, const host::Ref& document, Progress& 
   progress.finish();
 }
 
-std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& document,
-                                  Progress& progress) {
-  std::vector<TextRecord> texts;
-  readTexts(module, document, progress, [&texts](const TextRecord& t) { texts.push_back(t); });
-  return texts;
-}
-
 void printText(const TextRecord& t, std::ostream& out) {
   out << terminalSafe(utf16ToUtf8(t.handle)) << ' ' << t.entity << "  style \""
       << terminalSafe(utf16ToUtf8(t.style)) << "\"  font \"" << terminalSafe(utf16ToUtf8(t.font))

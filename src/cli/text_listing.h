@@ -7,7 +7,6 @@
 #include <functional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "host/ref.h"
 
@@ -38,9 +37,6 @@ using TextSink = std::function<void(const TextRecord&)>;
 // missing is read with an empty font name.
 void readTexts(automation::Module& module, const host::Ref& document, Progress& progress,
                const TextSink& sink);
-// The same, gathered.
-std::vector<TextRecord> listTexts(automation::Module& module, const host::Ref& document,
-                                  Progress& progress);
 
 // One block per text: a head line, then the stored text with control and
 // DOS-letter codes written as \xNN, then the reading order. Control

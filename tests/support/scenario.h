@@ -88,10 +88,11 @@ class Scenario {
   std::u16string readingText(const std::u16string& handle) {
     std::ostringstream ignored;
     cli::Progress progress(ignored, false);
-    for (const cli::TextRecord& record : cli::listTexts(*module_, doc, progress)) {
-      if (record.handle == handle) return record.text;
-    }
-    return {};
+    std::u16string text;
+    cli::readTexts(*module_, doc, progress, [&](const cli::TextRecord& record) {
+      if (record.handle == handle) text = record.text;
+    });
+    return text;
   }
 
   // Plays the script (UTF-8 lines) and calls the member, then shows the
