@@ -41,16 +41,6 @@ int toolWidth(const Control& control) {
 
 }  // namespace
 
-LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  if (auto* form = windowObject<FormWindow>(window))
-    return form->handle(window, message, wParam, lParam);
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 FormWindow::FormWindow(Form& form, HWND owner) : form_(form) {
   registerWindowClasses();
   const Rect bounds = form.bounds();

@@ -48,16 +48,6 @@ const wchar_t* iconOf(MessageIcon icon) {
 
 }  // namespace
 
-LRESULT CALLBACK messageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  if (auto* dialog = windowObject<MessageDialog>(window))
-    return dialog->handle(window, message, wParam, lParam);
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 MessageDialog::MessageDialog(const MessageBoxRequest& request, HWND owner)
     : owner_(owner), kind_(request.buttons) {
   registerWindowClasses();

@@ -4,10 +4,11 @@
 
 #include <mutex>
 
+#include "ui/win32/form_window.h"
+#include "ui/win32/message_dialog.h"
+
 namespace vrn::ui::win32 {
 
-LRESULT CALLBACK formWindowProc(HWND, UINT, WPARAM, LPARAM);
-LRESULT CALLBACK messageWindowProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK timerWindowProc(HWND, UINT, WPARAM, LPARAM);
 
 HINSTANCE thisModule() {
@@ -29,9 +30,9 @@ void registerWindowClasses() {
       const wchar_t* name;
       WNDPROC procedure;
     };
-    for (const Entry& entry :
-         {Entry{kFormClass, formWindowProc}, Entry{kMessageClass, messageWindowProc},
-          Entry{kTimerClass, timerWindowProc}}) {
+    for (const Entry& entry : {Entry{kFormClass, objectWindowProc<FormWindow>},
+                               Entry{kMessageClass, objectWindowProc<MessageDialog>},
+                               Entry{kTimerClass, timerWindowProc}}) {
       WNDCLASSEXW windowClass{};
       windowClass.cbSize = sizeof windowClass;
       windowClass.lpfnWndProc = entry.procedure;

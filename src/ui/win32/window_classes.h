@@ -28,4 +28,17 @@ T* windowObject(HWND window) {
   return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+// The window procedure of a class whose windows carry a T, given to
+// CreateWindowExW as its creation parameter: from then on T::handle takes
+// the window's messages.
+template <class T>
+LRESULT CALLBACK objectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  if (T* object = windowObject<T>(window)) return object->handle(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 }  // namespace vrn::ui::win32
