@@ -70,7 +70,9 @@ void Document::indexHandles() {
   }
   byHandle_.reserve(all.size());
   for (const EntityPtr* e : all) {
-    const auto own = writesHandles_ ? recordHandle((*e)->record) : std::nullopt;
+    const auto own = !writesHandles_     ? std::nullopt
+                     : (*e)->handle != 0 ? std::optional((*e)->handle)
+                                         : recordHandle((*e)->record);
     // Entities without a handle of their own (or with one that another
     // entity of a damaged file already has) get one in memory only.
     indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextFreeHandle());

@@ -33,8 +33,8 @@ struct Entity {
   std::vector<EntityPtr> children;
   std::optional<Record> seqend;
   bool erased = false;  // erased entities stay for undo but are neither found nor written
-  // The handle the document knows the entity by (its own, or one given in
-  // memory); 0 until the document has indexed it.
+  // The handle the document knows the entity by: its own (as the file has
+  // it, once read) or one given in memory; 0 while it has none.
   std::uint64_t handle = 0;
   // A justified single-line text whose string was rewritten keeps its first
   // point (group 10) as it was computed for the old string, which had this

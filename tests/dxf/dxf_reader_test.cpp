@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "drawing/handles.h"
 #include "dxf/code_page_codec.h"
 #include "dxf/dxf_writer.h"
 #include "dxf_text.h"
@@ -13,6 +14,8 @@
 namespace vrn::dxf {
 namespace {
 
+using drawing::formatHandle;
+using drawing::Handle;
 using drawing::Section;
 using test::dxf;
 using test::smallDrawing;
@@ -140,6 +143,45 @@ TEST(DxfReader, Recoveries) {
   ASSERT_EQ(data.entities.size(), 2u);
   EXPECT_FALSE(data.entities[0]->seqend);
   EXPECT_EQ(dxfText(data), open);
+}
+
+// Handles reach the duplicate check in whatever order the file has them:
+// a few ascending runs (merged) or no order at all (sorted whole).
+TEST(DxfReader, FindsAHandleUsedTwiceInAnyOrder) {
+  const auto entities = [](const std::vector<int>& handles) {
+    std::string text = "0=SECTION\n2=ENTITIES\n";
+    for (int h : handles) text += "0=LINE\n5=" + formatHandle(static_cast<Handle>(h)) + "\n";
+    return dxf(text + "0=ENDSEC\n0=EOF");
+  };
+  std::vector<int> descending;
+  for (int h = 300; h > 100; --h) descending.push_back(h);
+  std::vector<int> runs;
+  for (int run = 0; run < 5; ++run) {
+    for (int h = 0; h < 20; ++h) runs.push_back(1000 - run * 100 + h);
+  }
+  struct Case {
+    const char* what;
+    std::vector<int> handles;
+    int twice;  // 0: none
+  };
+  std::vector<Case> cases = {{"descending", descending, 0}, {"runs", runs, 0}};
+  cases.push_back({"descending, last twice", descending, 101});
+  cases.back().handles.insert(cases.back().handles.begin() + 7, 101);
+  cases.push_back({"runs, across runs", runs, 0x3F5});  // first run's 1013, again in the last
+  cases.back().handles.push_back(1013);
+  cases.push_back({"runs, inside another run", runs, 0x25A});  // the last run's 602
+  cases.back().handles.insert(cases.back().handles.begin() + 65, 602);
+  for (const auto& c : cases) {
+    const std::string text = entities(c.handles);
+    if (c.twice == 0) {
+      const auto data = read(text);
+      EXPECT_EQ(data.entities.size(), c.handles.size()) << c.what;
+    } else {
+      EXPECT_THAT(errorOf(text), HasSubstr("handle " + formatHandle(static_cast<Handle>(c.twice)) +
+                                           " is used twice"))
+          << c.what;
+    }
+  }
 }
 
 // In an R12 DIMSTYLE group 5 is the arrow block's name, often empty; the
