@@ -17,9 +17,19 @@ struct HighestHandle {
     if (const auto h = recordHandle(record); h && *h > highest) highest = *h;
   }
 
+  // An entity that has a handle holds it in its record too (as read or as
+  // given), so the record is not read for it.
+  void note(const Entity& entity) {
+    if (changedOnly || entity.handle == 0) {
+      note(entity.record);
+    } else if (entity.handle > highest) {
+      highest = entity.handle;
+    }
+  }
+
   void note(const std::vector<EntityPtr>& entities) {
     for (const EntityPtr& entity : entities) {
-      note(entity->record);
+      note(*entity);
       note(entity->children);
       if (entity->seqend) note(*entity->seqend);
     }

@@ -40,14 +40,14 @@ class Record {
   Record() = default;
   explicit Record(std::vector<Group> groups) : groups_(std::move(groups)) {}
   // A record read from a file. `original` is its exact text (every line of
-  // it, line ends included) inside `buffer`, which the record keeps alive.
+  // it, line ends included) inside the file's bytes, which `buffer` owns and
+  // the record keeps alive.
   // The text must hold whole groups whose codes are numbers, as the DXF
   // reader has checked; the groups are split out of it on first use.
-  Record(std::shared_ptr<const std::string> buffer, std::string_view original)
+  Record(std::shared_ptr<const void> buffer, std::string_view original)
       : split_(false), buffer_(std::move(buffer)), original_(original) {}
   // The same with its groups split out already.
-  Record(std::vector<Group> groups, std::shared_ptr<const std::string> buffer,
-         std::string_view original)
+  Record(std::vector<Group> groups, std::shared_ptr<const void> buffer, std::string_view original)
       : groups_(std::move(groups)), buffer_(std::move(buffer)), original_(original) {}
 
   const std::vector<Group>& groups() const;
@@ -98,7 +98,7 @@ class Record {
   mutable std::vector<GroupAt> places_;
   mutable std::vector<Group> groups_;
   mutable bool split_ = true;
-  std::shared_ptr<const std::string> buffer_;
+  std::shared_ptr<const void> buffer_;
   std::string_view original_;
 };
 

@@ -49,33 +49,49 @@ std::string sizeText(std::uint64_t bytes) {
        " a drawing may have, or never ends; it was not read");
 }
 
+// A file's bytes and what keeps them alive.
+struct WholeFile {
+  std::shared_ptr<const void> owner;
+  std::string_view text;
+};
+
+// Appends whatever `in` still holds: all of it for a file without a size
+// (like a pipe), what a file gained since its size was read otherwise.
+void readRest(std::ifstream& in, std::string& text, const std::string& path, std::uint64_t limit) {
+  char more[65536];
+  while (in.read(more, sizeof more) || in.gcount() > 0) {
+    const auto piece = static_cast<std::size_t>(in.gcount());
+    if (text.size() + piece > limit) tooLarge(path, limit);
+    text.append(more, piece);
+  }
+}
+
 // Reads at most `limit` bytes: a device or a pipe that never ends (like
-// /dev/zero) stops there instead of filling the memory.
-std::shared_ptr<const std::string> readWhole(const std::string& path, std::uint64_t limit) {
+// /dev/zero) stops there instead of filling the memory. A file of known
+// size is read into memory that is not cleared first: clearing a large
+// drawing's worth of memory cost a tenth of its load.
+WholeFile readWhole(const std::string& path, std::uint64_t limit) {
   std::error_code error;
   const fs::path file = pathOf(path);
   if (fs::is_directory(file, error)) fail(path + ": is a folder, not a drawing file");
   errno = 0;
   std::ifstream in(file, std::ios::binary);
   if (!in) fail(path + ": cannot open the drawing" + reason());
-  auto text = std::make_shared<std::string>();
   const auto size = fs::file_size(file, error);
   if (!error && size > limit) tooLarge(path, limit);
+  std::string grown;
   if (!error) {
-    text->resize(static_cast<std::size_t>(size));
-    in.read(text->data(), static_cast<std::streamsize>(text->size()));
-    text->resize(static_cast<std::size_t>(in.gcount()));
+    std::shared_ptr<char[]> bytes(new char[static_cast<std::size_t>(size)]);
+    in.read(bytes.get(), static_cast<std::streamsize>(size));
+    const std::string_view read(bytes.get(), static_cast<std::size_t>(in.gcount()));
+    if (in.peek() == std::ifstream::traits_type::eof() && !in.bad()) return {bytes, read};
+    grown.assign(read);
+    in.clear(in.rdstate() & ~std::ios::failbit);
   }
-  // Whatever the file holds beyond the size it had (or all of it, when it
-  // had none, like a pipe).
-  char more[65536];
-  while (in.read(more, sizeof more) || in.gcount() > 0) {
-    const auto piece = static_cast<std::size_t>(in.gcount());
-    if (text->size() + piece > limit) tooLarge(path, limit);
-    text->append(more, piece);
-  }
+  readRest(in, grown, path, limit);
   if (in.bad()) fail(path + ": cannot read the drawing" + reason());
-  return text;
+  auto text = std::make_shared<const std::string>(std::move(grown));
+  return {text, *text};
 }
 
 // Temporary files are named "<drawing>.<16 hex digits>.vrn-tmp": a save
@@ -191,7 +207,8 @@ void writeTemporary(const drawing::DrawingData& data, const fs::path& temporary,
 drawing::DrawingData DxfFiles::load(const std::string& path, drawing::FileClaim& claim) const {
   const fs::path file = pathOf(path);
   platform::FileLockAttempt attempt = platform::tryLockFile(file);
-  drawing::DrawingData data = readDxf(readWhole(path, sizeLimit_), path);
+  WholeFile whole = readWhole(path, sizeLimit_);
+  drawing::DrawingData data = readDxf(std::move(whole.owner), whole.text, path);
   auto held = std::make_shared<DrawingClaim>();
   held->lock = std::move(attempt.lock);
   if (attempt.heldElsewhere) held->heldElsewhere = file;

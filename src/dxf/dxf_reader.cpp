@@ -68,9 +68,8 @@ void sortHandles(std::vector<HandleUse>& uses) {
 
 class DxfReader {
  public:
-  DxfReader(std::shared_ptr<const std::string> buffer, std::string_view text,
-            const std::string& fileName)
-      : buffer_(std::move(buffer)), scanner_(text, fileName) {
+  DxfReader(std::shared_ptr<const void> buffer, std::string_view text, const std::string& fileName)
+      : buffer_(std::move(buffer)), textEnd_(text.data() + text.size()), scanner_(text, fileName) {
     hasLookahead_ = scanner_.next(lookahead_);
   }
 
@@ -104,7 +103,8 @@ class DxfReader {
   void checkHandles();
   std::shared_ptr<const drawing::TextCodec> codecFor() const;
 
-  std::shared_ptr<const std::string> buffer_;
+  std::shared_ptr<const void> buffer_;
+  const char* textEnd_;
   GroupScanner scanner_;
   RawGroup lookahead_;
   bool hasLookahead_ = false;
@@ -203,7 +203,7 @@ DrawingData DxfReader::read() {
   while (nextRecord()) {
     const std::string_view t = type();
     if (t == "EOF") {
-      data.fileEnd.assign(groups_.front().start, buffer_->data() + buffer_->size());
+      data.fileEnd.assign(groups_.front().start, textEnd_);
       break;
     }
     if (t != "SECTION")
@@ -403,17 +403,22 @@ std::string lineEndOf(std::string_view text) {
 
 }  // namespace
 
-DrawingData readDxf(std::shared_ptr<const std::string> buffer, const std::string& fileName) {
-  std::string_view text(*buffer);
+DrawingData readDxf(std::shared_ptr<const void> owner, std::string_view text,
+                    const std::string& fileName) {
   const std::string_view byteOrderMark = "\xEF\xBB\xBF";
   const bool marked = startsWith(text, byteOrderMark);
   if (marked) text.remove_prefix(byteOrderMark.size());
   rejectUnsupported(text, fileName);
-  DxfReader reader(buffer, text, fileName);
+  DxfReader reader(std::move(owner), text, fileName);
   DrawingData data = reader.read();
   data.lineEnd = lineEndOf(text);
   if (marked) data.fileStart = byteOrderMark;
   return data;
+}
+
+DrawingData readDxf(std::shared_ptr<const std::string> text, const std::string& fileName) {
+  const std::string_view view(*text);
+  return readDxf(std::move(text), view, fileName);
 }
 
 }  // namespace vrn::dxf

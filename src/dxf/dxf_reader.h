@@ -24,7 +24,10 @@
 
 namespace vrn::dxf {
 
-drawing::DrawingData readDxf(std::shared_ptr<const std::string> buffer,
+// `text` lies in memory that `owner` keeps alive; the records read keep
+// views into it.
+drawing::DrawingData readDxf(std::shared_ptr<const void> owner, std::string_view text,
                              const std::string& fileName);
+drawing::DrawingData readDxf(std::shared_ptr<const std::string> text, const std::string& fileName);
 
 }  // namespace vrn::dxf
