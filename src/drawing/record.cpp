@@ -63,51 +63,68 @@ std::vector<Group>& Record::edit() {
 }
 
 // The type and handle (the first two groups) are asked of every record at
-// load, most of which are never read further: they are read straight from
-// the text, and only a read of any other group notes where all of them lie.
-bool Record::inHead(int code, std::size_t from, std::size_t& index, std::string_view& value) const {
-  if (split_ || !places_.empty()) return false;
+// load, and most records are read a few times at most (a listing reads a
+// text's string once): a scan of the text answers those without noting
+// where every group lies, which would cost memory for each record. Only a
+// record read more often notes them, once.
+Record::Scan Record::scanText(int code, std::size_t from, std::size_t& index,
+                              std::string_view& value) const {
+  if (split_ || !places_.empty()) return Scan::Unanswered;
+  if (knownAbsent(code)) return Scan::Absent;
   GroupCursor cursor(original_);
   int groupCode = 0;
-  for (std::size_t i = 0; i < kHeadGroups && cursor.next(groupCode, value); ++i) {
+  for (std::size_t i = 0; cursor.next(groupCode, value); ++i) {
+    if (i == kHeadGroups) {
+      if (scans_ == kScansBeforeNoting) return Scan::Unanswered;
+      ++scans_;
+    }
     if (i >= from && groupCode == code) {
       index = i;
-      return true;
+      return Scan::Found;
     }
   }
-  return false;
+  return Scan::Absent;
 }
 
 std::string_view Record::type() const { return value(0); }
 
 std::size_t Record::find(int code, std::size_t from) const {
-  std::size_t index = 0;
   std::string_view value;
-  if (inHead(code, from, index, value)) return index;
-  return findBeyondHead(code, from);
+  return locate(code, from, value);
 }
 
-std::size_t Record::findBeyondHead(int code, std::size_t from) const {
+std::size_t Record::locate(int code, std::size_t from, std::string_view& value) const {
+  std::size_t index = npos;
+  switch (scanText(code, from, index, value)) {
+    case Scan::Found:
+      return index;
+    case Scan::Absent:
+      return npos;
+    case Scan::Unanswered:
+      break;
+  }
   if (!split_) {
     const auto& at = places();
     for (std::size_t i = from; i < at.size(); ++i) {
-      if (at[i].code == code) return i;
+      if (at[i].code == code) {
+        value = valueAt(at[i]);
+        return i;
+      }
     }
     return npos;
   }
   for (std::size_t i = from; i < groups_.size(); ++i) {
-    if (groups_[i].code == code) return i;
+    if (groups_[i].code == code) {
+      value = groups_[i].value;
+      return i;
+    }
   }
   return npos;
 }
 
 std::string_view Record::value(int code, std::string_view fallback) const {
-  std::size_t index = 0;
   std::string_view value;
-  if (inHead(code, 0, index, value)) return value;
-  const std::size_t i = findBeyondHead(code, 0);
-  if (i == npos) return fallback;
-  return split_ ? std::string_view(groups_[i].value) : valueAt(places_[i]);
+  return locate(code, 0, value) == npos ? fallback : value;
 }
 
 double Record::number(int code, double fallback) const {

@@ -17,8 +17,8 @@
 // someone first asks for them: most records of a large drawing are never
 // read one by one, and one string per group would cost more than reading
 // the whole file. value(), find() and the readers built on them look into
-// the text directly until then, without splitting it: the first of them
-// notes where each group's value lies, so the text is scanned only once.
+// the text directly until then, without splitting it: the first few scan
+// it, and a record read more often notes where each group's value lies.
 
 #include <cstdint>
 #include <initializer_list>
@@ -44,8 +44,12 @@ class Record {
   // the record keeps alive.
   // The text must hold whole groups whose codes are numbers, as the DXF
   // reader has checked; the groups are split out of it on first use.
-  Record(std::shared_ptr<const void> buffer, std::string_view original)
-      : split_(false), buffer_(std::move(buffer)), original_(original) {}
+  // `codes` has codeBit() set for every code the text holds (the reader
+  // knows them): a code whose bit is clear is known to be absent without
+  // scanning the text, as most codes asked of a record are.
+  Record(std::shared_ptr<const void> buffer, std::string_view original,
+         std::uint64_t codes = kAnyCodes)
+      : split_(false), codes_(codes), buffer_(std::move(buffer)), original_(original) {}
   // The same with its groups split out already.
   Record(std::vector<Group> groups, std::shared_ptr<const void> buffer, std::string_view original)
       : groups_(std::move(groups)), buffer_(std::move(buffer)), original_(original) {}
@@ -79,6 +83,12 @@ class Record {
 
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
+  // Codes share 64 bits by their value modulo 64.
+  static constexpr std::uint64_t codeBit(int code) {
+    return std::uint64_t{1} << (static_cast<unsigned>(code) % 64U);
+  }
+  static constexpr std::uint64_t kAnyCodes = ~std::uint64_t{0};
+
  private:
   // Where a group of the original text lies in it.
   struct GroupAt {
@@ -88,9 +98,14 @@ class Record {
   };
   const std::vector<GroupAt>& places() const;
   static constexpr std::size_t kHeadGroups = 2;
-  bool inHead(int code, std::size_t from, std::size_t& index, std::string_view& value) const;
-  // find() once inHead() has answered no: splits or notes the groups.
-  std::size_t findBeyondHead(int code, std::size_t from) const;
+  static constexpr std::uint8_t kScansBeforeNoting = 4;
+  // Looks for `code` at or after group `from` straight in the original
+  // text, where that is cheaper than noting where its groups lie.
+  enum class Scan { Found, Absent, Unanswered };
+  Scan scanText(int code, std::size_t from, std::size_t& index, std::string_view& value) const;
+  // find(), also giving the group's value.
+  std::size_t locate(int code, std::size_t from, std::string_view& value) const;
+  bool knownAbsent(int code) const { return !split_ && (codes_ & codeBit(code)) == 0; }
   std::string_view valueAt(const GroupAt& at) const { return original_.substr(at.offset, at.size); }
 
   // Splitting the original text into groups_ does not change what the
@@ -98,6 +113,8 @@ class Record {
   mutable std::vector<GroupAt> places_;
   mutable std::vector<Group> groups_;
   mutable bool split_ = true;
+  mutable std::uint8_t scans_ = 0;   // of the whole original text, while its places are not noted
+  std::uint64_t codes_ = kAnyCodes;  // of the original text; see the constructor
   std::shared_ptr<const void> buffer_;
   std::string_view original_;
 };

@@ -181,7 +181,9 @@ Record DxfReader::makeRecord(std::size_t from, std::size_t to, bool object) {
       break;
     }
   }
-  return Record(buffer_, std::string_view(begin, static_cast<std::size_t>(end - begin)));
+  std::uint64_t codes = 0;
+  for (std::size_t i = from; i < to; ++i) codes |= Record::codeBit(groups_[i].code);
+  return Record(buffer_, std::string_view(begin, static_cast<std::size_t>(end - begin)), codes);
 }
 
 void DxfReader::advanceWithin(std::string_view owner, std::size_t ownerLine, std::string_view end) {

@@ -78,6 +78,22 @@ TEST(DxfReader, KeepsEachRecordsText) {
   EXPECT_EQ(dxfText(data), text);
 }
 
+// A record read from a file knows which codes it lacks without reading its
+// text; every code it holds must still be found, and codes that share its
+// codes' bits (3 and 67, 7 and 71) must not be.
+TEST(DxfReader, ARecordFindsEachCodeItHoldsAndNoOther) {
+  const auto data =
+      read(dxf("0=SECTION\n2=ENTITIES\n0=TEXT\n5=30\n-1=x\n8=0\n3=prompt\n71=2\n1071=7\n1=a\n1=b\n"
+               "0=ENDSEC\n0=EOF"));
+  const drawing::Record unsplit = data.entities.at(0)->record;  // copied before the split
+  const drawing::Record split(data.entities.at(0)->record.groups());
+  ASSERT_FALSE(unsplit.changed());
+  for (int code = -2; code <= 1100; ++code) {
+    EXPECT_EQ(unsplit.find(code), split.find(code)) << code;
+    EXPECT_EQ(unsplit.value(code, "none"), split.value(code, "none")) << code;
+  }
+}
+
 TEST(DxfReader, BadInputNamesTheLine) {
   const std::string header = "0=SECTION\n2=HEADER\n9=$ACADVER\n1=AC1015\n0=ENDSEC\n";
   struct Case {
