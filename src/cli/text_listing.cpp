@@ -114,20 +114,24 @@ void printText(const TextRecord& t, std::ostream& out) {
 }
 
 void JsonTextWriter::add(const TextRecord& t) {
-  const auto add = [this](const char* key, const std::string& value, const char* after = ",\n") {
+  const auto add = [this](const char* key, std::u16string_view value, const char* after = ",\n") {
     entry_.append("    \"").append(key).append("\": ");
-    appendJsonString(entry_, value);
+    utf8_.clear();
+    appendAsUtf8(utf8_, value);
+    appendJsonString(entry_, utf8_);
     entry_.append(after);
   };
   entry_.assign(count_ == 0 ? "[\n" : ",\n").append("  {\n");
-  add("handle", utf16ToUtf8(t.handle));
-  add("entity", t.entity);
-  add("style", utf16ToUtf8(t.style));
-  add("font", utf16ToUtf8(t.font));
+  add("handle", t.handle);
+  entry_.append("    \"entity\": ");
+  appendJsonString(entry_, t.entity);
+  entry_.append(",\n");
+  add("style", t.style);
+  add("font", t.font);
   entry_.append("    \"fontType\": ").append(std::to_string(t.fontType)).append(",\n");
   entry_.append("    \"backward\": ").append(t.backward ? "true" : "false").append(",\n");
-  add("stored", utf16ToUtf8(t.stored));
-  add("text", utf16ToUtf8(t.text), "\n  }");
+  add("stored", t.stored);
+  add("text", t.text, "\n  }");
   out_.write(entry_.data(), static_cast<std::streamsize>(entry_.size()));
   ++count_;
 }

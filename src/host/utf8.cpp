@@ -74,6 +74,11 @@ std::u16string utf8ToUtf16(std::string_view text) {
 std::string utf16ToUtf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
+  appendAsUtf8(out, text);
+  return out;
+}
+
+void appendAsUtf8(std::string& out, std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t cp = text[i];
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -85,7 +90,6 @@ std::string utf16ToUtf8(std::u16string_view text) {
     }
     appendUtf8(out, cp);
   }
-  return out;
 }
 
 }  // namespace vrn

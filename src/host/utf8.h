@@ -10,5 +10,7 @@ namespace vrn {
 
 std::u16string utf8ToUtf16(std::string_view text);
 std::string utf16ToUtf8(std::u16string_view text);
+// The same, appended to `out`: a writer of many strings reuses one buffer.
+void appendAsUtf8(std::string& out, std::u16string_view text);
 
 }  // namespace vrn
