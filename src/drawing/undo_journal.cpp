@@ -40,9 +40,9 @@ void UndoJournal::endMark() {
   if (--markDepth_ == 0) closeStep();
 }
 
-void UndoJournal::beginCall() {
-  if (callDepth_++ == 0 && markDepth_ == 0) openStep(false);
-}
+// A call's step opens with its first change: most calls only read, and a
+// walk over a large drawing makes millions of them.
+void UndoJournal::beginCall() { ++callDepth_; }
 
 void UndoJournal::endCall() {
   if (callDepth_ == 0) return;
