@@ -26,12 +26,42 @@ namespace vrn::drawing {
 struct Entity;
 using EntityPtr = std::shared_ptr<Entity>;
 
+// A record that an entity may have, kept apart from it and copied with it:
+// few entities have one, and an empty std::optional<Record> would cost
+// each of the millions of entities of a large drawing a whole record.
+class OptionalRecord {
+ public:
+  OptionalRecord() = default;
+  OptionalRecord(const OptionalRecord& other)
+      : record_(other ? std::make_unique<Record>(*other) : nullptr) {}
+  OptionalRecord(OptionalRecord&&) noexcept = default;
+  OptionalRecord& operator=(const OptionalRecord& other) {
+    record_ = other ? std::make_unique<Record>(*other) : nullptr;
+    return *this;
+  }
+  OptionalRecord& operator=(OptionalRecord&&) noexcept = default;
+  OptionalRecord& operator=(Record record) {
+    record_ = std::make_unique<Record>(std::move(record));
+    return *this;
+  }
+  ~OptionalRecord() = default;
+
+  explicit operator bool() const { return record_ != nullptr; }
+  Record& operator*() { return *record_; }
+  const Record& operator*() const { return *record_; }
+  Record* operator->() { return record_.get(); }
+  const Record* operator->() const { return record_.get(); }
+
+ private:
+  std::unique_ptr<Record> record_;
+};
+
 // One entity. Complex entities carry their followers: an INSERT its ATTRIBs,
 // a POLYLINE its VERTEXes, closed by a SEQEND record.
 struct Entity {
   Record record;
   std::vector<EntityPtr> children;
-  std::optional<Record> seqend;
+  OptionalRecord seqend;
   bool erased = false;  // erased entities stay for undo but are neither found nor written
   // The handle the document knows the entity by: its own (as the file has
   // it, once read) or one given in memory; 0 while it has none.
