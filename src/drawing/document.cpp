@@ -49,39 +49,66 @@ Document::Document(DrawingData data, std::string path, std::string name,
 
 // --- handles ------------------------------------------------------------------
 
-void Document::indexHandles() {
-  std::vector<const EntityPtr*> all;
-  all.reserve(data_.entities.size());
-  const auto collect = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
+template <class Visit>
+void Document::forEveryEntity(const Visit& visit) const {
+  const auto walk = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
     for (const EntityPtr& e : list) {
-      all.push_back(&e);
-      for (const EntityPtr& c : e->children) parents_[c.get()] = e.get();
+      visit(e);
       self(e->children, self);
     }
   };
-  collect(data_.entities, collect);
-  for (const Block& b : data_.blocks) collect(b.entities, collect);
+  walk(data_.entities, walk);
+  for (const Block& b : data_.blocks) walk(b.entities, walk);
+}
 
+// An entity read from a file comes with its own handle; one without (or,
+// in data not read from a file, with a handle another entity already has)
+// gets one in memory only.
+void Document::indexHandles() {
+  bool allOwn = writesHandles_;
+  forEveryEntity([&](const EntityPtr& e) {
+    for (const EntityPtr& c : e->children) parents_[c.get()] = e.get();
+    allOwn = allOwn && e->handle != 0;
+  });
   if (writesHandles_) {
     const auto seed = parseHandle(headerValue(data_.header, "$HANDSEED", 5));
     const Handle highest = highestHandle(data_);
     nextHandle_ = highest == kLastHandle ? std::nullopt
                                          : std::optional(std::max(seed.value_or(1), highest + 1));
   }
-  byHandle_.reserve(all.size());
-  for (const EntityPtr* e : all) {
-    const auto own = !writesHandles_     ? std::nullopt
-                     : (*e)->handle != 0 ? std::optional((*e)->handle)
-                                         : recordHandle((*e)->record);
-    // Entities without a handle of their own (or with one that another
-    // entity of a damaged file already has) get one in memory only.
-    indexEntity(*e, own && !byHandle_.contains(*own) ? *own : nextFreeHandle());
-  }
+  if (allOwn) return;  // the file's reader has refused handles used twice
+  handleMapBuilt_ = true;
+  forEveryEntity([&](const EntityPtr& e) {
+    const auto own = !writesHandles_  ? std::nullopt
+                     : e->handle != 0 ? std::optional(e->handle)
+                                      : recordHandle(e->record);
+    indexEntity(e, own && !byHandle_.contains(*own) ? *own : nextFreeHandle());
+  });
 }
 
 void Document::indexEntity(const EntityPtr& entity, Handle handle) {
-  byHandle_[handle] = entity;
+  if (handleMapBuilt_) byHandle_[handle] = entity;
   entity->handle = handle;
+}
+
+// The first few lookups walk the entities; a document asked more often
+// maps them, once.
+EntityPtr Document::entityWithHandle(Handle handle) const {
+  constexpr int kWalksBeforeMapping = 4;
+  if (!handleMapBuilt_ && walkedLookups_ < kWalksBeforeMapping) {
+    ++walkedLookups_;
+    EntityPtr found;
+    forEveryEntity([&](const EntityPtr& e) {
+      if (!found && e->handle == handle) found = e;
+    });
+    return found;
+  }
+  if (!handleMapBuilt_) {
+    handleMapBuilt_ = true;
+    forEveryEntity([&](const EntityPtr& e) { byHandle_.emplace(e->handle, e); });
+  }
+  const auto it = byHandle_.find(handle);
+  return it == byHandle_.end() ? nullptr : it->second;
 }
 
 // Handles are never wrapped round to small numbers, which other objects may
@@ -138,12 +165,12 @@ std::string Document::handleOf(const Entity& entity) const {
 EntityPtr Document::findEntity(std::string_view handle) const {
   const auto h = parseHandle(handle);
   if (!h) return nullptr;
-  const auto it = byHandle_.find(*h);
-  if (it == byHandle_.end() || it->second->erased) return nullptr;
+  EntityPtr entity = entityWithHandle(*h);
+  if (!entity || entity->erased) return nullptr;
   // An attribute of an erased block reference is gone with it.
-  const auto parent = parents_.find(it->second.get());
+  const auto parent = parents_.find(entity.get());
   if (parent != parents_.end() && parent->second->erased) return nullptr;
-  return it->second;
+  return entity;
 }
 
 host::ObjectPtr Document::objectOf(const EntityPtr& entity) {

@@ -194,6 +194,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   static const host::MemberTable<Document>& members();
   void indexHandles();
   void indexEntity(const EntityPtr& entity, Handle handle);
+  // Visits every entity of the drawing (attributes and vertices too), erased or not.
+  template <class Visit>
+  void forEveryEntity(const Visit& visit) const;
+  EntityPtr entityWithHandle(Handle handle) const;
   Handle nextFreeHandle();
   Handle takeHandle();
   void giveHandle(const EntityPtr& entity, const std::string& owner);
@@ -215,7 +219,11 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   bool subclassMarkers_ = false;
   bool writesHandles_ = false;
   std::optional<Handle> nextHandle_ = 1;  // empty once the last handle is given
-  std::unordered_map<Handle, EntityPtr> byHandle_;
+  // Built once handles are looked up more than a few times: listing or
+  // editing a few texts of a large drawing never needs it.
+  mutable std::unordered_map<Handle, EntityPtr> byHandle_;
+  mutable bool handleMapBuilt_ = false;
+  mutable int walkedLookups_ = 0;
   std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
   std::vector<std::u16string> commandLog_;

@@ -130,5 +130,41 @@ TEST(LastHandles, NeverWrapTheSeed) {
   }
 }
 
+// A read drawing maps its handles only once they are looked up often: the
+// first lookups walk the entities, later ones use the map. Both must find
+// what was read, what was added and copied since, and attributes, and
+// neither what was erased.
+TEST(ReadDrawingHandles, LookupsFindTheSameBeforeAndAfterMapping) {
+  const std::string text =
+      "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  9\n$HANDSEED\n  5\n40\n"
+      "  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n"
+      "  0\nTEXT\n  5\n2A\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\na\n"
+      "  0\nINSERT\n  5\n2B\n  8\n0\n 66\n1\n  2\nB\n 10\n0\n 20\n0\n"
+      "  0\nATTRIB\n  5\n2C\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\nv\n  2\nTAG\n"
+      "  0\nSEQEND\n  5\n2D\n  8\n0\n"
+      "  0\nTEXT\n  5\n2E\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\ngone\n"
+      "  0\nENDSEC\n  0\nEOF\n";
+  auto app = makeApplication(nullptr);
+  const DocumentPtr doc = app->openData(
+      dxf::readDxf(std::make_shared<const std::string>(text), "read.dxf"), "read.dxf");
+  const Ref model = Ref(doc).obj("ModelSpace");
+  const std::u16string added =
+      Ref(model.call("AddText", "new", pt(0, 0), 1.0).toObject()).get("Handle").toString();
+  const Ref original = Ref(doc).call("HandleToObject", "2A").toObject();
+  const std::u16string copied = Ref(original.call("Copy").toObject()).get("Handle").toString();
+  Ref(Ref(doc).call("HandleToObject", "2E").toObject()).call("Delete");
+  const std::vector<std::string> found = {"2A", "2B", "2C", utf16ToUtf8(added),
+                                          utf16ToUtf8(copied)};
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    for (const std::string& h : found) {
+      ASSERT_NE(doc->findEntity(h), nullptr) << h;
+      EXPECT_EQ(doc->findEntity(h)->handle, *parseHandle(h)) << h;
+    }
+    EXPECT_EQ(doc->findEntity("2E"), nullptr);
+    EXPECT_EQ(doc->findEntity("99"), nullptr);
+  }
+}
+
 }  // namespace
 }  // namespace vrn::drawing::testing
