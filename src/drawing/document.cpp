@@ -44,6 +44,9 @@ Document::Document(DrawingData data, std::string path, std::string name,
   writesHandles_ = headerVariable(data_.header, "$HANDSEED").has_value();
   // R12 names the style in capitals, as it names its tables' entries.
   implicitStandard_ = Record(newTextStyle(subclassMarkers_ ? u"Standard" : u"STANDARD", "", ""));
+  // Every table lookup reads each table's name: the few table heads are
+  // split into their groups once rather than scanned on every lookup.
+  for (const Table& t : data_.tables) t.head.groups();
   indexHandles();
 }
 
