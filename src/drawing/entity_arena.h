@@ -5,7 +5,9 @@
 // load and as much again to free them at the end. Every pointer the arena
 // hands out shares the arena's ownership, so an entity lives as long as
 // anything still points at any entity of its file, and copies of those
-// pointers behave as any other EntityPtr.
+// pointers behave as any other EntityPtr. Hence an entity made here must
+// never hold a pointer to an entity of the same arena (as an INSERT holds
+// its ATTRIBs): the arena would own itself and never be freed.
 
 #include <cstddef>
 #include <memory>

@@ -347,7 +347,9 @@ EntityPtr DxfReader::readEntity() {
   if (follower.empty()) return entity;
   while (nextType() == follower) {
     nextRecord();
-    EntityPtr child = entities_.make();
+    // Followers are made one by one: an arena entity holding pointers into
+    // its own arena would keep the arena alive for ever.
+    auto child = std::make_shared<Entity>();
     child->record = wholeRecord();
     child->handle = lastHandle_;
     entity->children.push_back(std::move(child));
