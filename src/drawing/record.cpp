@@ -63,10 +63,10 @@ std::vector<Group>& Record::edit() {
 }
 
 // The type and handle (the first two groups) are asked of every record at
-// load, and most records are read a few times at most (a listing reads a
-// text's string once): a scan of the text answers those without noting
-// where every group lies, which would cost memory for each record. Only a
-// record read more often notes them, once.
+// load, and a listing reads little more of a text than its string, once: a
+// scan of the text answers those without noting where every group lies,
+// which would cost memory for each record. A record read further notes
+// them, once.
 Record::Scan Record::scanText(int code, std::size_t from, std::size_t& index,
                               std::string_view& value) const {
   if (split_ || !places_.empty()) return Scan::Unanswered;

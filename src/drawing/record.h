@@ -17,8 +17,9 @@
 // someone first asks for them: most records of a large drawing are never
 // read one by one, and one string per group would cost more than reading
 // the whole file. value(), find() and the readers built on them look into
-// the text directly until then, without splitting it: the first few scan
-// it, and a record read more often notes where each group's value lies.
+// the text directly until then, without splitting it: the first read past
+// the first two groups scans it, and a record read again notes where each
+// group's value lies.
 
 #include <cstdint>
 #include <initializer_list>
@@ -98,7 +99,7 @@ class Record {
   };
   const std::vector<GroupAt>& places() const;
   static constexpr std::size_t kHeadGroups = 2;
-  static constexpr std::uint8_t kScansBeforeNoting = 4;
+  static constexpr std::uint8_t kScansBeforeNoting = 1;
   // Looks for `code` at or after group `from` straight in the original
   // text, where that is cheaper than noting where its groups lie.
   enum class Scan { Found, Absent, Unanswered };
