@@ -16,8 +16,6 @@
 //                  undo each other on a text of one direction.
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -25,6 +23,7 @@
 #include "encoding/conversions.h"
 #include "encoding/font_map_file.h"
 #include "platform/ini_file.h"
+#include "platform/posix/ini_bytes.h"
 #include "settings/key_definitions.h"
 
 namespace vrn::fuzz {
@@ -36,10 +35,10 @@ inline bool hasControlCharacter(std::u16string_view text) {
   return false;
 }
 
-inline std::string settingsFile(const std::string& bytes, const std::filesystem::path& scratch) {
-  std::ofstream(scratch, std::ios::binary | std::ios::trunc) << bytes;
-  settings::loadKeyDefinitions(scratch);
-  auto ini = platform::openIniFile(scratch);
+// The bytes are read as the file readers read a file, from memory.
+inline std::string settingsFile(std::string bytes) {
+  settings::keyDefinitionsOf(*platform::openIniBytes(bytes));
+  auto ini = platform::openIniBytes(bytes);
   const encoding::FontMapGrid map = encoding::fontMapOf(*ini);
   for (std::size_t i = 1; i < map.rowCount(); ++i) {
     if (map.row(i).mapping != ini->readString(u"Fonts", map.row(i).key, u"")) {
@@ -64,7 +63,7 @@ inline std::string settingsFile(const std::string& bytes, const std::filesystem:
   } catch (const platform::IniWriteError&) {
     return {};
   }
-  auto reread = platform::openIniFile(scratch);
+  auto reread = platform::openIniBytes(bytes);
   for (const char16_t* section : {u"Fonts", u"FKeys", u"Alt", u"Ctrl", u"Textedit"}) {
     for (const std::u16string& key : ini->readSection(section)) {
       const auto value = ini->findString(section, key);

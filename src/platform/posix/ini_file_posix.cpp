@@ -23,6 +23,7 @@
 
 #include "ascii/blanks.h"
 #include "platform/ini_file.h"
+#include "platform/posix/ini_bytes.h"
 #include "platform/text_encoding.h"
 
 namespace vrn::platform {
@@ -210,6 +211,50 @@ struct FileStamp {
   }
 };
 
+// Where an IniFile's bytes are kept: a file, or a caller's string.
+class IniStorage {
+ public:
+  virtual ~IniStorage() = default;
+  virtual FileBytes read() = 0;
+  // Whether someone else wrote the bytes since they were last read or written.
+  virtual bool changedSinceRead() const = 0;
+  // Throws IniWriteError and keeps the old bytes when they cannot be replaced.
+  virtual void write(const std::string& bytes) = 0;
+};
+
+class FileStorage final : public IniStorage {
+ public:
+  explicit FileStorage(fs::path file) : file_(std::move(file)) {}
+
+  FileBytes read() override {
+    stamp_ = FileStamp::of(file_);
+    return readFileBytes(file_);
+  }
+  bool changedSinceRead() const override { return !(FileStamp::of(file_) == stamp_); }
+  void write(const std::string& bytes) override {
+    if (readOnly(file_)) throw IniWriteError(file_);
+    replaceFile(file_, bytes);
+    stamp_ = FileStamp::of(file_);
+  }
+
+ private:
+  fs::path file_;
+  FileStamp stamp_;
+};
+
+// Nobody else writes the string while the IniFile lives.
+class StringStorage final : public IniStorage {
+ public:
+  explicit StringStorage(std::string& bytes) : bytes_(bytes) {}
+
+  FileBytes read() override { return {true, bytes_, {}}; }
+  bool changedSinceRead() const override { return false; }
+  void write(const std::string& bytes) override { bytes_ = bytes; }
+
+ private:
+  std::string& bytes_;
+};
+
 struct WriteOperation {
   std::u16string section;
   std::u16string key;
@@ -300,7 +345,10 @@ class IniDocument {
 // or by another program is kept.
 class PosixIniFile final : public IniFile {
  public:
-  explicit PosixIniFile(fs::path file) : file_(std::move(file)) { reload(); }
+  PosixIniFile(fs::path file, std::unique_ptr<IniStorage> storage)
+      : file_(std::move(file)), storage_(std::move(storage)) {
+    reload();
+  }
 
   const fs::path& fileName() const override { return file_; }
 
@@ -349,18 +397,15 @@ class PosixIniFile final : public IniFile {
       pending_.clear();
       return;
     }
-    if (readOnly(file_)) throw IniWriteError(file_);
-    replaceFile(file_, text);
+    storage_->write(text);
     pending_.clear();
-    stamp_ = FileStamp::of(file_);
     onDisk_ = text;
   }
 
  private:
   void reload() const {
-    stamp_ = FileStamp::of(file_);
     onDisk_.reset();
-    FileBytes read = readFileBytes(file_);
+    FileBytes read = storage_->read();
     DecodedText decoded = decodeText(read.bytes);
     readError_ = !read.error.empty() ? read.error : decoded.damage;
     if (!readError_.empty()) decoded.text.clear();
@@ -372,7 +417,7 @@ class PosixIniFile final : public IniFile {
   }
 
   const IniDocument& current() const {
-    if (!(FileStamp::of(file_) == stamp_)) reload();
+    if (storage_->changedSinceRead()) reload();
     return *document_;
   }
 
@@ -383,18 +428,22 @@ class PosixIniFile final : public IniFile {
   }
 
   fs::path file_;
+  std::unique_ptr<IniStorage> storage_;
   std::vector<Operation> pending_;
   mutable std::optional<IniDocument> document_;
   mutable std::optional<std::string> onDisk_;  // the file's bytes as last read or written
   mutable TextForm form_;                      // how the file is written back
   mutable std::string readError_;              // why the file could not be read, if it could not
-  mutable FileStamp stamp_;
 };
 
 }  // namespace
 
 std::unique_ptr<IniFile> openIniFile(const fs::path& file) {
-  return std::make_unique<PosixIniFile>(file);
+  return std::make_unique<PosixIniFile>(file, std::make_unique<FileStorage>(file));
+}
+
+std::unique_ptr<IniFile> openIniBytes(std::string& bytes) {
+  return std::make_unique<PosixIniFile>(fs::path(), std::make_unique<StringStorage>(bytes));
 }
 
 }  // namespace vrn::platform
