@@ -70,6 +70,10 @@ struct Line {
   bool changed = false;
   std::u16string key;
   std::u16string value;
+  // The line's own end as read ("\r\n", "\n", or none for the file's last
+  // line): written back as it came, so a file of mixed line ends keeps each
+  // one, and a carriage return that is part of a line's text stays there.
+  std::u16string end;
 
   std::u16string output() const { return changed ? key + u"=" + value : text; }
 };
@@ -78,6 +82,7 @@ struct Section {
   bool hasHeader = true;  // false for the lines before the first section
   std::u16string name;
   std::u16string header;
+  std::u16string headerEnd;  // as Line::end
   std::vector<Line> lines;
   // Folded key -> index in `lines` of the first entry of that name, so that
   // reading or writing every key of a large section stays linear.
@@ -101,19 +106,29 @@ std::vector<Section> parseFile(std::u16string_view text) {
   std::vector<Section> sections(1);
   sections.front().hasHeader = false;
   while (!text.empty()) {
-    std::size_t end = text.find(u'\n');
-    std::u16string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::u16string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+    const std::size_t newline = text.find(u'\n');
+    std::u16string_view line = text.substr(0, newline);
+    text.remove_prefix(newline == std::u16string_view::npos ? text.size() : newline + 1);
+    const bool carriageReturn = !line.empty() && line.back() == u'\r';
+    if (carriageReturn) line.remove_suffix(1);
+    const std::u16string_view end = newline == std::u16string_view::npos ? u""
+                                    : carriageReturn                     ? u"\r\n"
+                                                                         : u"\n";
     std::u16string_view body = trimBlanks(line);
     if (!body.empty() && body.front() == u'[') {
       // An unclosed bracket still opens a section: the name runs to the end.
       std::u16string_view name = body.substr(1, body.find(u']') - 1);
-      sections.push_back({true, std::u16string(trimBlanks(name)), std::u16string(line), {}, {}});
+      sections.push_back({true,
+                          std::u16string(trimBlanks(name)),
+                          std::u16string(line),
+                          std::u16string(end),
+                          {},
+                          {}});
       continue;
     }
     Section& section = sections.back();
     section.lines.push_back(parseLine(line));
+    section.lines.back().end = end;
     if (section.lines.back().isEntry) {
       section.firstEntry.emplace(foldedName(section.lines.back().key), section.lines.size() - 1);
     }
@@ -279,9 +294,10 @@ class IniDocument {
 
   void apply(const WriteOperation& op) {
     Section& target = sectionForWriting(op.section);
-    Line entry{{}, true, true, op.key, op.value};
+    Line entry{{}, true, true, op.key, op.value, {}};
     std::u16string folded = foldedName(op.key);
     if (const auto it = target.firstEntry.find(folded); it != target.firstEntry.end()) {
+      entry.end = std::move(target.lines[it->second].end);
       target.lines[it->second] = std::move(entry);
       return;
     }
@@ -303,8 +319,8 @@ class IniDocument {
   std::u16string text() const {
     std::u16string result;
     for (const Section& section : sections_) {
-      if (section.hasHeader) result += section.header + lineEnd_;
-      for (const Line& line : section.lines) result += line.output() + lineEnd_;
+      if (section.hasHeader) result += section.header + endOf(section.headerEnd);
+      for (const Line& line : section.lines) result += line.output() + endOf(line.end);
     }
     return result;
   }
@@ -323,12 +339,17 @@ class IniDocument {
     if (const auto it = firstSection_.find(folded); it != firstSection_.end()) {
       return sections_[it->second];
     }
-    sections_.push_back({true, name, u"[" + name + u"]", {}, {}});
+    sections_.push_back({true, name, u"[" + name + u"]", {}, {}, {}});
     firstSection_.emplace(std::move(folded), sections_.size() - 1);
     return sections_.back();
   }
 
-  // A file keeps its line ends: the first one tells which.
+  // A line added, or the file's last line that had none, ends as the file's
+  // first line does.
+  const std::u16string& endOf(const std::u16string& end) const {
+    return end.empty() ? lineEnd_ : end;
+  }
+
   static bool usesCrLf(std::u16string_view text) {
     const std::size_t end = text.find(u'\n');
     return end != std::u16string_view::npos && end > 0 && text[end - 1] == u'\r';
