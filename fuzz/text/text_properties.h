@@ -19,7 +19,8 @@
 //                  editor -> stored -> editor for types 0 and 3, the
 //                  TrueType orders on a text of one direction, the letter
 //                  and key maps, FixRuns, the byte form's code page and the
-//                  DXF code pages 1255 and 862.
+//                  DXF code pages 1255 and 862; and ReverseTTF reverses
+//                  what AAcadToEditWin reads.
 
 #include <cstdint>
 #include <string>
@@ -149,9 +150,12 @@ inline std::string conversionRoundTrips(std::u16string_view text) {
   using namespace encoding;
   for (std::uint8_t t = 0; t <= 3; ++t) {
     const auto type = static_cast<fntType>(t);
+    const bool stored = inLayout(text, type);
+    const bool logical =
+        (type == fntType::DosHebrew || type == fntType::WindowsHeb) && plainLogicalText(text);
     for (const bool backward : {false, true}) {
       const FontState font{type, backward};
-      if (inLayout(text, type)) {
+      if (stored) {
         if (EditToacadWin(AcadToEditWin(text, font), font, false) != text) {
           return "AcadToEditWin and EditToacadWin do not undo each other";
         }
@@ -162,7 +166,7 @@ inline std::string conversionRoundTrips(std::u16string_view text) {
           return "AcadToStr and StrToAcad do not undo each other";
         }
       }
-      if ((type == fntType::DosHebrew || type == fntType::WindowsHeb) && plainLogicalText(text)) {
+      if (logical) {
         if (AcadToEditWin(EditToacadWin(text, font, false), font) != text) {
           return "a Windows editor text does not come back from storing";
         }
@@ -257,7 +261,14 @@ inline std::string textRoutines(std::u16string_view text) {
       EditToacadDos(text, font);
       AcadToEditWin(text, font);
       EditToacadWin(text, font, backward);
-      AAcadToEditWin(text, font, backward, !backward);
+      // ReverseTTF reverses what the font converter reads, for every type;
+      // a TrueType text keeps its surrogate pairs in order.
+      const std::u16string read = AAcadToEditWin(text, font, backward, false);
+      const std::u16string reversed =
+          font.type == fntType::TrueType ? reverseCharacters(read) : RevStrW(read);
+      if (AAcadToEditWin(text, font, backward, true) != reversed) {
+        return "ReverseTTF does not reverse what AAcadToEditWin reads";
+      }
     }
   }
   ConvertRightToLeftW(text);

@@ -30,7 +30,8 @@ TEST(IniBytes, ReadAndWrittenAsTheFileWouldBe) {
     auto fromFile = openIniFile(file);
     auto fromBytes = openIniBytes(bytes);
     EXPECT_EQ(fromBytes->readSection(u"Fonts"), fromFile->readSection(u"Fonts"));
-    EXPECT_EQ(fromBytes->findString(u"Fonts", u"romans"), fromFile->findString(u"Fonts", u"romans"));
+    EXPECT_EQ(fromBytes->findString(u"Fonts", u"romans"),
+              fromFile->findString(u"Fonts", u"romans"));
     EXPECT_EQ(fromBytes->readError().has_value(), fromFile->readError().has_value());
     if (fromFile->readError()) continue;
     for (IniFile* ini : {fromFile.get(), fromBytes.get()}) {
