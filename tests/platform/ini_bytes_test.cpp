@@ -10,16 +10,16 @@ namespace {
 // Bytes in memory read and are written back exactly as the same bytes in a
 // file: the fuzzers that read settings from memory test the file reader.
 TEST(IniBytes, ReadAndWrittenAsTheFileWouldBe) {
+  using namespace std::string_literals;
   struct Case {
     const char* name;
     std::string bytes;
   };
   const Case cases[] = {
       {"UTF-8, CR LF", "[Fonts]\r\nromans = 3\r\n; note\r\n[Textedit]\r\n"},
-      {"UTF-16 LE with a mark",
-       std::string("\xFF\xFE[\0F\0o\0n\0t\0s\0]\0\n\0a\0=\0\xE9\x05\n\0", 30)},
+      {"UTF-16 LE with a mark", "\xFF\xFE[\0F\0o\0n\0t\0s\0]\0\n\0a\0=\0\xE9\x05\n\0"s},
       {"Windows-1255", "[Fonts]\nromans=\xF9\xEC\n"},
-      {"damaged UTF-16", std::string("\xFF\xFE[\0F\0o", 7)},
+      {"damaged UTF-16", "\xFF\xFE[\0F\0o"s},
   };
   const test::TempDir dir;
   for (const Case& c : cases) {
