@@ -1,10 +1,11 @@
 // The POSIX IniFile: the whole file in memory as lines, written back in one
 // piece. Lines that nothing changed (comments, blank lines, other keys) are
-// written back exactly as read.
+// written back exactly as read. The bytes come from a file, or from a
+// caller's string (platform/posix/ini_bytes.h) read the same way.
 //
 // Text: read in the form platform/text_encoding.h tells from the bytes and
-// written back in that form, byte-order mark and line ends (CR LF or LF)
-// included, so a file nothing changed keeps its bytes. A Windows-1255 file,
+// written back in that form, byte-order mark and each line's end (CR LF or
+// LF) included, so a file nothing changed keeps its bytes. A Windows-1255 file,
 // brought over from Windows, is written as UTF-8, which holds every text.
 // A file that cannot be read or whose bytes are no whole text is never
 // written.
