@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libicu-dev libsqlite3-dev sqlite3 nlohmann-json3-dev libcli11-dev
   python3 python3-ezdxf unicode-data
+  clang libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--windows" ]]; then
   packages+=(g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev dpkg-dev tcl make gcc

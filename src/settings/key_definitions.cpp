@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "ascii/letter_case.h"
-#include "platform/ini_file.h"
 
 namespace vrn::settings {
 namespace {
@@ -47,19 +46,22 @@ void readDigitSection(const platform::IniFile& ini, std::u16string_view section,
 }  // namespace
 
 KeyDefinitions loadKeyDefinitions(const std::filesystem::path& file) {
-  KeyDefinitions definitions;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return definitions;
+  if (!std::filesystem::is_regular_file(file, error)) return {};
+  return keyDefinitionsOf(*platform::openIniFile(file));
+}
+
+KeyDefinitions keyDefinitionsOf(const platform::IniFile& ini) {
+  KeyDefinitions definitions;
   definitions.missing = false;
-  auto ini = platform::openIniFile(file);
-  for (const std::u16string& name : ini->readSection(u"FKeys")) {
+  for (const std::u16string& name : ini.readSection(u"FKeys")) {
     auto number = functionKeyNumber(name);
     if (number && *number >= 1 && *number <= kLastFunctionKey) {
-      definitions.fkeys[*number] = ini->readString(u"FKeys", name, u"");
+      definitions.fkeys[*number] = ini.readString(u"FKeys", name, u"");
     }
   }
-  readDigitSection(*ini, u"Alt", definitions.alts);
-  readDigitSection(*ini, u"Ctrl", definitions.ctrls);
+  readDigitSection(ini, u"Alt", definitions.alts);
+  readDigitSection(ini, u"Ctrl", definitions.ctrls);
   return definitions;
 }
 

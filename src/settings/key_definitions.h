@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/ini_file.h"
+
 namespace vrn::settings {
 
 inline constexpr char kEditDefName[] = "editdef.txt";
@@ -38,5 +40,7 @@ struct KeyDefinitions {
 };
 
 KeyDefinitions loadKeyDefinitions(const std::filesystem::path& file);
+// The definitions an editdef.txt already opened holds.
+KeyDefinitions keyDefinitionsOf(const platform::IniFile& ini);
 
 }  // namespace vrn::settings

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "../../fuzz/text/text_properties.h"
-#include "support/temp_dir.h"
 
 namespace vrn::fuzz {
 namespace {
@@ -31,10 +30,7 @@ int replay(const char* folder, Check check) {
 }
 
 TEST(FuzzCorpus, SettingsFilesReplay) {
-  const test::TempDir dir;
-  const int files = replay(VRN_SOURCE_DIR "/fuzz/text/corpus_ini", [&](const std::string& bytes) {
-    return settingsFile(bytes, dir / "f.ini");
-  });
+  const int files = replay(VRN_SOURCE_DIR "/fuzz/text/corpus_ini", settingsFile);
   std::printf("settings-file corpus: %d files replayed\n", files);
   EXPECT_GE(files, 5);
 }

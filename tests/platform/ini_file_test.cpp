@@ -279,6 +279,17 @@ TEST_F(IniFileTest, AFileIsWrittenBackInTheFormItCameIn) {
   }
 }
 
+// A line that ends in two carriage returns keeps one in its text: written
+// back with the file's first line end in place of its own, that one would
+// end the line instead, and the section [B\r] would become [B].
+TEST_F(IniFileTest, EachLineKeepsItsOwnLineEnd) {
+  auto ini = open("[A]\nx=1\r\n[B\r\r\ny=2\nz=3");
+  ini->writeString(u"A", u"x", u"4");
+  ini->updateFile();
+  EXPECT_EQ(readFile(file), "[A]\nx=4\r\n[B\r\r\ny=2\nz=3\n");
+  EXPECT_EQ(openIniFile(file)->readString(u"B\r", u"y", u""), u"2");
+}
+
 // Defaults in place of the user's values would be written over them: a
 // file that exists but cannot be read or decoded is reported and kept.
 TEST_F(IniFileTest, AFileThatCannotBeReadIsReportedAndNeverWritten) {

@@ -1,10 +1,11 @@
 // The POSIX IniFile: the whole file in memory as lines, written back in one
 // piece. Lines that nothing changed (comments, blank lines, other keys) are
-// written back exactly as read.
+// written back exactly as read. The bytes come from a file, or from a
+// caller's string (platform/posix/ini_bytes.h) read the same way.
 //
 // Text: read in the form platform/text_encoding.h tells from the bytes and
-// written back in that form, byte-order mark and line ends (CR LF or LF)
-// included, so a file nothing changed keeps its bytes. A Windows-1255 file,
+// written back in that form, byte-order mark and each line's end (CR LF or
+// LF) included, so a file nothing changed keeps its bytes. A Windows-1255 file,
 // brought over from Windows, is written as UTF-8, which holds every text.
 // A file that cannot be read or whose bytes are no whole text is never
 // written.
@@ -23,6 +24,7 @@
 
 #include "ascii/blanks.h"
 #include "platform/ini_file.h"
+#include "platform/posix/ini_bytes.h"
 #include "platform/text_encoding.h"
 
 namespace vrn::platform {
@@ -69,6 +71,10 @@ struct Line {
   bool changed = false;
   std::u16string key;
   std::u16string value;
+  // The line's own end as read ("\r\n", "\n", or none for the file's last
+  // line): written back as it came, so a file of mixed line ends keeps each
+  // one, and a carriage return that is part of a line's text stays there.
+  std::u16string end;
 
   std::u16string output() const { return changed ? key + u"=" + value : text; }
 };
@@ -77,6 +83,7 @@ struct Section {
   bool hasHeader = true;  // false for the lines before the first section
   std::u16string name;
   std::u16string header;
+  std::u16string headerEnd;  // as Line::end
   std::vector<Line> lines;
   // Folded key -> index in `lines` of the first entry of that name, so that
   // reading or writing every key of a large section stays linear.
@@ -100,19 +107,29 @@ std::vector<Section> parseFile(std::u16string_view text) {
   std::vector<Section> sections(1);
   sections.front().hasHeader = false;
   while (!text.empty()) {
-    std::size_t end = text.find(u'\n');
-    std::u16string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::u16string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+    const std::size_t newline = text.find(u'\n');
+    std::u16string_view line = text.substr(0, newline);
+    text.remove_prefix(newline == std::u16string_view::npos ? text.size() : newline + 1);
+    const bool carriageReturn = !line.empty() && line.back() == u'\r';
+    if (carriageReturn) line.remove_suffix(1);
+    const std::u16string_view end = newline == std::u16string_view::npos ? u""
+                                    : carriageReturn                     ? u"\r\n"
+                                                                         : u"\n";
     std::u16string_view body = trimBlanks(line);
     if (!body.empty() && body.front() == u'[') {
       // An unclosed bracket still opens a section: the name runs to the end.
       std::u16string_view name = body.substr(1, body.find(u']') - 1);
-      sections.push_back({true, std::u16string(trimBlanks(name)), std::u16string(line), {}, {}});
+      sections.push_back({true,
+                          std::u16string(trimBlanks(name)),
+                          std::u16string(line),
+                          std::u16string(end),
+                          {},
+                          {}});
       continue;
     }
     Section& section = sections.back();
     section.lines.push_back(parseLine(line));
+    section.lines.back().end = end;
     if (section.lines.back().isEntry) {
       section.firstEntry.emplace(foldedName(section.lines.back().key), section.lines.size() - 1);
     }
@@ -210,6 +227,50 @@ struct FileStamp {
   }
 };
 
+// Where an IniFile's bytes are kept: a file, or a caller's string.
+class IniStorage {
+ public:
+  virtual ~IniStorage() = default;
+  virtual FileBytes read() = 0;
+  // Whether someone else wrote the bytes since they were last read or written.
+  virtual bool changedSinceRead() const = 0;
+  // Throws IniWriteError and keeps the old bytes when they cannot be replaced.
+  virtual void write(const std::string& bytes) = 0;
+};
+
+class FileStorage final : public IniStorage {
+ public:
+  explicit FileStorage(fs::path file) : file_(std::move(file)) {}
+
+  FileBytes read() override {
+    stamp_ = FileStamp::of(file_);
+    return readFileBytes(file_);
+  }
+  bool changedSinceRead() const override { return !(FileStamp::of(file_) == stamp_); }
+  void write(const std::string& bytes) override {
+    if (readOnly(file_)) throw IniWriteError(file_);
+    replaceFile(file_, bytes);
+    stamp_ = FileStamp::of(file_);
+  }
+
+ private:
+  fs::path file_;
+  FileStamp stamp_;
+};
+
+// Nobody else writes the string while the IniFile lives.
+class StringStorage final : public IniStorage {
+ public:
+  explicit StringStorage(std::string& bytes) : bytes_(bytes) {}
+
+  FileBytes read() override { return {true, bytes_, {}}; }
+  bool changedSinceRead() const override { return false; }
+  void write(const std::string& bytes) override { bytes_ = bytes; }
+
+ private:
+  std::string& bytes_;
+};
+
 struct WriteOperation {
   std::u16string section;
   std::u16string key;
@@ -234,9 +295,10 @@ class IniDocument {
 
   void apply(const WriteOperation& op) {
     Section& target = sectionForWriting(op.section);
-    Line entry{{}, true, true, op.key, op.value};
+    Line entry{{}, true, true, op.key, op.value, {}};
     std::u16string folded = foldedName(op.key);
     if (const auto it = target.firstEntry.find(folded); it != target.firstEntry.end()) {
+      entry.end = std::move(target.lines[it->second].end);
       target.lines[it->second] = std::move(entry);
       return;
     }
@@ -258,8 +320,8 @@ class IniDocument {
   std::u16string text() const {
     std::u16string result;
     for (const Section& section : sections_) {
-      if (section.hasHeader) result += section.header + lineEnd_;
-      for (const Line& line : section.lines) result += line.output() + lineEnd_;
+      if (section.hasHeader) result += section.header + endOf(section.headerEnd);
+      for (const Line& line : section.lines) result += line.output() + endOf(line.end);
     }
     return result;
   }
@@ -278,12 +340,17 @@ class IniDocument {
     if (const auto it = firstSection_.find(folded); it != firstSection_.end()) {
       return sections_[it->second];
     }
-    sections_.push_back({true, name, u"[" + name + u"]", {}, {}});
+    sections_.push_back({true, name, u"[" + name + u"]", {}, {}, {}});
     firstSection_.emplace(std::move(folded), sections_.size() - 1);
     return sections_.back();
   }
 
-  // A file keeps its line ends: the first one tells which.
+  // A line added, or the file's last line that had none, ends as the file's
+  // first line does.
+  const std::u16string& endOf(const std::u16string& end) const {
+    return end.empty() ? lineEnd_ : end;
+  }
+
   static bool usesCrLf(std::u16string_view text) {
     const std::size_t end = text.find(u'\n');
     return end != std::u16string_view::npos && end > 0 && text[end - 1] == u'\r';
@@ -300,7 +367,10 @@ class IniDocument {
 // or by another program is kept.
 class PosixIniFile final : public IniFile {
  public:
-  explicit PosixIniFile(fs::path file) : file_(std::move(file)) { reload(); }
+  PosixIniFile(fs::path file, std::unique_ptr<IniStorage> storage)
+      : file_(std::move(file)), storage_(std::move(storage)) {
+    reload();
+  }
 
   const fs::path& fileName() const override { return file_; }
 
@@ -349,18 +419,15 @@ class PosixIniFile final : public IniFile {
       pending_.clear();
       return;
     }
-    if (readOnly(file_)) throw IniWriteError(file_);
-    replaceFile(file_, text);
+    storage_->write(text);
     pending_.clear();
-    stamp_ = FileStamp::of(file_);
     onDisk_ = text;
   }
 
  private:
   void reload() const {
-    stamp_ = FileStamp::of(file_);
     onDisk_.reset();
-    FileBytes read = readFileBytes(file_);
+    FileBytes read = storage_->read();
     DecodedText decoded = decodeText(read.bytes);
     readError_ = !read.error.empty() ? read.error : decoded.damage;
     if (!readError_.empty()) decoded.text.clear();
@@ -372,7 +439,7 @@ class PosixIniFile final : public IniFile {
   }
 
   const IniDocument& current() const {
-    if (!(FileStamp::of(file_) == stamp_)) reload();
+    if (storage_->changedSinceRead()) reload();
     return *document_;
   }
 
@@ -383,18 +450,22 @@ class PosixIniFile final : public IniFile {
   }
 
   fs::path file_;
+  std::unique_ptr<IniStorage> storage_;
   std::vector<Operation> pending_;
   mutable std::optional<IniDocument> document_;
   mutable std::optional<std::string> onDisk_;  // the file's bytes as last read or written
   mutable TextForm form_;                      // how the file is written back
   mutable std::string readError_;              // why the file could not be read, if it could not
-  mutable FileStamp stamp_;
 };
 
 }  // namespace
 
 std::unique_ptr<IniFile> openIniFile(const fs::path& file) {
-  return std::make_unique<PosixIniFile>(file);
+  return std::make_unique<PosixIniFile>(file, std::make_unique<FileStorage>(file));
+}
+
+std::unique_ptr<IniFile> openIniBytes(std::string& bytes) {
+  return std::make_unique<PosixIniFile>(fs::path(), std::make_unique<StringStorage>(bytes));
 }
 
 }  // namespace vrn::platform
