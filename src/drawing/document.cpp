@@ -1,6 +1,7 @@
 #include "drawing/document.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "ascii/letter_case.h"
@@ -184,17 +185,23 @@ host::ObjectPtr Document::objectOf(const EntityPtr& entity) {
 
 const std::vector<EntityPtr>& Document::entitiesOf(const Space& space) const {
   const auto key = std::make_pair(static_cast<int>(space.kind), space.block);
-  if (const auto it = spaceCache_.find(key); it != spaceCache_.end()) return it->second;
+  if (const auto it = spaceCache_.find(key); it != spaceCache_.end()) return it->second.list();
   const auto& list =
       space.kind == Space::Kind::Block ? data_.blocks.at(space.block).entities : data_.entities;
-  std::vector<EntityPtr>& out = spaceCache_[key];
-  for (const EntityPtr& e : list) {
-    if (e->erased) continue;
-    if (space.kind == Space::Kind::Block || isPaper(*e) == (space.kind == Space::Kind::Paper)) {
-      out.push_back(e);
-    }
+  const auto belongs = [&](const EntityPtr& e) {
+    return !e->erased &&
+           (space.kind == Space::Kind::Block || isPaper(*e) == (space.kind == Space::Kind::Paper));
+  };
+  SpaceEntities& cached = spaceCache_[key];
+  // A list of nothing but the space's own entities (a block's, a model
+  // space without paper-space or erased ones) is used as it is: a copy
+  // would cost a pointer per entity of a large drawing.
+  if (std::all_of(list.begin(), list.end(), belongs)) {
+    cached.whole = &list;
+  } else {
+    std::copy_if(list.begin(), list.end(), std::back_inserter(cached.some), belongs);
   }
-  return out;
+  return cached.list();
 }
 
 const std::vector<Space>& Document::blockSpaces() const {

@@ -227,7 +227,14 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   std::unordered_map<const Entity*, const Entity*> parents_;  // attribute -> block reference
   std::map<std::string, host::Variant> variables_;  // lower-case name -> value kept in memory
   std::vector<std::u16string> commandLog_;
-  mutable std::map<std::pair<int, std::size_t>, std::vector<EntityPtr>> spaceCache_;
+  // A space's entities: the drawing's own list when every entity of it
+  // belongs, else those that do. Cleared whenever a list changes.
+  struct SpaceEntities {
+    const std::vector<EntityPtr>* whole = nullptr;
+    std::vector<EntityPtr> some;
+    const std::vector<EntityPtr>& list() const { return whole ? *whole : some; }
+  };
+  mutable std::map<std::pair<int, std::size_t>, SpaceEntities> spaceCache_;
   mutable std::vector<Space> blockSpaces_;
   std::vector<std::shared_ptr<SelectionSet>> selectionSets_;
   Record implicitStandard_;

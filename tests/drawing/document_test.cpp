@@ -39,6 +39,33 @@ TEST_F(DrawingTest, PaperSpaceEntitiesAreMarkedAndCountedApart) {
   EXPECT_EQ(docRef.get("ActiveSpace").toInt(), 0);
 }
 
+// A space's list is the drawing's own while every entity of it belongs, a
+// filtered copy otherwise; either way Count and Item follow each change.
+TEST_F(DrawingTest, SpacesListTheirOwnEntitiesThroughEveryChange) {
+  const auto handles = [](const Ref& space) {
+    std::vector<std::u16string> out;
+    for (std::int32_t i = 0; i < space.get("Count").toInt(); ++i) {
+      out.push_back(Ref(space.call("Item", i).toObject()).get("Handle").toString());
+    }
+    return out;
+  };
+  const Ref paper = docRef.obj("PaperSpace");
+  const Ref a = addText("a", 0, 0, 1);
+  const Ref b = addText("b", 0, 0, 1);
+  EXPECT_EQ(handles(modelSpace()), (std::vector{handle(a), handle(b)}));
+  const Ref p = paper.call("AddText", "p", pt(0, 0), 1.0).toObject();
+  EXPECT_EQ(handles(modelSpace()), (std::vector{handle(a), handle(b)}));
+  EXPECT_EQ(handles(paper), (std::vector{handle(p)}));
+  a.call("Delete");
+  EXPECT_EQ(handles(modelSpace()), (std::vector{handle(b)}));
+  const Ref c = b.call("Copy").toObject();
+  EXPECT_EQ(handles(modelSpace()), (std::vector{handle(b), handle(c)}));
+  p.call("Delete");
+  EXPECT_EQ(handles(paper), std::vector<std::u16string>{});
+  docRef.call("SendCommand", "U ");  // takes the deletion back
+  EXPECT_EQ(handles(paper), (std::vector{handle(p)}));
+}
+
 // Routines choose the space to draw in by TILEMODE and CVPORT.
 TEST_F(DrawingTest, CurrentViewportFollowsTheActiveSpace) {
   EXPECT_EQ(docRef.call("GetVariable", "CVPORT").toInt(), 2);
