@@ -30,6 +30,15 @@ class HeldModifiers {
   BYTE saved_[256] = {};
 };
 
+// Selects item `index` of a combo or list box and tells its form, as a
+// person's pick does: `select` sets the selection, `notification` is the
+// change its parent hears.
+void selectAndNotify(HWND window, UINT select, WORD notification, int index) {
+  SendMessageW(window, select, static_cast<WPARAM>(index), 0);
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), notification),
+               reinterpret_cast<LPARAM>(window));
+}
+
 }  // namespace
 
 std::uint16_t Win32Input::activeLanguage() const {
@@ -114,17 +123,13 @@ void Win32Input::click(CheckBox& box) {
 void Win32Input::choose(ComboBox& combo, int index) {
   HWND window = windowOf(combo);
   if (!window) return UserInput::choose(combo, index);
-  SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(window));
+  selectAndNotify(window, CB_SETCURSEL, CBN_SELCHANGE, index);
 }
 
 void Win32Input::choose(ListBox& list, int index) {
   HWND window = windowOf(list);
   if (!window) return UserInput::choose(list, index);
-  SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), LBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(window));
+  selectAndNotify(window, LB_SETCURSEL, LBN_SELCHANGE, index);
 }
 
 void Win32Input::choose(RadioGroup& group, int index) {
