@@ -284,10 +284,13 @@ std::vector<EntityPtr>* Document::containerOf(const Entity& entity) {
 
 void Document::requireUnlocked(const Entity& entity) {
   constexpr int kLocked = 4;  // a layer's flag (group 70)
-  const Record* layer = tableEntry("LAYER", decode(entity.record.value(8, "0")));
-  if (layer && (layer->integer(70) & kLocked) != 0) {
-    throw HostError(kOnLockedLayer, "On locked layer");
+  const std::string_view name = entity.record.value(8, "0");
+  auto known = lockedLayers_.find(name);
+  if (known == lockedLayers_.end()) {
+    const Record* layer = tableEntry("LAYER", decode(name));
+    known = lockedLayers_.emplace(name, layer && (layer->integer(70) & kLocked) != 0).first;
   }
+  if (known->second) throw HostError(kOnLockedLayer, "On locked layer");
 }
 
 EntityPtr Document::copyEntity(const EntityPtr& entity) {

@@ -171,7 +171,7 @@ class Document final : public host::Object, public std::enable_shared_from_this<
     }
     Entity before = *entity;
     edit(entity->record);
-    if (entity->record.groups() != before.record.groups()) {
+    if (!entity->record.sameGroups(before.record)) {
       journal_.remember(entity.get(), [entity, before = std::move(before)] { *entity = before; });
     }
   }
@@ -204,7 +204,10 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   void stamp(Record& record, Handle handle, const std::string& owner) const;
   std::string ownerHandle(const Space& space);
   std::vector<EntityPtr>* containerOf(const Entity& entity);
-  void tablesChanged() { entryIndices_.clear(); }
+  void tablesChanged() {
+    entryIndices_.clear();
+    lockedLayers_.clear();
+  }
 
   DrawingData data_;
   std::string path_;
@@ -243,6 +246,9 @@ class Document final : public host::Object, public std::enable_shared_from_this<
   using NameMap =
       std::unordered_map<std::string, Value, AsciiCaseInsensitiveHash, AsciiCaseInsensitiveEqual>;
   NameMap<NameMap<std::size_t>> entryIndices_;
+  // Whether a layer, named as entities name it (in the drawing's bytes), is
+  // locked: every change asks it of its entity's layer.
+  std::map<std::string, bool, std::less<>> lockedLayers_;
 };
 
 using DocumentPtr = std::shared_ptr<Document>;

@@ -124,7 +124,7 @@ void forEachPoint(const Record& record, int code, Visit visit) {
 
 // The number of group i, read as Record::number reads one (no locale).
 double numberAt(const Record& record, std::size_t i) {
-  return Record({record.groups()[i]}).number(record.groups()[i].code);
+  return parseNumber(record.groups()[i].value);
 }
 
 host::Point3 pointAt(const Record& record, std::size_t x, std::size_t y, std::size_t z) {

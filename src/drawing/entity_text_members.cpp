@@ -46,6 +46,13 @@ const GroupPlace& ownPlace(const EntityObject& e) {
 
 int verticalCode(const EntityObject& e) { return isText(e) ? 73 : 74; }
 
+// Read apart from the rest of the line: most callers need no more, and the
+// line's width needs the string decoded.
+Justification justificationOf(const EntityObject& e) {
+  const Record& r = e.record();
+  return {r.integer(72), r.integer(verticalCode(e))};
+}
+
 TextLine lineOf(const EntityObject& e) {
   const Record& r = e.record();
   TextLine line;
@@ -53,7 +60,7 @@ TextLine lineOf(const EntityObject& e) {
   line.height = r.number(40);
   line.widthFactor = r.number(41, 1);
   line.rotation = r.number(50) * kDegree;
-  line.justification = {r.integer(72), r.integer(verticalCode(e))};
+  line.justification = justificationOf(e);
   return line;
 }
 
@@ -92,7 +99,7 @@ void refit(EntityObject& e) {
 void setTextString(EntityObject& e, std::u16string_view text) {
   const std::string encoded = e.document().encode(text);
   const std::size_t characters = countCharacters(e.text(1));
-  const bool justified = anchoredAtAlignmentPoint(lineOf(e).justification);
+  const bool justified = anchoredAtAlignmentPoint(justificationOf(e));
   e.change([&](Record& r) {
     const std::string before(r.value(1));
     placeGroup(r, 1, encoded, textPlace(e));
@@ -106,9 +113,9 @@ void setTextString(EntityObject& e, std::u16string_view text) {
 template <class Edit>
 void changeText(EntityObject& e, Edit edit) {
   e.change([&](Record& r) {
-    const std::vector<Group> before = r.groups();
+    const Record before = r;
     edit(r);
-    if (r.groups() != before) refit(e);
+    if (!r.sameGroups(before)) refit(e);
   });
 }
 
@@ -118,7 +125,7 @@ void setJustification(EntityObject& e, Justification wanted) {
     throw HostError(hr::kInvalidArg, "Invalid justification");
   }
   if (wanted.horizontal >= 3) wanted.vertical = 0;
-  const Justification current = lineOf(e).justification;
+  const Justification current = justificationOf(e);
   if (current.horizontal == wanted.horizontal && current.vertical == wanted.vertical) return;
   const Point3 insertion = insertionPointOf(e);
   e.change([&](Record& r) {
@@ -144,8 +151,6 @@ void setJustification(EntityObject& e, Justification wanted) {
     refit(e);
   });
 }
-
-Justification justificationOf(const EntityObject& e) { return lineOf(e).justification; }
 
 int alignmentOf(const EntityObject& e) {
   const Justification j = justificationOf(e);

@@ -32,6 +32,19 @@ class GroupCursor {
 
 }  // namespace
 
+Record::Record(const Record& other)
+    : split_(other.split_ && other.changed()),
+      codes_(other.codes_),
+      buffer_(other.buffer_),
+      original_(other.original_) {
+  if (split_) groups_ = other.groups_;
+}
+
+Record& Record::operator=(const Record& other) {
+  if (this != &other) *this = Record(other);
+  return *this;
+}
+
 const std::vector<Record::GroupAt>& Record::places() const {
   if (places_.empty()) {
     GroupCursor cursor(original_);
@@ -47,6 +60,8 @@ const std::vector<Record::GroupAt>& Record::places() const {
 
 const std::vector<Group>& Record::groups() const {
   if (!split_) {
+    // Room for the few groups an edit adds, without doubling the vector.
+    groups_.reserve(places().size() + kRoomForAddedGroups);
     for (const GroupAt& at : places()) groups_.push_back({at.code, std::string(valueAt(at))});
     std::vector<GroupAt>().swap(places_);
     split_ = true;
@@ -127,8 +142,8 @@ std::string_view Record::value(int code, std::string_view fallback) const {
   return locate(code, 0, value) == npos ? fallback : value;
 }
 
-double Record::number(int code, double fallback) const {
-  const std::string_view text = trimBlanks(value(code));
+double parseNumber(std::string_view text, double fallback) {
+  text = trimBlanks(text);
   if (text.empty()) return fallback;
   double result = fallback;
   const char* begin = text.data() + (text.front() == '+' ? 1 : 0);
@@ -136,13 +151,21 @@ double Record::number(int code, double fallback) const {
   return ec == std::errc() ? result : fallback;
 }
 
-std::int32_t Record::integer(int code, std::int32_t fallback) const {
-  const std::string_view text = trimBlanks(value(code));
+std::int32_t parseInteger(std::string_view text, std::int32_t fallback) {
+  text = trimBlanks(text);
   if (text.empty()) return fallback;
   std::int32_t result = fallback;
   const char* begin = text.data() + (text.front() == '+' ? 1 : 0);
   const auto [ptr, ec] = std::from_chars(begin, text.data() + text.size(), result);
   return ec == std::errc() ? result : fallback;
+}
+
+double Record::number(int code, double fallback) const {
+  return parseNumber(value(code), fallback);
+}
+
+std::int32_t Record::integer(int code, std::int32_t fallback) const {
+  return parseInteger(value(code), fallback);
 }
 
 void Record::set(int code, std::string value, std::initializer_list<int> before) {
@@ -156,6 +179,28 @@ void Record::set(int code, std::string value, std::initializer_list<int> before)
     return std::find(before.begin(), before.end(), g.code) != before.end();
   });
   groups.insert(pos, Group{code, std::move(value)});
+}
+
+std::vector<std::pair<int, std::string_view>> Record::groupViews() const {
+  std::vector<std::pair<int, std::string_view>> views;
+  if (split_) {
+    for (const Group& g : groups_) views.emplace_back(g.code, g.value);
+    return views;
+  }
+  GroupCursor cursor(original_);
+  int code = 0;
+  std::string_view value;
+  while (cursor.next(code, value)) views.emplace_back(code, value);
+  return views;
+}
+
+bool Record::sameGroups(const Record& other) const {
+  if (!changed() && !other.changed() && original_.data() == other.original_.data() &&
+      original_.size() == other.original_.size()) {
+    return true;
+  }
+  if (split_ && other.split_) return groups_ == other.groups_;
+  return groupViews() == other.groupViews();
 }
 
 void Record::erase(int code) {

@@ -26,6 +26,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vrn::drawing {
@@ -51,9 +52,14 @@ class Record {
   Record(std::shared_ptr<const void> buffer, std::string_view original,
          std::uint64_t codes = kAnyCodes)
       : split_(false), codes_(codes), buffer_(std::move(buffer)), original_(original) {}
-  // The same with its groups split out already.
-  Record(std::vector<Group> groups, std::shared_ptr<const void> buffer, std::string_view original)
-      : groups_(std::move(groups)), buffer_(std::move(buffer)), original_(original) {}
+  // A copy of a record that is unchanged since it was read holds just its
+  // text: the groups split out of the original (a kilobyte for a text) are
+  // cheaper split again than kept twice, as the undo journal would keep them.
+  Record(const Record& other);
+  Record& operator=(const Record& other);
+  Record(Record&&) noexcept = default;
+  Record& operator=(Record&&) noexcept = default;
+  ~Record() = default;
 
   const std::vector<Group>& groups() const;
   // Write access to the groups; the record then counts as changed.
@@ -79,6 +85,8 @@ class Record {
   // first group whose code is in `before`, or at the end when none is. The
   // record counts as changed only when a value really changes.
   void set(int code, std::string value, std::initializer_list<int> before = {});
+  // True when both hold the same groups; neither is split to find out.
+  bool sameGroups(const Record& other) const;
   // Removes every group with `code`.
   void erase(int code);
 
@@ -98,8 +106,11 @@ class Record {
     std::uint32_t size;
   };
   const std::vector<GroupAt>& places() const;
+  // Every group as code and value, without splitting the record.
+  std::vector<std::pair<int, std::string_view>> groupViews() const;
   static constexpr std::size_t kHeadGroups = 2;
   static constexpr std::uint8_t kScansBeforeNoting = 1;
+  static constexpr std::size_t kRoomForAddedGroups = 4;
   // Looks for `code` at or after group `from` straight in the original
   // text, where that is cheaper than noting where its groups lie.
   enum class Scan { Found, Absent, Unanswered };
@@ -119,6 +130,10 @@ class Record {
   std::shared_ptr<const void> buffer_;
   std::string_view original_;
 };
+
+// A group's value read as a number, as number() and integer() read them.
+double parseNumber(std::string_view text, double fallback = 0);
+std::int32_t parseInteger(std::string_view text, std::int32_t fallback = 0);
 
 // DXF's way of writing a real number when the model writes a new value:
 // the shortest text that reads back as the same double.

@@ -28,7 +28,7 @@ class TableEntryObject final : public host::Object {
   void change(Edit&& edit) {
     Record edited = record();
     edit(edited);
-    if (edited.groups() == record().groups()) return;
+    if (edited.sameGroups(record())) return;
     const std::size_t at = index();
     Table& t = table();
     document_->rememberTable(t);

@@ -126,11 +126,16 @@ TEST_F(DrawingTest, TextStylesAndLayers) {
 
   const Ref layer = Ref(docRef.obj("Layers").call("Item", 0).toObject());
   EXPECT_THROW(layer.put("Freeze", true), host::HostError) << "the current layer";
+  const Ref text = addText("on layer 0", 0, 0, 2.5);
+  text.put("Height", 3.0);  // asked of the layer while it was open
   layer.put("Lock", true);
   EXPECT_TRUE(layer.get("Lock").toBool());
   EXPECT_FALSE(layer.get("Freeze").toBool());
+  EXPECT_THROW(text.put("Height", 4.0), host::HostError) << "on a locked layer";
   docRef.call("SendCommand", "U ");
   EXPECT_FALSE(layer.get("Lock").toBool());
+  text.put("Height", 4.0);
+  EXPECT_EQ(text.get("Height").toDouble(), 4.0);
 }
 
 // A minimal R12 drawing: no header, no tables, one text.

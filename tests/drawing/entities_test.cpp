@@ -106,7 +106,7 @@ class ReadDrawingTest : public ::testing::Test {
     for (const Group& g : textGroups) text += std::to_string(g.code) + "\r\n" + g.value + "\r\n";
     const auto buffer = std::make_shared<const std::string>(text);
     auto readText = std::make_shared<Entity>();
-    readText->record = Record(textGroups, buffer, *buffer);
+    readText->record = Record(buffer, *buffer);
     data.entities.push_back(readText);
     // A second dimension style whose text style is "HEBREW".
     for (Table& t : data.tables) {

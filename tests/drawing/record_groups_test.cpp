@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 namespace vrn::drawing {
 namespace {
 
@@ -31,6 +34,31 @@ TEST(RecordGroups, NewGroupsGoWhereDxfExpectsThem) {
   codes.clear();
   for (const Group& g : r2000.groups()) codes.push_back(g.code);
   EXPECT_EQ(codes, (std::vector<int>{0, 100, 8, 100, 10, 20, 30, 40, 1, 72, 100, 73}));
+}
+
+// A read record is copied as its text alone once split (the undo journal
+// keeps such copies); copies and comparisons must not tell the forms apart.
+TEST(RecordCopies, SeeTheSameGroupsHoweverTheRecordHoldsThem) {
+  const auto file = std::make_shared<const std::string>(
+      "  0\r\nTEXT\r\n  5\r\n1A\r\n  1\r\nabc\r\n 40\r\n2.5\r\n");
+  const Record built({{0, "TEXT"}, {5, "1A"}, {1, "abc"}, {40, "2.5"}});
+  Record read(file, *file);
+  EXPECT_TRUE(read.sameGroups(built));
+  read.groups();
+  const Record copy = read;
+  EXPECT_FALSE(copy.changed());
+  EXPECT_EQ(copy.groups(), built.groups());
+  EXPECT_TRUE(copy.sameGroups(read));
+
+  Record edited = read;
+  edited.set(1, "abd");
+  EXPECT_FALSE(edited.sameGroups(read));
+  EXPECT_FALSE(read.sameGroups(edited));
+  edited.set(1, "abc");
+  EXPECT_TRUE(edited.sameGroups(read)) << "changed back, so written anew with the same groups";
+  const Record copyOfEdited = edited;
+  EXPECT_TRUE(copyOfEdited.changed());
+  EXPECT_EQ(copyOfEdited.groups(), built.groups());
 }
 
 }  // namespace
