@@ -1,5 +1,6 @@
 #include "cli/terminal_text.h"
 
+#include <array>
 #include <cstdio>
 
 #include "platform/text_encoding.h"
@@ -18,6 +19,15 @@ std::string hexEscape(const char* format, unsigned value) {
   std::snprintf(code, sizeof code, format, value);
   return code;
 }
+
+// The bytes a JSON string may need escaped at: controls, the quote, the
+// backslash, DEL and C2 (which leads the C1 controls). Most bytes are none.
+constexpr std::array<bool, 256> kMayEscape = [] {
+  std::array<bool, 256> may{};
+  for (unsigned byte = 0; byte < 0x20; ++byte) may[byte] = true;
+  for (const unsigned byte : {0x22U, 0x5CU, 0x7FU, 0xC2U}) may[byte] = true;
+  return may;
+}();
 
 }  // namespace
 
@@ -55,6 +65,7 @@ void appendJsonString(std::string& out, std::string_view utf8) {
   };
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const unsigned byte = byteAt(utf8, i);
+    if (!kMayEscape[byte]) continue;
     switch (byte) {
       case '"':
         escape(i, 1, "\\\"");

@@ -55,7 +55,7 @@ Document::Document(DrawingData data, std::string path, std::string name,
 
 template <class Visit>
 void Document::forEveryEntity(const Visit& visit) const {
-  const auto walk = [&](const std::vector<EntityPtr>& list, auto& self) -> void {
+  const auto walk = [&](std::span<const EntityPtr> list, auto& self) -> void {
     for (const EntityPtr& e : list) {
       visit(e);
       self(e->children, self);

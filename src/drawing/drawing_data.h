@@ -56,13 +56,45 @@ class OptionalRecord {
   std::unique_ptr<Record> record_;
 };
 
+// An entity's followers (an INSERT's ATTRIBs, a POLYLINE's VERTEXes), held
+// apart for the same reason: nearly every entity has none. Copying copies
+// the list, not the followers. A contiguous range, so a std::span of
+// entities views it as it views any list of them.
+class Followers {
+ public:
+  Followers() = default;
+  Followers(const Followers& other)
+      : list_(other.list_ ? std::make_unique<std::vector<EntityPtr>>(*other.list_) : nullptr) {}
+  Followers(Followers&&) noexcept = default;
+  Followers& operator=(const Followers& other) {
+    if (this != &other) *this = Followers(other);
+    return *this;
+  }
+  Followers& operator=(Followers&&) noexcept = default;
+  ~Followers() = default;
+
+  void push_back(EntityPtr follower) {
+    if (!list_) list_ = std::make_unique<std::vector<EntityPtr>>();
+    list_->push_back(std::move(follower));
+  }
+  std::size_t size() const { return list_ ? list_->size() : 0; }
+  EntityPtr& operator[](std::size_t i) { return (*list_)[i]; }
+  const EntityPtr& operator[](std::size_t i) const { return (*list_)[i]; }
+  EntityPtr* begin() { return list_ ? list_->data() : nullptr; }
+  EntityPtr* end() { return list_ ? list_->data() + list_->size() : nullptr; }
+  const EntityPtr* begin() const { return list_ ? list_->data() : nullptr; }
+  const EntityPtr* end() const { return list_ ? list_->data() + list_->size() : nullptr; }
+
+ private:
+  std::unique_ptr<std::vector<EntityPtr>> list_;
+};
+
 // One entity. Complex entities carry their followers: an INSERT its ATTRIBs,
 // a POLYLINE its VERTEXes, closed by a SEQEND record.
 struct Entity {
   Record record;
-  std::vector<EntityPtr> children;
+  Followers children;
   OptionalRecord seqend;
-  bool erased = false;  // erased entities stay for undo but are neither found nor written
   // The handle the document knows the entity by: its own (as the file has
   // it, once read) or one given in memory; 0 while it has none.
   std::uint64_t handle = 0;
@@ -70,7 +102,8 @@ struct Entity {
   // point (group 10) as it was computed for the old string, which had this
   // many characters; AutoCAD computes it anew from the alignment point when
   // it regenerates. Empty while group 10 fits the string.
-  std::optional<std::size_t> fittedCharacters;
+  std::optional<std::uint32_t> fittedCharacters;
+  bool erased = false;  // erased entities stay for undo but are neither found nor written
 };
 
 // TABLE ... ENDTAB. Entries are LAYER, STYLE, DIMSTYLE, BLOCK_RECORD ...

@@ -76,7 +76,7 @@ bool anchoredAtAlignmentPoint(const Justification& j) {
 // same length leaves it where AutoCAD put it.
 Point3 insertionPointOf(const EntityObject& e) {
   const Point3 stored = readPoint(e.record(), 10);
-  const std::optional<std::size_t>& fitted = e.entity()->fittedCharacters;
+  const std::optional<std::uint32_t>& fitted = e.entity()->fittedCharacters;
   if (!fitted) return stored;
   const TextLine now = lineOf(e);
   TextLine before = now;
@@ -103,8 +103,10 @@ void setTextString(EntityObject& e, std::u16string_view text) {
   e.change([&](Record& r) {
     const std::string before(r.value(1));
     placeGroup(r, 1, encoded, textPlace(e));
-    std::optional<std::size_t>& fitted = e.entity()->fittedCharacters;
-    if (justified && !fitted && r.value(1) != before) fitted = characters;
+    std::optional<std::uint32_t>& fitted = e.entity()->fittedCharacters;
+    if (justified && !fitted && r.value(1) != before) {
+      fitted = static_cast<std::uint32_t>(characters);
+    }
   });
 }
 

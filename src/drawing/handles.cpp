@@ -1,6 +1,7 @@
 #include "drawing/handles.h"
 
 #include <charconv>
+#include <span>
 
 #include "ascii/blanks.h"
 #include "drawing/header_variables.h"
@@ -27,7 +28,7 @@ struct HighestHandle {
     }
   }
 
-  void note(const std::vector<EntityPtr>& entities) {
+  void note(std::span<const EntityPtr> entities) {
     for (const EntityPtr& entity : entities) {
       note(*entity);
       note(entity->children);

@@ -33,10 +33,11 @@ class GroupCursor {
 }  // namespace
 
 Record::Record(const Record& other)
-    : split_(other.split_ && other.changed()),
-      codes_(other.codes_),
+    : codes_(other.codes_),
       buffer_(other.buffer_),
-      original_(other.original_) {
+      originalData_(other.originalData_),
+      originalSize_(other.originalSize_),
+      split_(other.split_ && other.changed()) {
   if (split_) groups_ = other.groups_;
 }
 
@@ -46,16 +47,18 @@ Record& Record::operator=(const Record& other) {
 }
 
 const std::vector<Record::GroupAt>& Record::places() const {
-  if (places_.empty()) {
-    GroupCursor cursor(original_);
+  if (!places_) {
+    auto noted = std::make_unique<std::vector<GroupAt>>();
+    GroupCursor cursor(original());
     int code = 0;
     std::string_view value;
     while (cursor.next(code, value)) {
-      places_.push_back({code, static_cast<std::uint32_t>(value.data() - original_.data()),
-                         static_cast<std::uint32_t>(value.size())});
+      noted->push_back({code, static_cast<std::uint32_t>(value.data() - originalData_),
+                        static_cast<std::uint32_t>(value.size())});
     }
+    places_ = std::move(noted);
   }
-  return places_;
+  return *places_;
 }
 
 const std::vector<Group>& Record::groups() const {
@@ -63,7 +66,7 @@ const std::vector<Group>& Record::groups() const {
     // Room for the few groups an edit adds, without doubling the vector.
     groups_.reserve(places().size() + kRoomForAddedGroups);
     for (const GroupAt& at : places()) groups_.push_back({at.code, std::string(valueAt(at))});
-    std::vector<GroupAt>().swap(places_);
+    places_.reset();
     split_ = true;
   }
   return groups_;
@@ -73,7 +76,8 @@ const std::vector<Group>& Record::groups() const {
 // kept until the record goes.
 std::vector<Group>& Record::edit() {
   groups();
-  original_ = {};
+  originalData_ = nullptr;
+  originalSize_ = 0;
   return groups_;
 }
 
@@ -84,9 +88,9 @@ std::vector<Group>& Record::edit() {
 // them, once.
 Record::Scan Record::scanText(int code, std::size_t from, std::size_t& index,
                               std::string_view& value) const {
-  if (split_ || !places_.empty()) return Scan::Unanswered;
+  if (split_ || places_) return Scan::Unanswered;
   if (knownAbsent(code)) return Scan::Absent;
-  GroupCursor cursor(original_);
+  GroupCursor cursor(original());
   int groupCode = 0;
   for (std::size_t i = 0; cursor.next(groupCode, value); ++i) {
     if (i == kHeadGroups) {
@@ -187,7 +191,7 @@ std::vector<std::pair<int, std::string_view>> Record::groupViews() const {
     for (const Group& g : groups_) views.emplace_back(g.code, g.value);
     return views;
   }
-  GroupCursor cursor(original_);
+  GroupCursor cursor(original());
   int code = 0;
   std::string_view value;
   while (cursor.next(code, value)) views.emplace_back(code, value);
@@ -195,8 +199,7 @@ std::vector<std::pair<int, std::string_view>> Record::groupViews() const {
 }
 
 bool Record::sameGroups(const Record& other) const {
-  if (!changed() && !other.changed() && original_.data() == other.original_.data() &&
-      original_.size() == other.original_.size()) {
+  if (!changed() && originalData_ == other.originalData_ && originalSize_ == other.originalSize_) {
     return true;
   }
   if (split_ && other.split_) return groups_ == other.groups_;

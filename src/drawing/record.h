@@ -51,7 +51,11 @@ class Record {
   // scanning the text, as most codes asked of a record are.
   Record(std::shared_ptr<const void> buffer, std::string_view original,
          std::uint64_t codes = kAnyCodes)
-      : split_(false), codes_(codes), buffer_(std::move(buffer)), original_(original) {}
+      : codes_(codes),
+        buffer_(std::move(buffer)),
+        originalData_(original.data()),
+        originalSize_(static_cast<std::uint32_t>(original.size())),
+        split_(false) {}
   // A copy of a record that is unchanged since it was read holds just its
   // text: the groups split out of the original (a kilobyte for a text) are
   // cheaper split again than kept twice, as the undo journal would keep them.
@@ -67,8 +71,8 @@ class Record {
 
   // True when the record must be written from its groups rather than copied
   // from the file: new records and every record changed since it was read.
-  bool changed() const { return original_.data() == nullptr; }
-  std::string_view original() const { return original_; }
+  bool changed() const { return originalData_ == nullptr; }
+  std::string_view original() const { return {originalData_, originalSize_}; }
 
   // Group 0: the object's DXF type ("TEXT", "LAYER" ...).
   std::string_view type() const;
@@ -118,17 +122,22 @@ class Record {
   // find(), also giving the group's value.
   std::size_t locate(int code, std::size_t from, std::string_view& value) const;
   bool knownAbsent(int code) const { return !split_ && (codes_ & codeBit(code)) == 0; }
-  std::string_view valueAt(const GroupAt& at) const { return original_.substr(at.offset, at.size); }
+  std::string_view valueAt(const GroupAt& at) const { return {originalData_ + at.offset, at.size}; }
 
   // Splitting the original text into groups_ does not change what the
   // record holds, only how: hence caches that const readers may fill.
-  mutable std::vector<GroupAt> places_;
+  // A large drawing holds millions of records, most never read one by one:
+  // the places are held apart and the original text's size in 32 bits (a
+  // drawing's file is read whole, and stops at 1 GiB), with the flags
+  // beside it.
+  mutable std::unique_ptr<std::vector<GroupAt>> places_;  // null until noted
   mutable std::vector<Group> groups_;
-  mutable bool split_ = true;
-  mutable std::uint8_t scans_ = 0;   // of the whole original text, while its places are not noted
   std::uint64_t codes_ = kAnyCodes;  // of the original text; see the constructor
   std::shared_ptr<const void> buffer_;
-  std::string_view original_;
+  const char* originalData_ = nullptr;  // null once changed
+  std::uint32_t originalSize_ = 0;
+  mutable bool split_ = true;
+  mutable std::uint8_t scans_ = 0;  // of the whole original text, while its places are not noted
 };
 
 // A group's value read as a number, as number() and integer() read them.

@@ -1,6 +1,7 @@
 #include "dxf/dxf_writer.h"
 
 #include <charconv>
+#include <span>
 
 #include "drawing/handles.h"
 
@@ -88,7 +89,7 @@ class DxfWriter {
     flushIfFull();
   }
 
-  void writeEntities(const std::vector<EntityPtr>& entities) {
+  void writeEntities(std::span<const EntityPtr> entities) {
     for (const auto& entity : entities) {
       if (entity->erased) continue;
       writeRecord(entity->record);

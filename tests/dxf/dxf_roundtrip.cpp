@@ -14,6 +14,7 @@
 // encoded with the drawing's codec.
 #include <cstdio>
 #include <exception>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ using vrn::drawing::EntityPtr;
 using vrn::drawing::Group;
 using vrn::drawing::Record;
 
-EntityPtr findIn(const std::vector<EntityPtr>& entities, const std::string& handle) {
+EntityPtr findIn(std::span<const EntityPtr> entities, const std::string& handle) {
   for (const auto& entity : entities) {
     if (entity->record.value(5) == handle) return entity;
     if (auto child = findIn(entity->children, handle)) return child;
