@@ -1,8 +1,10 @@
 #include "cli/terminal_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
+#include "host/utf8.h"
 #include "platform/text_encoding.h"
 
 namespace vrn::cli {
@@ -52,6 +54,36 @@ std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds) {
   return safe;
 }
 
+namespace {
+
+// The escape a JSON string needs for `cp`, written into `buffer`, or an
+// empty view for none: the quote, the backslash, the C0 and C1 controls and
+// DEL are escaped, so that no control reaches a terminal showing the JSON.
+std::string_view jsonEscape(char32_t cp, char (&buffer)[8]) {
+  switch (cp) {
+    case U'"':
+      return "\\\"";
+    case U'\\':
+      return "\\\\";
+    case U'\b':
+      return "\\b";
+    case U'\t':
+      return "\\t";
+    case U'\n':
+      return "\\n";
+    case U'\f':
+      return "\\f";
+    case U'\r':
+      return "\\r";
+    default:
+      if (!isControl(cp)) return {};
+      std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(cp));
+      return buffer;
+  }
+}
+
+}  // namespace
+
 // Written by hand rather than by the JSON writer: a large drawing's listing
 // writes some millions of strings, and building a JSON value for each cost a
 // fifth of the listing's time.
@@ -59,47 +91,42 @@ void appendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
   // Bytes that need no escape go out in runs, not one by one.
   std::size_t plainFrom = 0;
-  const auto escape = [&](std::size_t i, std::size_t length, const std::string& escaped) {
-    out.append(utf8, plainFrom, i - plainFrom).append(escaped);
-    plainFrom = i + length;
-  };
+  char buffer[8];
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const unsigned byte = byteAt(utf8, i);
     if (!kMayEscape[byte]) continue;
-    switch (byte) {
-      case '"':
-        escape(i, 1, "\\\"");
-        break;
-      case '\\':
-        escape(i, 1, "\\\\");
-        break;
-      case '\b':
-        escape(i, 1, "\\b");
-        break;
-      case '\t':
-        escape(i, 1, "\\t");
-        break;
-      case '\n':
-        escape(i, 1, "\\n");
-        break;
-      case '\f':
-        escape(i, 1, "\\f");
-        break;
-      case '\r':
-        escape(i, 1, "\\r");
-        break;
-      default:
-        // UTF-8: 7F is DEL, C2 80-9F the C1 controls.
-        if (byte < 0x20 || byte == 0x7F) {
-          escape(i, 1, hexEscape("\\u%04x", byte));
-        } else if (byte == 0xC2 && i + 1 < utf8.size() && byteAt(utf8, i + 1) >= 0x80 &&
-                   byteAt(utf8, i + 1) <= 0x9F) {
-          escape(i, 2, hexEscape("\\u%04x", byteAt(utf8, i + 1)));
-          ++i;
-        }
-    }
+    // UTF-8: C2 80-9F are the C1 controls.
+    const bool c1 = byte == 0xC2 && i + 1 < utf8.size() && byteAt(utf8, i + 1) >= 0x80 &&
+                    byteAt(utf8, i + 1) <= 0x9F;
+    const char32_t cp = c1 ? byteAt(utf8, i + 1) : byte;
+    const std::string_view escaped = jsonEscape(cp, buffer);
+    if (escaped.empty()) continue;
+    out.append(utf8, plainFrom, i - plainFrom).append(escaped);
+    i += c1 ? 1 : 0;
+    plainFrom = i + 1;
   }
   out.append(utf8, plainFrom).append(1, '"');
+}
+
+// Straight from UTF-16, in one pass into room made first.
+void appendJsonString(std::string& out, std::u16string_view text) {
+  constexpr std::size_t kLongestUnit = 6;  // \u00XX
+  out += '"';
+  const std::size_t start = out.size();
+  out.resize(start + kLongestUnit * text.size());
+  char* at = out.data() + start;
+  char buffer[8];
+  for (std::size_t i = 0; i < text.size();) {
+    if (text[i] < 0x80 && !kMayEscape[text[i]]) {
+      *at++ = static_cast<char>(text[i++]);
+      continue;
+    }
+    const char32_t cp = codePointAt(text, i);
+    const std::string_view escaped = jsonEscape(cp, buffer);
+    at = escaped.empty() ? writeUtf8(at, cp) : std::copy(escaped.begin(), escaped.end(), at);
+  }
+  out.resize(static_cast<std::size_t>(at - out.data()));
+  out += '"';
 }
 
 std::string jsonString(std::string_view utf8) {

@@ -24,5 +24,7 @@ std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds = LineFeeds:
 // Hebrew letters of stored texts are just these codes. The text is UTF-8.
 void appendJsonString(std::string& out, std::string_view utf8);
 std::string jsonString(std::string_view utf8);
+// The same from UTF-16, as the same text in UTF-8 would be written.
+void appendJsonString(std::string& out, std::u16string_view text);
 
 }  // namespace vrn::cli

@@ -116,9 +116,7 @@ void printText(const TextRecord& t, std::ostream& out) {
 void JsonTextWriter::add(const TextRecord& t) {
   const auto add = [this](const char* key, std::u16string_view value, const char* after = ",\n") {
     entry_.append("    \"").append(key).append("\": ");
-    utf8_.clear();
-    appendAsUtf8(utf8_, value);
-    appendJsonString(entry_, utf8_);
+    appendJsonString(entry_, value);
     entry_.append(after);
   };
   entry_.assign(count_ == 0 ? "[\n" : ",\n").append("  {\n");

@@ -58,7 +58,6 @@ class JsonTextWriter {
  private:
   std::ostream& out_;
   std::string entry_;
-  std::string utf8_;  // each string as UTF-8 before it is escaped
   std::size_t count_ = 0;
 };
 

@@ -24,4 +24,37 @@ inline std::string_view nextDxfLine(const char*& pos, const char* end) {
   return {begin, static_cast<std::size_t>(lineEnd - begin)};
 }
 
+// The usual code line: the code right-justified in three columns, as
+// AutoCAD writes it ("  0", " 10", "100"), then the line end. Moves `pos`
+// past it and gives the code; any other form (a longer code, other
+// blanks, a sign) is left to the caller's general path, `pos` unmoved.
+inline bool quickDxfCode(const char*& pos, const char* end, int& code) {
+  if (end - pos < 4) return false;
+  const char* p = pos;
+  const auto digit = [](char c) { return static_cast<unsigned>(c) - unsigned{'0'}; };
+  const unsigned ones = digit(p[2]);
+  if (ones > 9) return false;
+  unsigned tens = 0;
+  unsigned hundreds = 0;
+  if (p[1] != ' ') {
+    tens = digit(p[1]);
+    if (tens > 9) return false;
+    if (p[0] != ' ') {
+      hundreds = digit(p[0]);
+      if (hundreds > 9) return false;
+    }
+  } else if (p[0] != ' ') {
+    return false;
+  }
+  if (p[3] == '\n') {
+    pos = p + 4;
+  } else if (p[3] == '\r' && end - p >= 5 && p[4] == '\n') {
+    pos = p + 5;
+  } else {
+    return false;
+  }
+  code = static_cast<int>(hundreds * 100 + tens * 10 + ones);
+  return true;
+}
+
 }  // namespace vrn::drawing

@@ -19,8 +19,10 @@ class GroupCursor {
 
   bool next(int& code, std::string_view& value) {
     if (pos_ == end_) return false;
-    const std::string_view codeLine = trimBlanks(nextDxfLine(pos_, end_));
-    std::from_chars(codeLine.data(), codeLine.data() + codeLine.size(), code);
+    if (!quickDxfCode(pos_, end_, code)) {
+      const std::string_view codeLine = trimBlanks(nextDxfLine(pos_, end_));
+      std::from_chars(codeLine.data(), codeLine.data() + codeLine.size(), code);
+    }
     value = nextDxfLine(pos_, end_);
     return true;
   }

@@ -21,9 +21,14 @@ bool GroupScanner::onlyBlanksFollow() const {
                      [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
-// The usual code line, "  0" or "1000" right-justified: spaces, then
-// digits, then the line end. Anything else takes the general path.
+// The usual code line takes the quick path; a longer code ("1000") one
+// nearly as quick: spaces, then digits, then the line end. Anything else
+// takes the general path.
 bool GroupScanner::quickCode(int& code) {
+  if (drawing::quickDxfCode(pos_, end_, code)) {
+    ++line_;
+    return true;
+  }
   const char* p = pos_;
   while (p != end_ && *p == ' ') ++p;
   int value = 0;

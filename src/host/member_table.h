@@ -27,6 +27,9 @@ class MemberTable {
   using Reader = std::function<Variant(T&, std::span<Variant>)>;
   using Writer = std::function<void(T&, const Variant&)>;
 
+  // Short bucket chains: a step along one hashes the next name again.
+  MemberTable() { members_.max_load_factor(kLoadFactor); }
+
   // A member read with or without arguments (a property or a method).
   MemberTable& read(std::string_view name, Reader reader) {
     members_[std::string(name)].reader = std::move(reader);
@@ -64,6 +67,7 @@ class MemberTable {
   }
 
  private:
+  static constexpr float kLoadFactor = 0.25F;
   struct Member {
     Reader reader;
     Writer writer;

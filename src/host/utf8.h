@@ -13,4 +13,11 @@ std::string utf16ToUtf8(std::u16string_view text);
 // The same, appended to `out`: a writer of many strings reuses one buffer.
 void appendAsUtf8(std::string& out, std::u16string_view text);
 
+// The code point at text[i] (a lone surrogate reads as U+FFFD), moving i
+// past it.
+char32_t codePointAt(std::u16string_view text, std::size_t& i);
+// Writes cp as UTF-8 at `at`, which has room for 4 bytes; returns the byte
+// after it.
+char* writeUtf8(char* at, char32_t cp);
+
 }  // namespace vrn

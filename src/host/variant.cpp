@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 #include "ascii/blanks.h"
 #include "host/host_error.h"
@@ -105,7 +106,12 @@ bool Variant::toBool() const {
   return toDouble() != 0;
 }
 
-std::u16string Variant::toString() const {
+std::u16string Variant::toString() && {
+  if (type() == Type::String) return std::move(std::get<std::u16string>(value_));
+  return std::as_const(*this).toString();
+}
+
+std::u16string Variant::toString() const& {
   switch (type()) {
     case Type::Empty:
       return {};

@@ -68,7 +68,9 @@ class Variant {
   std::int32_t toInt() const;
   double toDouble() const;
   bool toBool() const;
-  std::u16string toString() const;
+  std::u16string toString() const&;
+  // A string value leaves a temporary without a copy: get("TextString").toString().
+  std::u16string toString() &&;
   ObjectPtr toObject() const;  // Empty and Null give a null pointer
   const SafeArray& array() const;
   SafeArray& array();

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli_fixture.h"
+#include "host/utf8.h"
 
 namespace vrn::cli::testing {
 namespace {
@@ -35,8 +36,15 @@ TEST(TerminalText, ControlCharactersAndBrokenBytesAreEscaped) {
     SCOPED_TRACE(c.shown);
     EXPECT_EQ(terminalSafe(c.text), c.shown);
     EXPECT_EQ(jsonString(c.text), c.json);
+    std::string fromUtf16;
+    appendJsonString(fromUtf16, utf8ToUtf16(c.text));
+    EXPECT_EQ(fromUtf16, c.json);
     EXPECT_EQ(nlohmann::json::parse(c.json).get<std::string>(), c.text);
   }
+  // From UTF-16: a pair is one character, a lone surrogate U+FFFD.
+  std::string json;
+  appendJsonString(json, u"\U0001F600 \xD800\"");
+  EXPECT_EQ(json, "\"\xF0\x9F\x98\x80 \xEF\xBF\xBD\\\"\"");
   // Bytes that are no UTF-8, an overlong ESC among them, show as bytes.
   EXPECT_EQ(terminalSafe("\xFF\xC0\x9B"
                          "x\xE2\x80"),

@@ -270,20 +270,23 @@ TEST(DxfReader, CrLfDrawings) {
 // split must see the same groups the reader checked, whatever the layout
 // of the lines.
 TEST(DxfReader, RecordsSplitTheirTextAsTheReaderDid) {
-  const std::string text =
-      std::string("  0\nSECTION\n  2\nENTITIES\n") +
-      " 0 \r\nTEXT\r\n\t5\t\n2A\n   1\n a b \n1000\n\r\n-3\nx\r\n  0\nENDSEC\n  0\nEOF\n";
-  const std::vector<drawing::Group> groups{
-      {0, "TEXT"}, {5, "2A"}, {1, " a b "}, {1000, ""}, {-3, "x"}};
+  const std::string text = std::string("  0\nSECTION\n  2\nENTITIES\n") +
+                           " 0 \r\nTEXT\r\n\t5\t\n2A\n 10\r\n1.5\r\n100\nAcDbText\n  7 \nS\n40\n2\n"
+                           "   1\n a b \n1000\n\r\n-3\nx\r\n  0\nENDSEC\n  0\nEOF\n";
+  const std::vector<drawing::Group> groups{{0, "TEXT"},       {5, "2A"},  {10, "1.5"},
+                                           {100, "AcDbText"}, {7, "S"},   {40, "2"},
+                                           {1, " a b "},      {1000, ""}, {-3, "x"}};
   const auto data = read(text);
   const auto& record = data.entities.at(0)->record;
   // Read without splitting, then split.
   EXPECT_EQ(record.type(), "TEXT");
   EXPECT_EQ(record.value(1), " a b ");
-  EXPECT_EQ(record.find(1000), 3u);
+  EXPECT_EQ(record.find(1000), 7u);
+  EXPECT_EQ(record.value(7), "S");
+  EXPECT_EQ(record.value(40), "2");
   EXPECT_EQ(record.find(5, 2), drawing::Record::npos);
   EXPECT_EQ(record.value(-3), "x");
-  EXPECT_EQ(record.value(7, "fallback"), "fallback");
+  EXPECT_EQ(record.value(72, "fallback"), "fallback");
   EXPECT_EQ(record.groups(), groups);
   EXPECT_FALSE(record.changed());
   EXPECT_EQ(dxfText(data), text);
@@ -296,7 +299,7 @@ TEST(DxfReader, RecordsSplitTheirTextAsTheReaderDid) {
   edited.set(1, "c");
   EXPECT_TRUE(edited.changed());
   auto expected = groups;
-  expected[2].value = "c";
+  expected[6].value = "c";
   EXPECT_EQ(edited.groups(), expected);
 }
 
