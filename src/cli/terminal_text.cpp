@@ -111,19 +111,24 @@ void appendJsonString(std::string& out, std::string_view utf8) {
 // Straight from UTF-16, in one pass into room made first.
 void appendJsonString(std::string& out, std::u16string_view text) {
   constexpr std::size_t kLongestUnit = 6;  // \u00XX
+  constexpr char16_t kFirstPlain = 0xA0;   // past the C1 controls
   out += '"';
   const std::size_t start = out.size();
   out.resize(start + kLongestUnit * text.size());
   char* at = out.data() + start;
   char buffer[8];
   for (std::size_t i = 0; i < text.size();) {
-    if (text[i] < 0x80 && !kMayEscape[text[i]]) {
-      *at++ = static_cast<char>(text[i++]);
-      continue;
+    const char16_t unit = text[i];
+    if (unit < 0x80 && !kMayEscape[unit]) {
+      *at++ = static_cast<char>(unit);
+      ++i;
+    } else if (unit >= kFirstPlain) {
+      at = writeUtf8(at, codePointAt(text, i));
+    } else {
+      const std::string_view escaped = jsonEscape(unit, buffer);
+      at = escaped.empty() ? writeUtf8(at, unit) : std::copy(escaped.begin(), escaped.end(), at);
+      ++i;
     }
-    const char32_t cp = codePointAt(text, i);
-    const std::string_view escaped = jsonEscape(cp, buffer);
-    at = escaped.empty() ? writeUtf8(at, cp) : std::copy(escaped.begin(), escaped.end(), at);
   }
   out.resize(static_cast<std::size_t>(at - out.data()));
   out += '"';

@@ -114,7 +114,8 @@ void printText(const TextRecord& t, std::ostream& out) {
 }
 
 void JsonTextWriter::add(const TextRecord& t) {
-  const auto add = [this](const char* key, std::u16string_view value, const char* after = ",\n") {
+  const auto add = [this](std::string_view key, std::u16string_view value,
+                          std::string_view after = ",\n") {
     entry_.append("    \"").append(key).append("\": ");
     appendJsonString(entry_, value);
     entry_.append(after);

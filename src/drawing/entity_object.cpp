@@ -69,8 +69,9 @@ constexpr std::array<std::pair<const char*, EntityType>, 7> kDimensions{{
 }};
 
 const KindName* find(const Record& record) {
+  const std::string_view type = record.type();
   for (const KindName& k : kKinds) {
-    if (k.type == record.type()) return &k;
+    if (k.type == type) return &k;
   }
   return nullptr;
 }
