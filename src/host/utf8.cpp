@@ -60,35 +60,6 @@ std::string utf16ToUtf8(std::u16string_view text) {
   return out;
 }
 
-char32_t codePointAt(std::u16string_view text, std::size_t& i) {
-  const char32_t unit = text[i++];
-  if (unit < 0xD800 || unit > 0xDFFF) return unit;
-  if (unit <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF) {
-    return 0x10000 + ((unit - 0xD800) << 10) + (text[i++] - 0xDC00u);
-  }
-  return kReplacement;
-}
-
-char* writeUtf8(char* at, char32_t cp) {
-  const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
-  if (cp < 0x80) {
-    *at++ = byte(cp);
-  } else if (cp < 0x800) {
-    *at++ = byte(0xC0 | (cp >> 6));
-    *at++ = byte(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    *at++ = byte(0xE0 | (cp >> 12));
-    *at++ = byte(0x80 | ((cp >> 6) & 0x3F));
-    *at++ = byte(0x80 | (cp & 0x3F));
-  } else {
-    *at++ = byte(0xF0 | (cp >> 18));
-    *at++ = byte(0x80 | ((cp >> 12) & 0x3F));
-    *at++ = byte(0x80 | ((cp >> 6) & 0x3F));
-    *at++ = byte(0x80 | (cp & 0x3F));
-  }
-  return at;
-}
-
 // Written into room made first: a listing converts millions of strings,
 // and growing the string byte by byte took most of the time.
 void appendAsUtf8(std::string& out, std::u16string_view text) {
