@@ -108,15 +108,10 @@ void appendJsonString(std::string& out, std::string_view utf8) {
   out.append(utf8, plainFrom).append(1, '"');
 }
 
-// Straight from UTF-16, in one pass into room made first.
-void appendJsonString(std::string& out, std::u16string_view text) {
-  constexpr std::size_t kLongestUnit = 6;  // \u00XX
-  constexpr char16_t kFirstPlain = 0xA0;   // past the C1 controls
-  out += '"';
-  const std::size_t start = out.size();
-  out.resize(start + kLongestUnit * text.size());
-  char* at = out.data() + start;
+char* writeJsonString(char* at, std::u16string_view text) {
+  constexpr char16_t kFirstPlain = 0xA0;  // past the C1 controls
   char buffer[8];
+  *at++ = '"';
   for (std::size_t i = 0; i < text.size();) {
     const char16_t unit = text[i];
     if (unit < 0x80 && !kMayEscape[unit]) {
@@ -130,8 +125,15 @@ void appendJsonString(std::string& out, std::u16string_view text) {
       ++i;
     }
   }
+  *at++ = '"';
+  return at;
+}
+
+void appendJsonString(std::string& out, std::u16string_view text) {
+  const std::size_t start = out.size();
+  out.resize(start + jsonRoom(text));
+  char* at = writeJsonString(out.data() + start, text);
   out.resize(static_cast<std::size_t>(at - out.data()));
-  out += '"';
 }
 
 std::string jsonString(std::string_view utf8) {

@@ -26,5 +26,12 @@ void appendJsonString(std::string& out, std::string_view utf8);
 std::string jsonString(std::string_view utf8);
 // The same from UTF-16, as the same text in UTF-8 would be written.
 void appendJsonString(std::string& out, std::u16string_view text);
+// Writes it at `at`, which has jsonRoom(text) bytes, and returns the byte
+// after it: a writer of millions of strings writes them into room it keeps.
+char* writeJsonString(char* at, std::u16string_view text);
+constexpr std::size_t jsonRoom(std::u16string_view text) {
+  constexpr std::size_t kLongestUnit = 6;  // \u00XX
+  return 2 + kLongestUnit * text.size();
+}
 
 }  // namespace vrn::cli

@@ -1,5 +1,7 @@
 #include "cli/text_listing.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <unordered_map>
 
@@ -113,25 +115,39 @@ void printText(const TextRecord& t, std::ostream& out) {
   out << "  text    " << indentedLines(t.text, "          ") << '\n';
 }
 
+// Each entry is written into room the writer keeps from text to text, so
+// that a listing of a million texts neither grows nor clears a string for
+// each piece of each.
 void JsonTextWriter::add(const TextRecord& t) {
-  const auto add = [this](std::string_view key, std::u16string_view value,
-                          std::string_view after = ",\n") {
-    entry_.append("    \"").append(key).append("\": ");
-    appendJsonString(entry_, value);
-    entry_.append(after);
+  constexpr std::size_t kLayout = 256;  // keys, indents, punctuation, numbers
+  const std::size_t room = kLayout + jsonRoom(t.handle) + jsonRoom(t.style) + jsonRoom(t.font) +
+                           jsonRoom(t.stored) + jsonRoom(t.text) + t.entity.size();
+  if (entry_.size() < room) entry_.resize(room);
+  char* at = entry_.data();
+  const auto literal = [&at](std::string_view text) {
+    at = std::copy(text.begin(), text.end(), at);
   };
-  entry_.assign(count_ == 0 ? "[\n" : ",\n").append("  {\n");
-  add("handle", t.handle);
-  entry_.append("    \"entity\": ");
-  appendJsonString(entry_, t.entity);
-  entry_.append(",\n");
-  add("style", t.style);
-  add("font", t.font);
-  entry_.append("    \"fontType\": ").append(std::to_string(t.fontType)).append(",\n");
-  entry_.append("    \"backward\": ").append(t.backward ? "true" : "false").append(",\n");
-  add("stored", t.stored);
-  add("text", t.text, "\n  }");
-  out_.write(entry_.data(), static_cast<std::streamsize>(entry_.size()));
+  const auto field = [&](std::string_view key, std::u16string_view value, std::string_view after) {
+    literal("    \"");
+    literal(key);
+    literal("\": ");
+    at = writeJsonString(at, value);
+    literal(after);
+  };
+  literal(count_ == 0 ? "[\n  {\n" : ",\n  {\n");
+  field("handle", t.handle, ",\n");
+  // One of the four names of the text kinds: nothing in it to escape.
+  literal("    \"entity\": \"");
+  literal(t.entity);
+  literal("\",\n");
+  field("style", t.style, ",\n");
+  field("font", t.font, ",\n");
+  literal("    \"fontType\": ");
+  at = std::to_chars(at, at + kLayout, t.fontType).ptr;
+  literal(t.backward ? ",\n    \"backward\": true,\n" : ",\n    \"backward\": false,\n");
+  field("stored", t.stored, ",\n");
+  field("text", t.text, "\n  }");
+  out_.write(entry_.data(), at - entry_.data());
   ++count_;
 }
 

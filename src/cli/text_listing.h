@@ -57,7 +57,7 @@ class JsonTextWriter {
 
  private:
   std::ostream& out_;
-  std::string entry_;
+  std::string entry_;  // room for one entry, kept from text to text
   std::size_t count_ = 0;
 };
 
