@@ -31,31 +31,6 @@ constexpr std::array<bool, 256> kMayEscape = [] {
   return may;
 }();
 
-}  // namespace
-
-std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds) {
-  std::string safe;
-  safe.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto decoded = platform::utf8CharacterAt(utf8, i);
-    if (!decoded) {
-      safe += hexEscape("\\x%02X", byteAt(utf8, i));
-      ++i;
-      continue;
-    }
-    const char32_t c = decoded->codePoint;
-    if (isControl(c) && !(c == U'\n' && lineFeeds == LineFeeds::Keep)) {
-      safe += hexEscape("\\x%02X", static_cast<unsigned>(c));
-    } else {
-      safe.append(utf8, i, decoded->length);
-    }
-    i += decoded->length;
-  }
-  return safe;
-}
-
-namespace {
-
 // The escape a JSON string needs for `cp`, written into `buffer`, or an
 // empty view for none: the quote, the backslash, the C0 and C1 controls and
 // DEL are escaped, so that no control reaches a terminal showing the JSON.
@@ -83,6 +58,27 @@ std::string_view jsonEscape(char32_t cp, char (&buffer)[8]) {
 }
 
 }  // namespace
+
+std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds) {
+  std::string safe;
+  safe.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto decoded = platform::utf8CharacterAt(utf8, i);
+    if (!decoded) {
+      safe += hexEscape("\\x%02X", byteAt(utf8, i));
+      ++i;
+      continue;
+    }
+    const char32_t c = decoded->codePoint;
+    if (isControl(c) && !(c == U'\n' && lineFeeds == LineFeeds::Keep)) {
+      safe += hexEscape("\\x%02X", static_cast<unsigned>(c));
+    } else {
+      safe.append(utf8, i, decoded->length);
+    }
+    i += decoded->length;
+  }
+  return safe;
+}
 
 // Written by hand rather than by the JSON writer: a large drawing's listing
 // writes some millions of strings, and building a JSON value for each cost a
