@@ -22,12 +22,12 @@ std::string hexEscape(const char* format, unsigned value) {
   return code;
 }
 
-// The bytes a JSON string may need escaped at: controls, the quote, the
-// backslash, DEL and C2 (which leads the C1 controls). Most bytes are none.
-constexpr std::array<bool, 256> kMayEscape = [] {
-  std::array<bool, 256> may{};
-  for (unsigned byte = 0; byte < 0x20; ++byte) may[byte] = true;
-  for (const unsigned byte : {0x22U, 0x5CU, 0x7FU, 0xC2U}) may[byte] = true;
+// The ASCII characters a JSON string may need escaped: controls, the
+// quote, the backslash and DEL. Most characters are none.
+constexpr std::array<bool, 0x80> kMayEscape = [] {
+  std::array<bool, 0x80> may{};
+  for (unsigned c = 0; c < 0x20; ++c) may[c] = true;
+  for (const unsigned c : {0x22U, 0x5CU, 0x7FU}) may[c] = true;
   return may;
 }();
 
@@ -83,27 +83,6 @@ std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds) {
 // Written by hand rather than by the JSON writer: a large drawing's listing
 // writes some millions of strings, and building a JSON value for each cost a
 // fifth of the listing's time.
-void appendJsonString(std::string& out, std::string_view utf8) {
-  out += '"';
-  // Bytes that need no escape go out in runs, not one by one.
-  std::size_t plainFrom = 0;
-  char buffer[8];
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const unsigned byte = byteAt(utf8, i);
-    if (!kMayEscape[byte]) continue;
-    // UTF-8: C2 80-9F are the C1 controls.
-    const bool c1 = byte == 0xC2 && i + 1 < utf8.size() && byteAt(utf8, i + 1) >= 0x80 &&
-                    byteAt(utf8, i + 1) <= 0x9F;
-    const char32_t cp = c1 ? byteAt(utf8, i + 1) : byte;
-    const std::string_view escaped = jsonEscape(cp, buffer);
-    if (escaped.empty()) continue;
-    out.append(utf8, plainFrom, i - plainFrom).append(escaped);
-    i += c1 ? 1 : 0;
-    plainFrom = i + 1;
-  }
-  out.append(utf8, plainFrom).append(1, '"');
-}
-
 char* writeJsonString(char* at, std::u16string_view text) {
   constexpr char16_t kFirstPlain = 0xA0;  // past the C1 controls
   char buffer[8];
@@ -123,19 +102,6 @@ char* writeJsonString(char* at, std::u16string_view text) {
   }
   *at++ = '"';
   return at;
-}
-
-void appendJsonString(std::string& out, std::u16string_view text) {
-  const std::size_t start = out.size();
-  out.resize(start + jsonRoom(text));
-  char* at = writeJsonString(out.data() + start, text);
-  out.resize(static_cast<std::size_t>(at - out.data()));
-}
-
-std::string jsonString(std::string_view utf8) {
-  std::string json;
-  appendJsonString(json, utf8);
-  return json;
 }
 
 }  // namespace vrn::cli

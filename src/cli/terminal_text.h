@@ -18,16 +18,13 @@ enum class LineFeeds { Escape, Keep };
 
 std::string terminalSafe(std::string_view utf8, LineFeeds lineFeeds = LineFeeds::Escape);
 
-// One string value in JSON: quotes, backslashes and U+0000-U+001F escaped
-// as the JSON writer escapes them, and DEL and U+0080-U+009F as \u00NN too:
-// JSON allows them raw, but a terminal takes them as controls, and the DOS
-// Hebrew letters of stored texts are just these codes. The text is UTF-8.
-void appendJsonString(std::string& out, std::string_view utf8);
-std::string jsonString(std::string_view utf8);
-// The same from UTF-16, as the same text in UTF-8 would be written.
-void appendJsonString(std::string& out, std::u16string_view text);
-// Writes it at `at`, which has jsonRoom(text) bytes, and returns the byte
-// after it: a writer of millions of strings writes them into room it keeps.
+// One string value in JSON, in UTF-8: quotes, backslashes and
+// U+0000-U+001F escaped as the JSON writer escapes them, and DEL and
+// U+0080-U+009F as \u00NN too: JSON allows them raw, but a terminal takes
+// them as controls, and the DOS Hebrew letters of stored texts are just
+// these codes. Written at `at`, which has jsonRoom(text) bytes; returns the
+// byte after it. A writer of millions of strings writes them into room it
+// keeps.
 char* writeJsonString(char* at, std::u16string_view text);
 constexpr std::size_t jsonRoom(std::u16string_view text) {
   constexpr std::size_t kLongestUnit = 6;  // \u00XX

@@ -26,55 +26,44 @@ namespace vrn::drawing {
 struct Entity;
 using EntityPtr = std::shared_ptr<Entity>;
 
-// A record that an entity may have, kept apart from it and copied with it:
-// few entities have one, and an empty std::optional<Record> would cost
-// each of the millions of entities of a large drawing a whole record.
-class OptionalRecord {
+// A part that few entities have, held behind a pointer and copied with its
+// entity: holding it in place would cost each of the millions of entities
+// of a large drawing the whole part.
+template <class Part>
+class HeldApart {
  public:
-  OptionalRecord() = default;
-  OptionalRecord(const OptionalRecord& other)
-      : record_(other ? std::make_unique<Record>(*other) : nullptr) {}
-  OptionalRecord(OptionalRecord&&) noexcept = default;
-  OptionalRecord& operator=(const OptionalRecord& other) {
-    record_ = other ? std::make_unique<Record>(*other) : nullptr;
+  HeldApart() = default;
+  HeldApart(const HeldApart& other) : part_(other ? std::make_unique<Part>(*other) : nullptr) {}
+  HeldApart(HeldApart&&) noexcept = default;
+  HeldApart& operator=(const HeldApart& other) {
+    if (this != &other) *this = HeldApart(other);
     return *this;
   }
-  OptionalRecord& operator=(OptionalRecord&&) noexcept = default;
-  OptionalRecord& operator=(Record record) {
-    record_ = std::make_unique<Record>(std::move(record));
+  HeldApart& operator=(HeldApart&&) noexcept = default;
+  HeldApart& operator=(Part part) {
+    part_ = std::make_unique<Part>(std::move(part));
     return *this;
   }
-  ~OptionalRecord() = default;
+  ~HeldApart() = default;
 
-  explicit operator bool() const { return record_ != nullptr; }
-  Record& operator*() { return *record_; }
-  const Record& operator*() const { return *record_; }
-  Record* operator->() { return record_.get(); }
-  const Record* operator->() const { return record_.get(); }
+  explicit operator bool() const { return part_ != nullptr; }
+  Part& operator*() { return *part_; }
+  const Part& operator*() const { return *part_; }
+  Part* operator->() { return part_.get(); }
+  const Part* operator->() const { return part_.get(); }
 
  private:
-  std::unique_ptr<Record> record_;
+  std::unique_ptr<Part> part_;
 };
 
 // An entity's followers (an INSERT's ATTRIBs, a POLYLINE's VERTEXes), held
-// apart for the same reason: nearly every entity has none. Copying copies
-// the list, not the followers. A contiguous range, so a std::span of
-// entities views it as it views any list of them.
+// apart as nearly every entity has none. Copying copies the list, not the
+// followers. A contiguous range, so a std::span of entities views it as it
+// views any list of them.
 class Followers {
  public:
-  Followers() = default;
-  Followers(const Followers& other)
-      : list_(other.list_ ? std::make_unique<std::vector<EntityPtr>>(*other.list_) : nullptr) {}
-  Followers(Followers&&) noexcept = default;
-  Followers& operator=(const Followers& other) {
-    if (this != &other) *this = Followers(other);
-    return *this;
-  }
-  Followers& operator=(Followers&&) noexcept = default;
-  ~Followers() = default;
-
   void push_back(EntityPtr follower) {
-    if (!list_) list_ = std::make_unique<std::vector<EntityPtr>>();
+    if (!list_) list_ = std::vector<EntityPtr>();
     list_->push_back(std::move(follower));
   }
   std::size_t size() const { return list_ ? list_->size() : 0; }
@@ -86,7 +75,7 @@ class Followers {
   const EntityPtr* end() const { return list_ ? list_->data() + list_->size() : nullptr; }
 
  private:
-  std::unique_ptr<std::vector<EntityPtr>> list_;
+  HeldApart<std::vector<EntityPtr>> list_;
 };
 
 // One entity. Complex entities carry their followers: an INSERT its ATTRIBs,
@@ -94,7 +83,7 @@ class Followers {
 struct Entity {
   Record record;
   Followers children;
-  OptionalRecord seqend;
+  HeldApart<Record> seqend;
   // The handle the document knows the entity by: its own (as the file has
   // it, once read) or one given in memory; 0 while it has none.
   std::uint64_t handle = 0;

@@ -32,6 +32,18 @@ class GroupCursor {
   const char* end_;
 };
 
+// A number as DXF writes it: blanks around it and a leading '+' allowed, no
+// locale; anything else reads as `fallback`.
+template <class Number>
+Number parsed(std::string_view text, Number fallback) {
+  text = trimBlanks(text);
+  if (text.empty()) return fallback;
+  Number result = fallback;
+  const char* begin = text.data() + (text.front() == '+' ? 1 : 0);
+  const auto [ptr, ec] = std::from_chars(begin, text.data() + text.size(), result);
+  return ec == std::errc() ? result : fallback;
+}
+
 }  // namespace
 
 Record::Record(const Record& other)
@@ -148,30 +160,14 @@ std::string_view Record::value(int code, std::string_view fallback) const {
   return locate(code, 0, value) == npos ? fallback : value;
 }
 
-double parseNumber(std::string_view text, double fallback) {
-  text = trimBlanks(text);
-  if (text.empty()) return fallback;
-  double result = fallback;
-  const char* begin = text.data() + (text.front() == '+' ? 1 : 0);
-  const auto [ptr, ec] = std::from_chars(begin, text.data() + text.size(), result);
-  return ec == std::errc() ? result : fallback;
-}
-
-std::int32_t parseInteger(std::string_view text, std::int32_t fallback) {
-  text = trimBlanks(text);
-  if (text.empty()) return fallback;
-  std::int32_t result = fallback;
-  const char* begin = text.data() + (text.front() == '+' ? 1 : 0);
-  const auto [ptr, ec] = std::from_chars(begin, text.data() + text.size(), result);
-  return ec == std::errc() ? result : fallback;
-}
+double parseNumber(std::string_view text, double fallback) { return parsed(text, fallback); }
 
 double Record::number(int code, double fallback) const {
   return parseNumber(value(code), fallback);
 }
 
 std::int32_t Record::integer(int code, std::int32_t fallback) const {
-  return parseInteger(value(code), fallback);
+  return parsed(value(code), fallback);
 }
 
 void Record::set(int code, std::string value, std::initializer_list<int> before) {

@@ -140,9 +140,8 @@ class Record {
   mutable std::uint8_t scans_ = 0;  // of the whole original text, while its places are not noted
 };
 
-// A group's value read as a number, as number() and integer() read them.
+// A group's value read as a number, as number() reads one.
 double parseNumber(std::string_view text, double fallback = 0);
-std::int32_t parseInteger(std::string_view text, std::int32_t fallback = 0);
 
 // DXF's way of writing a real number when the model writes a new value:
 // the shortest text that reads back as the same double.

@@ -53,19 +53,11 @@ std::u16string utf8ToUtf16(std::string_view text) {
   return out;
 }
 
+// Written into room made first: growing the string byte by byte took most
+// of a large listing's time.
 std::string utf16ToUtf8(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  appendAsUtf8(out, text);
-  return out;
-}
-
-// Written into room made first: a listing converts millions of strings,
-// and growing the string byte by byte took most of the time.
-void appendAsUtf8(std::string& out, std::u16string_view text) {
-  const std::size_t start = out.size();
-  out.resize(start + 3 * text.size());  // a unit takes at most 3 bytes, a pair 4
-  char* at = out.data() + start;
+  std::string out(3 * text.size(), '\0');  // a unit takes at most 3 bytes, a pair 4
+  char* at = out.data();
   for (std::size_t i = 0; i < text.size();) {
     if (text[i] < 0x80) {
       *at++ = static_cast<char>(text[i++]);
@@ -74,6 +66,7 @@ void appendAsUtf8(std::string& out, std::u16string_view text) {
     at = writeUtf8(at, codePointAt(text, i));
   }
   out.resize(static_cast<std::size_t>(at - out.data()));
+  return out;
 }
 
 }  // namespace vrn

@@ -10,8 +10,6 @@ namespace vrn {
 
 std::u16string utf8ToUtf16(std::string_view text);
 std::string utf16ToUtf8(std::u16string_view text);
-// The same, appended to `out`: a writer of many strings reuses one buffer.
-void appendAsUtf8(std::string& out, std::u16string_view text);
 
 // The code point at text[i] (a lone surrogate reads as U+FFFD), moving i
 // past it. Inline, as the next one: writers call them per character.
