@@ -1,5 +1,6 @@
 // Bidi through ICU: u_charDirection for the classes, ubidi for the levels
-// (and, on a line with surrogates, the order).
+// (and, on a line with surrogates, the order); the lines labels are mostly
+// made of are ordered without it (common_line_bidi.h).
 
 #include "platform/bidi.h"
 
@@ -12,6 +13,8 @@
 #include <cstddef>
 #include <memory>
 #include <vector>
+
+#include "platform/posix/common_line_bidi.h"
 
 namespace vrn::platform {
 namespace {
@@ -132,6 +135,7 @@ void characterClasses(std::u16string_view text, std::span<std::uint8_t> classes)
 }
 
 void displayOrder(std::u16string_view line, ReadingDirection direction, std::u16string& display) {
+  if (commonLineDisplayOrder(line, direction, display)) return;
   display.clear();
   if (line.size() <= kMaxReorderChunk) {
     appendReordered(line, direction, display);
