@@ -155,7 +155,7 @@ void Document::giveHandle(const EntityPtr& entity, const std::string& owner) {
     giveHandle(child, self);
     parents_[child.get()] = entity.get();
   }
-  if (entity->seqend) stamp(*entity->seqend, takeHandle(), self);
+  if (Record* seqend = entity->children.seqend()) stamp(*seqend, takeHandle(), self);
 }
 
 std::string Document::newRecordHandle() {

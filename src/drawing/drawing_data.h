@@ -26,72 +26,69 @@ namespace vrn::drawing {
 struct Entity;
 using EntityPtr = std::shared_ptr<Entity>;
 
-// A part that few entities have, held behind a pointer and copied with its
-// entity: holding it in place would cost each of the millions of entities
-// of a large drawing the whole part.
-template <class Part>
-class HeldApart {
- public:
-  HeldApart() = default;
-  HeldApart(const HeldApart& other) : part_(other ? std::make_unique<Part>(*other) : nullptr) {}
-  HeldApart(HeldApart&&) noexcept = default;
-  HeldApart& operator=(const HeldApart& other) {
-    if (this != &other) *this = HeldApart(other);
-    return *this;
-  }
-  HeldApart& operator=(HeldApart&&) noexcept = default;
-  HeldApart& operator=(Part part) {
-    part_ = std::make_unique<Part>(std::move(part));
-    return *this;
-  }
-  ~HeldApart() = default;
-
-  explicit operator bool() const { return part_ != nullptr; }
-  Part& operator*() { return *part_; }
-  const Part& operator*() const { return *part_; }
-  Part* operator->() { return part_.get(); }
-  const Part* operator->() const { return part_.get(); }
-
- private:
-  std::unique_ptr<Part> part_;
-};
-
-// An entity's followers (an INSERT's ATTRIBs, a POLYLINE's VERTEXes), held
-// apart as nearly every entity has none. Copying copies the list, not the
-// followers. A contiguous range, so a std::span of entities views it as it
-// views any list of them.
+// An entity's followers (an INSERT's ATTRIBs, a POLYLINE's VERTEXes) and the
+// SEQEND record that closes them, held apart behind one pointer as nearly
+// every entity has neither: held in place, they would cost each of the
+// millions of entities of a large drawing their whole size. Copying copies
+// the list and the SEQEND, not the followers. The followers are a
+// contiguous range, so a std::span of entities views them as it views any
+// list of them.
 class Followers {
  public:
-  void push_back(EntityPtr follower) {
-    if (!list_) list_ = std::vector<EntityPtr>();
-    list_->push_back(std::move(follower));
+  Followers() = default;
+  Followers(const Followers& other)
+      : part_(other.part_ ? std::make_unique<Part>(*other.part_) : nullptr) {}
+  Followers(Followers&&) noexcept = default;
+  Followers& operator=(const Followers& other) {
+    if (this != &other) *this = Followers(other);
+    return *this;
   }
-  std::size_t size() const { return list_ ? list_->size() : 0; }
-  EntityPtr& operator[](std::size_t i) { return (*list_)[i]; }
-  const EntityPtr& operator[](std::size_t i) const { return (*list_)[i]; }
-  EntityPtr* begin() { return list_ ? list_->data() : nullptr; }
-  EntityPtr* end() { return list_ ? list_->data() + list_->size() : nullptr; }
-  const EntityPtr* begin() const { return list_ ? list_->data() : nullptr; }
-  const EntityPtr* end() const { return list_ ? list_->data() + list_->size() : nullptr; }
+  Followers& operator=(Followers&&) noexcept = default;
+  ~Followers() = default;
+
+  void push_back(EntityPtr follower) { part().list.push_back(std::move(follower)); }
+  std::size_t size() const { return part_ ? part_->list.size() : 0; }
+  EntityPtr& operator[](std::size_t i) { return part_->list[i]; }
+  const EntityPtr& operator[](std::size_t i) const { return part_->list[i]; }
+  EntityPtr* begin() { return part_ ? part_->list.data() : nullptr; }
+  EntityPtr* end() { return part_ ? part_->list.data() + part_->list.size() : nullptr; }
+  const EntityPtr* begin() const { return part_ ? part_->list.data() : nullptr; }
+  const EntityPtr* end() const { return part_ ? part_->list.data() + part_->list.size() : nullptr; }
+
+  // The SEQEND record; null when the entity has none (a SEQEND that the
+  // file lacks is not made up).
+  Record* seqend() { return part_ && part_->seqend ? &*part_->seqend : nullptr; }
+  const Record* seqend() const { return part_ && part_->seqend ? &*part_->seqend : nullptr; }
+  void setSeqend(Record seqend) { part().seqend = std::move(seqend); }
 
  private:
-  HeldApart<std::vector<EntityPtr>> list_;
+  struct Part {
+    std::vector<EntityPtr> list;
+    std::optional<Record> seqend;
+  };
+  Part& part() {
+    if (!part_) part_ = std::make_unique<Part>();
+    return *part_;
+  }
+  std::unique_ptr<Part> part_;
 };
 
 // One entity. Complex entities carry their followers: an INSERT its ATTRIBs,
 // a POLYLINE its VERTEXes, closed by a SEQEND record.
 struct Entity {
   Record record;
-  Followers children;
-  HeldApart<Record> seqend;
+  Followers children;  // and the SEQEND
   // The handle the document knows the entity by: its own (as the file has
   // it, once read) or one given in memory; 0 while it has none.
   std::uint64_t handle = 0;
   // A justified single-line text whose string was rewritten keeps its first
   // point (group 10) as it was computed for the old string, which had this
   // many characters; AutoCAD computes it anew from the alignment point when
-  // it regenerates. Empty while group 10 fits the string.
-  std::optional<std::uint32_t> fittedCharacters;
+  // it regenerates. kFitsString while group 10 fits the string (no string
+  // has that many characters: a file stops at 1 GiB), so that the count and
+  // the flag below share eight bytes of each of millions of entities.
+  static constexpr std::uint32_t kFitsString = UINT32_MAX;
+  std::uint32_t fittedCharacters = kFitsString;
   bool erased = false;  // erased entities stay for undo but are neither found nor written
 };
 

@@ -76,18 +76,18 @@ bool anchoredAtAlignmentPoint(const Justification& j) {
 // same length leaves it where AutoCAD put it.
 Point3 insertionPointOf(const EntityObject& e) {
   const Point3 stored = readPoint(e.record(), 10);
-  const std::optional<std::uint32_t>& fitted = e.entity()->fittedCharacters;
-  if (!fitted) return stored;
+  const std::uint32_t fitted = e.entity()->fittedCharacters;
+  if (fitted == Entity::kFitsString) return stored;
   const TextLine now = lineOf(e);
   TextLine before = now;
-  before.characters = *fitted;
+  before.characters = fitted;
   return insertionFromAnchor(now, anchorFromInsertion(before, stored));
 }
 
 // The anchor of a justified text stays; its insertion point follows the extent.
 void refit(EntityObject& e) {
   const TextLine line = lineOf(e);
-  e.entity()->fittedCharacters.reset();
+  e.entity()->fittedCharacters = Entity::kFitsString;
   if (!anchoredAtAlignmentPoint(line.justification)) return;
   const Point3 insertion = insertionFromAnchor(line, readPoint(e.record(), 11));
   placePoint(e.record(), 10, insertion, textPlace(e));
@@ -103,8 +103,8 @@ void setTextString(EntityObject& e, std::u16string_view text) {
   e.change([&](Record& r) {
     const std::string before(r.value(1));
     placeGroup(r, 1, encoded, textPlace(e));
-    std::optional<std::uint32_t>& fitted = e.entity()->fittedCharacters;
-    if (justified && !fitted && r.value(1) != before) {
+    std::uint32_t& fitted = e.entity()->fittedCharacters;
+    if (justified && fitted == Entity::kFitsString && r.value(1) != before) {
       fitted = static_cast<std::uint32_t>(characters);
     }
   });

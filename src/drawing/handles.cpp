@@ -32,7 +32,7 @@ struct HighestHandle {
     for (const EntityPtr& entity : entities) {
       note(*entity);
       note(entity->children);
-      if (entity->seqend) note(*entity->seqend);
+      if (const Record* seqend = entity->children.seqend()) note(*seqend);
     }
   }
 };

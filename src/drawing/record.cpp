@@ -51,8 +51,9 @@ Record::Record(const Record& other)
       buffer_(other.buffer_),
       originalData_(other.originalData_),
       originalSize_(other.originalSize_),
-      split_(other.split_ && other.changed()) {
-  if (split_) groups_ = other.groups_;
+      split_(other.split_ && other.changed()),
+      stringAt_(other.stringAt_) {
+  if (split_ && other.parts_) parts_ = std::make_unique<Parts>(Parts{{}, other.parts_->groups});
 }
 
 Record& Record::operator=(const Record& other) {
@@ -60,30 +61,37 @@ Record& Record::operator=(const Record& other) {
   return *this;
 }
 
+Record::Parts& Record::parts() const {
+  if (!parts_) parts_ = std::make_unique<Parts>();
+  return *parts_;
+}
+
 const std::vector<Record::GroupAt>& Record::places() const {
-  if (!places_) {
-    auto noted = std::make_unique<std::vector<GroupAt>>();
+  if (!noted()) {
+    std::vector<GroupAt> places;
     GroupCursor cursor(original());
     int code = 0;
     std::string_view value;
     while (cursor.next(code, value)) {
-      noted->push_back({code, static_cast<std::uint32_t>(value.data() - originalData_),
+      places.push_back({code, static_cast<std::uint32_t>(value.data() - originalData_),
                         static_cast<std::uint32_t>(value.size())});
     }
-    places_ = std::move(noted);
+    parts().places = std::move(places);
   }
-  return *places_;
+  return parts_->places;
 }
 
-const std::vector<Group>& Record::groups() const {
+const std::vector<Group>& Record::splitGroups() const {
   if (!split_) {
+    std::vector<Group> groups;
     // Room for the few groups an edit adds, without doubling the vector.
-    groups_.reserve(places().size() + kRoomForAddedGroups);
-    for (const GroupAt& at : places()) groups_.push_back({at.code, std::string(valueAt(at))});
-    places_.reset();
+    groups.reserve(places().size() + kRoomForAddedGroups);
+    for (const GroupAt& at : places()) groups.push_back({at.code, std::string(valueAt(at))});
+    parts_->places = std::vector<GroupAt>();  // frees them, where = {} would keep the room
+    parts_->groups = std::move(groups);
     split_ = true;
   }
-  return groups_;
+  return parts().groups;
 }
 
 // Views into the buffer taken before a change stay valid: the buffer is
@@ -92,7 +100,7 @@ std::vector<Group>& Record::edit() {
   groups();
   originalData_ = nullptr;
   originalSize_ = 0;
-  return groups_;
+  return parts_->groups;
 }
 
 // The type and handle (the first two groups) are asked of every record at
@@ -102,7 +110,7 @@ std::vector<Group>& Record::edit() {
 // them, once.
 Record::Scan Record::scanText(int code, std::size_t from, std::size_t& index,
                               std::string_view& value) const {
-  if (split_ || places_) return Scan::Unanswered;
+  if (split_ || noted()) return Scan::Unanswered;
   if (knownAbsent(code)) return Scan::Absent;
   GroupCursor cursor(original());
   int groupCode = 0;
@@ -146,9 +154,10 @@ std::size_t Record::locate(int code, std::size_t from, std::string_view& value) 
     }
     return npos;
   }
-  for (std::size_t i = from; i < groups_.size(); ++i) {
-    if (groups_[i].code == code) {
-      value = groups_[i].value;
+  const auto& split = groups();
+  for (std::size_t i = from; i < split.size(); ++i) {
+    if (split[i].code == code) {
+      value = split[i].value;
       return i;
     }
   }
@@ -157,6 +166,11 @@ std::size_t Record::locate(int code, std::size_t from, std::string_view& value) 
 
 std::string_view Record::value(int code, std::string_view fallback) const {
   std::string_view value;
+  if (code == 1 && !split_ && stringAt_ != kStringAtUnknown) {
+    int stringCode = 0;
+    GroupCursor(original().substr(stringAt_)).next(stringCode, value);
+    return value;
+  }
   return locate(code, 0, value) == npos ? fallback : value;
 }
 
@@ -183,25 +197,42 @@ void Record::set(int code, std::string value, std::initializer_list<int> before)
   groups.insert(pos, Group{code, std::move(value)});
 }
 
-std::vector<std::pair<int, std::string_view>> Record::groupViews() const {
-  std::vector<std::pair<int, std::string_view>> views;
-  if (split_) {
-    for (const Group& g : groups_) views.emplace_back(g.code, g.value);
-    return views;
+class Record::GroupWalk {
+ public:
+  explicit GroupWalk(const Record& record)
+      : split_(record.split_ ? &record.groups() : nullptr), cursor_(record.original()) {}
+
+  bool next(int& code, std::string_view& value) {
+    if (!split_) return cursor_.next(code, value);
+    if (at_ == split_->size()) return false;
+    code = (*split_)[at_].code;
+    value = (*split_)[at_++].value;
+    return true;
   }
-  GroupCursor cursor(original());
-  int code = 0;
-  std::string_view value;
-  while (cursor.next(code, value)) views.emplace_back(code, value);
-  return views;
-}
+
+ private:
+  const std::vector<Group>* split_;
+  std::size_t at_ = 0;
+  GroupCursor cursor_;
+};
 
 bool Record::sameGroups(const Record& other) const {
   if (!changed() && originalData_ == other.originalData_ && originalSize_ == other.originalSize_) {
     return true;
   }
-  if (split_ && other.split_) return groups_ == other.groups_;
-  return groupViews() == other.groupViews();
+  if (split_ && other.split_) return groups() == other.groups();
+  GroupWalk mine(*this);
+  GroupWalk theirs(other);
+  int myCode = 0;
+  int theirCode = 0;
+  std::string_view myValue;
+  std::string_view theirValue;
+  for (;;) {
+    const bool more = mine.next(myCode, myValue);
+    if (more != theirs.next(theirCode, theirValue)) return false;
+    if (!more) return true;
+    if (myCode != theirCode || myValue != theirValue) return false;
+  }
 }
 
 void Record::erase(int code) {

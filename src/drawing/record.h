@@ -40,7 +40,8 @@ struct Group {
 class Record {
  public:
   Record() = default;
-  explicit Record(std::vector<Group> groups) : groups_(std::move(groups)) {}
+  explicit Record(std::vector<Group> groups)
+      : parts_(std::make_unique<Parts>(Parts{{}, std::move(groups)})) {}
   // A record read from a file. `original` is its exact text (every line of
   // it, line ends included) inside the file's bytes, which `buffer` owns and
   // the record keeps alive.
@@ -49,13 +50,18 @@ class Record {
   // `codes` has codeBit() set for every code the text holds (the reader
   // knows them): a code whose bit is clear is known to be absent without
   // scanning the text, as most codes asked of a record are.
+  // `stringAt`: where in the text the first group 1 starts (its code line),
+  // npos when the text holds none or the reader did not note it. A walk
+  // reads the string of every text first; the reader knows where it lies.
   Record(std::shared_ptr<const void> buffer, std::string_view original,
-         std::uint64_t codes = kAnyCodes)
+         std::uint64_t codes = kAnyCodes, std::size_t stringAt = npos)
       : codes_(codes),
         buffer_(std::move(buffer)),
         originalData_(original.data()),
         originalSize_(static_cast<std::uint32_t>(original.size())),
-        split_(false) {}
+        split_(false),
+        stringAt_(stringAt < kStringAtUnknown ? static_cast<std::uint16_t>(stringAt)
+                                              : kStringAtUnknown) {}
   // A copy of a record that is unchanged since it was read holds just its
   // text: the groups split out of the original (a kilobyte for a text) are
   // cheaper split again than kept twice, as the undo journal would keep them.
@@ -65,7 +71,9 @@ class Record {
   Record& operator=(Record&&) noexcept = default;
   ~Record() = default;
 
-  const std::vector<Group>& groups() const;
+  const std::vector<Group>& groups() const {
+    return split_ && parts_ ? parts_->groups : splitGroups();
+  }
   // Write access to the groups; the record then counts as changed.
   std::vector<Group>& edit();
 
@@ -110,8 +118,8 @@ class Record {
     std::uint32_t size;
   };
   const std::vector<GroupAt>& places() const;
-  // Every group as code and value, without splitting the record.
-  std::vector<std::pair<int, std::string_view>> groupViews() const;
+  // Every group as code and value in turn, without splitting the record.
+  class GroupWalk;
   static constexpr std::size_t kHeadGroups = 2;
   static constexpr std::uint8_t kScansBeforeNoting = 1;
   static constexpr std::size_t kRoomForAddedGroups = 4;
@@ -124,20 +132,35 @@ class Record {
   bool knownAbsent(int code) const { return !split_ && (codes_ & codeBit(code)) == 0; }
   std::string_view valueAt(const GroupAt& at) const { return {originalData_ + at.offset, at.size}; }
 
-  // Splitting the original text into groups_ does not change what the
+  // Before the split, the places noted in the original text; after it, the
+  // groups (and no places).
+  struct Parts {
+    std::vector<GroupAt> places;
+    std::vector<Group> groups;
+  };
+  Parts& parts() const;
+  // groups() when they are not split out yet.
+  const std::vector<Group>& splitGroups() const;
+  bool noted() const { return !split_ && parts_; }
+
+  // Splitting the original text into groups does not change what the
   // record holds, only how: hence caches that const readers may fill.
   // A large drawing holds millions of records, most never read one by one:
-  // the places are held apart and the original text's size in 32 bits (a
-  // drawing's file is read whole, and stops at 1 GiB), with the flags
+  // the places and groups are held apart, behind one pointer that stays
+  // null until either is needed, and the original text's size in 32 bits
+  // (a drawing's file is read whole, and stops at 1 GiB), with the flags
   // beside it.
-  mutable std::unique_ptr<std::vector<GroupAt>> places_;  // null until noted
-  mutable std::vector<Group> groups_;
+  mutable std::unique_ptr<Parts> parts_;
   std::uint64_t codes_ = kAnyCodes;  // of the original text; see the constructor
   std::shared_ptr<const void> buffer_;
   const char* originalData_ = nullptr;  // null once changed
   std::uint32_t originalSize_ = 0;
   mutable bool split_ = true;
   mutable std::uint8_t scans_ = 0;  // of the whole original text, while its places are not noted
+  // Where the first group 1 starts in the original text; 16 bits, in room
+  // the fields above leave, so a string further in is left to a scan.
+  static constexpr std::uint16_t kStringAtUnknown = UINT16_MAX;
+  std::uint16_t stringAt_ = kStringAtUnknown;
 };
 
 // A group's value read as a number, as number() reads one.

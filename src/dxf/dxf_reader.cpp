@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
+#include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "ascii/blanks.h"
+#include "drawing/dxf_lines.h"
 #include "drawing/entity_arena.h"
 #include "drawing/handles.h"
 #include "dxf/code_page_codec.h"
@@ -20,6 +24,7 @@ using drawing::DrawingData;
 using drawing::Entity;
 using drawing::EntityPtr;
 using drawing::formatHandle;
+using drawing::Handle;
 using drawing::handleCode;
 using drawing::keepHandSeedAbove;
 using drawing::parseHandle;
@@ -31,19 +36,11 @@ bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
-struct HandleUse {
-  std::uint64_t handle;
-  std::size_t line;
-  bool operator<(const HandleUse& other) const {
-    return handle != other.handle ? handle < other.handle : line < other.line;
-  }
-};
-
 // Handles come in runs that already ascend (each table, each block, the
 // entities), so merging those runs is close to linear, where sorting a
 // million handles from scratch took a sixth of a load. A file with many
 // runs has no order worth using and is sorted whole.
-void sortHandles(std::vector<HandleUse>& uses) {
+void sortHandles(std::vector<Handle>& uses) {
   constexpr std::size_t kMostRuns = 64;
   std::vector<std::size_t> bounds{0};
   for (std::size_t i = 1; i < uses.size(); ++i) {
@@ -66,10 +63,41 @@ void sortHandles(std::vector<HandleUse>& uses) {
   }
 }
 
+// Where a top-level entity's record seems to start, in the 64 KiB from
+// `from` on: a code line "  0" as AutoCAD writes it, whose value names
+// neither a follower nor the end of the section. Null when none does. Only
+// a guess, which the reader of the part before confirms by meeting it.
+const char* entityStartFrom(std::string_view text, std::size_t from) {
+  constexpr std::size_t kSearched = std::size_t{1} << 16;
+  const std::string_view searched = text.substr(from, kSearched);
+  const char* end = text.data() + text.size();
+  for (auto at = searched.find("\n  0"); at != std::string_view::npos;
+       at = searched.find("\n  0", at + 1)) {
+    const char* start = searched.data() + at + 1;
+    const char* p = start;
+    int code = -1;
+    if (!drawing::quickDxfCode(p, end, code) || code != 0) continue;
+    const std::string_view type = trimBlanks(drawing::nextDxfLine(p, end));
+    if (type.empty() || type == "ATTRIB" || type == "VERTEX" || type == "SEQEND" ||
+        type == "ENDSEC" || type == "SECTION" || type == "EOF") {
+      continue;
+    }
+    return start;
+  }
+  return nullptr;
+}
+
 class DxfReader {
  public:
-  DxfReader(std::shared_ptr<const void> buffer, std::string_view text, const std::string& fileName)
-      : buffer_(std::move(buffer)), textEnd_(text.data() + text.size()), scanner_(text, fileName) {
+  // `twice`: a handle known to be used twice, whose first two uses the
+  // reader is to name. `readInTwoFrom`: see readDxf.
+  DxfReader(std::shared_ptr<const void> buffer, std::string_view text, const std::string& fileName,
+            std::size_t readInTwoFrom, std::optional<Handle> twice = std::nullopt)
+      : buffer_(std::move(buffer)),
+        text_(text),
+        scanner_(text, fileName),
+        readInTwoFrom_(readInTwoFrom),
+        twice_(twice) {
     hasLookahead_ = scanner_.next(lookahead_);
   }
 
@@ -94,6 +122,17 @@ class DxfReader {
   void readEntities(std::vector<EntityPtr>& entities, std::string_view end, std::string_view owner,
                     std::size_t ownerLine);
   EntityPtr readEntity();
+  // The ENTITIES section: a large one in two halves, the second read by a
+  // thread of its own from where an entity seems to start halfway.
+  void readSectionEntities(std::vector<EntityPtr>& entities, std::string_view owner,
+                           std::size_t ownerLine);
+  // True when the next record starts at halfway_, where the second half's
+  // reader began; forgets halfway_ once passed. readEntities stops there.
+  bool reachedHalfway();
+  // Takes over the entities and the state of `second`, which read on from
+  // halfway_ to the end of the section.
+  void joinSecondHalf(DxfReader& second, std::vector<EntityPtr>& entities,
+                      std::vector<EntityPtr>& secondEntities);
   void readOpaque(Section& section, std::string_view name, std::size_t sectionLine);
 
   // Moves to the next record, failing when there is none or when it ends
@@ -101,17 +140,26 @@ class DxfReader {
   void advanceWithin(std::string_view owner, std::size_t ownerLine, std::string_view end);
 
   void checkHandles();
+  // Fails on the second use of twice_, naming both lines.
+  void noteUseOfTwice(std::size_t line);
   std::shared_ptr<const drawing::TextCodec> codecFor() const;
 
   std::shared_ptr<const void> buffer_;
-  const char* textEnd_;
+  std::string_view text_;
   GroupScanner scanner_;
+  std::size_t readInTwoFrom_;
+  const char* halfway_ = nullptr;
   RawGroup lookahead_;
   bool hasLookahead_ = false;
   std::vector<RawGroup> groups_;
   const char* recordEnd_ = nullptr;
-  std::vector<HandleUse> handles_;
-  drawing::Handle lastHandle_ = 0;
+  // The handles of every object, without their lines: a drawing's handles
+  // are nearly always unique, and the lines of one used twice are cheaper
+  // found by reading the file again than kept for every object.
+  std::vector<Handle> handles_;
+  Handle lastHandle_ = 0;
+  std::optional<Handle> twice_;
+  std::size_t firstUseOfTwice_ = 0;
   drawing::EntityArena entities_;
 
   std::string acadVer_;
@@ -176,14 +224,22 @@ Record DxfReader::makeRecord(std::size_t from, std::size_t to, bool object) {
         scanner_.fail(groups_[i].line, "handle \"" + std::string(groups_[i].value.substr(0, 40)) +
                                            "\" is not a hexadecimal number");
       }
-      handles_.push_back({*handle, groups_[i].line});
+      handles_.push_back(*handle);
       lastHandle_ = *handle;
+      if (*handle == twice_) noteUseOfTwice(groups_[i].line);
       break;
     }
   }
   std::uint64_t codes = 0;
-  for (std::size_t i = from; i < to; ++i) codes |= Record::codeBit(groups_[i].code);
-  return Record(buffer_, std::string_view(begin, static_cast<std::size_t>(end - begin)), codes);
+  std::size_t stringAt = Record::npos;
+  for (std::size_t i = from; i < to; ++i) {
+    codes |= Record::codeBit(groups_[i].code);
+    if (groups_[i].code == 1 && stringAt == Record::npos) {
+      stringAt = static_cast<std::size_t>(groups_[i].start - begin);
+    }
+  }
+  return Record(buffer_, std::string_view(begin, static_cast<std::size_t>(end - begin)), codes,
+                stringAt);
 }
 
 void DxfReader::advanceWithin(std::string_view owner, std::size_t ownerLine, std::string_view end) {
@@ -205,7 +261,7 @@ DrawingData DxfReader::read() {
   while (nextRecord()) {
     const std::string_view t = type();
     if (t == "EOF") {
-      data.fileEnd.assign(groups_.front().start, textEnd_);
+      data.fileEnd.assign(groups_.front().start, text_.data() + text_.size());
       break;
     }
     if (t != "SECTION")
@@ -246,7 +302,7 @@ DrawingData DxfReader::read() {
         break;
       case Section::Kind::Entities:
         section.begin = wholeRecord(false);
-        readEntities(data.entities, "ENDSEC", owner, sectionLine);
+        readSectionEntities(data.entities, owner, sectionLine);
         break;
       case Section::Kind::Opaque:
         section.begin = wholeRecord(false);
@@ -257,7 +313,7 @@ DrawingData DxfReader::read() {
     data.sections.push_back(std::move(section));
   }
   checkHandles();
-  if (!handles_.empty()) keepHandSeedAbove(data.header, handles_.back().handle);  // sorted
+  if (!handles_.empty()) keepHandSeedAbove(data.header, handles_.back());  // sorted
   data.codec = codecFor();
   return data;
 }
@@ -325,6 +381,7 @@ void DxfReader::readBlocks(DrawingData& data, std::string_view section, std::siz
 void DxfReader::readEntities(std::vector<EntityPtr>& entities, std::string_view end,
                              std::string_view owner, std::size_t ownerLine) {
   for (;;) {
+    if (reachedHalfway()) return;
     advanceWithin(owner, ownerLine, end);
     if (type() == end) return;
     if (end == "ENDBLK" && type() == "BLOCK") {
@@ -333,6 +390,71 @@ void DxfReader::readEntities(std::vector<EntityPtr>& entities, std::string_view 
     }
     entities.push_back(readEntity());
   }
+}
+
+// The two halves give what one reader gives, errors included: the second
+// half counts only when the first half's reader meets its start as the start
+// of a record; otherwise (the guess was no record's start, or lay past the
+// section), or when the second half failed, the first reader reads on
+// alone, and fails where one reader would, at the same line.
+void DxfReader::readSectionEntities(std::vector<EntityPtr>& entities, std::string_view owner,
+                                    std::size_t ownerLine) {
+  const std::size_t from =
+      hasLookahead_ ? static_cast<std::size_t>(lookahead_.start - text_.data()) : text_.size();
+  const std::size_t rest = text_.size() - from;
+  halfway_ = rest >= readInTwoFrom_ && !twice_ ? entityStartFrom(text_, from + rest / 2) : nullptr;
+  if (halfway_ == nullptr) return readEntities(entities, "ENDSEC", owner, ownerLine);
+
+  const std::string_view secondText =
+      text_.substr(static_cast<std::size_t>(halfway_ - text_.data()));
+  std::optional<DxfReader> second;
+  std::vector<EntityPtr> secondEntities;
+  bool secondRead = false;
+  {
+    // Joined before `second` goes, even when the first half fails.
+    std::jthread secondHalf([&] {
+      try {
+        second.emplace(buffer_, secondText, scanner_.fileName(), readInTwoFrom_);
+        second->readEntities(secondEntities, "ENDSEC", owner, ownerLine);
+        secondRead = true;
+      } catch (...) {
+        // The first reader meets the same error, with its true line.
+      }
+    });
+    readEntities(entities, "ENDSEC", owner, ownerLine);  // stops at halfway_ or the end
+  }
+  const bool metHalfway = type() != "ENDSEC";
+  halfway_ = nullptr;
+  if (!metHalfway) return;
+  if (secondRead) {
+    joinSecondHalf(*second, entities, secondEntities);
+  } else {
+    readEntities(entities, "ENDSEC", owner, ownerLine);
+  }
+}
+
+bool DxfReader::reachedHalfway() {
+  if (halfway_ == nullptr || !hasLookahead_ || lookahead_.start < halfway_) return false;
+  if (lookahead_.start == halfway_) return true;
+  halfway_ = nullptr;
+  return false;
+}
+
+void DxfReader::joinSecondHalf(DxfReader& second, std::vector<EntityPtr>& entities,
+                               std::vector<EntityPtr>& secondEntities) {
+  const std::size_t linesBefore = lookahead_.line - 1;
+  entities.reserve(entities.size() + secondEntities.size());  // not twice the room, as insert takes
+  entities.insert(entities.end(), std::make_move_iterator(secondEntities.begin()),
+                  std::make_move_iterator(secondEntities.end()));
+  handles_.insert(handles_.end(), second.handles_.begin(), second.handles_.end());
+  groups_ = std::move(second.groups_);
+  for (RawGroup& group : groups_) group.line += linesBefore;
+  lookahead_ = second.lookahead_;
+  lookahead_.line += linesBefore;
+  hasLookahead_ = second.hasLookahead_;
+  recordEnd_ = second.recordEnd_;
+  lastHandle_ = second.lastHandle_;
+  scanner_.continueFrom(second.scanner_, linesBefore);
 }
 
 // INSERT takes the ATTRIBs after it and POLYLINE its VERTEXes, up to the
@@ -356,7 +478,7 @@ EntityPtr DxfReader::readEntity() {
   }
   if (nextType() == "SEQEND") {
     nextRecord();
-    entity->seqend = wholeRecord();
+    entity->children.setSeqend(wholeRecord());
   }
   return entity;
 }
@@ -371,13 +493,18 @@ void DxfReader::readOpaque(Section& section, std::string_view name, std::size_t 
 
 void DxfReader::checkHandles() {
   sortHandles(handles_);
-  const auto twice = std::adjacent_find(
-      handles_.begin(), handles_.end(),
-      [](const HandleUse& a, const HandleUse& b) { return a.handle == b.handle; });
-  if (twice == handles_.end()) return;
-  scanner_.fail(std::next(twice)->line, "handle " + formatHandle(twice->handle) +
-                                            " is used twice (lines " + std::to_string(twice->line) +
-                                            " and " + std::to_string(std::next(twice)->line) + ")");
+  const auto twice = std::adjacent_find(handles_.begin(), handles_.end());
+  if (twice == handles_.end() || twice_) return;
+  DxfReader(buffer_, text_, scanner_.fileName(), readInTwoFrom_, *twice).read();
+}
+
+void DxfReader::noteUseOfTwice(std::size_t line) {
+  if (firstUseOfTwice_ == 0) {
+    firstUseOfTwice_ = line;
+    return;
+  }
+  scanner_.fail(line, "handle " + formatHandle(*twice_) + " is used twice (lines " +
+                          std::to_string(firstUseOfTwice_) + " and " + std::to_string(line) + ")");
 }
 
 // Formats this reader cannot read, told apart by their first bytes.
@@ -408,12 +535,12 @@ std::string lineEndOf(std::string_view text) {
 }  // namespace
 
 DrawingData readDxf(std::shared_ptr<const void> owner, std::string_view text,
-                    const std::string& fileName) {
+                    const std::string& fileName, std::size_t readInTwoFrom) {
   const std::string_view byteOrderMark = "\xEF\xBB\xBF";
   const bool marked = startsWith(text, byteOrderMark);
   if (marked) text.remove_prefix(byteOrderMark.size());
   rejectUnsupported(text, fileName);
-  DxfReader reader(std::move(owner), text, fileName);
+  DxfReader reader(std::move(owner), text, fileName, readInTwoFrom);
   DrawingData data = reader.read();
   data.lineEnd = lineEndOf(text);
   if (marked) data.fileStart = byteOrderMark;

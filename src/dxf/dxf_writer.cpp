@@ -94,7 +94,7 @@ class DxfWriter {
       if (entity->erased) continue;
       writeRecord(entity->record);
       writeEntities(entity->children);
-      if (entity->seqend) writeRecord(*entity->seqend);
+      if (const Record* seqend = entity->children.seqend()) writeRecord(*seqend);
     }
   }
 

@@ -34,6 +34,13 @@ class GroupScanner {
 
   [[noreturn]] void fail(std::size_t line, const std::string& message) const;
 
+  // Goes on where `later`, a scanner of a later part of the same text,
+  // stands; that part began after `linesBefore` lines of this text.
+  void continueFrom(const GroupScanner& later, std::size_t linesBefore) {
+    pos_ = later.pos_;
+    line_ = later.line_ + linesBefore;
+  }
+
  private:
   std::string_view nextLine();
   bool quickCode(int& code);

@@ -51,7 +51,7 @@ class ReadDrawingTest : public ::testing::Test {
                                          {2, tag},
                                          {70, "0"}}));
     }
-    insert->seqend = Record({{0, "SEQEND"}, {5, "103"}, {100, "AcDbEntity"}, {8, "0"}});
+    insert->children.setSeqend(Record({{0, "SEQEND"}, {5, "103"}, {100, "AcDbEntity"}, {8, "0"}}));
     data.entities.push_back(insert);
     data.entities.push_back(entity({{0, "INSERT"},
                                     {5, "104"},

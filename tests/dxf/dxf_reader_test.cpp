@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
 #include <vector>
 
 #include "drawing/handles.h"
@@ -25,9 +29,15 @@ drawing::DrawingData read(std::string text) {
   return readDxf(std::make_shared<const std::string>(std::move(text)), "plan.dxf");
 }
 
-std::string errorOf(std::string text) {
+drawing::DrawingData readWith(std::string text, std::size_t readInTwoFrom) {
+  auto owned = std::make_shared<const std::string>(std::move(text));
+  const std::string_view view(*owned);
+  return readDxf(std::move(owned), view, "plan.dxf", readInTwoFrom);
+}
+
+std::string errorOf(std::string text, std::size_t readInTwoFrom = kEntitiesReadInTwoFrom) {
   try {
-    read(std::move(text));
+    readWith(std::move(text), readInTwoFrom);
   } catch (const host::HostError& error) {
     return error.what();
   }
@@ -59,11 +69,11 @@ TEST(DxfReader, ReadsTheStructure) {
   const auto& insert = *data.entities[1];
   ASSERT_EQ(insert.children.size(), 2u);
   EXPECT_EQ(insert.children[1]->record.value(1), "B");
-  ASSERT_TRUE(insert.seqend);
-  EXPECT_EQ(insert.seqend->value(5), "34");
+  ASSERT_TRUE(insert.children.seqend());
+  EXPECT_EQ(insert.children.seqend()->value(5), "34");
   const auto& polyline = *data.entities[2];
   EXPECT_EQ(polyline.children.size(), 1u);
-  EXPECT_TRUE(polyline.seqend);
+  EXPECT_TRUE(polyline.children.seqend());
   EXPECT_EQ(data.lineEnd, "\n");
   // The comment before the first section stays with it.
   EXPECT_EQ(data.sections[0].begin.groups().front().code, 999);
@@ -157,7 +167,7 @@ TEST(DxfReader, Recoveries) {
       dxf("0=SECTION\n2=ENTITIES\n0=POLYLINE\n0=VERTEX\n0=LINE\n0=ENDSEC\n0=EOF");
   const auto data = read(open);
   ASSERT_EQ(data.entities.size(), 2u);
-  EXPECT_FALSE(data.entities[0]->seqend);
+  EXPECT_FALSE(data.entities[0]->children.seqend());
   EXPECT_EQ(dxfText(data), open);
 }
 
@@ -202,6 +212,85 @@ TEST(DxfReader, FindsAHandleUsedTwiceInAnyOrder) {
 
 // In an R12 DIMSTYLE group 5 is the arrow block's name, often empty; the
 // handle is group 105.
+// A large ENTITIES section is read in two halves by two threads; whatever
+// stands where the second half begins, the drawing read and any error are
+// those of one reader. Each fixture is read in two (the threshold at 0) and
+// by one reader.
+TEST(DxfReader, ReadsTheEntitiesInTwoHalvesAsOneReaderDoes) {
+  const auto entities = [](int count, const std::string& entity, const std::string& after = "",
+                           std::string_view lineEnd = "\n") {
+    std::string text = "0=SECTION\n2=ENTITIES\n";
+    for (int i = 1; i <= count; ++i) {
+      std::string record = entity;
+      for (auto at = record.find('#'); at != std::string::npos; at = record.find('#'))
+        record.replace(at, 1, formatHandle(static_cast<Handle>(i * 16)));
+      text += record;
+    }
+    return dxf(text + "0=ENDSEC\n" + after + "0=EOF", lineEnd);
+  };
+  const std::string line = "0=LINE\n5=#\n8=0\n10=1.5\n20=2.5\n";
+  // Every value "  0" looks like the start of a record from the middle on.
+  const std::string zeros = "0=TEXT\n5=#\n1=  0\n1001=APP\n1000=  0\n1000=  0\n1000=  0\n";
+  const std::string insert =
+      "0=INSERT\n5=#\n66=1\n0=ATTRIB\n5=#1\n0=ATTRIB\n5=#2\n0=SEQEND\n5=#3\n";
+  std::string objects = "0=SECTION\n2=OBJECTS\n";
+  for (int i = 0; i < 300; ++i) objects += "0=DICTIONARY\n5=" + std::to_string(90000 + i) + "\n";
+  objects += "0=ENDSEC\n";
+  std::string badCode = entities(200, line);
+  badCode.replace(badCode.find("\n 20\n", badCode.size() * 3 / 4), 5, "\n 2X\n");
+  std::string twice = entities(200, line);
+  twice.replace(twice.find("\nC80\n"), 5, "\n10\n");  // the last LINE takes the first one's handle
+  const std::string whole = entities(200, line);
+  struct Case {
+    const char* what;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"lines", entities(200, line)},
+      {"values that look like records", entities(200, zeros)},
+      {"inserts with attributes", entities(200, insert)},
+      {"lines, CR LF", entities(200, line, "", "\r\n")},
+      {"the middle in a later section", entities(3, line, objects)},
+      {"a code that is not a number in the second half", badCode},
+      {"a handle in both halves", twice},
+      {"no ENDSEC", whole.substr(0, whole.rfind("  0\nENDSEC"))},
+      {"an error in a later section",
+       entities(200, line, "0=SECTION\n2=OBJECTS\n0=DICTIONARY\n5=FFFF0\n")},
+  };
+  for (const auto& c : cases) {
+    const std::string alone = errorOf(c.text, std::numeric_limits<std::size_t>::max());
+    EXPECT_EQ(errorOf(c.text, 0), alone) << c.what;
+    if (alone != "no error") continue;
+    const auto one = readWith(c.text, std::numeric_limits<std::size_t>::max());
+    const auto two = readWith(c.text, 0);
+    EXPECT_EQ(dxfText(two), dxfText(one)) << c.what;
+    ASSERT_EQ(two.entities.size(), one.entities.size()) << c.what;
+    for (std::size_t i = 0; i < one.entities.size(); ++i) {
+      EXPECT_EQ(two.entities[i]->handle, one.entities[i]->handle) << c.what << ", entity " << i;
+      EXPECT_EQ(two.entities[i]->children.size(), one.entities[i]->children.size()) << c.what;
+    }
+  }
+}
+
+// The same for every drawing of the corpus, whose ENTITIES sections hold
+// what real programs write.
+TEST(DxfReader, EveryCorpusDrawingReadsInTwoHalvesAsOneReaderDoes) {
+  const std::filesystem::path corpus = VRN_DXF_CORPUS_DIR;
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "no DXF corpus at " << corpus;
+  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+    if (entry.path().extension() != ".dxf") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::size_t never = std::numeric_limits<std::size_t>::max();
+    const std::string alone = errorOf(text, never);
+    EXPECT_EQ(errorOf(text, 0), alone);
+    if (alone == "no error") {
+      EXPECT_EQ(dxfText(readWith(text, 0)), dxfText(readWith(text, never)));
+    }
+  }
+}
+
 TEST(DxfReader, DimStyleHandleIsGroup105) {
   const auto data =
       read(dxf("0=SECTION\n2=TABLES\n0=TABLE\n2=DIMSTYLE\n5=A\n0=DIMSTYLE\n105=1A\n2=STANDARD\n5=\n"
