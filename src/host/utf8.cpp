@@ -36,20 +36,28 @@ char32_t decodeUtf8(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
+// Written into room made first, as its reverse below: a UTF-8 text never
+// takes more UTF-16 units than it has bytes (a 4-byte sequence makes a
+// pair, a damaged byte one U+FFFD).
 std::u16string utf8ToUtf16(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
+  std::u16string out(text.size(), u'\0');
+  char16_t* at = out.data();
   std::size_t i = 0;
   while (i < text.size()) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      *at++ = static_cast<char16_t>(text[i++]);
+      continue;
+    }
     const char32_t cp = decodeUtf8(text, i);
     if (cp < 0x10000) {
-      out += static_cast<char16_t>(cp);
+      *at++ = static_cast<char16_t>(cp);
     } else {
       const char32_t v = cp - 0x10000;
-      out += static_cast<char16_t>(0xD800 + (v >> 10));
-      out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+      *at++ = static_cast<char16_t>(0xD800 + (v >> 10));
+      *at++ = static_cast<char16_t>(0xDC00 + (v & 0x3FF));
     }
   }
+  out.resize(static_cast<std::size_t>(at - out.data()));
   return out;
 }
 
