@@ -11,6 +11,8 @@
 #include "drawing_ops/text_walk.h"
 #include "editing/mtext_reading.h"
 #include "encoding/conversions.h"
+#include "encoding/font_classification.h"
+#include "encoding/tfrm_fonts.h"
 #include "host/entity_type.h"
 #include "host/utf8.h"
 #include "platform/code_page.h"
@@ -41,22 +43,30 @@ class TextReader {
  private:
   // The style's font and backward flag, and the font type TfrmFonts gives
   // them; a style the drawing lacks classifies by the text alone. Nothing
-  // changes the styles while the texts are read, so each is looked up once.
+  // changes the styles or the font map while the texts are read, so each
+  // style is looked up and its font classified once; only the text's own
+  // part of the rule (DOS letters in a font mapped "Windows") runs per text.
   encoding::FontState classify(TextRecord& record) {
-    automation::HostView& view = module_.view();
     auto style = styles_.find(record.style);
-    if (style == styles_.end()) {
-      style = styles_
-                  .emplace(
-                      record.style,
-                      view.lookUpStyle(record.style, automation::MissingStyle::ClassifyByTextAlone))
-                  .first;
-    }
-    const automation::StyleFontType found = view.classify(style->second, record.stored);
-    record.font = found.font;
-    record.backward = found.backward;
-    record.fontType = static_cast<int>(found.type);
-    return encoding::FontState{found.type, found.backward};
+    if (style == styles_.end()) style = styles_.emplace(record.style, lookUp(record.style)).first;
+    const StyleFont& found = style->second;
+    record.font = found.style.font;
+    record.backward = found.style.backward;
+    const fntType type = encoding::textFontType(found.font, record.stored);
+    record.fontType = static_cast<int>(type);
+    return encoding::FontState{type, found.style.backward};
+  }
+
+  struct StyleFont {
+    automation::StyleFontType style;
+    encoding::FontClassification font;
+  };
+
+  StyleFont lookUp(const std::u16string& name) {
+    StyleFont found;
+    found.style = module_.view().lookUpStyle(name, automation::MissingStyle::ClassifyByTextAlone);
+    found.font = encoding::classifyFont(found.style.font, module_.frmFonts().fontmaps);
+    return found;
   }
 
   automation::Module& module_;
@@ -64,7 +74,7 @@ class TextReader {
   const TextSink& sink_;
   TextRecord record_;  // reused: its strings keep their room from text to text
   std::size_t count_ = 0;
-  std::unordered_map<std::u16string, automation::StyleFontType> styles_;
+  std::unordered_map<std::u16string, StyleFont> styles_;
 };
 
 // Stored texts keep their letter codes: a character whose byte is a control

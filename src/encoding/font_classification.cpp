@@ -1,6 +1,9 @@
 #include "encoding/font_classification.h"
 
+#include <algorithm>
+
 #include "ascii/letter_case.h"
+#include "encoding/char_tables.h"
 
 namespace vrn::encoding {
 namespace {
@@ -20,6 +23,14 @@ SplitName splitName(std::u16string_view fsname) {
   std::size_t stemLength = dot == std::u16string_view::npos ? fileName.size() : dot;
   return {fsname.substr(0, nameStart + stemLength), fileName, fileName.substr(0, stemLength),
           fileName.substr(stemLength)};
+}
+
+bool holdsDosLetter(std::u16string_view str) {
+  std::string bytes = byteForm(str);
+  return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 && byte <= 0x9A;
+  });
 }
 
 }  // namespace
@@ -67,6 +78,14 @@ FontClassification classifyFont(std::u16string_view fsname, const FontMapGrid& f
     if (auto mapped = typeOfMappingWord(fontmaps.row(*row).mapping)) result.type = *mapped;
   }
   return result;
+}
+
+fntType textFontType(const FontClassification& font, std::u16string_view str) {
+  if (font.by == ClassifiedBy::FontMap && font.type == fntType::WindowsHeb && !str.empty() &&
+      holdsDosLetter(str)) {
+    return fntType::DosHebrew;
+  }
+  return font.type;
 }
 
 }  // namespace vrn::encoding

@@ -49,4 +49,9 @@ struct FontClassification {
 
 FontClassification classifyFont(std::u16string_view fsname, const FontMapGrid& fontmaps);
 
+// The type a text str of that font converts by: the font's, except that a
+// font mapped "Windows" whose text holds a DOS letter (byte 0x80-0x9A) is
+// taken as DosHebrew.
+fntType textFontType(const FontClassification& font, std::u16string_view str);
+
 }  // namespace vrn::encoding

@@ -1,6 +1,5 @@
 #include "encoding/tfrm_fonts.h"
 
-#include <algorithm>
 #include <cassert>
 
 #include "encoding/char_tables.h"
@@ -14,14 +13,6 @@ namespace vrn::encoding {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool holdsDosLetter(std::u16string_view str) {
-  std::string bytes = byteForm(str);
-  return std::any_of(bytes.begin(), bytes.end(), [](char c) {
-    auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x80 && byte <= 0x9A;
-  });
-}
 
 }  // namespace
 
@@ -103,12 +94,8 @@ void TfrmFonts::SetFntType(std::u16string_view fsname) {
 
 void TfrmFonts::SetFntType(std::u16string_view fsname, std::u16string_view str) {
   FontClassification found = classifyFont(fsname, fontmaps);
+  cStType = textFontType(found, str);
   cStFont = std::move(found.cStFont);
-  cStType = found.type;
-  if (found.by == ClassifiedBy::FontMap && cStType == fntType::WindowsHeb && !str.empty() &&
-      holdsDosLetter(str)) {
-    cStType = fntType::DosHebrew;
-  }
   assert(isKnownFontType(cStType));
 }
 
