@@ -5,6 +5,7 @@
 
 #include "ascii/blanks.h"
 #include "drawing/dxf_lines.h"
+#include "drawing/plain_decimal.h"
 
 namespace vrn::drawing {
 namespace {
@@ -174,7 +175,10 @@ std::string_view Record::value(int code, std::string_view fallback) const {
   return locate(code, 0, value) == npos ? fallback : value;
 }
 
-double parseNumber(std::string_view text, double fallback) { return parsed(text, fallback); }
+double parseNumber(std::string_view text, double fallback) {
+  double value = 0;
+  return readPlainDecimal(text, value) ? value : parsed(text, fallback);
+}
 
 double Record::number(int code, double fallback) const {
   return parseNumber(value(code), fallback);
