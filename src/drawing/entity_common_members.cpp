@@ -16,9 +16,12 @@ void addCommonMembers(EntityTable& t) {
   const auto objectName = [](EntityObject& e) { return Variant(objectNameOf(e.record()).c_str()); };
   t.get("ObjectName", objectName)
       .get("EntityName", objectName)
-      .get("EntityType", [](EntityObject& e) { return Variant(entityTypeOf(e.record())); })
+      .get("EntityType", [](EntityObject& e) { return Variant(e.entityType()); })
       .get("Handle",
-           [](EntityObject& e) { return Variant(e.document().handleOf(*e.entity()).c_str()); })
+           [](EntityObject& e) {
+             const std::string handle = e.document().handleOf(*e.entity());
+             return Variant(std::u16string(handle.begin(), handle.end()));  // hex digits
+           })
       .get("Layer", [](EntityObject& e) { return Variant(e.text(8)); })
       .put("Layer",
            [](EntityObject& e, const Variant& v) {

@@ -219,7 +219,15 @@ std::vector<int> pointCodes(const Record& record) {
 }
 
 EntityObject::EntityObject(DocumentPtr document, EntityPtr entity)
-    : document_(std::move(document)), entity_(std::move(entity)), kind_(kindOf(entity_->record)) {}
+    : document_(std::move(document)), entity_(std::move(entity)) {
+  const KindName* known = find(entity_->record);
+  kind_ = known ? known->kind : EntityKind::Other;
+  entityType_ = known ? static_cast<int>(known->entityType) : 0;
+}
+
+int EntityObject::entityType() const {
+  return kind_ == EntityKind::Dimension ? entityTypeOf(record()) : entityType_;
+}
 
 Variant EntityObject::invoke(std::string_view name, host::Invoke kind, std::span<Variant> args) {
   if (entity_->erased) throw HostError(hr::kFail, "Object was erased");

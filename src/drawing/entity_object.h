@@ -42,6 +42,9 @@ class EntityObject final : public host::Object {
   Document& document() const { return *document_; }
   Record& record() const { return entity_->record; }
   EntityKind kind() const { return kind_; }
+  // entityTypeOf(record()), with the type name compared once per object:
+  // a walk asks it of every entity.
+  int entityType() const;
 
   // Lets `edit` change the entity's record, journaled; an entity on a
   // locked layer is refused.
@@ -73,6 +76,7 @@ class EntityObject final : public host::Object {
   DocumentPtr document_;
   EntityPtr entity_;
   EntityKind kind_;
+  int entityType_;  // of any kind but a dimension, whose subtype may change
 };
 
 using EntityTable = host::MemberTable<EntityObject>;
