@@ -148,6 +148,10 @@ TEST_F(CliTest, FontMap) {
   std::ofstream(root / "mine.txt") << "[Fonts]\r\nHEBREW=DosEnglishR\r\n";
   r = run({"texts", drawing, "--json", "--font-map", (root / "mine.txt").string()});
   EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 2);
+  // A font mapped "Windows" reads as DOS Hebrew where its text holds DOS letters.
+  std::ofstream(root / "windows.txt") << "[Fonts]\r\nHEBREW=Windows\r\n";
+  r = run({"texts", drawing, "--json", "--font-map", (root / "windows.txt").string()});
+  EXPECT_EQ(nlohmann::json::parse(r.out)[0]["fontType"], 0);
   r = run({"texts", drawing, "--font-map", (root / "missing.txt").string()});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("missing.txt"), std::string::npos) << r.err;
