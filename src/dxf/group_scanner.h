@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "drawing/dxf_lines.h"
+
 namespace vrn::dxf {
 
 struct RawGroup {
@@ -25,7 +27,27 @@ class GroupScanner {
 
   // The next group, or false at the end of the text. Raises host::HostError
   // naming the line for a code that is not a number or a code without value.
-  bool next(RawGroup& group);
+  // The usual group is read inline, in locals that are stored once: it
+  // comes for every group of a drawing, where a call per group, and the
+  // position reloaded after each store into `group` (which could alias
+  // it), cost a third of reading the file.
+  bool next(RawGroup& group) {
+    const char* pos = pos_;
+    const char* const start = pos;
+    int code = 0;
+    if (pos == end_ || !drawing::quickDxfCode(pos, end_, code) || pos == end_) {
+      return nextOfOtherForm(group);
+    }
+    const std::size_t line = line_;
+    const std::string_view value = drawing::nextDxfLine(pos, end_);
+    pos_ = pos;
+    line_ = line + 2;
+    group.code = code;
+    group.value = value;
+    group.start = start;
+    group.line = line;
+    return true;
+  }
 
   // Where the next group starts (the end of the text when there is none).
   const char* position() const { return pos_; }
@@ -42,8 +64,16 @@ class GroupScanner {
   }
 
  private:
-  std::string_view nextLine();
-  bool quickCode(int& code);
+  std::string_view nextLine() {
+    ++line_;
+    return drawing::nextDxfLine(pos_, end_);
+  }
+  // next() for the end of the text, a code line of another form than
+  // quickDxfCode's, and a code without its value.
+  bool nextOfOtherForm(RawGroup& group);
+  // Reads the code line of another form; false (nothing read) for blank
+  // lines that end the text.
+  bool otherCode(RawGroup& group);
   // Blank lines at the very end of a file are no group.
   bool onlyBlanksFollow() const;
 
