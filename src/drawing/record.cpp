@@ -175,6 +175,36 @@ std::string_view Record::value(int code, std::string_view fallback) const {
   return locate(code, 0, value) == npos ? fallback : value;
 }
 
+std::array<std::string_view, 3> Record::pointValues(int code) const {
+  std::array<std::string_view, 3> values;
+  if (!split_ && !noted()) {  // the scan of the text answers, and notes the places in time
+    for (std::size_t k = 0; k < values.size(); ++k)
+      values[k] = value(code + 10 * static_cast<int>(k));
+    return values;
+  }
+  unsigned missing = 0b111;
+  const auto take = [&](int groupCode, std::string_view value) {
+    const int offset = groupCode - code;
+    if (offset < 0 || offset > 20 || offset % 10 != 0) return;
+    const unsigned bit = 1U << (offset / 10);
+    if ((missing & bit) == 0) return;  // the first group of a code counts
+    values[static_cast<std::size_t>(offset / 10)] = value;
+    missing &= ~bit;
+  };
+  if (split_) {
+    for (const Group& g : groups()) {
+      take(g.code, g.value);
+      if (missing == 0) break;
+    }
+  } else {
+    for (const GroupAt& at : places()) {
+      take(at.code, valueAt(at));
+      if (missing == 0) break;
+    }
+  }
+  return values;
+}
+
 double parseNumber(std::string_view text, double fallback) {
   double value = 0;
   return readPlainDecimal(text, value) ? value : parsed(text, fallback);

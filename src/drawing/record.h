@@ -21,6 +21,7 @@
 // the first two groups scans it, and a record read again notes where each
 // group's value lies.
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -90,6 +91,9 @@ class Record {
   bool has(int code) const { return find(code) != npos; }
   // The value of the first group with `code`, or `fallback` when absent.
   std::string_view value(int code, std::string_view fallback = {}) const;
+  // value() of code, code + 10 and code + 20 (a point's x, y and z), in one
+  // pass over the groups where value() would make three.
+  std::array<std::string_view, 3> pointValues(int code) const;
   double number(int code, double fallback = 0) const;
   std::int32_t integer(int code, std::int32_t fallback = 0) const;
 

@@ -79,7 +79,8 @@ void placeInteger(Record& record, int code, int value, const GroupPlace& place) 
 }
 
 host::Point3 readPoint(const Record& record, int code) {
-  return {record.number(code), record.number(code + 10), record.number(code + 20)};
+  const auto values = record.pointValues(code);
+  return {parseNumber(values[0]), parseNumber(values[1]), parseNumber(values[2])};
 }
 
 void placePoint(Record& record, int code, const host::Point3& p, const GroupPlace& place) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -59,6 +60,37 @@ TEST(RecordCopies, SeeTheSameGroupsHoweverTheRecordHoldsThem) {
   const Record copyOfEdited = edited;
   EXPECT_TRUE(copyOfEdited.changed());
   EXPECT_EQ(copyOfEdited.groups(), built.groups());
+}
+
+// A point's groups are the first of each code wherever they stand, however
+// the record holds its groups (read and not yet looked into, read and
+// looked into, split, built).
+TEST(RecordGroups, PointsReadTheFirstGroupOfEachCoordinate) {
+  const auto file = std::make_shared<const std::string>(
+      "  0\nTEXT\n  5\n1A\n 20\n7\n 10\n1.5\n 20\n8\n 11\n3\n 30\n-2\n 40\n2.5\n");
+  const Record built({{0, "TEXT"},
+                      {5, "1A"},
+                      {20, "7"},
+                      {10, "1.5"},
+                      {20, "8"},
+                      {11, "3"},
+                      {30, "-2"},
+                      {40, "2.5"}});
+  const Record unread(file, *file);
+  Record lookedInto(file, *file);
+  for (int code : {40, 1, 40, 1}) lookedInto.value(code);
+  Record split(file, *file);
+  split.groups();
+  for (const Record* record : std::array<const Record*, 4>{&unread, &lookedInto, &split, &built}) {
+    const host::Point3 p = readPoint(*record, 10);
+    EXPECT_EQ(p.x, 1.5);
+    EXPECT_EQ(p.y, 7);
+    EXPECT_EQ(p.z, -2);
+    const host::Point3 q = readPoint(*record, 11);
+    EXPECT_EQ(q.x, 3);
+    EXPECT_EQ(q.y, 0);
+    EXPECT_EQ(q.z, 0);
+  }
 }
 
 }  // namespace
