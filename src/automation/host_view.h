@@ -83,12 +83,11 @@ class HostView {
                                     MissingStyle missing = MissingStyle::Raise);
   // The same rule on CurStyle as it stands (the editors choose it themselves).
   StyleFontType classifyCurStyle(std::u16string_view stored);
-  // classifyTextByStyle in two halves, for a reader of many texts that looks
-  // each style up once: the lookup (CurStyleName and CurStyle set, the type
-  // left to classify) and the classification of one text by what it found.
+  // The lookup half of classifyTextByStyle (CurStyleName and CurStyle set,
+  // the type left unset), for a reader of many texts that looks each style
+  // up once and classifies its font itself.
   StyleFontType lookUpStyle(const std::u16string& styleName,
                             MissingStyle missing = MissingStyle::Raise);
-  StyleFontType classify(StyleFontType found, std::u16string_view stored);
 
   // Names in the host's collection order.
   std::vector<std::u16string> StyleNames() const;
@@ -100,6 +99,9 @@ class HostView {
  private:
   // CurStyle's font and backward flag; the type is left to classify.
   StyleFontType readCurStyle() const;
+  // The classifying half: TfrmFonts' state set from what the lookup found
+  // and the text.
+  StyleFontType classify(StyleFontType found, std::u16string_view stored);
 
   encoding::TfrmFonts* fonts_;
 };

@@ -92,10 +92,6 @@ char* writeJsonString(char* at, std::u16string_view text) {
     if (unit < 0x80 && !kMayEscape[unit]) {
       *at++ = static_cast<char>(unit);
       ++i;
-    } else if (unit >= kFirstPlain && unit < 0x800) {  // Hebrew and the other two-byte letters
-      *at++ = static_cast<char>(0xC0 | (unit >> 6));
-      *at++ = static_cast<char>(0x80 | (unit & 0x3F));
-      ++i;
     } else if (unit >= kFirstPlain) {
       at = writeUtf8(at, codePointAt(text, i));
     } else {

@@ -30,7 +30,7 @@ class GroupScanner {
   // The usual group is read inline, in locals that are stored once: it
   // comes for every group of a drawing, where a call per group, and the
   // position reloaded after each store into `group` (which could alias
-  // it), cost a third of reading the file.
+  // it), cost a sixth of reading the file.
   bool next(RawGroup& group) {
     const char* pos = pos_;
     const char* const start = pos;
